@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Runs a command with a ready Wine prefix and an X display.
+#   with-wine.sh [--own-display] CMD...
+# --own-display always starts a private Xvfb (tests); otherwise the user's
+# DISPLAY is used when set, and Xvfb is started only when there is none.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+own_display=0
+if [ "${1:-}" = "--own-display" ]; then own_display=1; shift; fi
+
+export WINEPREFIX="${WINEPREFIX:-$root/build/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver64
+
+xvfb_pid=""
+cleanup() {
+  "$wineserver" -k >/dev/null 2>&1 || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1 || true
+}
+trap cleanup EXIT
+
+if [ $own_display -eq 1 ] || [ -z "${DISPLAY:-}" ]; then
+  # Pick a display number nobody holds.
+  n=90
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb_pid=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 100); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  [ $own_display -eq 0 ] && echo "with-wine: no DISPLAY set, started Xvfb on $DISPLAY"
+fi
+
+ready="$WINEPREFIX/.tandrel-ready-3"
+if [ ! -f "$ready" ]; then
+  echo "with-wine: creating the Wine prefix $WINEPREFIX (first run only)"
+  mkdir -p "$WINEPREFIX"
+  "$wine" wineboot -i >/dev/null 2>&1 || true
+  # Without a window manager Wine draws no frames unless told not to leave
+  # decoration to one; the skin engine replaces exactly that non-client area.
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+  # With no window manager, hiding a managed window waits 2 s for one to
+  # answer; unmanaged windows are shown and hidden at once.
+  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  # The captions are Chinese: let the usual dialog fonts fall back to a CJK
+  # font for the characters they lack, as a Chinese Windows does.
+  for face in "MS Sans Serif" "Microsoft Sans Serif" "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2" "Arial"; do
+    "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+      /v "$face" /t REG_MULTI_SZ /d "wqy-microhei.ttc,WenQuanYi Micro Hei" /f >/dev/null 2>&1
+  done
+  "$wineserver" -w
+  touch "$ready"
+fi
+
+# A persistent server keeps every later process start fast.
+"$wineserver" -p >/dev/null 2>&1 || true
+"$@"

@@ -1,0 +1,209 @@
+#include "TestSupport.h"
+
+#include "Application.h"
+#include "SysUtils.h"
+
+#include <filesystem>
+
+namespace tandrel::test {
+
+bool PumpUntil(const std::function<bool()>& cond, int timeoutMs)
+{
+    const ULONGLONG deadline = GetTickCount64() + static_cast<ULONGLONG>(timeoutMs);
+    for (;;) {
+        Application->ProcessMessages();
+        Application->UpdateMouseControl();
+        if (cond())
+            return true;
+        if (GetTickCount64() >= deadline)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+}
+
+void PumpIdle()
+{
+    // Quiet means: several rounds in a row found nothing to do.
+    int quiet = 0;
+    const ULONGLONG deadline = GetTickCount64() + 5000;
+    while (quiet < 5 && GetTickCount64() < deadline) {
+        MSG msg;
+        if (PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+            quiet = 0;
+            Application->ProcessMessages();
+        } else {
+            ++quiet;
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        }
+    }
+    Application->UpdateMouseControl();
+}
+
+namespace {
+std::vector<std::function<void()>> g_soon;
+
+void CALLBACK SoonTimer(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    if (g_soon.empty())
+        return;
+    auto action = std::move(g_soon.front());
+    g_soon.erase(g_soon.begin());
+    action();
+}
+} // namespace
+
+void RunSoon(std::function<void()> action, UINT delayMs)
+{
+    g_soon.push_back(std::move(action));
+    SetTimer(nullptr, 0, delayMs, SoonTimer);
+}
+
+namespace {
+void SendMouse(DWORD flags, POINT screen)
+{
+    INPUT input {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof input);
+}
+} // namespace
+
+void MoveMouseTo(POINT screen)
+{
+    SetCursorPos(screen.x, screen.y);
+    SendMouse(0, screen);
+    PumpUntil([&] {
+        POINT p;
+        GetCursorPos(&p);
+        return p.x == screen.x && p.y == screen.y;
+    }, 2000);
+    PumpIdle();
+}
+
+void MouseDownAt(POINT screen)
+{
+    MoveMouseTo(screen);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, screen);
+    PumpIdle();
+}
+
+void MouseUpAt(POINT screen)
+{
+    MoveMouseTo(screen);
+    SendMouse(MOUSEEVENTF_LEFTUP, screen);
+    PumpIdle();
+}
+
+void ClickAt(POINT screen, bool right)
+{
+    MoveMouseTo(screen);
+    SendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, screen);
+    SendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, screen);
+    PumpIdle();
+}
+
+POINT ScreenPointOf(HWND window, POINT client)
+{
+    ClientToScreen(window, &client);
+    return client;
+}
+
+std::unique_ptr<TBitmap> CaptureScreen(const RECT& area)
+{
+    auto bitmap = std::make_unique<TBitmap>(area.right - area.left, area.bottom - area.top);
+    HDC screen = GetDC(nullptr);
+    BitBlt(bitmap->Canvas().Handle(), 0, 0, bitmap->Width(), bitmap->Height(), screen, area.left, area.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    GdiFlush();
+    return bitmap;
+}
+
+std::unique_ptr<TBitmap> CaptureWindow(HWND window)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    return CaptureScreen(r);
+}
+
+std::wstring SaveScreenshot(TBitmap& bitmap, const std::string& name)
+{
+    wchar_t folder[MAX_PATH];
+    DWORD n = GetEnvironmentVariableW(L"TANDREL_SCREENSHOTS", folder, MAX_PATH);
+    std::filesystem::path dir = n ? std::filesystem::path(folder) : std::filesystem::path(L"screenshots");
+    std::filesystem::create_directories(dir);
+    std::filesystem::path file = dir / (Utf8ToWide(name) + L".bmp");
+    bitmap.SaveToFile(file.wstring());
+    return file.wstring();
+}
+
+TClassicColours::TClassicColours()
+{
+    INT ids[31];
+    COLORREF classic[31] = {
+        RGB(212, 208, 200), RGB(58, 110, 165), RGB(10, 36, 106), RGB(128, 128, 128), RGB(212, 208, 200),
+        RGB(255, 255, 255), RGB(0, 0, 0), RGB(0, 0, 0), RGB(0, 0, 0), RGB(255, 255, 255),
+        RGB(212, 208, 200), RGB(212, 208, 200), RGB(128, 128, 128), RGB(10, 36, 106), RGB(255, 255, 255),
+        RGB(212, 208, 200), RGB(128, 128, 128), RGB(128, 128, 128), RGB(0, 0, 0), RGB(212, 208, 200),
+        RGB(255, 255, 255), RGB(64, 64, 64), RGB(212, 208, 200), RGB(0, 0, 0), RGB(255, 255, 225),
+        RGB(181, 181, 181), RGB(0, 0, 128), RGB(166, 202, 240), RGB(192, 192, 192), RGB(49, 106, 197),
+        RGB(236, 233, 216)};
+    for (int i = 0; i < 31; ++i) {
+        ids[i] = i;
+        m_saved[i] = GetSysColor(i);
+    }
+    SetSysColors(31, ids, classic);
+}
+
+TClassicColours::~TClassicColours()
+{
+    INT ids[31];
+    for (int i = 0; i < 31; ++i)
+        ids[i] = i;
+    SetSysColors(31, ids, m_saved);
+}
+
+namespace {
+LRESULT CALLBACK BackdropProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg == WM_ERASEBKGND) {
+        RECT r;
+        GetClientRect(w, &r);
+        FillRect(reinterpret_cast<HDC>(wp), &r, reinterpret_cast<HBRUSH>(GetWindowLongPtrW(w, GWLP_USERDATA)));
+        return 1;
+    }
+    return DefWindowProcW(w, msg, wp, lp);
+}
+} // namespace
+
+TBackdrop::TBackdrop(const RECT& area, COLORREF colour)
+{
+    static bool registered = [] {
+        WNDCLASSW wc {};
+        wc.lpfnWndProc = BackdropProc;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"TandrelTestBackdrop";
+        return RegisterClassW(&wc) != 0;
+    }();
+    (void)registered;
+    m_brush = CreateSolidBrush(colour);
+    m_window = CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, L"TandrelTestBackdrop", L"", WS_POPUP | WS_VISIBLE,
+                               area.left, area.top, area.right - area.left, area.bottom - area.top, nullptr, nullptr,
+                               GetModuleHandleW(nullptr), nullptr);
+    SetWindowLongPtrW(m_window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(m_brush));
+    SetWindowPos(m_window, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    InvalidateRect(m_window, nullptr, TRUE);
+    UpdateWindow(m_window);
+}
+
+TBackdrop::~TBackdrop()
+{
+    DestroyWindow(m_window);
+    DeleteObject(m_brush);
+}
+
+COLORREF PixelOf(TBitmap& bitmap, int x, int y) { return GetPixel(bitmap.Canvas().Handle(), x, y); }
+
+} // namespace tandrel::test

@@ -1,0 +1,60 @@
+#pragma once
+// Helpers shared by the tests that drive real windows.
+
+#include "Bitmap.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace tandrel::test {
+
+// Handles messages until cond holds; false when it did not within timeoutMs.
+bool PumpUntil(const std::function<bool()>& cond, int timeoutMs = 10000);
+// Handles whatever is queued, waiting until the queue has been quiet for a moment.
+void PumpIdle();
+
+// Runs action once from the message loop that is running when its time comes:
+// the way to act inside a modal loop (a modal form, a menu) the test started.
+void RunSoon(std::function<void()> action, UINT delayMs = 50);
+
+// Real input: moves the cursor to a screen point and clicks there.
+void MoveMouseTo(POINT screen);
+void ClickAt(POINT screen, bool right = false);
+void MouseDownAt(POINT screen);
+void MouseUpAt(POINT screen);
+// The screen point of a client point of a window.
+POINT ScreenPointOf(HWND window, POINT client);
+
+// Copies what the screen shows of a rectangle into a 24-bit bitmap.
+std::unique_ptr<TBitmap> CaptureScreen(const RECT& area);
+std::unique_ptr<TBitmap> CaptureWindow(HWND window);
+// Saves a bitmap under the screenshot folder (TANDREL_SCREENSHOTS or ./screenshots).
+std::wstring SaveScreenshot(TBitmap& bitmap, const std::string& name);
+
+// Sets the classic Windows system colours for the lifetime of the object.
+class TClassicColours {
+public:
+    TClassicColours();
+    ~TClassicColours();
+
+private:
+    COLORREF m_saved[31] {};
+};
+
+// A plain top-level window of one colour, to look at a shaped window against.
+class TBackdrop {
+public:
+    TBackdrop(const RECT& area, COLORREF colour);
+    ~TBackdrop();
+    HWND Handle() const { return m_window; }
+
+private:
+    HWND m_window = nullptr;
+    HBRUSH m_brush = nullptr;
+};
+
+COLORREF PixelOf(TBitmap& bitmap, int x, int y);
+
+} // namespace tandrel::test
