@@ -1,0 +1,28 @@
+#include "Tandrel.h"
+
+#include "Application.h"
+#include "U_About.h"
+#include "Unit1.h"
+#include "Unit4.h"
+
+namespace tandrel {
+
+void StartApplication()
+{
+    InitializeFramework();
+    Application->Initialize();
+    Application->SetTitle(L"Tandrel");
+    Form4 = Application->CreateForm<TForm4>();
+    Form1 = Application->CreateForm<TForm1>();
+}
+
+void StopApplication()
+{
+    delete Form1;
+    Form1 = nullptr;
+    delete Form4;
+    Form4 = nullptr;
+    Form2 = nullptr;
+}
+
+} // namespace tandrel

@@ -1,0 +1,64 @@
+#include "Unit1.h"
+
+#include "Application.h"
+#include "U_About.h"
+#include "Unit4.h"
+
+namespace tandrel {
+
+TForm1* Form1 = nullptr;
+
+TForm1::TForm1(TComponent* owner) : TForm(owner)
+{
+    PublishHandler("SpeedButton3Click", TNotifyEvent([this](TObject* s) { SpeedButton3Click(s); }));
+    PublishHandler("SpeedButton4Click", TNotifyEvent([this](TObject* s) { SpeedButton4Click(s); }));
+    PublishHandler("SpeedButton6Click", TNotifyEvent([this](TObject* s) { SpeedButton6Click(s); }));
+    PublishHandler("SpeedButton7Click", TNotifyEvent([this](TObject* s) { SpeedButton7Click(s); }));
+    PublishHandler("SpeedButton8Click", TNotifyEvent([this](TObject* s) { SpeedButton8Click(s); }));
+    PublishHandler("SpeedButton9Click", TNotifyEvent([this](TObject* s) { SpeedButton9Click(s); }));
+}
+
+void TForm1::Loaded()
+{
+    TForm::Loaded();
+    BindComponent(SpeedButton1, "SpeedButton1");
+    BindComponent(SpeedButton2, "SpeedButton2");
+    BindComponent(SpeedButton3, "SpeedButton3");
+    BindComponent(SpeedButton4, "SpeedButton4");
+    BindComponent(Label1, "Label1");
+    BindComponent(SpeedButton6, "SpeedButton6");
+    BindComponent(SpeedButton7, "SpeedButton7");
+    BindComponent(SpeedButton8, "SpeedButton8");
+    BindComponent(SpeedButton9, "SpeedButton9");
+    BindComponent(Label2, "Label2");
+    BindComponent(speed, "speed");
+    BindComponent(BitBtn1, "BitBtn1");
+}
+
+void TForm1::SpeedButton3Click(TObject*)
+{
+    DeleteTrayIcon();
+    Application->Terminate();
+}
+
+void TForm1::SpeedButton4Click(TObject*) { ShowAboutWindow(this); }
+
+void TForm1::Nudge(int dx, int dy) noexcept
+{
+    try {
+        const int step = speed->Position() + 3;
+        if (dx)
+            Form4->SetLeft(Form4->Left() + dx * step);
+        if (dy)
+            Form4->SetTop(Form4->Top() + dy * step);
+    } catch (...) {
+        // A nudge that fails is simply not made.
+    }
+}
+
+void TForm1::SpeedButton6Click(TObject*) { Nudge(-1, 0); }
+void TForm1::SpeedButton7Click(TObject*) { Nudge(0, -1); }
+void TForm1::SpeedButton8Click(TObject*) { Nudge(1, 0); }
+void TForm1::SpeedButton9Click(TObject*) { Nudge(0, 1); }
+
+} // namespace tandrel

@@ -1,0 +1,48 @@
+#pragma once
+// The main panel: nudges the pointer overlay, opens the About window, hides
+// itself and ends the application.
+
+#include "BitBtn.h"
+#include "Forms.h"
+#include "Label.h"
+#include "SpeedButton.h"
+#include "TrackBar.h"
+
+namespace tandrel {
+
+class TForm1 : public TForm {
+public:
+    const char* ClassName() const override { return "TForm1"; }
+
+    TSpeedButton* SpeedButton1 = nullptr;
+    TSpeedButton* SpeedButton2 = nullptr;
+    TSpeedButton* SpeedButton3 = nullptr;
+    TSpeedButton* SpeedButton4 = nullptr;
+    TLabel* Label1 = nullptr;
+    TSpeedButton* SpeedButton6 = nullptr;
+    TSpeedButton* SpeedButton7 = nullptr;
+    TSpeedButton* SpeedButton8 = nullptr;
+    TSpeedButton* SpeedButton9 = nullptr;
+    TLabel* Label2 = nullptr;
+    TTrackBar* speed = nullptr;
+    TBitBtn* BitBtn1 = nullptr;
+
+protected:
+    friend class TCustomForm;
+    explicit TForm1(TComponent* owner);
+    void Loaded() override;
+
+private:
+    void SpeedButton3Click(TObject* sender);
+    void SpeedButton4Click(TObject* sender);
+    void SpeedButton6Click(TObject* sender);
+    void SpeedButton7Click(TObject* sender);
+    void SpeedButton8Click(TObject* sender);
+    void SpeedButton9Click(TObject* sender);
+    // Moves the overlay by the slider's step; a failure leaves it where it is.
+    void Nudge(int dx, int dy) noexcept;
+};
+
+extern TForm1* Form1;
+
+} // namespace tandrel

@@ -1,0 +1,168 @@
+#include "Unit4.h"
+
+#include "Application.h"
+#include "Bitmap.h"
+#include "Icon.h"
+#include "U_About.h"
+#include "Unit1.h"
+
+#include <shellapi.h>
+
+#include <cstring>
+#include <memory>
+
+namespace tandrel {
+
+TForm4* Form4 = nullptr;
+
+namespace {
+
+NOTIFYICONDATAA g_tray {};
+// Its handle is shown by the tray icon, so it lives as long as the application.
+std::unique_ptr<TIcon> g_trayIcon;
+TTrayObserver g_trayObserver;
+
+constexpr char kTrayTip[] = "Welcome use Tandrel";
+
+void NotifyTray(DWORD message)
+{
+    // The system's answer is of no use here: the icon is a convenience.
+    Shell_NotifyIconA(message, &g_tray);
+    if (g_trayObserver)
+        g_trayObserver(message, g_tray);
+}
+
+bool IsVisiblePixel(COLORREF c) { return c == RGB(255, 255, 255) || c == RGB(0, 0, 0); }
+
+void CutRun(HRGN region, int start, int end, int y)
+{
+    TOwnedRegion run(CreateRectRgn(start, y, end, y + 1));
+    CombineRgn(region, region, run.Get(), RGN_XOR);
+}
+
+} // namespace
+
+TOwnedRegion BuildOverlayRegion(int formWidth, int formHeight, TBitmap& picture)
+{
+    TOwnedRegion region(CreateRectRgn(0, 0, formWidth, formHeight));
+    TCanvas& surface = picture.Canvas();
+    for (int y = 0; y < picture.Height(); ++y) {
+        int start = -1;
+        for (int x = 0; x < picture.Width(); ++x) {
+            const bool visible = IsVisiblePixel(surface.Pixel(x, y));
+            if (!visible && start < 0) {
+                start = x;
+            } else if (visible && start >= 0) {
+                CutRun(region.Get(), start, x, y);
+                start = -1;
+            }
+        }
+        if (start >= 0)
+            CutRun(region.Get(), start, picture.Width(), y);
+    }
+    return region;
+}
+
+const NOTIFYICONDATAA& TrayRecord() { return g_tray; }
+
+void DeleteTrayIcon() { NotifyTray(NIM_DELETE); }
+
+void SetTrayObserver(TTrayObserver observer) { g_trayObserver = std::move(observer); }
+
+TForm4::TForm4(TComponent* owner) : TForm(owner)
+{
+    PublishHandler("FormCreate", TNotifyEvent([this](TObject* s) { FormCreate(s); }));
+    PublishHandler("FormShow", TNotifyEvent([this](TObject* s) { FormShow(s); }));
+    PublishHandler("y1Click", TNotifyEvent([this](TObject* s) { y1Click(s); }));
+    PublishHandler("About1Click", TNotifyEvent([this](TObject* s) { About1Click(s); }));
+    PublishHandler("N1Click", TNotifyEvent([this](TObject* s) { N1Click(s); }));
+}
+
+void TForm4::Loaded()
+{
+    TForm::Loaded();
+    BindComponent(Image1, "Image1");
+    BindComponent(PopupMenu1, "PopupMenu1");
+    BindComponent(y1, "y1");
+    BindComponent(About1, "About1");
+    BindComponent(N1, "N1");
+}
+
+void TForm4::CreateParams(TCreateParams& params)
+{
+    TForm::CreateParams(params);
+    params.Style ^= WS_DLGFRAME;
+    params.WndParent = nullptr;  // not owned by the application's window
+}
+
+void TForm4::FormCreate(TObject*)
+{
+    HWND window = Handle();
+    TOwnedRegion region = BuildOverlayRegion(Width(), Height(), Image1->Picture().Bitmap());
+    // The picture sits in the client area, inside the dialog frame, while a
+    // window region counts from the outer corner: move it by the frame, or
+    // the frame and a strip of background would show instead of the arrow.
+    RECT outer;
+    GetWindowRect(window, &outer);
+    POINT client = ClientOrigin();
+    OffsetRgn(region.Get(), client.x - outer.left, client.y - outer.top);
+    SetWindowRgn(window, region.Release(), TRUE);
+}
+
+void TForm4::FormShow(TObject*)
+{
+    g_tray.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    auto icon = std::make_unique<TIcon>();
+    icon->LoadFromFile(L"mouse.ico");
+    g_trayIcon = std::move(icon);
+    g_tray.hIcon = g_trayIcon->Handle();
+    std::memset(g_tray.szTip, 0, sizeof g_tray.szTip);
+    std::memcpy(g_tray.szTip, kTrayTip, sizeof kTrayTip);
+    g_tray.uCallbackMessage = WM_TRAYNOTIFY;
+    g_tray.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    g_tray.uID = 0;
+    g_tray.hWnd = Handle();
+    NotifyTray(NIM_ADD);
+    HWND app = Application->Handle();
+    ShowWindow(app, SW_HIDE);
+    SetWindowLongPtrW(app, GWL_EXSTYLE, GetWindowLongPtrW(app, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+}
+
+void TForm4::WndProc(TMessage& m)
+{
+    if (m.Msg == WM_TRAYNOTIFY)
+        return OnTrayNotify(m);
+    TForm::WndProc(m);
+}
+
+void TForm4::OnTrayNotify(TMessage& m)
+{
+    switch (m.LParam) {
+    case WM_LBUTTONDOWN:
+        Form1->Show();
+        break;
+    case WM_RBUTTONDOWN: {
+        POINT p;
+        GetCursorPos(&p);
+        // A tray menu closes when the user clicks elsewhere only if its owner is in front.
+        SetForegroundWindow(Handle());
+        PopupMenu1->Popup(p.x, p.y);
+        PostMessageW(Handle(), WM_NULL, 0, 0);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void TForm4::y1Click(TObject*) { Form1->Show(); }
+
+void TForm4::About1Click(TObject*) { ShowAboutWindow(this); }
+
+void TForm4::N1Click(TObject*)
+{
+    DeleteTrayIcon();
+    Application->Terminate();
+}
+
+} // namespace tandrel

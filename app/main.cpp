@@ -1,0 +1,20 @@
+// Tandrel: a second pointer on the screen, nudged from a panel in the tray.
+
+#include "Application.h"
+#include "Tandrel.h"
+
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    using namespace tandrel;
+    try {
+        StartApplication();
+    } catch (...) {
+        HandleCallbackException(nullptr);
+        return 1;
+    }
+    Application->Run();
+    FinalizeFramework();
+    return 0;
+}

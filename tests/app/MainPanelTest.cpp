@@ -1,0 +1,178 @@
+// The main panel: its controls and what they do.
+
+#include "ShellFixture.h"
+
+namespace tandrel::test {
+
+namespace {
+
+struct TExpectedButton {
+    const char* Name;
+    RECT Bounds;  // left, top, width, height
+    const wchar_t* Caption;
+    int FontHeight;
+    bool Navy;
+    SIZE Glyph;
+    TPixelFormat GlyphFormat;
+};
+
+void ExpectBounds(TControl& c, int left, int top, int width, int height)
+{
+    EXPECT_EQ(c.Left(), left) << c.Name();
+    EXPECT_EQ(c.Top(), top) << c.Name();
+    EXPECT_EQ(c.Width(), width) << c.Name();
+    EXPECT_EQ(c.Height(), height) << c.Name();
+}
+
+} // namespace
+
+TEST_F(TShellTest, PanelHoldsEveryControlOfItsDefinition)
+{
+    HWND panel = Form1->Handle();
+    RECT r;
+    GetWindowRect(panel, &r);
+    EXPECT_EQ(r.left, 195);
+    EXPECT_EQ(r.top, 116);
+    EXPECT_EQ(r.right - r.left, 505);
+    EXPECT_EQ(r.bottom - r.top, 410);
+    EXPECT_EQ(Form1->Color(), clBtnFace);
+    EXPECT_EQ(Form1->Font().Name(), L"MS Sans Serif");
+    EXPECT_EQ(Form1->Font().Height(), -11);
+    EXPECT_EQ(Form1->Icon().Width(), 32);
+    EXPECT_TRUE(SendMessageW(panel, WM_GETICON, ICON_BIG, 0));
+
+    const TExpectedButton buttons[] = {
+        {"SpeedButton1", {222, 27, 186, 40}, L"安装USB鼠标", -13, true, {16, 16}, TPixelFormat::pf8bit},
+        {"SpeedButton2", {223, 90, 186, 40}, L"卸载USB鼠标", -13, true, {16, 16}, TPixelFormat::pf8bit},
+        {"SpeedButton3", {36, 296, 149, 51}, L"关闭应用程序", -13, true, {20, 20}, TPixelFormat::pf4bit},
+        {"SpeedButton4", {213, 152, 207, 40}, L"关于Tandrel软件", -13, true, {16, 15}, TPixelFormat::pf8bit},
+        {"SpeedButton6", {19, 124, 60, 35}, L"左", -11, false, {0, 0}, TPixelFormat::pf24bit},
+        {"SpeedButton7", {79, 89, 60, 35}, L"上", -11, false, {0, 0}, TPixelFormat::pf24bit},
+        {"SpeedButton8", {139, 125, 60, 35}, L"右", -11, false, {0, 0}, TPixelFormat::pf24bit},
+        {"SpeedButton9", {79, 160, 60, 35}, L"下", -11, false, {0, 0}, TPixelFormat::pf24bit},
+    };
+    for (const auto& e : buttons) {
+        auto* b = dynamic_cast<TSpeedButton*>(Form1->FindComponent(e.Name));
+        ASSERT_NE(b, nullptr) << e.Name;
+        EXPECT_EQ(b->Parent(), Form1);
+        ExpectBounds(*b, e.Bounds.left, e.Bounds.top, e.Bounds.right, e.Bounds.bottom);
+        EXPECT_EQ(b->Caption(), e.Caption) << e.Name;
+        EXPECT_EQ(b->Font().Name(), L"MS Sans Serif");
+        EXPECT_EQ(b->Font().Height(), e.FontHeight) << e.Name;
+        EXPECT_TRUE(b->Font().Style() & fsBold) << e.Name;
+        EXPECT_EQ(b->Font().Color() == clNavy, e.Navy) << e.Name;
+        EXPECT_EQ(b->Glyph().Width(), e.Glyph.cx) << e.Name;
+        EXPECT_EQ(b->Glyph().Height(), e.Glyph.cy) << e.Name;
+        if (e.Glyph.cx) {
+            EXPECT_EQ(b->Glyph().PixelFormat(), e.GlyphFormat) << e.Name;
+        }
+    }
+
+    ExpectBounds(*Form1->Label1, 49, 36, 133, 33);
+    EXPECT_EQ(Form1->Label1->Caption(), L"测试看看");
+    EXPECT_FALSE(Form1->Label1->AutoSize());
+    EXPECT_EQ(Form1->Label1->Font().Name(), L"楷体_GB2312");
+    EXPECT_EQ(Form1->Label1->Font().Height(), -29);
+    EXPECT_EQ(Form1->Label1->Font().Charset(), GB2312_CHARSET);
+    EXPECT_EQ(Form1->Label1->Font().Color(), clNavy);
+
+    ExpectBounds(*Form1->Label2, 9, 220, 36, 18);
+    EXPECT_EQ(Form1->Label2->Caption(), L"速度：");
+    EXPECT_TRUE(Form1->Label2->ParentFont());
+
+    ExpectBounds(*Form1->speed, 47, 213, 156, 31);
+    EXPECT_EQ(Form1->speed->Min(), 0);
+    EXPECT_EQ(Form1->speed->Max(), 10);
+    EXPECT_EQ(Form1->speed->Position(), 0);
+    EXPECT_EQ(Form1->speed->TabOrder(), 1);
+
+    ExpectBounds(*Form1->BitBtn1, 306, 295, 136, 51);
+    EXPECT_EQ(Form1->BitBtn1->Caption(), L"关闭本窗口");
+    EXPECT_EQ(Form1->BitBtn1->Kind(), TBitBtnKind::bkClose);
+    EXPECT_EQ(Form1->BitBtn1->TabOrder(), 0);
+    EXPECT_EQ(Form1->BitBtn1->Font().Height(), -13);
+}
+
+TEST_F(TShellTest, NudgesMoveTheOverlayBySliderPlusThree)
+{
+    ShowPanel();
+    const int left = Form4->Left();
+    const int top = Form4->Top();
+
+    ClickControl(*Form1->SpeedButton6);
+    EXPECT_EQ(Form4->Left(), left - 3);
+    ClickControl(*Form1->SpeedButton8);
+    EXPECT_EQ(Form4->Left(), left);  // right then left at one position: back home
+
+    Form1->speed->SetPosition(10);
+    ClickControl(*Form1->SpeedButton6);
+    EXPECT_EQ(Form4->Left(), left - 13);
+    EXPECT_EQ(Form4->Top(), top);
+
+    Form1->speed->SetPosition(4);
+    ClickControl(*Form1->SpeedButton7);
+    EXPECT_EQ(Form4->Top(), top - 7);
+    ClickControl(*Form1->SpeedButton9);
+    ClickControl(*Form1->SpeedButton9);
+    EXPECT_EQ(Form4->Top(), top + 7);
+    EXPECT_EQ(Form4->Left(), left - 13);
+
+    RECT r;
+    GetWindowRect(Form4->Handle(), &r);
+    EXPECT_EQ(r.left, Form4->Left());  // the window itself moved
+    EXPECT_EQ(r.top, Form4->Top());
+}
+
+TEST_F(TShellTest, NudgesHaveNoLimits)
+{
+    ShowPanel();
+    Form4->SetBounds(2, 1, Form4->Width(), Form4->Height());
+    ClickControl(*Form1->SpeedButton6);
+    ClickControl(*Form1->SpeedButton7);
+    EXPECT_EQ(Form4->Left(), -1);
+    EXPECT_EQ(Form4->Top(), -2);
+}
+
+TEST_F(TShellTest, CloseButtonHidesThePanelAndTheTrayShowsItAgainAsItWas)
+{
+    ShowPanel();
+    Form1->speed->SetPosition(7);
+    Form1->SetLeft(230);
+    ClickControl(*Form1->BitBtn1);
+    ASSERT_TRUE(PumpUntil([] { return !IsWindowVisible(Form1->Handle()); }));
+    EXPECT_FALSE(Form1->Visible());
+    EXPECT_FALSE(Application->Terminated());
+
+    ShowPanel();
+    EXPECT_EQ(Form1->speed->Position(), 7);
+    EXPECT_EQ(Form1->Left(), 230);
+}
+
+TEST_F(TShellTest, PanelCloseCommandHidesIt)
+{
+    ShowPanel();
+    SendMessageW(Form1->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(PumpUntil([] { return !IsWindowVisible(Form1->Handle()); }));
+    EXPECT_NE(Form1, nullptr);
+    EXPECT_FALSE(Application->Terminated());
+}
+
+TEST_F(TShellTest, PanelLooksLikeAClassicWindow)
+{
+    TClassicColours classic;
+    ShowPanel();
+    Form1->BitBtn1->SetFocus();
+    RedrawWindow(Form1->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    PumpIdle();
+    auto shot = CaptureWindow(Form1->Handle());
+    SaveScreenshot(*shot, "main-panel");
+    // The face of a speed button and of the form are the classic button face.
+    POINT inButton = Form1->SpeedButton6->ClientToScreen({4, 4});
+    POINT origin = Form1->ClientOrigin();
+    RECT outer;
+    GetWindowRect(Form1->Handle(), &outer);
+    EXPECT_EQ(PixelOf(*shot, inButton.x - outer.left, inButton.y - outer.top), RGB(212, 208, 200));
+    EXPECT_EQ(PixelOf(*shot, origin.x - outer.left + 5, origin.y - outer.top + 5), RGB(212, 208, 200));
+}
+
+} // namespace tandrel::test

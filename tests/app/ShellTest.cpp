@@ -1,0 +1,300 @@
+// Start-up, the tray icon and the ways out.
+
+#include "ShellFixture.h"
+
+#include "Streams.h"
+
+#include <cstring>
+#include <filesystem>
+
+namespace tandrel::test {
+
+void TShellRecorder::Attach()
+{
+    SetTrayObserver([this](DWORD message, const NOTIFYICONDATAA& record) { TrayCalls.push_back({message, record}); });
+    SetShellOpenObserver([this](HWND, const std::wstring& address) { Opened.push_back(address); });
+    if (Application)
+        Application->OnException = [this](TObject*, const std::string& message) { Errors.push_back(message); };
+}
+
+void TShellRecorder::Detach()
+{
+    SetTrayObserver(nullptr);
+    SetShellOpenObserver(nullptr);
+    if (Application)
+        Application->OnException = nullptr;
+}
+
+namespace {
+void StopShell()
+{
+    if (Form4 && TrayRecord().hWnd == Form4->Handle())
+        DeleteTrayIcon();
+    StopApplication();
+    PumpIdle();
+    Application->ResetTerminated();
+    Screen->SetCursor(crDefault);
+}
+} // namespace
+
+void TStartUpTest::SetUp()
+{
+    StartApplication();
+    m_recorder.Attach();
+    // The application window outlives each start: give it the state a start finds.
+    HWND app = Application->Handle();
+    ShowWindow(app, SW_HIDE);
+    SetWindowLongPtrW(app, GWL_EXSTYLE, GetWindowLongPtrW(app, GWL_EXSTYLE) & ~WS_EX_TOOLWINDOW);
+}
+
+void TStartUpTest::TearDown()
+{
+    StopShell();
+    m_recorder.Detach();
+}
+
+void TStartUpTest::StartRunning()
+{
+    Application->ShowMainFormAtStart();
+    ASSERT_TRUE(PumpUntil([] { return IsWindowVisible(Form4->Handle()) != FALSE; }));
+    PumpIdle();
+}
+
+TShellRecorder TShellTest::s_recorder;
+
+void TShellTest::SetUpTestSuite()
+{
+    StartApplication();
+    s_recorder.Attach();
+    TStartUpTest::StartRunning();
+}
+
+void TShellTest::TearDownTestSuite()
+{
+    StopShell();
+    s_recorder.Detach();
+}
+
+void TShellTest::SetUp()
+{
+    s_recorder = {};
+    s_recorder.Attach();
+    Form4->SetBounds(255, 224, Form4->Width(), Form4->Height());
+    Form1->speed->SetPosition(0);
+}
+
+void TShellTest::TearDown()
+{
+    DrainQuit();
+    Screen->SetCursor(crDefault);
+}
+
+void TShellTest::DrainQuit()
+{
+    PumpIdle();
+    Application->ResetTerminated();
+}
+
+void TShellTest::HidePanel()
+{
+    if (Form1->Visible()) {
+        Form1->Hide();
+        ASSERT_TRUE(PumpUntil([] { return !IsWindowVisible(Form1->Handle()); }));
+        PumpIdle();
+    }
+}
+
+void TShellTest::ShowPanel()
+{
+    SendMessageW(Form4->Handle(), WM_TRAYNOTIFY, 0, WM_LBUTTONDOWN);
+    ASSERT_TRUE(PumpUntil([] { return IsWindowVisible(Form1->Handle()) && GetActiveWindow() == Form1->Handle(); }));
+    PumpIdle();
+}
+
+void TShellTest::RunInModalLoop(std::function<void()> action) { RunSoon(std::move(action)); }
+
+void TShellTest::ClickControl(TControl& control)
+{
+    POINT middle = control.ClientToScreen({control.Width() / 2, control.Height() / 2});
+    ClickAt(middle);
+}
+
+TEST_F(TStartUpTest, StartUpCreatesTheOverlayFirstAndTheHiddenPanel)
+{
+    EXPECT_EQ(Application->Title(), L"Tandrel");
+    wchar_t text[64];
+    GetWindowTextW(Application->Handle(), text, 64);
+    EXPECT_STREQ(text, L"Tandrel");
+    GetClassNameW(Application->Handle(), text, 64);
+    EXPECT_STREQ(text, L"TApplication");
+
+    ASSERT_EQ(Application->MainForm(), Form4);
+    ASSERT_TRUE(Form4->HandleAllocated());  // the main form's window exists from the start
+    GetClassNameW(Form4->Handle(), text, 64);
+    EXPECT_STREQ(text, L"TForm4");
+    GetWindowTextW(Form4->Handle(), text, 64);
+    EXPECT_STREQ(text, L"Form4");
+    EXPECT_FALSE(Form1->Visible());
+    EXPECT_FALSE(Form1->HandleAllocated() && IsWindowVisible(Form1->Handle()));
+    EXPECT_EQ(Form1->Caption(), L"Tandrel");
+    EXPECT_EQ(Screen->FormCount(), 2);
+}
+
+TEST_F(TStartUpTest, FirstShowAddsTheTrayIconAndHidesTheTaskbarButton)
+{
+    StartRunning();
+    ASSERT_EQ(m_trayCalls.size(), 1u);
+    const TTrayCall& add = m_trayCalls[0];
+    EXPECT_EQ(add.Message, static_cast<DWORD>(NIM_ADD));
+    EXPECT_EQ(add.Record.cbSize, NOTIFYICONDATAA_V1_SIZE);
+    if (sizeof(void*) == 4) {
+        EXPECT_EQ(add.Record.cbSize, 88u);
+    }
+    EXPECT_EQ(add.Record.hWnd, Form4->Handle());
+    EXPECT_EQ(add.Record.uID, 0u);
+    EXPECT_EQ(add.Record.uFlags, 7u);
+    EXPECT_EQ(add.Record.uCallbackMessage, 1124u);
+    EXPECT_NE(add.Record.hIcon, nullptr);
+    char expected[64] = "Welcome use Tandrel";
+    EXPECT_EQ(std::memcmp(add.Record.szTip, expected, 64), 0);  // zero bytes up to 64
+
+    HWND app = Application->Handle();
+    EXPECT_FALSE(IsWindowVisible(app));
+    EXPECT_TRUE(GetWindowLongPtrW(app, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+    EXPECT_TRUE(Form4->Visible());
+    EXPECT_TRUE(m_errors.empty());
+}
+
+TEST_F(TStartUpTest, MissingIconIsReportedAndNoTrayIconIsAdded)
+{
+    auto saved = std::filesystem::current_path();
+    auto empty = std::filesystem::temp_directory_path() / "tandrel-no-icon";
+    std::filesystem::create_directories(empty);
+    std::filesystem::remove(empty / "mouse.ico");
+    std::filesystem::current_path(empty);
+    StartRunning();
+    std::filesystem::current_path(saved);
+
+    ASSERT_EQ(m_errors.size(), 1u);
+    const std::string fullPath = WideToUtf8((empty / "mouse.ico").wstring());
+    EXPECT_NE(m_errors[0].find(fullPath), std::string::npos) << m_errors[0];
+    EXPECT_NE(m_errors[0].find(SysErrorMessage(ERROR_FILE_NOT_FOUND)), std::string::npos) << m_errors[0];
+    EXPECT_TRUE(m_trayCalls.empty());
+    EXPECT_TRUE(IsWindowVisible(Form4->Handle()));  // the overlay is shown all the same
+    HWND app = Application->Handle();
+    EXPECT_TRUE(IsWindowVisible(app));              // the taskbar button stays
+    EXPECT_FALSE(GetWindowLongPtrW(app, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
+}
+
+TEST_F(TStartUpTest, UnreadableIconIsReportedLikeAMissingOne)
+{
+    auto saved = std::filesystem::current_path();
+    auto dir = std::filesystem::temp_directory_path() / "tandrel-bad-icon";
+    std::filesystem::create_directories(dir);
+    {
+        TFileStream f((dir / "mouse.ico").wstring(), TFileStream::TMode::fmCreate);
+        f.WriteBuffer("not an icon at all", 18);
+    }
+    std::filesystem::current_path(dir);
+    StartRunning();
+    std::filesystem::current_path(saved);
+
+    ASSERT_EQ(m_errors.size(), 1u);
+    EXPECT_NE(m_errors[0].find("Icon image is not valid"), std::string::npos) << m_errors[0];
+    EXPECT_TRUE(m_trayCalls.empty());
+    EXPECT_TRUE(IsWindowVisible(Application->Handle()));
+}
+
+TEST_F(TShellTest, TrayLeftButtonShowsThePanelAndOtherMessagesDoNothing)
+{
+    HidePanel();
+    for (LPARAM other : {WM_LBUTTONDBLCLK, WM_LBUTTONUP, WM_RBUTTONUP, WM_MOUSEMOVE}) {
+        SendMessageW(Form4->Handle(), WM_TRAYNOTIFY, 0, other);
+        PumpIdle();
+        EXPECT_FALSE(Form1->Visible()) << "tray message " << other;
+    }
+    ShowPanel();
+    EXPECT_TRUE(Form1->Visible());
+    EXPECT_EQ(GetActiveWindow(), Form1->Handle());
+}
+
+TEST_F(TShellTest, TrayRightButtonPopsTheMenuUpAtTheCursor)
+{
+    HidePanel();
+    const POINT cursor {600, 400};
+    MoveMouseTo(cursor);
+    RECT menuRect {};
+    int items = 0;
+    RunInModalLoop([&] {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        if (menu && IsWindowVisible(menu)) {
+            GetWindowRect(menu, &menuRect);
+            items = GetMenuItemCount(Form4->PopupMenu1->Handle());
+        }
+        EndMenu();
+    });
+    SendMessageW(Form4->Handle(), WM_TRAYNOTIFY, 0, WM_RBUTTONDOWN);
+    EXPECT_EQ(menuRect.left, cursor.x);
+    EXPECT_EQ(menuRect.top, cursor.y);
+    EXPECT_EQ(items, 3);
+    PumpIdle();
+    EXPECT_FALSE(Form1->Visible());
+}
+
+TEST_F(TShellTest, TrayMenuHasItsThreeItemsInOrder)
+{
+    HidePanel();
+    TPopupMenu& menu = *Form4->PopupMenu1;
+    ASSERT_EQ(menu.Items().Count(), 3);
+    EXPECT_EQ(menu.Items().Items(0), Form4->y1);
+    EXPECT_EQ(Form4->y1->Caption(), L"Tandrel主窗口...");
+    EXPECT_EQ(Form4->About1->Caption(), L"关于本软件...");
+    EXPECT_EQ(Form4->N1->Caption(), L"退出");
+
+    Form4->y1->Click();
+    EXPECT_TRUE(PumpUntil([] { return IsWindowVisible(Form1->Handle()) != FALSE; }));
+}
+
+TEST_F(TShellTest, ExitFromTheTrayMenuDeletesTheIconThenEnds)
+{
+    // Choose the last item with the keyboard, in the system's own menu loop.
+    RunInModalLoop([] {
+        INPUT keys[4] {};
+        for (auto& k : keys)
+            k.type = INPUT_KEYBOARD;
+        keys[0].ki.wVk = keys[1].ki.wVk = VK_UP;
+        keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        keys[2].ki.wVk = keys[3].ki.wVk = VK_RETURN;
+        keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+        SendInput(4, keys, sizeof(INPUT));
+    });
+    SendMessageW(Form4->Handle(), WM_TRAYNOTIFY, 0, WM_RBUTTONDOWN);
+    ASSERT_TRUE(PumpUntil([] { return Application->Terminated(); }));
+    ASSERT_EQ(m_trayCalls.size(), 1u);
+    EXPECT_EQ(m_trayCalls[0].Message, static_cast<DWORD>(NIM_DELETE));
+    EXPECT_EQ(m_trayCalls[0].Record.hWnd, Form4->Handle());
+    EXPECT_EQ(m_trayCalls[0].Record.uID, 0u);
+}
+
+TEST_F(TShellTest, CloseApplicationButtonDeletesTheIconThenEnds)
+{
+    ShowPanel();
+    ClickControl(*Form1->SpeedButton3);
+    ASSERT_TRUE(PumpUntil([] { return Application->Terminated(); }));
+    ASSERT_EQ(m_trayCalls.size(), 1u);
+    EXPECT_EQ(m_trayCalls[0].Message, static_cast<DWORD>(NIM_DELETE));
+}
+
+TEST_F(TShellTest, AnExceptionInAHandlerReachesTheErrorBoxAndTheLoopGoesOn)
+{
+    ShowPanel();
+    Form1->SpeedButton1->OnClick = [](TObject*) { throw EInvalidOperation("Something went wrong"); };
+    ClickControl(*Form1->SpeedButton1);
+    ASSERT_EQ(m_errors.size(), 1u);
+    EXPECT_EQ(m_errors[0], "Something went wrong");
+    const int left = Form4->Left();
+    ClickControl(*Form1->SpeedButton8);
+    EXPECT_EQ(Form4->Left(), left + 3);
+}
+
+} // namespace tandrel::test
