@@ -17,24 +17,26 @@ const TEnumInfo kPositions {{"poDesigned", "poDefault", "poDefaultPosOnly", "poD
                              "poDesktopCenter", "poMainFormCenter", "poOwnerFormCenter"}};
 const TEnumInfo kWindowStates {{"wsNormal", "wsMinimized", "wsMaximized"}};
 
+struct TDisableContext {
+    HWND Modal;
+    std::vector<HWND> Disabled;
+};
+
+BOOL CALLBACK DisableTaskWindow(HWND window, LPARAM lParam)
+{
+    auto* c = reinterpret_cast<TDisableContext*>(lParam);
+    if (window != c->Modal && IsWindowVisible(window) && IsWindowEnabled(window)) {
+        EnableWindow(window, FALSE);
+        c->Disabled.push_back(window);
+    }
+    return TRUE;
+}
+
 // The windows a modal form disables, to enable them again afterwards.
 std::vector<HWND> DisableTaskWindows(HWND modal)
 {
-    struct TContext {
-        HWND Modal;
-        std::vector<HWND> Disabled;
-    } context {modal, {}};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM lParam) -> BOOL {
-            auto* c = reinterpret_cast<TContext*>(lParam);
-            if (window != c->Modal && IsWindowVisible(window) && IsWindowEnabled(window)) {
-                EnableWindow(window, FALSE);
-                c->Disabled.push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&context));
+    TDisableContext context {modal, {}};
+    EnumThreadWindows(GetCurrentThreadId(), DisableTaskWindow, reinterpret_cast<LPARAM>(&context));
     return context.Disabled;
 }
 
