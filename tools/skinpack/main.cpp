@@ -1,0 +1,285 @@
+// skinpack: packs skin folders into skin packages for skin authors, and
+// lists or unpacks existing packages.
+
+#include "Files.h"
+#include "LZH.h"
+#include "LZHEncoder.h"
+#include "SkinPackage.h"
+#include "SkinReader.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+enum ExitCode { ExitSuccess = 0, ExitBadInput = 1, ExitUsage = 2 };
+
+// A compressed stream can never be much larger than what it decodes to, and
+// that is bounded by TLZH::MaxDecodedSize; anything bigger is not a skin.
+constexpr std::uintmax_t MaxInputSize = 256u << 20;
+
+constexpr const char* HelpText = R"(Usage: skinpack [--property] pack DIR OUT
+       skinpack [--property] list FILE
+       skinpack [--property] unpack FILE DIR
+       skinpack --help
+
+Packs the files of a skin folder into a skin package, and lists or unpacks
+skin packages.
+
+Commands:
+  pack DIR OUT      Pack every file directly inside folder DIR into OUT.
+                    Entry names are the file names in lower case (A-Z only),
+                    sorted; the package has version 20000. Subfolders are
+                    skipped with a warning.
+  list FILE         Print one line per entry of FILE, in package order: the
+                    name, a tab, and the size in bytes. Control characters in
+                    a name are shown as \xHH.
+  unpack FILE DIR   Write every entry of FILE into folder DIR, which is
+                    created if missing; existing files of the same names are
+                    replaced. A name that is not a plain file name (a path, a
+                    device name, a control character...) or repeats an earlier
+                    one is changed so that every file lands inside DIR; each
+                    change is reported on standard error.
+
+Options:
+  --property        FILE or OUT uses the form-definition property layout: a
+                    4-byte little-endian length, then the compressed stream.
+                    A length of 0 or less means that no skin is stored.
+                    Without it, FILE and OUT are skin files: the compressed
+                    stream alone.
+  -h, --help        Show this text.
+  --                Take every later argument as a name, even if it starts
+                    with '-'.
+
+A compressed stream is the 4-byte little-endian size of the package, then the
+package coded with LZHUF (4096-byte ring, matches of 3 to 60 bytes, adaptive
+Huffman coding). Packages decode to at most 64 MiB.
+
+Exit status: 0 on success; 1 when a file cannot be read or written or is not
+a valid skin package (one message on standard error names the file); 2 for a
+usage error.
+)";
+
+class EUsage : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Bad input or a failed write; the message names the file.
+class EBadInput : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct TArgument {
+    std::string Text; // UTF-8
+    fs::path Path;
+};
+
+void Warn(const std::string& text)
+{
+    std::fprintf(stderr, "skinpack: %s\n", text.c_str());
+}
+
+// Reads a package file; nullopt when it is a property that stores no skin.
+std::optional<TSkinReader> LoadReader(const fs::path& file, bool property)
+{
+    std::string const where = DisplayPath(file) + ": ";
+    try {
+        std::vector<std::uint8_t> const bytes = ReadWholeFile(file, MaxInputSize);
+        std::span<const std::uint8_t> stream = bytes;
+        if (property) {
+            stream = UnwrapProperty(bytes);
+            if (stream.empty()) {
+                Warn(where + "the property stores no skin");
+                return std::nullopt;
+            }
+        }
+        if (stream.size() < 4)
+            throw EBadInput(where + "too short for a compressed skin stream (" + std::to_string(stream.size())
+                            + " bytes)");
+        auto const size = static_cast<std::int32_t>(std::uint32_t(stream[0]) | std::uint32_t(stream[1]) << 8
+                                                    | std::uint32_t(stream[2]) << 16
+                                                    | std::uint32_t(stream[3]) << 24);
+        if (size <= 0)
+            throw EBadInput(where + "the stream declares an empty package (size " + std::to_string(size) + ")");
+
+        TSkinReader reader;
+        if (!reader.LoadPackage(stream))
+            throw EBadInput(where + "not a skin package of version " + std::to_string(TSkinReader::PackageVersion)
+                            + " (version " + std::to_string(reader.Header().Version) + ")");
+        return reader;
+    } catch (const EFileError& error) {
+        throw EBadInput(error.what());
+    } catch (const EBadInput&) {
+        throw;
+    } catch (const std::bad_alloc&) {
+        throw EBadInput(where + "out of memory");
+    } catch (const std::exception& error) {
+        throw EBadInput(where + error.what());
+    }
+}
+
+int Pack(const fs::path& folder, const fs::path& output, bool property)
+{
+    try {
+        std::vector<std::string> skipped;
+        std::vector<TFolderFile> const files = ListFolderFiles(folder, skipped);
+        for (const auto& name : skipped)
+            Warn(DisplayPath(folder / name) + ": not a regular file, skipped");
+
+        std::error_code error;
+        std::vector<TPackEntry> entries;
+        for (const auto& file : files) {
+            if (fs::exists(output, error) && fs::equivalent(file.Path, output, error))
+                continue; // an earlier package written into the folder itself
+            entries.push_back({ file.Name, ReadWholeFile(file.Path, TLZH::MaxDecodedSize) });
+        }
+
+        std::vector<std::uint8_t> package;
+        try {
+            package = BuildPackage(std::move(entries));
+        } catch (const ESkinPackError& problem) {
+            throw EBadInput(DisplayPath(folder) + ": " + problem.what());
+        }
+        std::vector<std::uint8_t> stream = TLZHEncoder::Compress(package);
+
+        // Cheap insurance: what we write must decode back exactly.
+        auto const coded = std::span<const std::uint8_t>(stream).subspan(4);
+        if (TLZH().Decode(static_cast<std::int32_t>(package.size()), coded) != package)
+            throw EBadInput(DisplayPath(output) + ": internal error, the package does not read back");
+
+        WriteWholeFile(output, property ? WrapProperty(stream) : stream);
+    } catch (const EFileError& error) {
+        throw EBadInput(error.what());
+    }
+    return ExitSuccess;
+}
+
+int List(const fs::path& file, bool property)
+{
+    auto const reader = LoadReader(file, property);
+    if (!reader)
+        return ExitSuccess;
+    for (std::size_t i = 0; i < reader->Count(); ++i)
+        std::printf("%s\t%zu\n", PrintableName(reader->Name(i)).c_str(), reader->Entry(i).size());
+    if (std::fflush(stdout) != 0)
+        throw EBadInput("standard output: write failed");
+    return ExitSuccess;
+}
+
+int Unpack(const fs::path& file, const fs::path& folder, bool property)
+{
+    auto const reader = LoadReader(file, property);
+    if (!reader)
+        return ExitSuccess;
+    std::vector<std::string> const names = UnpackFileNames(*reader);
+    try {
+        TOutputFolder output(folder);
+        for (std::size_t i = 0; i < reader->Count(); ++i) {
+            if (names[i] != reader->Name(i))
+                Warn(DisplayPath(file) + ": entry \"" + PrintableName(reader->Name(i)) + "\" written as \"" + names[i]
+                     + "\"");
+            output.Write(names[i], reader->Entry(i));
+        }
+    } catch (const EFileError& error) {
+        throw EBadInput(error.what());
+    }
+    return ExitSuccess;
+}
+
+int Run(const std::vector<TArgument>& arguments)
+{
+    bool property = false;
+    bool options = true;
+    std::vector<const TArgument*> words;
+    for (const auto& argument : arguments) {
+        if (options && argument.Text == "--") {
+            options = false;
+            continue;
+        }
+        if (!options || argument.Text.size() < 2 || argument.Text[0] != '-') {
+            words.push_back(&argument);
+            continue;
+        }
+        if (argument.Text == "--help" || argument.Text == "-h") {
+            std::fputs(HelpText, stdout);
+            return ExitSuccess;
+        }
+        if (argument.Text != "--property")
+            throw EUsage("unknown option " + argument.Text);
+        property = true;
+    }
+    if (words.empty())
+        throw EUsage("no command given");
+
+    std::string const& command = words[0]->Text;
+    auto const expect = [&](std::size_t count, const char* form) {
+        if (words.size() != count + 1)
+            throw EUsage(std::string("usage: skinpack [--property] ") + form);
+    };
+    if (command == "pack") {
+        expect(2, "pack DIR OUT");
+        return Pack(words[1]->Path, words[2]->Path, property);
+    }
+    if (command == "list") {
+        expect(1, "list FILE");
+        return List(words[1]->Path, property);
+    }
+    if (command == "unpack") {
+        expect(2, "unpack FILE DIR");
+        return Unpack(words[1]->Path, words[2]->Path, property);
+    }
+    throw EUsage("unknown command " + command);
+}
+
+int Main(const std::vector<TArgument>& arguments)
+{
+    try {
+        return Run(arguments);
+    } catch (const EUsage& error) {
+        Warn(error.what());
+        std::fputs("Try 'skinpack --help' for more information.\n", stderr);
+        return ExitUsage;
+    } catch (const EBadInput& error) {
+        Warn(error.what());
+        return ExitBadInput;
+    } catch (const std::exception& error) {
+        Warn(error.what());
+        return ExitBadInput;
+    }
+}
+
+} // namespace
+
+#ifdef _WIN32
+// Wide arguments: paths with any characters reach the file system intact.
+int wmain(int argc, wchar_t** argv)
+{
+    std::vector<TArgument> arguments;
+    for (int i = 1; i < argc; ++i) {
+        fs::path path(argv[i]);
+        std::string text;
+        try {
+            auto const utf8 = path.u8string();
+            text.assign(utf8.begin(), utf8.end());
+        } catch (const std::exception&) {
+            text = "?";
+        }
+        arguments.push_back({ std::move(text), std::move(path) });
+    }
+    return Main(arguments);
+}
+#else
+int main(int argc, char** argv)
+{
+    std::vector<TArgument> arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.push_back({ argv[i], fs::path(argv[i]) });
+    return Main(arguments);
+}
+#endif
