@@ -29,7 +29,7 @@ build: host x64 x86
 	@scripts/collect-outputs.sh
 
 test: build
-	@scripts/with-wine.sh --own-display ctest --test-dir build/x64 --output-on-failure -j 2
+	@scripts/with-wine.sh --own-display ctest --test-dir build/x64 --output-on-failure
 
 run: build
 	@cp -f out/x64/mouse.ico build/run/ 2>/dev/null || (mkdir -p build/run && cp -f out/x64/mouse.ico build/run/)

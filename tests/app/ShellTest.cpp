@@ -111,7 +111,16 @@ void TShellTest::ShowPanel()
     PumpIdle();
 }
 
-void TShellTest::RunInModalLoop(std::function<void()> action) { RunSoon(std::move(action)); }
+void TShellTest::RunInModalLoop(std::function<void()> action)
+{
+    // Whatever the action did or failed to do, the modal loop must end.
+    RunSoon([action = std::move(action)] {
+        action();
+        if (Form2)
+            PostMessageW(Form2->Handle(), WM_CLOSE, 0, 0);
+        EndMenu();
+    });
+}
 
 void TShellTest::ClickControl(TControl& control)
 {
