@@ -54,6 +54,10 @@ if [ ! -f "$ready" ]; then
   touch "$ready"
 fi
 
-# A persistent server keeps every later process start fast.
+# A persistent server keeps every later process start fast. The first Wine
+# process of a server starts the prefix's services, which live as long as the
+# server and keep whatever output they inherited: start them here, on
+# /dev/null, or a test runner waits forever for its output pipe to close.
 "$wineserver" -p >/dev/null 2>&1 || true
+"$wine" wineboot </dev/null >/dev/null 2>&1 || true
 "$@"

@@ -85,6 +85,7 @@ void TShellTest::SetUp()
 
 void TShellTest::TearDown()
 {
+    CancelSoon();
     DrainQuit();
     Screen->SetCursor(crDefault);
 }
@@ -113,13 +114,13 @@ void TShellTest::ShowPanel()
 
 void TShellTest::RunInModalLoop(std::function<void()> action)
 {
+    RunSoon(std::move(action));
     // Whatever the action did or failed to do, the modal loop must end.
-    RunSoon([action = std::move(action)] {
-        action();
+    RunSoon([] {
         if (Form2)
             PostMessageW(Form2->Handle(), WM_CLOSE, 0, 0);
         EndMenu();
-    });
+    }, 5000);
 }
 
 void TShellTest::ClickControl(TControl& control)

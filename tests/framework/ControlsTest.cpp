@@ -35,6 +35,7 @@ protected:
     }
     void TearDown() override
     {
+        CancelSoon();
         m_form.reset();
         Screen->SetCursor(crDefault);
         PumpIdle();
@@ -199,9 +200,8 @@ TEST_F(TFormTest, ShowModalDisablesTheOtherWindowsUntilAResultIsSet)
     RunSoon([&] {
         othersDisabled = !IsWindowEnabled(m_form->Handle());
         ClickAt(ok->ClientToScreen({40, 12}));
-        if (dialog->ModalResult() == mrNone)
-            dialog->SetModalResult(mrAbort);  // the click missed: end the loop all the same
     });
+    RunSoon([&] { dialog->SetModalResult(mrAbort); }, 5000);  // should the click miss
     EXPECT_EQ(dialog->ShowModal(), mrOk);
     EXPECT_TRUE(othersDisabled);
     EXPECT_TRUE(IsWindowEnabled(m_form->Handle()));

@@ -4,6 +4,7 @@
 #include "SysUtils.h"
 
 #include <filesystem>
+#include <map>
 
 namespace tandrel::test {
 
@@ -40,23 +41,32 @@ void PumpIdle()
 }
 
 namespace {
-std::vector<std::function<void()>> g_soon;
+std::map<UINT_PTR, std::function<void()>> g_soon;
 
 void CALLBACK SoonTimer(HWND, UINT, UINT_PTR id, DWORD)
 {
     KillTimer(nullptr, id);
-    if (g_soon.empty())
+    auto it = g_soon.find(id);
+    if (it == g_soon.end())
         return;
-    auto action = std::move(g_soon.front());
-    g_soon.erase(g_soon.begin());
+    auto action = std::move(it->second);
+    g_soon.erase(it);
     action();
 }
 } // namespace
 
 void RunSoon(std::function<void()> action, UINT delayMs)
 {
-    g_soon.push_back(std::move(action));
-    SetTimer(nullptr, 0, delayMs, SoonTimer);
+    UINT_PTR id = SetTimer(nullptr, 0, delayMs, SoonTimer);
+    if (id)
+        g_soon[id] = std::move(action);
+}
+
+void CancelSoon()
+{
+    for (auto& [id, action] : g_soon)
+        KillTimer(nullptr, id);
+    g_soon.clear();
 }
 
 namespace {

@@ -18,6 +18,8 @@ void PumpIdle();
 // Runs action once from the message loop that is running when its time comes:
 // the way to act inside a modal loop (a modal form, a menu) the test started.
 void RunSoon(std::function<void()> action, UINT delayMs = 50);
+// Forgets the actions not yet run (a test's safety nets, once it is over).
+void CancelSoon();
 
 // Real input: moves the cursor to a screen point and clicks there.
 void MoveMouseTo(POINT screen);
