@@ -9,7 +9,13 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 own_display=0
 if [ "${1:-}" = "--own-display" ]; then own_display=1; shift; fi
 
-export WINEPREFIX="${WINEPREFIX:-$root/build/wineprefix}"
+# Tests get a prefix of their own: it is tuned for a display without a
+# window manager.
+if [ $own_display -eq 1 ]; then
+  export WINEPREFIX="${WINEPREFIX:-$root/build/wineprefix-test}"
+else
+  export WINEPREFIX="${WINEPREFIX:-$root/build/wineprefix}"
+fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
 wine=/usr/lib/wine/wine64
@@ -43,7 +49,9 @@ if [ ! -f "$ready" ]; then
   "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
   # With no window manager, hiding a managed window waits 2 s for one to
   # answer; unmanaged windows are shown and hidden at once.
-  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  if [ $own_display -eq 1 ]; then
+    "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  fi
   # The captions are Chinese: let the usual dialog fonts fall back to a CJK
   # font for the characters they lack, as a Chinese Windows does.
   for face in "MS Sans Serif" "Microsoft Sans Serif" "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2" "Arial"; do
