@@ -39,7 +39,7 @@ if [ $own_display -eq 1 ] || [ -z "${DISPLAY:-}" ]; then
   [ $own_display -eq 0 ] && echo "with-wine: no DISPLAY set, started Xvfb on $DISPLAY"
 fi
 
-ready="$WINEPREFIX/.tandrel-ready-3"
+ready="$WINEPREFIX/.tandrel-ready-5"
 if [ ! -f "$ready" ]; then
   echo "with-wine: creating the Wine prefix $WINEPREFIX (first run only)"
   mkdir -p "$WINEPREFIX"
@@ -52,6 +52,11 @@ if [ ! -f "$ready" ]; then
   if [ $own_display -eq 1 ]; then
     "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   fi
+  # Wine's own fonts (Marlett for caption buttons, MS Sans Serif, Tahoma)
+  # reach a prefix only when the whole of wineboot succeeds; put them in place.
+  # Only the outline ones: a raster face cannot fall back to the CJK font.
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp -f /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
   # The captions are Chinese: let the usual dialog fonts fall back to a CJK
   # font for the characters they lack, as a Chinese Windows does.
   for face in "MS Sans Serif" "Microsoft Sans Serif" "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2" "Arial"; do
