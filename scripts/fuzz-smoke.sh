@@ -10,7 +10,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-${FUZZ_SECONDS:-5}}
 build="$root/build/fuzz"
-targets=(skin_reader_fuzzer package_roundtrip_fuzzer)
+targets=(skin_reader_fuzzer package_roundtrip_fuzzer skin_description_fuzzer)
 
 if ! command -v clang++ >/dev/null 2>&1 || ! command -v clang >/dev/null 2>&1; then
   echo "fuzz-smoke: clang not found, skipped"

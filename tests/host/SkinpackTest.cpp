@@ -128,6 +128,17 @@ protected:
         EXPECT_FALSE(fs::exists(m_dir / "refused") && !fs::is_empty(m_dir / "refused"));
     }
 
+    void ExpectVerifyRefused(const fs::path& file, const std::vector<std::string>& options = {}) const
+    {
+        std::vector<std::string> arguments = options;
+        arguments.insert(arguments.end(), { "verify", file.string() });
+        TRun const run = Run(arguments);
+        EXPECT_EQ(run.Code, 1) << file;
+        EXPECT_EQ(run.Out, "") << file;
+        EXPECT_EQ(LineCount(run.Err), 1u) << run.Err;
+        EXPECT_NE(run.Err.find(file.string()), std::string::npos) << run.Err;
+    }
+
 private:
     fs::path m_dir;
 };
@@ -199,7 +210,7 @@ TEST_F(Skinpack, ReportsUsageErrors)
 {
     for (const auto& arguments : std::vector<std::vector<std::string>> {
              {}, { "pack" }, { "pack", "a" }, { "list" }, { "list", "a", "b" }, { "unpack", "a" },
-             { "frob", "a" }, { "verify", "a" }, { "--bogus", "list", "a" } }) {
+             { "frob", "a" }, { "verify" }, { "verify", "a", "b" }, { "--bogus", "list", "a" } }) {
         TRun const run = Run(arguments);
         EXPECT_EQ(run.Code, 2);
         EXPECT_EQ(run.Out, "");
@@ -209,9 +220,9 @@ TEST_F(Skinpack, ReportsUsageErrors)
     TRun const help = Run({ "--help" });
     EXPECT_EQ(help.Code, 0);
     EXPECT_EQ(help.Err, "");
-    for (const char* text : { "pack DIR OUT", "list FILE", "unpack FILE DIR", "--property", "Exit status" })
+    for (const char* text : { "pack DIR OUT", "list FILE", "unpack FILE DIR", "verify FILE", "--property", "note:",
+                              "Exit status" })
         EXPECT_NE(help.Out.find(text), std::string::npos) << text;
-    EXPECT_EQ(help.Out.find("verify"), std::string::npos);
 }
 
 TEST_F(Skinpack, RefusesMalformedFilesWithOneLineNamingThem)
@@ -313,4 +324,142 @@ TEST(SkinpackNames, SafeFileNameKeepsFilesInTheirFolder)
     for (const auto& c : cases)
         EXPECT_EQ(SafeFileName(c.Entry), c.File) << c.Entry;
     EXPECT_LE(SafeFileName(std::string(5000, 'x')).size(), 200u);
+}
+
+namespace {
+
+std::string WithCrLf(std::string text)
+{
+    for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 2))
+        text.replace(at, 1, "\r\n");
+    return text;
+}
+
+// The default skin's folder copied, with its description (CR LF lines) edited.
+void CopySlate(const fs::path& folder, const std::vector<std::pair<std::string, std::string>>& edits)
+{
+    fs::create_directories(folder);
+    for (const auto& file : fs::directory_iterator(SKINS_SOURCE_DIR "/slate"))
+        fs::copy_file(file.path(), folder / file.path().filename());
+    std::string ini = ReadText(folder / "slate.ini");
+    for (const auto& [from, to] : edits) {
+        std::size_t const at = ini.find(WithCrLf(from));
+        ASSERT_NE(at, std::string::npos) << from;
+        ini.replace(at, WithCrLf(from).size(), WithCrLf(to));
+    }
+    std::ofstream(folder / "slate.ini", std::ios::binary) << ini;
+}
+
+} // namespace
+
+TEST_F(Skinpack, TheEnginesReaderGivesBackEveryByteOfTheDefaultSkin)
+{
+    TSkinReader reader;
+    ASSERT_TRUE(reader.LoadPackage(ReadBytes(DEFAULT_SKIN_PATH)));
+    std::size_t files = 0;
+    for (const auto& file : fs::directory_iterator(SKINS_SOURCE_DIR "/slate")) {
+        std::vector<std::uint8_t> entry;
+        ASSERT_TRUE(reader.ExtractEntry(file.path().filename().string(), entry)) << file.path();
+        EXPECT_EQ(entry, ReadBytes(file.path())) << file.path();
+        ++files;
+    }
+    EXPECT_EQ(reader.Count(), files);
+    EXPECT_EQ(files, 42u);
+}
+
+TEST_F(Skinpack, TheDefaultSkinPassesVerify)
+{
+    for (const auto& options : { std::vector<std::string> {}, std::vector<std::string> { "--property" } }) {
+        fs::path file = DEFAULT_SKIN_PATH;
+        if (!options.empty()) {
+            file = Dir() / "slate.prop";
+            WriteBytes(file, WrapProperty(ReadBytes(DEFAULT_SKIN_PATH)));
+        }
+        std::vector<std::string> arguments = options;
+        arguments.insert(arguments.end(), { "verify", file.string() });
+        TRun const run = Run(arguments);
+        EXPECT_EQ(run.Code, 0) << run.Out << run.Err;
+        EXPECT_EQ(run.Err, "");
+        EXPECT_NE(run.Out.find(": ok: description \"slate.ini\", 36 images, 10 caption buttons\n"), std::string::npos)
+            << run.Out;
+        // The optional sections the default skin leaves out are a note, not a problem.
+        EXPECT_NE(run.Out.find("note: no [Trackbar.ThumbDown]"), std::string::npos) << run.Out;
+        EXPECT_EQ(LineCount(run.Out), 2u) << run.Out;
+    }
+}
+
+TEST_F(Skinpack, VerifyReportsEveryProblemOfABrokenSkin)
+{
+    CopySlate(Dir() / "in", {
+                                { "[Colours]", "[NotColours]" },
+                                { "Xcoord=100\nYcoord=10\nVisibility=8\nVisibility1=0\nCombineOp=-1\nframe=6",
+                                  "Xcoord=100\nYcoord=10\nVisibility=8\nVisibility1=0\nCombineOp=-1\nframe=5" },
+                                { "Image=buttons-tabs.bmp", "Image=buttons-tabs.BMP" },
+                                { "[Buttons]\nBitmap=buttons.bmp\nLeftWidth=4", "[Buttons]\nBitmap=buttons.bmp\nLeftWidth=4px" },
+                                { "[GroupBoxEdge]\nImage=groupboxedge.bmp\nLeftWidth=6", "[GroupBoxEdge]\nImage=groupboxedge.bmp\nLeftWidth=60" },
+                                { "[SunkEdge]", "[SunkEdge]\n[sunkedge]" },
+                                { "LeftFrame=1", "LeftFrame=0" },
+                            });
+    fs::remove(Dir() / "in" / "checkbox.bmp");
+    WriteBytes(Dir() / "in" / "ctrl-help.bmp", Bytes("GIF89a, not a bitmap"));
+    ASSERT_EQ(Run({ "pack", (Dir() / "in").string(), (Dir() / "broken.skn").string() }).Code, 0);
+
+    TRun const run = Run({ "verify", (Dir() / "broken.skn").string() });
+    EXPECT_EQ(run.Code, 1);
+    std::string const file = (Dir() / "broken.skn").string() + ": ";
+    for (std::string const problem : {
+             "the description has no [Colours] section",
+             "[BUTTON3] ButtonImage=ctrl-min.bmp: 156 pixels wide, which does not divide into 5 frames side by side",
+             "[Tabs] Image=buttons-tabs.BMP: not a name ending in \".bmp\"",
+             "[Buttons] LeftWidth=4px: not an integer",
+             "[GroupBoxEdge] Image=groupboxedge.bmp: left and right margins of 66 pixels are wider than its "
+             "46-pixel frames",
+             "[SunkEdge] appears 2 times",
+             "[Personality] Left=f-left.bmp: a frame count of 0",
+             "[Buttons] CheckButton=checkbox.bmp: the package has no entry \"checkbox.bmp\"",
+             "[Button6] ButtonImage=ctrl-help.bmp: \"ctrl-help.bmp\" is not a usable BMP image",
+         })
+        EXPECT_NE(run.Out.find(file + problem), std::string::npos) << problem << "\n" << run.Out;
+    EXPECT_EQ(LineCount(run.Out), 10u) << run.Out; // the nine and the note
+    EXPECT_EQ(run.Out.find(": ok"), std::string::npos);
+    EXPECT_EQ(run.Err, "skinpack: " + file + "9 problems found\n");
+}
+
+TEST_F(Skinpack, VerifyNeedsADescriptionAndTheFrame)
+{
+    fs::create_directories(Dir() / "bare");
+    WriteBytes(Dir() / "bare" / "a.bmp", Bytes("BM"));
+    ASSERT_EQ(Run({ "pack", (Dir() / "bare").string(), (Dir() / "bare.skn").string() }).Code, 0);
+    TRun const bare = Run({ "verify", (Dir() / "bare.skn").string() });
+    EXPECT_EQ(bare.Code, 1);
+    EXPECT_NE(bare.Out.find("the package has no description: no entry name contains \".ini\""), std::string::npos);
+
+    fs::create_directories(Dir() / "empty");
+    WriteBytes(Dir() / "empty" / "skin.ini", Bytes("[Personality]\r\n[Buttons]\r\n"));
+    ASSERT_EQ(Run({ "pack", (Dir() / "empty").string(), (Dir() / "empty.skn").string() }).Code, 0);
+    TRun const empty = Run({ "verify", (Dir() / "empty.skn").string() });
+    EXPECT_EQ(empty.Code, 1);
+    for (const char* problem : { "no [Colours] section", "no caption-button sections", "[Personality] Left: no image",
+                                 "[Personality] Bottom: no image", "[Buttons] Bitmap: no image" })
+        EXPECT_NE(empty.Out.find(problem), std::string::npos) << problem << "\n" << empty.Out;
+
+    // Megabytes of sections: refused before they are parsed.
+    fs::create_directories(Dir() / "huge");
+    std::string sections;
+    while (sections.size() <= (1u << 20))
+        sections += "[s" + std::to_string(sections.size()) + "]\n";
+    WriteBytes(Dir() / "huge" / "skin.ini", Bytes(sections));
+    ASSERT_EQ(Run({ "pack", (Dir() / "huge").string(), (Dir() / "huge.skn").string() }).Code, 0);
+    TRun const huge = Run({ "verify", (Dir() / "huge.skn").string() });
+    EXPECT_EQ(huge.Code, 1);
+    EXPECT_NE(huge.Out.find("descriptions of more than 1048576 bytes"), std::string::npos) << huge.Out;
+}
+
+TEST_F(Skinpack, VerifyRefusesWhatIsNoSkin)
+{
+    ExpectVerifyRefused(Dir() / "missing.skn");
+    WriteBytes(Dir() / "garbage.skn", RandomBytes(500, 9));
+    ExpectVerifyRefused(Dir() / "garbage.skn");
+    WriteBytes(Dir() / "none.prop", std::vector<std::uint8_t> { 0, 0, 0, 0 });
+    ExpectVerifyRefused(Dir() / "none.prop", { "--property" });
 }

@@ -1,11 +1,12 @@
 // skinpack: packs skin folders into skin packages for skin authors, and
-// lists or unpacks existing packages.
+// lists, unpacks or verifies existing packages.
 
 #include "Files.h"
 #include "LZH.h"
 #include "LZHEncoder.h"
 #include "SkinPackage.h"
 #include "SkinReader.h"
+#include "SkinVerify.h"
 
 #include <cstdio>
 #include <optional>
@@ -25,10 +26,11 @@ constexpr std::uintmax_t MaxInputSize = 256u << 20;
 constexpr const char* HelpText = R"(Usage: skinpack [--property] pack DIR OUT
        skinpack [--property] list FILE
        skinpack [--property] unpack FILE DIR
+       skinpack [--property] verify FILE
        skinpack --help
 
-Packs the files of a skin folder into a skin package, and lists or unpacks
-skin packages.
+Packs the files of a skin folder into a skin package, and lists, unpacks or
+verifies skin packages.
 
 Commands:
   pack DIR OUT      Pack every file directly inside folder DIR into OUT.
@@ -44,6 +46,25 @@ Commands:
                     device name, a control character...) or repeats an earlier
                     one is changed so that every file lands inside DIR; each
                     change is reported on standard error.
+  verify FILE       Load FILE and its description (the first entry whose
+                    name contains ".ini", at most 1 MiB) the way Tandrel does
+                    and print, one line each on standard output and starting
+                    with FILE, every problem a skin author should fix:
+                    - images missing from the package, entries that are not
+                      BMP images (Tandrel then refuses the whole skin), image
+                      names that do not end in ".bmp" in lower case;
+                    - frame counts below 1, images whose width (or height,
+                      for stacked frames) does not divide into their frame
+                      count, margins wider or taller than a frame;
+                    - values that should be integers and are not;
+                    - sections Tandrel expects but the skin lacks
+                      ([Personality] with its four border images, [Colours],
+                      [Buttons], caption buttons [BUTTON0] and on), and
+                      sections that appear twice (only the first is read).
+                    Lines with "note:" after FILE tell what is worth knowing
+                    but not wrong, such as optional sections the skin leaves
+                    out. The last line says "ok" when there is no problem;
+                    otherwise the count of problems goes to standard error.
 
 Options:
   --property        FILE or OUT uses the form-definition property layout: a
@@ -60,8 +81,8 @@ package coded with LZHUF (4096-byte ring, matches of 3 to 60 bytes, adaptive
 Huffman coding). Packages decode to at most 64 MiB.
 
 Exit status: 0 on success; 1 when a file cannot be read or written or is not
-a valid skin package (one message on standard error names the file); 2 for a
-usage error.
+a valid skin package (one message on standard error names the file), or when
+verify finds a problem; 2 for a usage error.
 )";
 
 class EUsage : public std::runtime_error {
@@ -192,6 +213,28 @@ int Unpack(const fs::path& file, const fs::path& folder, bool property)
     return ExitSuccess;
 }
 
+int Verify(const fs::path& file, bool property)
+{
+    auto const reader = LoadReader(file, property);
+    if (!reader)
+        return ExitBadInput; // LoadReader said that the property stores no skin
+    std::string const where = DisplayPath(file) + ": ";
+    TSkinReport const report = VerifySkin(*reader);
+    for (const auto& note : report.Notes)
+        std::printf("%snote: %s\n", where.c_str(), note.c_str());
+    for (const auto& problem : report.Problems)
+        std::printf("%s%s\n", where.c_str(), problem.c_str());
+    if (report.Problems.empty())
+        std::printf("%sok: description \"%s\", %zu images, %zu caption buttons\n", where.c_str(),
+                    PrintableName(report.Description).c_str(), report.ImagesChecked, report.CaptionButtons);
+    if (std::fflush(stdout) != 0)
+        throw EBadInput("standard output: write failed");
+    if (!report.Problems.empty())
+        throw EBadInput(where + std::to_string(report.Problems.size())
+                        + (report.Problems.size() == 1 ? " problem" : " problems") + " found");
+    return ExitSuccess;
+}
+
 int Run(const std::vector<TArgument>& arguments)
 {
     bool property = false;
@@ -233,6 +276,10 @@ int Run(const std::vector<TArgument>& arguments)
     if (command == "unpack") {
         expect(2, "unpack FILE DIR");
         return Unpack(words[1]->Path, words[2]->Path, property);
+    }
+    if (command == "verify") {
+        expect(1, "verify FILE");
+        return Verify(words[1]->Path, property);
     }
     throw EUsage("unknown command " + command);
 }

@@ -1,0 +1,124 @@
+// Skin engine timings: loading the default skin (package, description, its
+// bitmaps), cutting a region out of a full-width transparent border strip,
+// and composing a full-width caption. Medians of in-process timings.
+
+#include "Bench.h"
+#include "SkinDraw.h"
+#include "SkinReader.h"
+#include "SkinSetReader.h"
+#include "Streams.h"
+#include "SysUtils.h"
+#include "WinSkinData.h"
+
+#include <cstdio>
+
+using namespace tandrel;
+using tandrel::bench::MedianMicroseconds;
+using tandrel::bench::Report;
+
+namespace {
+
+std::vector<std::uint8_t> DefaultSkin()
+{
+    TFileStream file(L"slate.skn", TFileStream::TMode::fmOpenRead);
+    return file.ReadRest();
+}
+
+// A border strip like the frame's at 1920 pixels: its top `corner` rows
+// cut diagonally and a key-colour dot every 7 pixels of its bottom row.
+std::unique_ptr<TBitmap> BorderStrip(int width, int height)
+{
+    auto strip = std::make_unique<TBitmap>(width, height, TPixelFormat::pf32bit);
+    for (int y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(strip->ScanLine(y));
+        for (int x = 0; x < width; ++x) {
+            bool const key = x + y < 6 || width - 1 - x + y < 6 || (y == height - 1 && x % 7 == 0);
+            row[x] = key ? 0xFF00FF : 0x405060 + static_cast<std::uint32_t>((x + y) % 16);
+        }
+    }
+    return strip;
+}
+
+// The reading steps without images: what the private-profile reads cost.
+struct TNoImage {
+    bool Empty() const { return true; }
+    int Width() const { return 0; }
+    int Height() const { return 0; }
+};
+
+struct TNoImages {
+    void Load(TNoImage&, std::string_view, std::string_view, const std::string&) {}
+    void Clear(TNoImage&) {}
+    void MirrorCopy(TNoImage&, TNoImage&) {}
+    void CopyColumns(TNoImage&, TNoImage&, int, int) {}
+    void Strip(const TNoImage&, const TStripUse&) {}
+};
+
+double ReadValuesMicroseconds(const TSkinReader& reader)
+{
+    std::vector<std::uint8_t> bytes;
+    std::string name;
+    reader.ExtractEntryContaining(".ini", bytes, name);
+    TTempDescriptionFile const file(name, bytes);
+    TPrivateProfileSource const source(file.Path());
+    TSkinIni const ini(source);
+    TNoImages images;
+    return MedianMicroseconds([&] {
+        TSkinSetOf<TNoImage> set;
+        TSkinSetReader<TNoImage, TNoImages>(set, ini, images).Read();
+    }, 21);
+}
+
+} // namespace
+
+int main()
+{
+    std::vector<std::uint8_t> stream;
+    try {
+        stream = DefaultSkin();
+    } catch (const std::exception& error) {
+        std::printf("no default skin next to the benchmark: %s\n", error.what());
+        return 1;
+    }
+
+    TSkinSet set;
+    Report("skin load: package, description, bitmaps", MedianMicroseconds([&] {
+               TSkinReader reader;
+               reader.LoadPackage(stream);
+               set.LoadSkinDescription(reader);
+           }, 21) / 1000.0, "ms");
+    TSkinReader reader;
+    Report("  of which decoding the package", MedianMicroseconds([&] { reader.LoadPackage(stream); }, 21) / 1000.0,
+           "ms");
+    Report("  of which the description and bitmaps", MedianMicroseconds([&] { set.LoadSkinDescription(reader); }, 21)
+               / 1000.0, "ms");
+    Report("    of which reading the values (private profile)", ReadValuesMicroseconds(reader) / 1000.0, "ms");
+
+    // The caption: the Top border image at 1920 x 46, stretched and tiled.
+    RECT const caption { 0, 0, 1920, 46 };
+    TBitmap& top = set.TopBorder->Bitmap;
+    Report("ComposeSkinImage 1920x46 caption, stretched", MedianMicroseconds([&] {
+               ComposeSkinImage(caption, top, { 40, 0, 40, 0 }, 1, 1, TMiddleFill::mfStretch,
+                                TFrameLayout::flVertical);
+           }), "us");
+    Report("ComposeSkinImage 1920x46 caption, tiled", MedianMicroseconds([&] {
+               ComposeSkinImage(caption, top, { 40, 0, 40, 0 }, 1, 1, TMiddleFill::mfTile, TFrameLayout::flVertical);
+           }), "us");
+
+    // Regions: the caption strip composed from the skin, and a border strip
+    // with many key-colour runs.
+    auto composed = ComposeSkinImage(caption, top, { 40, 0, 40, 0 }, 1, 1, TMiddleFill::mfStretch,
+                                     TFrameLayout::flVertical);
+    Report("RegionFromBitmap 1920x46 caption strip", MedianMicroseconds([&] {
+               RegionFromBitmap(*composed, 15, 0, clFuchsia, 1, 1, 1);
+           }), "us");
+    auto bottom = BorderStrip(1920, 9);
+    Report("RegionFromBitmap 1920x9 border, 282 key dots", MedianMicroseconds([&] {
+               RegionFromBitmap(*bottom, 15, 291, clFuchsia, 1, 1, 1);
+           }), "us");
+    auto tall = BorderStrip(1920, 46);
+    Report("RegionFromBitmap 1920x46 border, cut corners", MedianMicroseconds([&] {
+               RegionFromBitmap(*tall, 0, 0, clFuchsia, 1, 1, 1);
+           }), "us");
+    return 0;
+}

@@ -1,0 +1,103 @@
+#pragma once
+
+// Reading a skin description: where its values come from (the platform's
+// private-profile service in the engine, TSkinIniText elsewhere) and how
+// they are read as text, integers and colour triples. Plain C++: no Win32.
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace tandrel {
+
+// Colours of a skin: 0xFF0000nn names system colour nn, anything else is
+// red, green and blue in the low three bytes, red lowest.
+using TSkinColour = std::uint32_t;
+
+constexpr TSkinColour SkinSystemColour(int index) { return 0xFF000000u | static_cast<TSkinColour>(index); }
+
+// Longest value handed out; longer ones are cut.
+constexpr std::size_t MaxSkinIniValue = 2047;
+// Room for the section list: names, each ended by a NUL, and a final NUL.
+constexpr std::size_t SkinIniSectionListSize = 16384;
+
+// Where description values come from. Names match without regard to ASCII
+// case; a value is the text after the first "=" of the first matching line
+// of the first matching section, blanks trimmed, cut to MaxSkinIniValue.
+class TSkinIniSource {
+public:
+    virtual ~TSkinIniSource() = default;
+    // Section names in file order, as many as fit SkinIniSectionListSize.
+    virtual std::vector<std::string> SectionNames() const = 0;
+    // nullopt when the section or the key is missing.
+    virtual std::optional<std::string> Value(std::string_view section, std::string_view key) const = 0;
+};
+
+// The same rules over description text held in memory, for the places that
+// cannot use the platform service (the packer's verify, native tests,
+// fuzzing). Quirks kept on purpose because the platform has them: lines
+// end at CR or LF, a value wrapped in matching quotes loses them, a section
+// name is everything between "[" and the last "]" of its line, and keys
+// before the first section belong to a nameless one.
+class TSkinIniText final : public TSkinIniSource {
+public:
+    explicit TSkinIniText(std::string_view text);
+
+    std::vector<std::string> SectionNames() const override;
+    std::optional<std::string> Value(std::string_view section, std::string_view key) const override;
+
+    // How many sections have this name; only the first is ever read.
+    std::size_t SectionCount(std::string_view name) const;
+
+private:
+    struct TSection {
+        std::string Name;
+        std::unordered_map<std::string, std::string> Keys; // lower-case key -> first value
+    };
+    struct TNamed {
+        std::size_t First; // index of the first section of the name
+        std::size_t Count;
+    };
+    std::vector<TSection> m_sections;
+    std::unordered_map<std::string, TNamed> m_index; // by lower-case name
+};
+
+// "12", "-7", "$1F", "0x1f": a signed 32-bit integer; hexadecimal may use
+// all 32 bits. nullopt for anything else, empty text included.
+std::optional<std::int32_t> ParseSkinInteger(std::string_view text);
+
+// A colour triple such as "59 97 131": digit runs ended by any other
+// character fill red, green and blue in turn; a run still open at the end
+// becomes blue when exactly two have ended; numbers beyond 32 bits are
+// dropped; each component keeps its low eight bits.
+TSkinColour ParseColourTriple(std::string_view text);
+
+// Typed reading with the description's defaults.
+class TSkinIni {
+public:
+    explicit TSkinIni(const TSkinIniSource& source) : m_source(source) {}
+
+    std::vector<std::string> SectionNames() const { return m_source.SectionNames(); }
+    bool HasValue(std::string_view section, std::string_view key) const;
+    std::string ReadString(std::string_view section, std::string_view key, std::string_view fallback = {}) const;
+    std::int32_t ReadInteger(std::string_view section, std::string_view key, std::int32_t fallback) const;
+    // A missing or empty value gives the fallback.
+    TSkinColour ReadColour(std::string_view section, std::string_view key, TSkinColour fallback) const;
+
+    // Told about values that are there but are no integer (they read as the
+    // fallback); the packer's verify reports them.
+    std::function<void(std::string_view section, std::string_view key, std::string_view value)> OnNotAnInteger;
+
+private:
+    const TSkinIniSource& m_source;
+};
+
+// ASCII-only case folding: names are bytes, not text of some code page.
+std::string SkinLowerCase(std::string_view text);
+std::string SkinUpperCase(std::string_view text);
+
+} // namespace tandrel

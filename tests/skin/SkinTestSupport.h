@@ -1,0 +1,59 @@
+#pragma once
+// Helpers of the skin engine tests: bitmaps painted pixel by pixel, and
+// skin packages made on the spot.
+
+#include "Bitmap.h"
+#include "LZHEncoder.h"
+#include "SkinPackage.h"
+#include "Streams.h"
+#include "TestSupport.h"
+
+#include <functional>
+#include <memory>
+
+namespace tandrel::test {
+
+// A 24-bit bitmap whose pixel (x, y) is colour(x, y).
+inline std::unique_ptr<TBitmap> PaintedBitmap(int width, int height, const std::function<COLORREF(int, int)>& colour)
+{
+    auto bitmap = std::make_unique<TBitmap>(width, height, TPixelFormat::pf24bit);
+    for (int y = 0; y < height; ++y) {
+        std::uint8_t* row = bitmap->ScanLine(y);
+        for (int x = 0; x < width; ++x) {
+            COLORREF const c = colour(x, y);
+            row[3 * x] = GetBValue(c);
+            row[3 * x + 1] = GetGValue(c);
+            row[3 * x + 2] = GetRValue(c);
+        }
+    }
+    return bitmap;
+}
+
+inline std::unique_ptr<TBitmap> SolidBitmap(int width, int height, COLORREF colour)
+{
+    return PaintedBitmap(width, height, [&](int, int) { return colour; });
+}
+
+inline std::vector<std::uint8_t> BmpBytes(const TBitmap& bitmap)
+{
+    TMemoryStream stream;
+    bitmap.SaveToStream(stream);
+    return stream.Bytes();
+}
+
+inline std::vector<std::uint8_t> TextBytes(std::string_view text) { return { text.begin(), text.end() }; }
+
+// A compressed skin stream of these entries.
+inline std::vector<std::uint8_t> SkinStream(std::vector<TPackEntry> entries)
+{
+    return TLZHEncoder::Compress(BuildPackage(std::move(entries)));
+}
+
+// The default skin, packed by the build next to the test.
+inline std::vector<std::uint8_t> DefaultSkinStream()
+{
+    TFileStream file(L"slate.skn", TFileStream::TMode::fmOpenRead);
+    return file.ReadRest();
+}
+
+} // namespace tandrel::test
