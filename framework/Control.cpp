@@ -40,6 +40,18 @@ TShiftState KeysToShiftState(WPARAM keys)
     return s;
 }
 
+TShiftState CurrentShiftState()
+{
+    TShiftState s = 0;
+    if (GetKeyState(VK_SHIFT) < 0) s |= ssShift;
+    if (GetKeyState(VK_CONTROL) < 0) s |= ssCtrl;
+    if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
+    if (GetKeyState(VK_LBUTTON) < 0) s |= ssLeft;
+    if (GetKeyState(VK_RBUTTON) < 0) s |= ssRight;
+    if (GetKeyState(VK_MBUTTON) < 0) s |= ssMiddle;
+    return s;
+}
+
 const TClassInfo& TControl::StaticClassInfo()
 {
     static const TClassInfo info = [] {

@@ -23,6 +23,9 @@ enum TShiftFlag : unsigned {
 using TShiftState = unsigned;
 using TMouseEvent = std::function<void(TObject* sender, TMouseButton button, TShiftState shift, int x, int y)>;
 using TMouseMoveEvent = std::function<void(TObject* sender, TShiftState shift, int x, int y)>;
+// A handler that sets key to 0 keeps the key from the control's default handling.
+using TKeyEvent = std::function<void(TObject* sender, WORD& key, TShiftState shift)>;
+using TKeyPressEvent = std::function<void(TObject* sender, wchar_t& key)>;
 
 // Cursor identifiers of the screen's cursor table.
 using TCursor = int;
@@ -50,6 +53,8 @@ enum TControlStateFlag : unsigned {
 };
 
 TShiftState KeysToShiftState(WPARAM keys);
+// Shift, Ctrl, Alt and the mouse buttons as the thread's key state has them now.
+TShiftState CurrentShiftState();
 
 class TControl : public TComponent {
 public:

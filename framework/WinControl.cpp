@@ -115,7 +115,12 @@ const TClassInfo& TWinControl::StaticClassInfo()
         TPublisher<TWinControl>(i)
             .Integer("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder)
             .Boolean("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop)
-            .Boolean("DoubleBuffered", &TWinControl::DoubleBuffered, &TWinControl::SetDoubleBuffered);
+            .Boolean("DoubleBuffered", &TWinControl::DoubleBuffered, &TWinControl::SetDoubleBuffered)
+            .Event("OnEnter", &TWinControl::OnEnter)
+            .Event("OnExit", &TWinControl::OnExit)
+            .Event("OnKeyDown", &TWinControl::OnKeyDown)
+            .Event("OnKeyUp", &TWinControl::OnKeyUp)
+            .Event("OnKeyPress", &TWinControl::OnKeyPress);
         return i;
     }();
     return info;
@@ -129,6 +134,11 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner)
 TWinControl::~TWinControl()
 {
     Destroying();
+    // Leave the parent's lists while this is still a TWinControl: from
+    // ~TControl on, the parent could no longer tell it from a windowless
+    // control and would keep it in its tab order.
+    if (Parent())
+        Parent()->RemoveControl(this);
     DestroyHandle();
     while (!m_controls.empty())
         delete m_controls.back();
@@ -521,14 +531,13 @@ void TWinControl::WndProc(TMessage& m)
     case CN_CTLCOLORBTN:
     case CN_CTLCOLORLISTBOX:
     case CN_CTLCOLORSCROLLBAR: return OnCtlColor(m);
-    case WM_SETFOCUS: {
-        TWinControl* top = this;
-        while (top->Parent())
-            top = top->Parent();
-        if (top != this)
-            top->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(this));
-        return DefaultHandler(m);
-    }
+    case WM_SETFOCUS: return OnSetFocusMessage(m);
+    case WM_KILLFOCUS: return OnKillFocusMessage(m);
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: return OnKeyDownMessage(m);
+    case WM_KEYUP:
+    case WM_SYSKEYUP: return OnKeyUpMessage(m);
+    case WM_CHAR: return OnCharMessage(m);
     case WM_SYSCOLORCHANGE:
         SystemColoursChanged();
         Invalidate();
@@ -670,6 +679,80 @@ void TWinControl::OnWindowPosChanged(TMessage& m)
 {
     UpdateBoundsFromWindow();
     DefaultHandler(m);
+}
+
+void TWinControl::OnSetFocusMessage(TMessage& m)
+{
+    TWinControl* top = this;
+    while (top->Parent())
+        top = top->Parent();
+    if (top != this)
+        top->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(this));
+    DefaultHandler(m);
+    DoEnter();
+}
+
+void TWinControl::OnKillFocusMessage(TMessage& m)
+{
+    DoExit();
+    DefaultHandler(m);
+}
+
+void TWinControl::OnKeyDownMessage(TMessage& m)
+{
+    WORD key = static_cast<WORD>(m.WParam);
+    KeyDown(key, CurrentShiftState());
+    if (key)
+        DefaultHandler(m);
+}
+
+void TWinControl::OnKeyUpMessage(TMessage& m)
+{
+    WORD key = static_cast<WORD>(m.WParam);
+    KeyUp(key, CurrentShiftState());
+    if (key)
+        DefaultHandler(m);
+}
+
+void TWinControl::OnCharMessage(TMessage& m)
+{
+    wchar_t key = static_cast<wchar_t>(m.WParam);
+    KeyPress(key);
+    if (key) {
+        m.WParam = key;
+        DefaultHandler(m);
+    }
+}
+
+void TWinControl::KeyDown(WORD& key, TShiftState shift)
+{
+    if (OnKeyDown)
+        OnKeyDown(this, key, shift);
+}
+
+void TWinControl::KeyUp(WORD& key, TShiftState shift)
+{
+    if (OnKeyUp)
+        OnKeyUp(this, key, shift);
+}
+
+void TWinControl::KeyPress(wchar_t& key)
+{
+    if (OnKeyPress)
+        OnKeyPress(this, key);
+}
+
+void TWinControl::DoEnter()
+{
+    if (OnEnter && !IsDestroying())
+        OnEnter(this);
+}
+
+// A window that loses the focus because it is going away tells nobody.
+void TWinControl::DoExit()
+{
+    if (OnExit && !IsDestroying())
+        OnExit(this);
 }
 
 void TWinControl::OnNcDestroy(TMessage& m)

@@ -79,6 +79,12 @@ public:
     // The framework control that owns a window, or none.
     static TWinControl* FindControl(HWND window);
 
+    TNotifyEvent OnEnter;
+    TNotifyEvent OnExit;
+    TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
+    TKeyPressEvent OnKeyPress;
+
 protected:
     virtual void CreateParams(TCreateParams& params);
     virtual void CreateWnd();
@@ -88,6 +94,13 @@ protected:
     virtual void InitializeWindow();
     // Paints the control's own content (windows of our own classes only).
     virtual void PaintWindow(HDC dc);
+    // Keyboard input of the focused window; a key set to 0 goes no further.
+    virtual void KeyDown(WORD& key, TShiftState shift);
+    virtual void KeyUp(WORD& key, TShiftState shift);
+    virtual void KeyPress(wchar_t& key);
+    // The window has gained (DoEnter) or is losing (DoExit) the keyboard focus.
+    virtual void DoEnter();
+    virtual void DoExit();
 
     void WndProc(TMessage& message) override;
     void DefaultHandler(TMessage& message) override;
@@ -110,6 +123,11 @@ protected:
     void OnWindowPosChanged(TMessage& m);
     void OnMouseMessage(TMessage& m);
     void OnNcDestroy(TMessage& m);
+    void OnKeyDownMessage(TMessage& m);
+    void OnKeyUpMessage(TMessage& m);
+    void OnCharMessage(TMessage& m);
+    void OnSetFocusMessage(TMessage& m);
+    void OnKillFocusMessage(TMessage& m);
 
     HWND m_handle = nullptr;
     WNDPROC m_defWndProc = DefWindowProcW;

@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace tandrel::test {
 
 namespace {
@@ -264,6 +266,34 @@ TEST_F(TFormTest, TabMovesTheFocusInTabOrder)
     EXPECT_EQ(GetFocus(), second->Handle());
     press(VK_TAB, true);
     EXPECT_EQ(GetFocus(), third->Handle());
+}
+
+TEST_F(TFormTest, FreedControlLeavesTheTabOrderAndKeysReachTheFocusedOne)
+{
+    auto* first = Add<TEdit>(10, 10, 80, 20);
+    auto* doomed = Add<TEdit>(10, 40, 80, 20);
+    auto* last = Add<TEdit>(10, 70, 80, 20);
+    ShowForm();
+    delete doomed;
+    EXPECT_EQ(m_form->TabList(), (std::vector<TWinControl*>{first, last}));
+    EXPECT_EQ(m_form->FindNextControl(first, true, true), last);
+
+    std::vector<WORD> downs;
+    int enters = 0, exits = 0;
+    last->OnKeyDown = [&](TObject*, WORD& key, TShiftState) {
+        downs.push_back(key);
+        key = 0;  // swallowed: the edit never sees it
+    };
+    last->OnEnter = [&](TObject*) { ++enters; };
+    last->OnExit = [&](TObject*) { ++exits; };
+    last->SetFocus();
+    SendMessageW(last->Handle(), WM_KEYDOWN, 'X', 1);
+    SendMessageW(last->Handle(), WM_CHAR, 'X', 1);
+    first->SetFocus();
+    EXPECT_EQ(downs, std::vector<WORD>{'X'});
+    EXPECT_EQ(last->Text(), L"X");  // WM_CHAR was not swallowed
+    EXPECT_EQ(enters, 1);
+    EXPECT_EQ(exits, 1);
 }
 
 TEST_F(TFormTest, FormsAndControlsFreeEveryGdiObjectTheyMake)
