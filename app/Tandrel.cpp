@@ -4,6 +4,7 @@
 #include "U_About.h"
 #include "Unit1.h"
 #include "Unit4.h"
+#include "cxEditRegistration.h"
 
 namespace tandrel {
 
@@ -12,6 +13,7 @@ void StartApplication()
     InitializeFramework();
     Application->Initialize();
     Application->SetTitle(L"Tandrel");
+    InitializeEditors();
     Form4 = Application->CreateForm<TForm4>();
     Form1 = Application->CreateForm<TForm1>();
 }

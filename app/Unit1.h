@@ -6,7 +6,7 @@
 #include "Forms.h"
 #include "Label.h"
 #include "SpeedButton.h"
-#include "TrackBar.h"
+#include "cxTrackBar.h"
 
 namespace tandrel {
 
@@ -24,7 +24,7 @@ public:
     TSpeedButton* SpeedButton8 = nullptr;
     TSpeedButton* SpeedButton9 = nullptr;
     TLabel* Label2 = nullptr;
-    TTrackBar* speed = nullptr;
+    TcxTrackBar* speed = nullptr;
     TBitBtn* BitBtn1 = nullptr;
 
 protected:

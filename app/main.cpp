@@ -2,6 +2,7 @@
 
 #include "Application.h"
 #include "Tandrel.h"
+#include "cxEditRegistration.h"
 
 #include <windows.h>
 
@@ -16,5 +17,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     }
     Application->Run();
     FinalizeFramework();
+    FinalizeEditors();
     return 0;
 }

@@ -16,6 +16,44 @@ struct TExpectedButton {
     TPixelFormat GlyphFormat;
 };
 
+// Real mouse input over the slider. Its mouse-leave timer ticks every 10 ms
+// while the pointer is on it, so waits here are for conditions, not for a
+// quiet queue.
+void PointerInput(POINT screen, DWORD buttons = 0)
+{
+    SetCursorPos(screen.x, screen.y);
+    INPUT input {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = buttons | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof input);
+}
+
+// What a window shows, read from its own surface (the screen may lag
+// behind it under Wine until the thread next waits).
+std::unique_ptr<TBitmap> Shown(TWinControl& control)
+{
+    UpdateWindow(control.Handle());
+    auto bitmap = std::make_unique<TBitmap>(control.Width(), control.Height());
+    TWindowDC dc(control.Handle());
+    BitBlt(bitmap->Canvas().Handle(), 0, 0, control.Width(), control.Height(), dc.Get(), 0, 0, SRCCOPY);
+    GdiFlush();
+    return bitmap;
+}
+
+// The slider with its label as the screen shows them, saved for looking at.
+// Wine copies a window's surface to the screen when its thread waits: wait
+// once, without blocking, first.
+void SaveSliderShot(const std::string& name)
+{
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
+    const POINT from = Form1->ClientToScreen({0, 205});
+    const POINT to = Form1->ClientToScreen({215, 252});
+    auto shot = CaptureScreen({from.x, from.y, to.x, to.y});
+    SaveScreenshot(*shot, name);
+}
+
 void ExpectBounds(TControl& c, int left, int top, int width, int height)
 {
     EXPECT_EQ(c.Left(), left) << c.Name();
@@ -81,8 +119,9 @@ TEST_F(TShellTest, PanelHoldsEveryControlOfItsDefinition)
     EXPECT_TRUE(Form1->Label2->ParentFont());
 
     ExpectBounds(*Form1->speed, 47, 213, 156, 31);
-    EXPECT_EQ(Form1->speed->Min(), 0);
-    EXPECT_EQ(Form1->speed->Max(), 10);
+    EXPECT_STREQ(Form1->speed->ClassName(), "TcxTrackBar");
+    EXPECT_EQ(Form1->speed->Properties().Min(), 0);
+    EXPECT_EQ(Form1->speed->Properties().Max(), 10);
     EXPECT_EQ(Form1->speed->Position(), 0);
     EXPECT_EQ(Form1->speed->TabOrder(), 1);
 
@@ -173,6 +212,70 @@ TEST_F(TShellTest, PanelLooksLikeAClassicWindow)
     GetWindowRect(Form1->Handle(), &outer);
     EXPECT_EQ(PixelOf(*shot, inButton.x - outer.left, inButton.y - outer.top), RGB(212, 208, 200));
     EXPECT_EQ(PixelOf(*shot, origin.x - outer.left + 5, origin.y - outer.top + 5), RGB(212, 208, 200));
+}
+
+TEST_F(TShellTest, SpeedSliderSetsTheStepFromTheKeyboard)
+{
+    ShowPanel();
+    const int left = Form4->Left();
+    Form1->speed->SetFocus();
+    PostMessageW(Form1->speed->Handle(), WM_KEYDOWN, VK_END, 1);
+    ASSERT_TRUE(PumpUntil([] { return Form1->speed->Position() == 10; }));
+    ClickControl(*Form1->SpeedButton8);
+    EXPECT_EQ(Form4->Left(), left + 13);
+    PostMessageW(Form1->speed->Handle(), WM_KEYDOWN, VK_HOME, 1);
+    ASSERT_TRUE(PumpUntil([] { return Form1->speed->Position() == 0; }));
+    // Tab leaves the slider for the next control, as between any controls.
+    Form1->speed->SetFocus();
+    PostMessageW(Form1->speed->Handle(), WM_KEYDOWN, VK_TAB, 1);
+    ASSERT_TRUE(PumpUntil([] { return !Form1->speed->Focused(); }));
+    EXPECT_TRUE(Form1->BitBtn1->Focused());
+}
+
+TEST_F(TShellTest, SpeedSliderScreenshots)
+{
+    TClassicColours classic;
+    ShowPanel();
+    TcxTrackBar& speed = *Form1->speed;
+    auto& info = speed.TrackBarViewInfo();
+    const int lefts[] = {7, 71, 135};
+    const int positions[] = {0, 5, 10};
+    for (int i = 0; i < 3; ++i) {
+        speed.SetPosition(positions[i]);
+        auto shot = Shown(speed);
+        SaveSliderShot("speed-" + std::to_string(positions[i]));
+        // The thumb's outline stands at its place; the ring shows the panel.
+        const int x = 2 + lefts[i];
+        EXPECT_EQ(PixelOf(*shot, x, 2 + 10), RGB(0, 0, 0)) << positions[i];
+        EXPECT_EQ(PixelOf(*shot, x + 5, 2 + 10), RGB(212, 208, 200)) << positions[i];
+        EXPECT_EQ(PixelOf(*shot, x + 5, 2 + 21), RGB(0, 0, 0)) << positions[i];
+    }
+    // The ring round the content is the panel's, outside the slider's region.
+    PumpIdle();
+    auto screen = CaptureWindow(speed.Handle());
+    EXPECT_EQ(PixelOf(*screen, 0, 0), RGB(212, 208, 200));
+    EXPECT_EQ(PixelOf(*screen, 2 + 135, 2 + 10), RGB(0, 0, 0));
+
+    speed.SetPosition(5);
+    const POINT onThumb = speed.ClientToScreen({2 + 71 + 5, 2 + 10});
+    PointerInput(onThumb);
+    ASSERT_TRUE(PumpUntil([&] { return info.IsThumbHot; }));
+    auto hot = Shown(speed);
+    SaveSliderShot("speed-hot");
+    EXPECT_EQ(PixelOf(*hot, 2 + 76, 2 + 10), RGB(183, 191, 212));
+
+    PointerInput(onThumb, MOUSEEVENTF_LEFTDOWN);
+    ASSERT_TRUE(PumpUntil([&] { return info.IsThumbPressed; }));
+    auto pressed = Shown(speed);
+    SaveSliderShot("speed-pressed");
+    EXPECT_EQ(PixelOf(*pressed, 2 + 76, 2 + 10), RGB(136, 147, 177));
+    PointerInput(onThumb, MOUSEEVENTF_LEFTUP);
+    ASSERT_TRUE(PumpUntil([&] { return !info.IsThumbPressed; }));
+    EXPECT_EQ(speed.Position(), 5);
+
+    PointerInput({2, GetSystemMetrics(SM_CYSCREEN) - 2});
+    ASSERT_TRUE(PumpUntil([&] { return !speed.MouseTracked(); }));
+    PumpIdle();
 }
 
 } // namespace tandrel::test
