@@ -16,20 +16,6 @@ struct TExpectedButton {
     TPixelFormat GlyphFormat;
 };
 
-// Real mouse input over the slider. Its mouse-leave timer ticks every 10 ms
-// while the pointer is on it, so waits here are for conditions, not for a
-// quiet queue.
-void PointerInput(POINT screen, DWORD buttons = 0)
-{
-    SetCursorPos(screen.x, screen.y);
-    INPUT input {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = buttons | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    SendInput(1, &input, sizeof input);
-}
-
 // What a window shows, read from its own surface (the screen may lag
 // behind it under Wine until the thread next waits).
 std::unique_ptr<TBitmap> Shown(TWinControl& control)
@@ -258,22 +244,22 @@ TEST_F(TShellTest, SpeedSliderScreenshots)
 
     speed.SetPosition(5);
     const POINT onThumb = speed.ClientToScreen({2 + 71 + 5, 2 + 10});
-    PointerInput(onThumb);
+    SendMouseInput(0, onThumb);
     ASSERT_TRUE(PumpUntil([&] { return info.IsThumbHot; }));
     auto hot = Shown(speed);
     SaveSliderShot("speed-hot");
     EXPECT_EQ(PixelOf(*hot, 2 + 76, 2 + 10), RGB(183, 191, 212));
 
-    PointerInput(onThumb, MOUSEEVENTF_LEFTDOWN);
+    SendMouseInput(MOUSEEVENTF_LEFTDOWN, onThumb);
     ASSERT_TRUE(PumpUntil([&] { return info.IsThumbPressed; }));
     auto pressed = Shown(speed);
     SaveSliderShot("speed-pressed");
     EXPECT_EQ(PixelOf(*pressed, 2 + 76, 2 + 10), RGB(136, 147, 177));
-    PointerInput(onThumb, MOUSEEVENTF_LEFTUP);
+    SendMouseInput(MOUSEEVENTF_LEFTUP, onThumb);
     ASSERT_TRUE(PumpUntil([&] { return !info.IsThumbPressed; }));
     EXPECT_EQ(speed.Position(), 5);
 
-    PointerInput({2, GetSystemMetrics(SM_CYSCREEN) - 2});
+    SendMouseInput(0, {2, GetSystemMetrics(SM_CYSCREEN) - 2});
     ASSERT_TRUE(PumpUntil([&] { return !speed.MouseTracked(); }));
     PumpIdle();
 }

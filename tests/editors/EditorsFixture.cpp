@@ -37,44 +37,31 @@ void Settle()
     Application->ProcessMessages();
 }
 
-namespace {
-void SendPointer(DWORD flags, POINT screen)
-{
-    INPUT input {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(screen.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
-    SendInput(1, &input, sizeof input);
-}
-} // namespace
-
 void PointerTo(POINT screen)
 {
-    SetCursorPos(screen.x, screen.y);
-    SendPointer(0, screen);
+    SendMouseInput(0, screen);
     Settle();
 }
 
 void PointerDown(POINT screen)
 {
     PointerTo(screen);
-    SendPointer(MOUSEEVENTF_LEFTDOWN, screen);
+    SendMouseInput(MOUSEEVENTF_LEFTDOWN, screen);
     Settle();
 }
 
 void PointerUp(POINT screen)
 {
     PointerTo(screen);
-    SendPointer(MOUSEEVENTF_LEFTUP, screen);
+    SendMouseInput(MOUSEEVENTF_LEFTUP, screen);
     Settle();
 }
 
 void PointerClick(POINT screen)
 {
     PointerTo(screen);
-    SendPointer(MOUSEEVENTF_LEFTDOWN, screen);
-    SendPointer(MOUSEEVENTF_LEFTUP, screen);
+    SendMouseInput(MOUSEEVENTF_LEFTDOWN, screen);
+    SendMouseInput(MOUSEEVENTF_LEFTUP, screen);
     Settle();
 }
 

@@ -69,9 +69,9 @@ void CancelSoon()
     g_soon.clear();
 }
 
-namespace {
-void SendMouse(DWORD flags, POINT screen)
+void SendMouseInput(DWORD flags, POINT screen)
 {
+    SetCursorPos(screen.x, screen.y);
     INPUT input {};
     input.type = INPUT_MOUSE;
     input.mi.dx = MulDiv(screen.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
@@ -79,12 +79,10 @@ void SendMouse(DWORD flags, POINT screen)
     input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE;
     SendInput(1, &input, sizeof input);
 }
-} // namespace
 
 void MoveMouseTo(POINT screen)
 {
-    SetCursorPos(screen.x, screen.y);
-    SendMouse(0, screen);
+    SendMouseInput(0, screen);
     PumpUntil([&] {
         POINT p;
         GetCursorPos(&p);
@@ -96,22 +94,22 @@ void MoveMouseTo(POINT screen)
 void MouseDownAt(POINT screen)
 {
     MoveMouseTo(screen);
-    SendMouse(MOUSEEVENTF_LEFTDOWN, screen);
+    SendMouseInput(MOUSEEVENTF_LEFTDOWN, screen);
     PumpIdle();
 }
 
 void MouseUpAt(POINT screen)
 {
     MoveMouseTo(screen);
-    SendMouse(MOUSEEVENTF_LEFTUP, screen);
+    SendMouseInput(MOUSEEVENTF_LEFTUP, screen);
     PumpIdle();
 }
 
 void ClickAt(POINT screen, bool right)
 {
     MoveMouseTo(screen);
-    SendMouse(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, screen);
-    SendMouse(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, screen);
+    SendMouseInput(right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN, screen);
+    SendMouseInput(right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, screen);
     PumpIdle();
 }
 

@@ -21,6 +21,9 @@ void RunSoon(std::function<void()> action, UINT delayMs = 50);
 // Forgets the actions not yet run (a test's safety nets, once it is over).
 void CancelSoon();
 
+// One real mouse event at a screen point (flags as SendInput takes them;
+// 0 only moves); no waiting.
+void SendMouseInput(DWORD flags, POINT screen);
 // Real input: moves the cursor to a screen point and clicks there.
 void MoveMouseTo(POINT screen);
 void ClickAt(POINT screen, bool right = false);
