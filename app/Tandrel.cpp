@@ -1,6 +1,7 @@
 #include "Tandrel.h"
 
 #include "Application.h"
+#include "SkinManage.h"
 #include "U_About.h"
 #include "Unit1.h"
 #include "Unit4.h"
@@ -14,6 +15,7 @@ void StartApplication()
     Application->Initialize();
     Application->SetTitle(L"Tandrel");
     InitializeEditors();
+    InitializeSkinEngine();
     Form4 = Application->CreateForm<TForm4>();
     Form1 = Application->CreateForm<TForm1>();
 }

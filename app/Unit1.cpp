@@ -33,6 +33,7 @@ void TForm1::Loaded()
     BindComponent(Label2, "Label2");
     BindComponent(speed, "speed");
     BindComponent(BitBtn1, "BitBtn1");
+    BindComponent(SkinData1, "SkinData1");
 }
 
 void TForm1::SpeedButton3Click(TObject*)

@@ -6,6 +6,7 @@
 #include "Forms.h"
 #include "Label.h"
 #include "SpeedButton.h"
+#include "WinSkinData.h"
 #include "cxTrackBar.h"
 
 namespace tandrel {
@@ -26,6 +27,7 @@ public:
     TLabel* Label2 = nullptr;
     TcxTrackBar* speed = nullptr;
     TBitBtn* BitBtn1 = nullptr;
+    TSkinData* SkinData1 = nullptr;
 
 protected:
     friend class TCustomForm;

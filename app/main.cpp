@@ -1,6 +1,7 @@
 // Tandrel: a second pointer on the screen, nudged from a panel in the tray.
 
 #include "Application.h"
+#include "SkinManage.h"
 #include "Tandrel.h"
 #include "cxEditRegistration.h"
 
@@ -17,6 +18,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
     }
     Application->Run();
     FinalizeFramework();
+    FinalizeSkinEngine();
     FinalizeEditors();
     return 0;
 }

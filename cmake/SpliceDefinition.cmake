@@ -1,6 +1,7 @@
 # Puts binary data into a form definition: "@file:PATH" becomes the file's
 # bytes in hex, "@property:PATH" the same preceded by its 4-byte length.
-#   cmake -DIN=template.json -DOUT=out.json -DBASE=dir -P SpliceDefinition.cmake
+# PATH may name variables given with -D as @NAME@.
+#   cmake -DIN=template.json -DOUT=out.json -DBASE=dir [-DNAME=value...] -P SpliceDefinition.cmake
 file(READ "${IN}" text)
 string(REGEX MATCHALL "@(file|property):[^\"]+" refs "${text}")
 if(refs)
@@ -8,6 +9,7 @@ if(refs)
 endif()
 foreach(ref IN LISTS refs)
   string(REGEX REPLACE "^@(file|property):" "" path "${ref}")
+  string(CONFIGURE "${path}" path @ONLY)
   if(NOT IS_ABSOLUTE "${path}")
     set(path "${BASE}/${path}")
   endif()

@@ -1,8 +1,11 @@
-# tandrel_form_definition(<var> <template.json>): makes the build splice the
-# binary data a definition refers to; <var> receives the spliced file.
+# tandrel_form_definition(<var> <template.json> [VARIABLES <name>...]): makes
+# the build splice the binary data a definition refers to; <var> receives the
+# spliced file. A reference may name a file through variables of the caller
+# ("@property:@TANDREL_DEFAULT_SKIN@"), listed after VARIABLES.
 set(TANDREL_SPLICE_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/SpliceDefinition.cmake)
 
 function(tandrel_form_definition out_var source)
+  cmake_parse_arguments(F "" "" "VARIABLES" ${ARGN})
   get_filename_component(source ${source} ABSOLUTE)
   get_filename_component(name ${source} NAME)
   get_filename_component(base ${source} DIRECTORY)
@@ -10,8 +13,13 @@ function(tandrel_form_definition out_var source)
   file(READ ${source} text)
   string(REGEX MATCHALL "@(file|property):[^\"]+" refs "${text}")
   set(deps ${source} ${TANDREL_SPLICE_SCRIPT})
+  set(defines)
+  foreach(variable IN LISTS F_VARIABLES)
+    list(APPEND defines "-D${variable}=${${variable}}")
+  endforeach()
   foreach(ref IN LISTS refs)
     string(REGEX REPLACE "^@(file|property):" "" path "${ref}")
+    string(CONFIGURE "${path}" path @ONLY)
     if(NOT IS_ABSOLUTE "${path}")
       set(path "${base}/${path}")
     endif()
@@ -19,7 +27,7 @@ function(tandrel_form_definition out_var source)
   endforeach()
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
   add_custom_command(OUTPUT ${out}
-    COMMAND ${CMAKE_COMMAND} -DIN=${source} -DOUT=${out} -DBASE=${base} -P ${TANDREL_SPLICE_SCRIPT}
+    COMMAND ${CMAKE_COMMAND} -DIN=${source} -DOUT=${out} -DBASE=${base} ${defines} -P ${TANDREL_SPLICE_SCRIPT}
     DEPENDS ${deps}
     COMMENT "Splicing ${name}")
   set(${out_var} ${out} PARENT_SCOPE)

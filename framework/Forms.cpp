@@ -157,6 +157,12 @@ void TCustomForm::CreateParams(TCreateParams& p)
     }
     if (m_formStyle == TFormStyle::fsStayOnTop)
         p.ExStyle |= WS_EX_TOPMOST;
+    if (m_formStyle == TFormStyle::fsMDIChild) {
+        p.MdiClient = MdiParentClient();
+        p.WndParent = p.MdiClient;
+        p.Style |= WS_CHILD | WS_CLIPSIBLINGS;
+        p.ExStyle |= WS_EX_MDICHILD;
+    }
     switch (m_position) {
     case TPosition::poDefault:
     case TPosition::poDefaultPosOnly:
@@ -175,8 +181,106 @@ void TCustomForm::CreateParams(TCreateParams& p)
 void TCustomForm::CreateWnd()
 {
     TCustomControl::CreateWnd();
+    if (m_menu)
+        ::SetMenu(Handle(), m_menu->Handle());
+    if (m_formStyle == TFormStyle::fsMDIForm)
+        CreateMdiClient();
+    // The frame's window menu lists its children.
+    if (m_formStyle == TFormStyle::fsMDIChild)
+        SendMessageW(GetParent(Handle()), WM_MDIREFRESHMENU, 0, 0);
     ApplyClientSize();
     ApplyIcon();
+}
+
+void TCustomForm::DestroyHandle()
+{
+    if (!HandleAllocated())
+        return;
+    HWND window = Handle();
+    // The window would destroy its menu with it; the menu object owns it.
+    if (m_menu && GetMenu(window))
+        ::SetMenu(window, nullptr);
+    if (m_formStyle == TFormStyle::fsMDIChild && (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_MDICHILD)) {
+        SetTextSilently(GetText());
+        SendMessageW(GetParent(window), WM_MDIDESTROY, reinterpret_cast<WPARAM>(window), 0);
+    }
+    TCustomControl::DestroyHandle();
+    m_clientHandle = nullptr;
+}
+
+void TCustomForm::CreateMdiClient()
+{
+    CLIENTCREATESTRUCT create {nullptr, 0xFF00};
+    RECT client = ClientRect();
+    m_clientHandle = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
+                                     WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_VSCROLL | WS_HSCROLL,
+                                     0, 0, client.right, client.bottom, Handle(), nullptr, GetModuleHandleW(nullptr),
+                                     &create);
+    if (!m_clientHandle)
+        RaiseLastOSError("Creating the MDI client");
+}
+
+HWND TCustomForm::MdiParentClient() const
+{
+    auto frameOf = [](TComponent* c) -> TCustomForm* {
+        auto* form = dynamic_cast<TCustomForm*>(c);
+        return form && form->FormStyle() == TFormStyle::fsMDIForm ? form : nullptr;
+    };
+    TCustomForm* frame = frameOf(Owner());
+    if (!frame && Application)
+        frame = frameOf(Application->MainForm());
+    for (int i = 0; !frame && Screen && i < Screen->FormCount(); ++i)
+        frame = frameOf(Screen->Forms(i));
+    if (!frame)
+        throw EInvalidOperation("Cannot create form " + Name() + ": no MDI form is active");
+    frame->HandleNeeded();
+    return frame->ClientHandle();
+}
+
+void TCustomForm::DefaultHandler(TMessage& m)
+{
+    HWND window = m_handle;
+    const bool notification = m.Msg >= CM_BASE && m.Msg < CM_BASE + 0x1000;
+    if (window && !notification) {
+        if (m_formStyle == TFormStyle::fsMDIForm && m_clientHandle) {
+            m.Result = DefFrameProcW(window, m_clientHandle, m.Msg, m.WParam, m.LParam);
+            return;
+        }
+        if (m_formStyle == TFormStyle::fsMDIChild && (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_MDICHILD)) {
+            m.Result = DefMDIChildProcW(window, m.Msg, m.WParam, m.LParam);
+            return;
+        }
+    }
+    TCustomControl::DefaultHandler(m);
+}
+
+void TCustomForm::SetMenu(TMainMenu* menu)
+{
+    if (menu == m_menu)
+        return;
+    if (m_menu) {
+        m_menu->OnChange = nullptr;
+        RemoveFreeNotification(m_menu);
+    }
+    m_menu = menu;
+    if (menu) {
+        FreeNotification(menu);
+        menu->OnChange = [this] { MenuChanged(); };
+    }
+    if (HandleAllocated()) {
+        ::SetMenu(Handle(), menu ? menu->Handle() : nullptr);
+        SendMessageW(Handle(), CM_MENUCHANGED, 0, 0);
+    }
+}
+
+// The menu object rebuilt its handle: the window takes the new one, and
+// whoever draws the window's menu hears of it.
+void TCustomForm::MenuChanged()
+{
+    if (!HandleAllocated() || !m_menu)
+        return;
+    ::SetMenu(Handle(), m_menu->Handle());
+    SendMessageW(Handle(), CM_MENUCHANGED, 0, 0);
 }
 
 void TCustomForm::InitializeWindow() { TCustomControl::InitializeWindow(); }
@@ -297,6 +401,10 @@ void TCustomForm::VisibleChanged()
 void TCustomForm::Show()
 {
     SetVisible(true);
+    if (HandleAllocated() && (GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_MDICHILD)) {
+        SendMessageW(GetParent(Handle()), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0);
+        return;
+    }
     if (HandleAllocated()) {
         SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         SetForegroundWindow(Handle());
@@ -430,6 +538,11 @@ void TCustomForm::Notification(TComponent* component, TOperation operation)
     TCustomControl::Notification(component, operation);
     if (operation == TOperation::opRemove && component == m_activeControl)
         m_activeControl = nullptr;
+    if (operation == TOperation::opRemove && component == m_menu) {
+        m_menu = nullptr;
+        if (HandleAllocated())
+            ::SetMenu(Handle(), nullptr);
+    }
 }
 
 void TCustomForm::Paint()
@@ -443,6 +556,7 @@ void TCustomForm::WndProc(TMessage& m)
     switch (m.Msg) {
     case WM_ACTIVATE: return OnActivateMessage(m);
     case WM_CLOSE: return OnCloseMessage(m);
+    case WM_COMMAND: return OnCommandMessage(m);
     case CM_FOCUSCHANGED: return OnFocusChanged(m);
     default: return TCustomControl::WndProc(m);
     }
@@ -468,6 +582,17 @@ void TCustomForm::OnActivateMessage(TMessage& m)
 }
 
 void TCustomForm::OnCloseMessage(TMessage&) { Close(); }
+
+void TCustomForm::OnCommandMessage(TMessage& m)
+{
+    // Commands of the form's menu bar come with no control and code 0.
+    if (m.LParam == 0 && HIWORD(m.WParam) == 0)
+        if (TMenuItem* item = TMenuItem::FindByCommand(LOWORD(m.WParam))) {
+            item->Click();
+            return;
+        }
+    TCustomControl::WndProc(m);
+}
 
 void TCustomForm::OnFocusChanged(TMessage& m)
 {

@@ -3,6 +3,7 @@
 
 #include "CustomControl.h"
 #include "Icon.h"
+#include "Menus.h"
 
 #include <functional>
 #include <memory>
@@ -80,6 +81,13 @@ public:
     TIcon& Icon() { return m_icon; }
     TIcon* IconObject() { return &m_icon; }
 
+    // The menu bar. A definition cannot name a component, so it is set in code.
+    TMainMenu* Menu() const { return m_menu; }
+    void SetMenu(TMainMenu* menu);
+
+    // The "MDIClient" window of an MDI frame (fsMDIForm), or none.
+    HWND ClientHandle() const { return m_clientHandle; }
+
     TWinControl* ActiveControl() const { return m_activeControl; }
     void SetActiveControl(TWinControl* control);
     void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
@@ -101,8 +109,11 @@ protected:
 
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    void DestroyHandle() override;
     void InitializeWindow() override;
     void WndProc(TMessage& message) override;
+    // MDI frames and children hand what they leave to the MDI procedures.
+    void DefaultHandler(TMessage& message) override;
     void Paint() override;
     void VisibleChanged() override;
     void Notification(TComponent* component, TOperation operation) override;
@@ -115,10 +126,15 @@ protected:
 private:
     void OnActivateMessage(TMessage& m);
     void OnCloseMessage(TMessage& m);
+    void OnCommandMessage(TMessage& m);
     void OnFocusChanged(TMessage& m);
     void ApplyIcon();
     void ApplyClientSize();
     void CloseModal();
+    void MenuChanged();
+    void CreateMdiClient();
+    // The MDI client an MDI child is created in.
+    HWND MdiParentClient() const;
 
     TFormBorderStyle m_borderStyle = TFormBorderStyle::bsSizeable;
     TBorderIcons m_borderIcons = biSystemMenu | biMinimize | biMaximize;
@@ -129,6 +145,8 @@ private:
     int m_wantedClientHeight = -1;
     TIcon m_icon;
     TOwnedIcon m_smallIcon;
+    TMainMenu* m_menu = nullptr;
+    HWND m_clientHandle = nullptr;
     TWinControl* m_activeControl = nullptr;
     TModalResult m_modalResult = mrNone;
     bool m_modal = false;

@@ -10,9 +10,9 @@
 
 namespace tandrel {
 
-enum class TGdiKind { Bitmap, Brush, Pen, Font, Region, MemoryDC, Icon, Menu, Count };
+enum class TGdiKind { Bitmap, Brush, Pen, Font, Region, MemoryDC, Icon, Menu, ImageList, Count };
 
-int LiveGdiObjects();                 // GDI objects, memory DCs and icons alive now
+int LiveGdiObjects();                 // GDI objects, memory DCs, icons and image lists alive now
 int LiveGdiObjects(TGdiKind kind);
 void CountGdiObject(TGdiKind kind, int delta);
 

@@ -81,6 +81,31 @@ LRESULT CALLBACK PopupListProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
 
 } // namespace
 
+std::wstring ShortCutToText(TShortCut shortCut)
+{
+    const UINT key = shortCut & 0xFF;
+    std::wstring name;
+    if (key >= VK_F1 && key <= VK_F24)
+        name = L"F" + std::to_wstring(key - VK_F1 + 1);
+    else if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))
+        name = std::wstring(1, static_cast<wchar_t>(key));
+    else if (key) {
+        wchar_t text[64] {};
+        if (GetKeyNameTextW(static_cast<LONG>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC) << 16), text, 64) > 0)
+            name = text;
+    }
+    if (name.empty())
+        return {};
+    std::wstring prefix;
+    if (shortCut & scShift)
+        prefix += L"Shift+";
+    if (shortCut & scCtrl)
+        prefix += L"Ctrl+";
+    if (shortCut & scAlt)
+        prefix += L"Alt+";
+    return prefix + name;
+}
+
 HWND PopupListWindow()
 {
     static HWND window = [] {
@@ -255,6 +280,7 @@ void TMenuItem::AppendTo(HMENU menu, bool ownerDraw)
     info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_STATE | MIIM_DATA | MIIM_STRING;
     info.wID = m_command;
     info.dwItemData = reinterpret_cast<ULONG_PTR>(this);
+    std::wstring text = m_caption;
     if (IsLine()) {
         info.fMask = MIIM_ID | MIIM_FTYPE | MIIM_DATA;
         info.fType = MFT_SEPARATOR | (ownerDraw ? MFT_OWNERDRAW : 0);
@@ -262,7 +288,11 @@ void TMenuItem::AppendTo(HMENU menu, bool ownerDraw)
         info.fType = (ownerDraw ? MFT_OWNERDRAW : 0) | (m_radioItem ? MFT_RADIOCHECK : 0);
         info.fState = (m_enabled ? MFS_ENABLED : MFS_GRAYED) | (m_checked ? MFS_CHECKED : 0) |
                       (m_default ? MFS_DEFAULT : 0);
-        info.dwTypeData = const_cast<wchar_t*>(m_caption.c_str());
+        // Menus the system draws show the shortcut after a tab.
+        if (!ownerDraw && m_shortCut)
+            if (std::wstring shortCut = ShortCutToText(m_shortCut); !shortCut.empty())
+                text += L"\t" + shortCut;
+        info.dwTypeData = text.data();
         if (!m_items.empty()) {
             m_handle = CreatePopupMenu();
             for (TMenuItem* child : m_items)

@@ -14,6 +14,12 @@ namespace tandrel {
 class TMenu;
 
 using TShortCut = unsigned short;
+// Modifier bits of a shortcut over its virtual-key code.
+constexpr TShortCut scShift = 0x2000;
+constexpr TShortCut scCtrl = 0x4000;
+constexpr TShortCut scAlt = 0x8000;
+// "Shift+F4" and the like; empty for no shortcut.
+std::wstring ShortCutToText(TShortCut shortCut);
 using TMenuDrawItemEvent = std::function<void(TObject* sender, HDC dc, const RECT& rect, UINT state)>;
 using TMenuMeasureItemEvent = std::function<void(TObject* sender, HDC dc, int& width, int& height)>;
 

@@ -188,8 +188,16 @@ void TWinControl::CreateWnd()
     m_defWndProc = RegisterFrameworkClass(p);
     HMENU id = (p.Style & WS_CHILD) ? reinterpret_cast<HMENU>(g_nextChildId++) : nullptr;
     g_creating = this;
-    HWND window = CreateWindowExW(p.ExStyle, p.WinClassName.c_str(), p.Caption.c_str(), p.Style, p.X, p.Y, p.Width,
-                                  p.Height, p.WndParent, id, GetModuleHandleW(nullptr), nullptr);
+    HWND window = nullptr;
+    if (p.MdiClient) {
+        // MDI children are made by their MDI client, which keeps its list of them.
+        MDICREATESTRUCTW create {p.WinClassName.c_str(), p.Caption.c_str(), GetModuleHandleW(nullptr), p.X, p.Y,
+                                 p.Width, p.Height, p.Style, 0};
+        window = reinterpret_cast<HWND>(SendMessageW(p.MdiClient, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+    } else {
+        window = CreateWindowExW(p.ExStyle, p.WinClassName.c_str(), p.Caption.c_str(), p.Style, p.X, p.Y, p.Width,
+                                 p.Height, p.WndParent, id, GetModuleHandleW(nullptr), nullptr);
+    }
     g_creating = nullptr;
     if (!window)
         RaiseLastOSError(("Creating the window of " + Name()).c_str());

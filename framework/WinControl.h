@@ -23,6 +23,7 @@ struct TCreateParams {
     std::wstring BaseClassName;  // system class to build on ("EDIT"), or empty
     UINT WindowClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
     HCURSOR ClassCursor = nullptr;
+    HWND MdiClient = nullptr;    // set for an MDI child: it is made by this MDI client
 };
 
 LRESULT CALLBACK FrameworkWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -39,7 +39,7 @@ if [ $own_display -eq 1 ] || [ -z "${DISPLAY:-}" ]; then
   [ $own_display -eq 0 ] && echo "with-wine: no DISPLAY set, started Xvfb on $DISPLAY"
 fi
 
-ready="$WINEPREFIX/.tandrel-ready-5"
+ready="$WINEPREFIX/.tandrel-ready-6"
 if [ ! -f "$ready" ]; then
   echo "with-wine: creating the Wine prefix $WINEPREFIX (first run only)"
   mkdir -p "$WINEPREFIX"
@@ -62,6 +62,14 @@ if [ ! -f "$ready" ]; then
   for face in "MS Sans Serif" "Microsoft Sans Serif" "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2" "Arial"; do
     "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
       /v "$face" /t REG_MULTI_SZ /d "wqy-microhei.ttc,WenQuanYi Micro Hei" /f >/dev/null 2>&1
+  done
+  # Captions and menus are Chinese too: the system fonts for them are the
+  # dialog face (which reaches the CJK font), bold for captions.
+  face=$(printf 'MS Sans Serif' | iconv -t UTF-16LE | od -An -tx1 | tr -d ' \n')
+  face=$(printf '%-128s' "$face" | tr ' ' 0)
+  for metric in CaptionFont:BC020000 SmCaptionFont:90010000 MenuFont:90010000; do
+    "$wine" reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v "${metric%%:*}" /t REG_BINARY \
+      /d "F5FFFFFF000000000000000000000000${metric#*:}0000000100000022$face" /f >/dev/null 2>&1
   done
   "$wineserver" -w
   touch "$ready"

@@ -39,12 +39,13 @@ TEST_F(TShellTest, AboutFromThePanelIsModalOverThePanel)
         GetClassNameW(Form2->Handle(), text, 64);
         EXPECT_STREQ(text, L"TForm2");
         EXPECT_EQ(Form2->Caption(), L"关于本软件");
+        // Skinned when it was activated: its designed place and client area.
+        EXPECT_EQ(SendMessageW(Form2->Handle(), WM_SKINQUERY, 0, 0), 1);
         RECT r;
         GetWindowRect(Form2->Handle(), &r);
         EXPECT_EQ(r.left, 140);
         EXPECT_EQ(r.top, 54);
-        EXPECT_EQ(r.right - r.left, 558);
-        EXPECT_EQ(r.bottom - r.top, 451);
+        ExpectSkinnedWindowOfDesignedSize(Form2->Handle(), 558, 451);
         EXPECT_TRUE(SendMessageW(Form2->Handle(), WM_GETICON, ICON_BIG, 0));
         auto shot = CaptureWindow(Form2->Handle());
         SaveScreenshot(*shot, "about");

@@ -52,14 +52,15 @@ void ExpectBounds(TControl& c, int left, int top, int width, int height)
 
 TEST_F(TShellTest, PanelHoldsEveryControlOfItsDefinition)
 {
+    ShowPanel();
     HWND panel = Form1->Handle();
     RECT r;
     GetWindowRect(panel, &r);
     EXPECT_EQ(r.left, 195);
     EXPECT_EQ(r.top, 116);
-    EXPECT_EQ(r.right - r.left, 505);
-    EXPECT_EQ(r.bottom - r.top, 410);
-    EXPECT_EQ(Form1->Color(), clBtnFace);
+    ExpectSkinnedWindowOfDesignedSize(panel, 505, 410);
+    // Designed as the button face; the skin gives it the skin's.
+    EXPECT_EQ(Form1->Color(), Form1->SkinData1->ButtonFaceColour);
     EXPECT_EQ(Form1->Font().Name(), L"MS Sans Serif");
     EXPECT_EQ(Form1->Font().Height(), -11);
     EXPECT_EQ(Form1->Icon().Width(), 32);
@@ -182,7 +183,31 @@ TEST_F(TShellTest, PanelCloseCommandHidesIt)
     EXPECT_FALSE(Application->Terminated());
 }
 
-TEST_F(TShellTest, PanelLooksLikeAClassicWindow)
+TEST_F(TShellTest, PanelCarriesTheSkinDataWithItsStoredValues)
+{
+    TSkinData& data = *Form1->SkinData1;
+    EXPECT_EQ(data.Owner(), Form1);
+    EXPECT_TRUE(data.Active());
+    EXPECT_EQ(data.DisableTag(), 99);
+    EXPECT_EQ(data.SkinControls(), DefaultSkinControls);
+    EXPECT_FALSE(data.Skins(xcFastReport));
+    EXPECT_EQ(data.Skin3rd().Lines(), DefaultSkin3rdRows());
+    EXPECT_EQ(data.Skin3rd().Count(), 95);
+    EXPECT_EQ(data.SkinStore(), L"(none)");  // stored as "(Good)", read as none at run time
+    EXPECT_EQ(data.SkinFormtype(), sfMainform);
+    EXPECT_TRUE(data.MenuUpdate());
+    EXPECT_TRUE(data.SkinFile().empty());
+    EXPECT_FALSE(data.SkinNotLoaded);
+    EXPECT_EQ(data.SkinName, "Slate");
+    EXPECT_EQ(data.MenuImages().Count(), 4);
+    // The stored stream is the packed default skin the build spliced in.
+    ASSERT_GE(data.StoredStream().size(), 4u);
+    EXPECT_EQ(SkinManager->SkinDataList().size(), 1u);
+    EXPECT_TRUE(SkinManager->HookInstalled());
+    EXPECT_TRUE(SkinManager->Skinning());
+}
+
+TEST_F(TShellTest, PanelWearsTheSkinnedFrameWithClassicButtons)
 {
     TClassicColours classic;
     ShowPanel();
@@ -191,13 +216,17 @@ TEST_F(TShellTest, PanelLooksLikeAClassicWindow)
     PumpIdle();
     auto shot = CaptureWindow(Form1->Handle());
     SaveScreenshot(*shot, "main-panel");
-    // The face of a speed button and of the form are the classic button face.
+    // The speed buttons keep the classic button face; the form wears the
+    // skin's, inside the skinned frame.
     POINT inButton = Form1->SpeedButton6->ClientToScreen({4, 4});
     POINT origin = Form1->ClientOrigin();
     RECT outer;
     GetWindowRect(Form1->Handle(), &outer);
     EXPECT_EQ(PixelOf(*shot, inButton.x - outer.left, inButton.y - outer.top), RGB(212, 208, 200));
-    EXPECT_EQ(PixelOf(*shot, origin.x - outer.left + 5, origin.y - outer.top + 5), RGB(212, 208, 200));
+    EXPECT_EQ(PixelOf(*shot, origin.x - outer.left + 5, origin.y - outer.top + 5),
+              ColorToRGB(Form1->SkinData1->ButtonFaceColour));
+    EXPECT_EQ(origin.x - outer.left, 15);
+    EXPECT_EQ(origin.y - outer.top, 46);
 }
 
 TEST_F(TShellTest, SpeedSliderSetsTheStepFromTheKeyboard)
@@ -239,7 +268,7 @@ TEST_F(TShellTest, SpeedSliderScreenshots)
     // The ring round the content is the panel's, outside the slider's region.
     PumpIdle();
     auto screen = CaptureWindow(speed.Handle());
-    EXPECT_EQ(PixelOf(*screen, 0, 0), RGB(212, 208, 200));
+    EXPECT_EQ(PixelOf(*screen, 0, 0), ColorToRGB(Form1->Color()));
     EXPECT_EQ(PixelOf(*screen, 2 + 135, 2 + 10), RGB(0, 0, 0));
 
     speed.SetPosition(5);

@@ -4,11 +4,13 @@
 
 #include "Application.h"
 #include "Screen.h"
+#include "SkinManage.h"
 #include "Tandrel.h"
 #include "TestSupport.h"
 #include "U_About.h"
 #include "Unit1.h"
 #include "Unit4.h"
+#include "WinSkinForm.h"
 
 #include <gtest/gtest.h>
 
@@ -70,5 +72,10 @@ protected:
     std::vector<std::wstring>& m_opened = s_recorder.Opened;
     std::vector<std::string>& m_errors = s_recorder.Errors;
 };
+
+// A skinned window keeps the client area its definition gives it: the
+// designed window size less the system's own frame. The skin puts its frame
+// (15, 46, 8 and 9 pixels with the default skin) round that client area.
+void ExpectSkinnedWindowOfDesignedSize(HWND window, int designedWidth, int designedHeight);
 
 } // namespace tandrel::test

@@ -60,6 +60,22 @@ void TStartUpTest::StartRunning()
     PumpIdle();
 }
 
+void ExpectSkinnedWindowOfDesignedSize(HWND window, int designedWidth, int designedHeight)
+{
+    ASSERT_NE(SkinManager, nullptr);
+    TWinSkinForm* skin = SkinManager->FindSkinnedWindow(window);
+    ASSERT_NE(skin, nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return skin->SkinState() == ssSkinned; }));
+    RECT client, outer;
+    GetClientRect(window, &client);
+    GetWindowRect(window, &outer);
+    const SIZE own = skin->NonClientExtent();
+    EXPECT_EQ(client.right + own.cx, designedWidth);
+    EXPECT_EQ(client.bottom + own.cy, designedHeight);
+    EXPECT_EQ(outer.right - outer.left, client.right + 15 + 8);
+    EXPECT_EQ(outer.bottom - outer.top, client.bottom + 46 + 9);
+}
+
 TShellRecorder TShellTest::s_recorder;
 
 void TShellTest::SetUpTestSuite()

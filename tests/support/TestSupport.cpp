@@ -176,6 +176,10 @@ TClassicColours::~TClassicColours()
 namespace {
 LRESULT CALLBACK BackdropProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
 {
+    // The skin engine's query: a backdrop says it is skinned already, so a
+    // running skin engine leaves its plain colour alone.
+    if (msg == 0x3504)
+        return 1;
     if (msg == WM_ERASEBKGND) {
         RECT r;
         GetClientRect(w, &r);
