@@ -13,7 +13,9 @@ bool IsBlank(char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == '\x1A';
 }
 
-std::string_view Trim(std::string_view text)
+} // namespace
+
+std::string_view SkinTrim(std::string_view text)
 {
     while (!text.empty() && IsBlank(text.front()))
         text.remove_prefix(1);
@@ -22,26 +24,12 @@ std::string_view Trim(std::string_view text)
     return text;
 }
 
+namespace {
+
 // Names and values are NUL-terminated strings on the platform side.
 std::string_view UpToNul(std::string_view text)
 {
     return text.substr(0, text.find('\0'));
-}
-
-// A value in matching quotes loses them, with the platform's quirk: the
-// last character goes only when the unquoted text fits the buffer.
-std::string CopyValue(std::string_view value)
-{
-    char quote = 0;
-    if (!value.empty() && (value.front() == '\'' || value.front() == '"') && value.size() > 1
-        && value.back() == value.front()) {
-        quote = value.front();
-        value.remove_prefix(1);
-    }
-    std::string result(value.substr(0, MaxSkinIniValue));
-    if (quote && MaxSkinIniValue + 1 >= value.size() && !result.empty())
-        result.pop_back();
-    return result;
 }
 
 // The platform keeps a key without "=" as a key without value: it matches,
@@ -82,7 +70,7 @@ TSkinIniText::TSkinIniText(std::string_view text)
         std::size_t const begin = i;
         while (i < text.size() && text[i] != '\n' && text[i] != '\r')
             ++i;
-        std::string_view const line = Trim(text.substr(begin, i - begin));
+        std::string_view const line = SkinTrim(text.substr(begin, i - begin));
         while (i < text.size() && (text[i] == '\n' || text[i] == '\r'))
             ++i;
         if (line.empty())
@@ -91,7 +79,7 @@ TSkinIniText::TSkinIniText(std::string_view text)
         if (line.front() == '[') {
             std::size_t const close = line.rfind(']');
             if (close != std::string_view::npos && close > 0) {
-                m_sections.push_back({ std::string(UpToNul(Trim(line.substr(1, close - 1)))), {} });
+                m_sections.push_back({ std::string(UpToNul(SkinTrim(line.substr(1, close - 1)))), {} });
                 current = &m_sections.back();
                 auto const named = m_index.try_emplace(SkinLowerCase(current->Name), TNamed { m_sections.size() - 1, 0 });
                 ++named.first->second.Count;
@@ -100,9 +88,9 @@ TSkinIniText::TSkinIniText(std::string_view text)
             // Without a closing bracket the platform reads the line as a key.
         }
         std::size_t const equals = line.find('=');
-        std::string_view const name = UpToNul(Trim(line.substr(0, equals)));
+        std::string_view const name = UpToNul(SkinTrim(line.substr(0, equals)));
         std::string_view const value =
-            equals == std::string_view::npos ? NoValue : UpToNul(Trim(line.substr(equals + 1)));
+            equals == std::string_view::npos ? NoValue : UpToNul(SkinTrim(line.substr(equals + 1)));
         current->Keys.try_emplace(SkinLowerCase(name), value);
     }
 }
@@ -129,19 +117,19 @@ std::vector<std::string> TSkinIniText::SectionNames() const
 
 std::optional<std::string> TSkinIniText::Value(std::string_view section, std::string_view key) const
 {
-    auto const found = m_index.find(SkinLowerCase(Trim(section)));
+    auto const found = m_index.find(SkinLowerCase(SkinTrim(section)));
     if (found == m_index.end())
         return std::nullopt;
     const auto& keys = m_sections[found->second.First].Keys;
-    auto const entry = keys.find(SkinLowerCase(Trim(key)));
+    auto const entry = keys.find(SkinLowerCase(SkinTrim(key)));
     if (entry == keys.end() || entry->second == NoValue)
         return std::nullopt;
-    return CopyValue(entry->second);
+    return ProfileStringValue<char>(entry->second);
 }
 
 std::size_t TSkinIniText::SectionCount(std::string_view name) const
 {
-    auto const found = m_index.find(SkinLowerCase(Trim(name)));
+    auto const found = m_index.find(SkinLowerCase(SkinTrim(name)));
     return found == m_index.end() ? 0 : found->second.Count;
 }
 

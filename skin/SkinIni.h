@@ -25,6 +25,24 @@ constexpr std::size_t MaxSkinIniValue = 2047;
 // Room for the section list: names, each ended by a NUL, and a final NUL.
 constexpr std::size_t SkinIniSectionListSize = 16384;
 
+// A value as the platform hands it out: one pair of matching quotes round it
+// goes, with the platform's quirk that the last character goes only when the
+// unquoted text fits the buffer; then it is cut to MaxSkinIniValue.
+template <class Char>
+std::basic_string<Char> ProfileStringValue(std::basic_string_view<Char> value)
+{
+    bool quoted = false;
+    if (value.size() > 1 && (value.front() == Char('\'') || value.front() == Char('"')) &&
+        value.back() == value.front()) {
+        quoted = true;
+        value.remove_prefix(1);
+    }
+    std::basic_string<Char> result(value.substr(0, MaxSkinIniValue));
+    if (quoted && MaxSkinIniValue + 1 >= value.size() && !result.empty())
+        result.pop_back();
+    return result;
+}
+
 // Where description values come from. Names match without regard to ASCII
 // case; a value is the text after the first "=" of the first matching line
 // of the first matching section, blanks trimmed, cut to MaxSkinIniValue.
@@ -99,5 +117,7 @@ private:
 // ASCII-only case folding: names are bytes, not text of some code page.
 std::string SkinLowerCase(std::string_view text);
 std::string SkinUpperCase(std::string_view text);
+// Without the blanks the platform's profile reader trims (Ctrl-Z among them).
+std::string_view SkinTrim(std::string_view text);
 
 } // namespace tandrel

@@ -95,17 +95,46 @@ std::vector<std::string> TPrivateProfileSource::SectionNames() const
     return names;
 }
 
+const TPrivateProfileSource::TKeys& TPrivateProfileSource::Section(std::string_view name) const
+{
+    // Reading a whole section, the service takes the name as given.
+    std::string const asked(SkinTrim(name));
+    if (auto const found = m_sections.find(asked); found != m_sections.end())
+        return found->second;
+    // Lines "key=value" (names and values trimmed), each ended by a NUL; the
+    // answer is the size less 2 when the buffer was too small.
+    std::wstring const section = AnsiToWide(asked);
+    std::vector<wchar_t> buffer(32768);
+    DWORD length = 0;
+    for (;;) {
+        length = GetPrivateProfileSectionW(section.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()),
+                                           m_path.c_str());
+        if (length + 2 < buffer.size() || buffer.size() >= MaxDescriptionSize + 2)
+            break;
+        buffer.resize(std::min<std::size_t>(buffer.size() * 4, MaxDescriptionSize + 2));
+    }
+    TKeys keys;
+    std::size_t i = 0;
+    while (i < length && buffer[i] != L'\0') {
+        std::wstring_view const line(buffer.data() + i);
+        i += line.size() + 1;
+        std::size_t const equals = line.find(L'=');
+        std::string const key = SkinLowerCase(SkinTrim(WideToAnsi(line.substr(0, equals))));
+        std::optional<std::wstring> value;
+        if (equals != std::wstring_view::npos)
+            value = std::wstring(line.substr(equals + 1));
+        keys.emplace(key, std::move(value)); // the first line of a key wins
+    }
+    return m_sections.emplace(asked, std::move(keys)).first->second;
+}
+
 std::optional<std::string> TPrivateProfileSource::Value(std::string_view section, std::string_view key) const
 {
-    // A value never holds a line break, so this default tells "missing" apart.
-    static constexpr wchar_t Missing[] = L"\n";
-    std::vector<wchar_t> buffer(MaxSkinIniValue + 1, L'\0');
-    DWORD const length = GetPrivateProfileStringW(AnsiToWide(section).c_str(), AnsiToWide(key).c_str(), Missing,
-                                                  buffer.data(), static_cast<DWORD>(buffer.size()), m_path.c_str());
-    std::wstring_view const value(buffer.data(), length);
-    if (value == Missing)
+    const TKeys& keys = Section(section);
+    auto const entry = keys.find(SkinLowerCase(SkinTrim(key)));
+    if (entry == keys.end() || !entry->second)
         return std::nullopt;
-    return WideToAnsi(value);
+    return WideToAnsi(ProfileStringValue<wchar_t>(*entry->second));
 }
 
 TTempDescriptionFile::TTempDescriptionFile(std::string_view entryName, const std::vector<std::uint8_t>& bytes)

@@ -19,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 class TSkinReader;
@@ -68,6 +69,8 @@ private:
 
 // Description values from a file, through the platform's private-profile
 // service. Text crosses as the ANSI code page, so the bytes stay as written.
+// Each section is read whole, once: the service parses the file again for
+// every call, and a skin asks for several hundred values.
 class TPrivateProfileSource final : public TSkinIniSource {
 public:
     explicit TPrivateProfileSource(std::wstring path) : m_path(std::move(path)) {}
@@ -75,7 +78,13 @@ public:
     std::optional<std::string> Value(std::string_view section, std::string_view key) const override;
 
 private:
+    // Lower-case key -> raw value of its first line; nullopt for a key
+    // without "=", which matches but has no value.
+    using TKeys = std::unordered_map<std::string, std::optional<std::wstring>>;
+    const TKeys& Section(std::string_view name) const;
+
     std::wstring m_path;
+    mutable std::unordered_map<std::string, TKeys> m_sections; // by the trimmed name asked for
 };
 
 // A description entry written to the user's temporary folder under a name
