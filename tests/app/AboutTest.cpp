@@ -49,6 +49,20 @@ TEST_F(TShellTest, AboutFromThePanelIsModalOverThePanel)
         EXPECT_TRUE(SendMessageW(Form2->Handle(), WM_GETICON, ICON_BIG, 0));
         auto shot = CaptureWindow(Form2->Handle());
         SaveScreenshot(*shot, "about");
+        // Behind the modal window the panel wears its inactive frame.
+        TWinSkinForm* panel = SkinManager->FindSkinnedWindow(Form1->Handle());
+        ASSERT_NE(panel, nullptr);
+        EXPECT_FALSE(panel->Active());
+        // Shots come from the screen: the About window steps aside meanwhile.
+        SetWindowPos(Form2->Handle(), nullptr, 720, 54, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        PumpIdle();
+        SaveScreenshot(*CaptureWindow(Form1->Handle()), "main-panel-inactive");
+        SetWindowPos(Form2->Handle(), nullptr, 140, 54, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        // The inactive look of the About window, as the system asks for it.
+        SendMessageW(Form2->Handle(), WM_NCACTIVATE, FALSE, 0);
+        PumpIdle();
+        SaveScreenshot(*CaptureWindow(Form2->Handle()), "about-inactive");
+        SendMessageW(Form2->Handle(), WM_NCACTIVATE, TRUE, 0);
         CloseAbout();
     });
     ClickControl(*Form1->SpeedButton4);
