@@ -152,6 +152,7 @@ private:
     void RemoveSubclass();
     void HookForm();
     void UnhookForm();
+    bool ReleaseHandlers();
     void SubclassMdiClient();
     void RemoveMdiClientSubclass();
     void FreeSkinners();

@@ -226,19 +226,29 @@ LRESULT TWinSkinForm::MdiClientWindowProc(HWND window, UINT msg, WPARAM wParam, 
     }
 }
 
+// What unskinning and detaching share: the system menu and the timer go;
+// an initialised object also puts back the handlers it replaced and frees
+// its control skinners. False when there was nothing to put back.
+bool TWinSkinForm::ReleaseHandlers()
+{
+    FreeSystemMenu();
+    StopLeaveTimer();
+    if (!m_subclassed && !m_formHooked)
+        return false;
+    UnhookForm();
+    RemoveSubclass();
+    FreeSkinners();
+    return true;
+}
+
 void TWinSkinForm::Unskin()
 {
     if (!m_skinData->Skins(xcMainMenu)) {
         UnskinLight();
         return;
     }
-    FreeSystemMenu();
-    StopLeaveTimer();
-    if (!m_subclassed && !m_formHooked)
+    if (!ReleaseHandlers())
         return;
-    UnhookForm();
-    RemoveSubclass();
-    FreeSkinners();
     if (m_form)
         RestoreFormColour();
     bool const alive = IsWindow(m_handle) != FALSE;
@@ -295,13 +305,8 @@ void TWinSkinForm::Detach()
         UnskinLight();
         return;
     }
-    FreeSystemMenu();
-    StopLeaveTimer();
-    if (!m_subclassed && !m_formHooked)
+    if (!ReleaseHandlers())
         return;
-    UnhookForm();
-    RemoveSubclass();
-    FreeSkinners();
     if (m_menuBar) {
         // A framework form's menu object owns its menu; a plain window's
         // menu goes back, so that the window destroys it with itself.
