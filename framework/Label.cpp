@@ -113,15 +113,14 @@ void TLabel::AdjustBounds()
 {
     if (!m_autoSize || IsLoading())
         return;
-    HDC dc = GetDC(nullptr);
+    RECT r {0, 0, m_wordWrap ? Width() : 0, 0};
     {
-        TSelectObject font(dc, Font().Handle());
-        RECT r {0, 0, m_wordWrap ? Width() : 0, 0};
-        std::wstring text = Caption().empty() ? L" " : Caption();
-        ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, TextFormat() | DT_CALCRECT);
-        SetBounds(Left(), Top(), r.right, r.bottom);
+        TWindowDC const screen(nullptr);
+        TSelectObject const font(screen.Get(), Font().Handle());
+        std::wstring const text = Caption().empty() ? L" " : Caption();
+        ::DrawTextW(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r, TextFormat() | DT_CALCRECT);
     }
-    ReleaseDC(nullptr, dc);
+    SetBounds(Left(), Top(), r.right, r.bottom);
 }
 
 void TLabel::Paint()

@@ -49,11 +49,13 @@ LRESULT CALLBACK PopupListProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
             auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
             if (measure->CtlType == ODT_MENU)
                 if (TMenuItem* item = TMenuItem::FindByCommand(measure->itemID); item && item->OnMeasureItem) {
-                    HDC dc = GetDC(window);
                     int width = static_cast<int>(measure->itemWidth);
                     int height = static_cast<int>(measure->itemHeight);
-                    item->OnMeasureItem(item, dc, width, height);
-                    ReleaseDC(window, dc);
+                    {
+                        // The handler may throw; the DC goes back all the same.
+                        TWindowDC const dc(window);
+                        item->OnMeasureItem(item, dc.Get(), width, height);
+                    }
                     measure->itemWidth = static_cast<UINT>(width);
                     measure->itemHeight = static_cast<UINT>(height);
                     return TRUE;

@@ -11,16 +11,13 @@
 
 namespace tandrel {
 
-namespace {
-
-int FrameFor(bool active, int frameCount) { return active || frameCount == 1 ? 1 : 2; }
-
-TSkinMargins MarginsOf(const TDataSkinObject& object)
+std::unique_ptr<TBitmap> ComposeBorder(TDataSkinBorder& side, int width, int height, bool active, TFrameLayout layout)
 {
-    return {object.LeftWidth, object.TopHeight, object.RightWidth, object.BottomHeight};
+    int const frame = active || side.FrameCount == 1 ? 1 : 2;
+    TSkinMargins const margins {side.LeftWidth, side.TopHeight, side.RightWidth, side.BottomHeight};
+    return ComposeSkinImage({0, 0, width, height}, side.Bitmap, margins, frame, side.FrameCount,
+                            side.Tile != 1 ? TMiddleFill::mfTile : TMiddleFill::mfStretch, layout);
 }
-
-} // namespace
 
 void TWinSkinForm::PaintFrame(HDC dc)
 {
@@ -64,9 +61,7 @@ void TWinSkinForm::PaintBorder(TDataSkinBorder& side, const RECT& rect, HDC dc, 
 {
     if (rect.right < rect.left || rect.bottom < rect.top)
         return;
-    auto const picture = ComposeSkinImage(rect, side.Bitmap, MarginsOf(side), FrameFor(m_active, side.FrameCount),
-                                          side.FrameCount, side.Tile != 1 ? TMiddleFill::mfTile : TMiddleFill::mfStretch,
-                                          layout);
+    auto const picture = ComposeBorder(side, rect.right - rect.left, rect.bottom - rect.top, m_active, layout);
     if (picture->Empty())
         return;
     BitBlt(dc, rect.left, rect.top, picture->Width(), picture->Height(), picture->Canvas().Handle(), 0, 0, SRCCOPY);

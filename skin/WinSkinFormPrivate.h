@@ -1,11 +1,13 @@
 #pragma once
 // Shared by the form skinning object's source files only.
 
+#include "SkinDraw.h"
 #include "SkinManage.h"
 #include "SysUtils.h"
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 namespace tandrel {
@@ -22,6 +24,11 @@ inline std::string ClassNameOf(HWND window)
     GetClassNameW(window, name, 101);
     return WideToUtf8(name);
 }
+
+// One border composed at the size it has on the window: frame 1 while the
+// window is active or the border has one frame, else frame 2; the middle
+// tiled unless the border stretches.
+std::unique_ptr<TBitmap> ComposeBorder(TDataSkinBorder& side, int width, int height, bool active, TFrameLayout layout);
 
 // The skin manager's MDI-maximised flag (clear without a manager).
 inline bool MdiMaxFlag() { return SkinManager && SkinManager->MdiMax(); }

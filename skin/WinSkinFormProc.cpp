@@ -325,15 +325,15 @@ LRESULT TWinSkinForm::OnNcPaint(WPARAM wParam, LPARAM lParam)
         return 0;
     if (IsMdiChildOutsideNormal() || m_borderClass == bcBorderless)
         return Saved(WM_NCPAINT, wParam, lParam);
-    // The update region belongs to the system; the device context takes a copy.
+    // The update region belongs to the system; the device context takes a
+    // copy, and deletes it when released.
     HDC dc = nullptr;
     if (wParam > 1) {
         TOwnedRegion copy(CreateRectRgn(0, 0, 0, 0));
         if (copy && CombineRgn(copy.Get(), reinterpret_cast<HRGN>(wParam), nullptr, RGN_COPY) != ERROR) {
-            HRGN const handed = copy.Release();
-            dc = GetDCEx(m_handle, handed, DCX_WINDOW | DCX_INTERSECTRGN | DCX_CACHE);
-            if (!dc)
-                DeleteObject(handed);
+            dc = GetDCEx(m_handle, copy.Get(), DCX_WINDOW | DCX_INTERSECTRGN | DCX_CACHE);
+            if (dc)
+                copy.Release();
         }
     }
     if (dc) {

@@ -5,6 +5,7 @@
 #include "WinSkinForm.h"
 
 #include "SkinDraw.h"
+#include "WinSkinFormPrivate.h"
 
 namespace tandrel {
 
@@ -21,20 +22,6 @@ TOwnedRegion RectRegion(int left, int top, int right, int bottom)
 }
 
 void Unite(TOwnedRegion& into, TOwnedRegion piece) { CombineRgn(into.Get(), into.Get(), piece.Get(), RGN_OR); }
-
-TSkinMargins MarginsOf(const TDataSkinObject& object)
-{
-    return {object.LeftWidth, object.TopHeight, object.RightWidth, object.BottomHeight};
-}
-
-// One border composed at the size it has on the window, as the frame paint
-// composes it.
-std::unique_ptr<TBitmap> BorderPicture(TDataSkinBorder& side, int width, int height, bool active, TFrameLayout layout)
-{
-    int const frame = active || side.FrameCount == 1 ? 1 : 2;
-    return ComposeSkinImage({0, 0, width, height}, side.Bitmap, MarginsOf(side), frame, side.FrameCount,
-                            side.Tile != 1 ? TMiddleFill::mfTile : TMiddleFill::mfStretch, layout);
-}
 
 TOwnedRegion Cut(TBitmap& picture, int x, int y)
 {
@@ -72,14 +59,14 @@ void TWinSkinForm::UpdateRegion()
         region = RectRegion(s.Left, s.Caption, w - s.Right, h - s.Bottom);
 
         if (skin.LeftBorder->Trans == 1 && h > 1) {
-            auto picture = BorderPicture(*skin.LeftBorder, s.Left, h, m_active, TFrameLayout::flHorizontal);
+            auto picture = ComposeBorder(*skin.LeftBorder, s.Left, h, m_active, TFrameLayout::flHorizontal);
             Unite(region, Cut(*picture, 0, 0));
         } else {
             Unite(region, RectRegion(0, 0, s.Left, h));
         }
 
         if (skin.RightBorder->Trans == 1 && h > 1) {
-            auto picture = BorderPicture(*skin.RightBorder, s.Right, h, m_active, TFrameLayout::flHorizontal);
+            auto picture = ComposeBorder(*skin.RightBorder, s.Right, h, m_active, TFrameLayout::flHorizontal);
             Unite(region, Cut(*picture, w - s.Right, 0));
         } else {
             Unite(region, RectRegion(w - s.Right, 0, w, h));
@@ -87,7 +74,7 @@ void TWinSkinForm::UpdateRegion()
 
         int const middle = w - s.Left - s.Right;
         if (skin.BottomBorder->Trans == 1 && s.Bottom >= 2 && middle > 0) {
-            auto picture = BorderPicture(*skin.BottomBorder, middle, s.Bottom, m_active, TFrameLayout::flVertical);
+            auto picture = ComposeBorder(*skin.BottomBorder, middle, s.Bottom, m_active, TFrameLayout::flVertical);
             Unite(region, Cut(*picture, s.Left, h - s.Bottom));
         } else {
             Unite(region, RectRegion(s.Left, h - s.Bottom, w - s.Right, h));
@@ -102,15 +89,16 @@ void TWinSkinForm::UpdateRegion()
                 BitBlt(picture->Canvas().Handle(), 0, 0, middle, s.Caption, m_captionBuffer.Canvas().Handle(), s.Left, 0,
                        SRCCOPY);
             } else {
-                picture = BorderPicture(*skin.TopBorder, middle, s.Caption, m_active, TFrameLayout::flVertical);
+                picture = ComposeBorder(*skin.TopBorder, middle, s.Caption, m_active, TFrameLayout::flVertical);
             }
             Unite(region, Cut(*picture, s.Left, 0));
         } else {
             Unite(region, RectRegion(s.Left, 0, w - s.Right, s.Caption));
         }
     }
-    // From here on the region belongs to the window.
-    SetWindowRgn(m_handle, region.Release(), TRUE);
+    // A region the window took belongs to it; one it refused is still ours.
+    if (SetWindowRgn(m_handle, region.Get(), TRUE))
+        region.Release();
     m_hasRegion = true;
 }
 

@@ -2,6 +2,7 @@
 // Helpers shared by the tests that drive real windows.
 
 #include "Bitmap.h"
+#include "MessagePump.h"
 
 #include <windows.h>
 
@@ -9,11 +10,6 @@
 #include <string>
 
 namespace tandrel::test {
-
-// Handles messages until cond holds; false when it did not within timeoutMs.
-bool PumpUntil(const std::function<bool()>& cond, int timeoutMs = 10000);
-// Handles whatever is queued, waiting until the queue has been quiet for a moment.
-void PumpIdle();
 
 // Runs action once from the message loop that is running when its time comes:
 // the way to act inside a modal loop (a modal form, a menu) the test started.
