@@ -272,8 +272,9 @@ void TcxCustomEdit::UpdateVisibleRegion()
     if (wanted && hasRegion && EqualRgn(wanted.Get(), current.Get()))
         return;
     m_settingRegion = true;
-    // The window owns the region from here on.
-    SetWindowRgn(Handle(), wanted ? wanted.Release() : nullptr, IsWindowVisible(Handle()));
+    // A region the window takes belongs to it; one it refuses is still ours.
+    if (SetWindowRgn(Handle(), wanted.Get(), IsWindowVisible(Handle())))
+        wanted.Release();
     m_settingRegion = false;
 }
 

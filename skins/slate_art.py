@@ -348,18 +348,25 @@ def check_mark(xs, ys, x0, y0, s):
     return art.polyline(xs, ys, pts, 0.85)
 
 
+# Border, face gradient top and bottom, and mark colour (None: no mark) of
+# the check-box and radio-button states: unchecked, checked, disabled,
+# disabled checked, hot unchecked.
+CHECK_STATES = (
+    (BORDER_DARK, WHITE, (238, 241, 245), None),
+    (ACCENT_DARK, ACCENT_LIGHT, ACCENT, WHITE),
+    (BORDER_LIGHT, (242, 244, 247), (236, 239, 243), None),
+    (BORDER_LIGHT, (184, 194, 208), (172, 183, 198), (246, 248, 250)),
+    (ACCENT, WHITE, (232, 240, 250), None),
+)
+
+
 def check_boxes():
     """13 x 13 boxes: unchecked, checked, disabled, disabled checked (also the
     third state), and a hot unchecked box."""
     s = 13
     xs, ys = grid(s, s)
     out = []
-    for border, top, bottom, mark in (
-            (BORDER_DARK, WHITE, (238, 241, 245), None),
-            (ACCENT_DARK, ACCENT_LIGHT, ACCENT, WHITE),
-            (BORDER_LIGHT, (242, 244, 247), (236, 239, 243), None),
-            (BORDER_LIGHT, (184, 194, 208), (172, 183, 198), (246, 248, 250)),
-            (ACCENT, WHITE, (232, 240, 250), None)):
+    for border, top, bottom, mark in CHECK_STATES:
         lay = Layer(s, s)
         lay.paint(cover(box(xs, ys, 0, 0, s, s, 2.5)), border)
         lay.paint(cover(box(xs, ys, 1, 1, s - 1, s - 1, 1.5)), vgrad(ys, 1, s - 1, top, bottom))
@@ -375,12 +382,7 @@ def radio_buttons():
     xs, ys = grid(s, s)
     c = s / 2.0
     out = []
-    for border, top, bottom, dot in (
-            (BORDER_DARK, WHITE, (238, 241, 245), None),
-            (ACCENT_DARK, ACCENT_LIGHT, ACCENT, WHITE),
-            (BORDER_LIGHT, (242, 244, 247), (236, 239, 243), None),
-            (BORDER_LIGHT, (184, 194, 208), (172, 183, 198), (246, 248, 250)),
-            (ACCENT, WHITE, (232, 240, 250), None)):
+    for border, top, bottom, dot in CHECK_STATES:
         lay = Layer(s, s)
         lay.paint(cover(art.circle(xs, ys, c, c, c)), border)
         lay.paint(cover(art.circle(xs, ys, c, c, c - 1)), vgrad(ys, 1, s - 1, top, bottom))
