@@ -41,18 +41,33 @@ if [ $own_display -eq 1 ] || [ -z "${DISPLAY:-}" ]; then
   [ $own_display -eq 0 ] && echo "with-wine: no DISPLAY set, started Xvfb on $DISPLAY"
 fi
 
-ready="$WINEPREFIX/.tandrel-ready-6"
+ready="$WINEPREFIX/.tandrel-ready-7"
 if [ ! -f "$ready" ]; then
   echo "with-wine: creating the Wine prefix $WINEPREFIX (first run only)"
   mkdir -p "$WINEPREFIX"
-  "$wine" wineboot -i >/dev/null 2>&1 || true
+  log="$WINEPREFIX/setup.log"
+  : >"$log"
+  # Each step must succeed; a half-built prefix is never marked ready.
+  step() {
+    local what=$1; shift
+    if ! "$@" >>"$log" 2>&1; then
+      echo "with-wine: $what failed; the prefix $WINEPREFIX is not ready (see $log)" >&2
+      exit 1
+    fi
+  }
+  reg() { step "setting $1\\$3" "$wine" reg add "$@" /f; }
+  step "creating the prefix (wineboot)" "$wine" wineboot -i
+  # A crashing program ends at once: no debugger is started to wait for
+  # someone who is not there, and a test run reports the crash in seconds.
+  reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d ""
+  reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /t REG_SZ /d 1
   # Without a window manager Wine draws no frames unless told not to leave
   # decoration to one; the skin engine replaces exactly that non-client area.
-  "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+  reg 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N
   # With no window manager, hiding a managed window waits 2 s for one to
   # answer; unmanaged windows are shown and hidden at once.
   if [ $own_display -eq 1 ]; then
-    "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    reg 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N
   fi
   # Wine's own fonts (Marlett for caption buttons, MS Sans Serif, Tahoma)
   # reach a prefix only when the whole of wineboot succeeds; put them in place.
@@ -62,18 +77,18 @@ if [ ! -f "$ready" ]; then
   # The captions are Chinese: let the usual dialog fonts fall back to a CJK
   # font for the characters they lack, as a Chinese Windows does.
   for face in "MS Sans Serif" "Microsoft Sans Serif" "Tahoma" "MS Shell Dlg" "MS Shell Dlg 2" "Arial"; do
-    "$wine" reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-      /v "$face" /t REG_MULTI_SZ /d "wqy-microhei.ttc,WenQuanYi Micro Hei" /f >/dev/null 2>&1
+    reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+      /v "$face" /t REG_MULTI_SZ /d "wqy-microhei.ttc,WenQuanYi Micro Hei"
   done
   # Captions and menus are Chinese too: the system fonts for them are the
   # dialog face (which reaches the CJK font), bold for captions.
   face=$(printf 'MS Sans Serif' | iconv -t UTF-16LE | od -An -tx1 | tr -d ' \n')
   face=$(printf '%-128s' "$face" | tr ' ' 0)
   for metric in CaptionFont:BC020000 SmCaptionFont:90010000 MenuFont:90010000; do
-    "$wine" reg add 'HKCU\Control Panel\Desktop\WindowMetrics' /v "${metric%%:*}" /t REG_BINARY \
-      /d "F5FFFFFF000000000000000000000000${metric#*:}0000000100000022$face" /f >/dev/null 2>&1
+    reg 'HKCU\Control Panel\Desktop\WindowMetrics' /v "${metric%%:*}" /t REG_BINARY \
+      /d "F5FFFFFF000000000000000000000000${metric#*:}0000000100000022$face"
   done
-  "$wineserver" -w
+  step "writing the prefix to disk (wineserver -w)" "$wineserver" -w
   touch "$ready"
 fi
 

@@ -58,6 +58,15 @@ void TSkinFormTest::SetUp()
 void TSkinFormTest::TearDown()
 {
     CancelSoon();
+    // The shared skin data outlives the test: a handler left on it would
+    // reach the test's dead locals from a later test's message loop.
+    if (s_skin) {
+        EXPECT_FALSE(s_skin->OnSkinChanged || s_skin->OnFormSkin || s_skin->OnSkinControl)
+            << "the test left a handler on the shared skin data";
+        s_skin->OnSkinChanged = nullptr;
+        s_skin->OnFormSkin = nullptr;
+        s_skin->OnSkinControl = nullptr;
+    }
     while (!m_forms.empty()) {
         TCustomForm* form = m_forms.back();
         m_forms.pop_back();

@@ -233,6 +233,7 @@ TEST_F(TSkinFormTest, BeforeTheFirstActivationRequestsActAtOnce)
     ASSERT_EQ(SkinManager, nullptr);
 
     TSkinData* data = LoadedSkinData(nullptr, sfMainform, DefaultSkinStream());
+    s_skin = data; // the fixture frees it and checks it at the end
     ASSERT_NE(SkinManager, nullptr);
     EXPECT_EQ(SkinManager->ActivationCount(), 0);
     EXPECT_TRUE(SkinManager->Skinning()); // started at once, no timer
@@ -258,7 +259,7 @@ TEST_F(TSkinFormTest, BeforeTheFirstActivationRequestsActAtOnce)
     ASSERT_TRUE(PumpUntil([&] { return changes == 1; }));
     EXPECT_FALSE(SkinManager->ActionTimerRunning());
     EXPECT_EQ(SkinOf(form->Handle())->SkinState(), ssSkinned);
-    s_skin = data;
+    data->OnSkinChanged = nullptr; // it counts into this test's frame
 }
 
 TEST_F(TSkinFormTest, SettingActiveToItsValueDoesNothing)
