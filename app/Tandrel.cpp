@@ -1,11 +1,11 @@
-#include "Tandrel.h"
+#include "app/Tandrel.h"
 
-#include "Application.h"
-#include "SkinManage.h"
-#include "U_About.h"
-#include "Unit1.h"
-#include "Unit4.h"
-#include "cxEditRegistration.h"
+#include "framework/forms/Application.h"
+#include "skin/engine/SkinManage.h"
+#include "app/U_About.h"
+#include "app/Unit1.h"
+#include "app/Unit4.h"
+#include "editors/cxEditRegistration.h"
 
 namespace tandrel {
 

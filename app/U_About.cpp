@@ -1,6 +1,6 @@
-#include "U_About.h"
+#include "app/U_About.h"
 
-#include "Screen.h"
+#include "framework/forms/Screen.h"
 
 #include <shellapi.h>
 

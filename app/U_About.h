@@ -2,9 +2,9 @@
 // The About window: the home page links, the e-mail addresses and what the
 // software does.
 
-#include "Edit.h"
-#include "Forms.h"
-#include "Label.h"
+#include "framework/controls/Edit.h"
+#include "framework/forms/Forms.h"
+#include "framework/controls/Label.h"
 
 #include <functional>
 #include <string>

@@ -1,8 +1,8 @@
-#include "Unit1.h"
+#include "app/Unit1.h"
 
-#include "Application.h"
-#include "U_About.h"
-#include "Unit4.h"
+#include "framework/forms/Application.h"
+#include "app/U_About.h"
+#include "app/Unit4.h"
 
 namespace tandrel {
 

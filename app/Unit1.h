@@ -2,12 +2,12 @@
 // The main panel: nudges the pointer overlay, opens the About window, hides
 // itself and ends the application.
 
-#include "BitBtn.h"
-#include "Forms.h"
-#include "Label.h"
-#include "SpeedButton.h"
-#include "WinSkinData.h"
-#include "cxTrackBar.h"
+#include "framework/controls/BitBtn.h"
+#include "framework/forms/Forms.h"
+#include "framework/controls/Label.h"
+#include "framework/controls/SpeedButton.h"
+#include "skin/data/WinSkinData.h"
+#include "editors/cxTrackBar.h"
 
 namespace tandrel {
 

@@ -1,10 +1,10 @@
-#include "Unit4.h"
+#include "app/Unit4.h"
 
-#include "Application.h"
-#include "Bitmap.h"
-#include "Icon.h"
-#include "U_About.h"
-#include "Unit1.h"
+#include "framework/forms/Application.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Icon.h"
+#include "app/U_About.h"
+#include "app/Unit1.h"
 
 #include <shellapi.h>
 

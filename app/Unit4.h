@@ -2,10 +2,10 @@
 // The pointer overlay: a topmost window cut to the shape of its arrow
 // picture, owner of the tray icon and its menu. The application's main form.
 
-#include "Forms.h"
-#include "GdiObjects.h"
-#include "Image.h"
-#include "Menus.h"
+#include "framework/forms/Forms.h"
+#include "framework/graphics/GdiObjects.h"
+#include "framework/controls/Image.h"
+#include "framework/forms/Menus.h"
 
 #include <shellapi.h>
 

@@ -1,9 +1,9 @@
 // Tandrel: a second pointer on the screen, nudged from a panel in the tray.
 
-#include "Application.h"
-#include "SkinManage.h"
-#include "Tandrel.h"
-#include "cxEditRegistration.h"
+#include "framework/forms/Application.h"
+#include "skin/engine/SkinManage.h"
+#include "app/Tandrel.h"
+#include "editors/cxEditRegistration.h"
 
 #include <windows.h>
 

@@ -1,11 +1,11 @@
 // The container control, its view info and mouse-leave tracking.
 
-#include "cxContainer.h"
+#include "editors/cxContainer.h"
 
-#include "Application.h"
-#include "Forms.h"
-#include "GdiObjects.h"
-#include "dxThemeManager.h"
+#include "framework/forms/Application.h"
+#include "framework/forms/Forms.h"
+#include "framework/graphics/GdiObjects.h"
+#include "editors/dxThemeManager.h"
 
 #include <map>
 

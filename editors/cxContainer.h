@@ -5,8 +5,8 @@
 // that recomputes the view info and invalidates what changed, and
 // mouse-leave tracking.
 
-#include "Component.h"
-#include "cxControls.h"
+#include "framework/core/Component.h"
+#include "editors/cxControls.h"
 
 #include <functional>
 #include <memory>

@@ -1,8 +1,8 @@
 // The container style and the style controller.
 
-#include "cxContainer.h"
+#include "editors/cxContainer.h"
 
-#include "Publisher.h"
+#include "framework/core/Publisher.h"
 
 #include <algorithm>
 

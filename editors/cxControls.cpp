@@ -1,4 +1,4 @@
-#include "cxControls.h"
+#include "editors/cxControls.h"
 
 namespace tandrel {
 

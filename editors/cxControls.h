@@ -4,9 +4,9 @@
 // leave notifications, and no background erasing (the paint pass alone
 // draws the control, so it never flickers).
 
-#include "CustomControl.h"
-#include "cxGraphics.h"
-#include "cxLookAndFeels.h"
+#include "framework/controls/CustomControl.h"
+#include "editors/cxGraphics.h"
+#include "editors/cxLookAndFeels.h"
 
 #include <memory>
 

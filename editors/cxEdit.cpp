@@ -1,8 +1,8 @@
 // The editor: edit value, editing gate, refresh through view data, visible region.
 
-#include "cxEdit.h"
+#include "editors/cxEdit.h"
 
-#include "GdiObjects.h"
+#include "framework/graphics/GdiObjects.h"
 
 #include <algorithm>
 

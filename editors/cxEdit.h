@@ -4,8 +4,8 @@
 // a view data object, fills it from the editor and lets it compute the view
 // info, which alone paints.
 
-#include "cxContainer.h"
-#include "cxVariants.h"
+#include "editors/cxContainer.h"
+#include "editors/cxVariants.h"
 
 #include <functional>
 #include <memory>

@@ -1,9 +1,9 @@
-#include "cxEditRegistration.h"
+#include "editors/cxEditRegistration.h"
 
-#include "FormReader.h"
-#include "cxLookAndFeels.h"
-#include "cxTrackBar.h"
-#include "dxThemeManager.h"
+#include "framework/core/FormReader.h"
+#include "editors/cxLookAndFeels.h"
+#include "editors/cxTrackBar.h"
+#include "editors/dxThemeManager.h"
 
 namespace tandrel {
 

@@ -1,9 +1,9 @@
 // The editor's style, view data and view info.
 
-#include "cxEdit.h"
+#include "editors/cxEdit.h"
 
-#include "Publisher.h"
-#include "dxThemeManager.h"
+#include "framework/core/Publisher.h"
+#include "editors/dxThemeManager.h"
 
 namespace tandrel {
 

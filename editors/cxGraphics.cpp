@@ -1,4 +1,4 @@
-#include "cxGraphics.h"
+#include "editors/cxGraphics.h"
 
 namespace tandrel {
 

@@ -2,8 +2,8 @@
 // The editor framework's drawing surface: a canvas with colour-first calls,
 // so a painter says what colour each stroke has where it draws it.
 
-#include "Canvas.h"
-#include "Colors.h"
+#include "framework/graphics/Canvas.h"
+#include "framework/core/Colors.h"
 
 #include <string>
 #include <vector>

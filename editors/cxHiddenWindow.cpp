@@ -1,6 +1,6 @@
-#include "cxHiddenWindow.h"
+#include "editors/cxHiddenWindow.h"
 
-#include "SysUtils.h"
+#include "framework/core/SysUtils.h"
 
 namespace tandrel {
 

@@ -1,4 +1,4 @@
-#include "cxLookAndFeelPainters.h"
+#include "editors/cxLookAndFeelPainters.h"
 
 #include <algorithm>
 

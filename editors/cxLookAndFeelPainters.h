@@ -2,7 +2,7 @@
 // The painter classes, one per visual kind plus one for the visual styles.
 // They hold no data: a painter "class" is a pointer to its one instance.
 
-#include "Colors.h"
+#include "framework/core/Colors.h"
 
 namespace tandrel {
 

@@ -1,8 +1,8 @@
-#include "cxLookAndFeels.h"
+#include "editors/cxLookAndFeels.h"
 
-#include "Application.h"
-#include "Publisher.h"
-#include "cxHiddenWindow.h"
+#include "framework/forms/Application.h"
+#include "framework/core/Publisher.h"
+#include "editors/cxHiddenWindow.h"
 
 #include <algorithm>
 

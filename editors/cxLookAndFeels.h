@@ -3,9 +3,9 @@
 // on the object or inherited along a chain of sources that ends at one
 // process-wide root. Watchers hear when the values in force change.
 
-#include "Component.h"
-#include "cxLookAndFeelPainters.h"
-#include "dxThemeManager.h"
+#include "framework/core/Component.h"
+#include "editors/cxLookAndFeelPainters.h"
+#include "editors/dxThemeManager.h"
 
 #include <functional>
 #include <memory>

@@ -1,9 +1,9 @@
 // The slider control, its published interface and its layout computation.
 
-#include "cxTrackBar.h"
+#include "editors/cxTrackBar.h"
 
-#include "GdiObjects.h"
-#include "Publisher.h"
+#include "framework/graphics/GdiObjects.h"
+#include "framework/core/Publisher.h"
 
 #include <climits>
 

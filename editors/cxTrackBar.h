@@ -2,9 +2,9 @@
 // The slider: an editor whose edit value is an integer position between a
 // minimum and a maximum, picked by moving a thumb along a track.
 
-#include "Bitmap.h"
-#include "cxEdit.h"
-#include "cxTrackBarLayout.h"
+#include "framework/graphics/Bitmap.h"
+#include "editors/cxEdit.h"
+#include "editors/cxTrackBarLayout.h"
 
 #include <functional>
 #include <memory>

@@ -2,7 +2,7 @@
 // thumb starts a drag, a press beside it steps or jumps, Shift builds a
 // selection, and the pointer gives the thumb its hot and pressed looks.
 
-#include "cxTrackBar.h"
+#include "editors/cxTrackBar.h"
 
 namespace tandrel {
 

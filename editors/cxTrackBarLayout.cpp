@@ -1,4 +1,4 @@
-#include "cxTrackBarLayout.h"
+#include "editors/cxTrackBarLayout.h"
 
 #include <algorithm>
 #include <cmath>

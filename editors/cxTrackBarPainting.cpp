@@ -1,10 +1,10 @@
 // Painting the slider from its view info: track, selection, ticks or
 // numbers and thumb, classic or themed, through an off-screen bitmap.
 
-#include "cxTrackBar.h"
+#include "editors/cxTrackBar.h"
 
-#include "GdiObjects.h"
-#include "dxThemeManager.h"
+#include "framework/graphics/GdiObjects.h"
+#include "editors/dxThemeManager.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
 // The slider's settings, their rules and the value model.
 
-#include "cxTrackBar.h"
+#include "editors/cxTrackBar.h"
 
-#include "Publisher.h"
+#include "framework/core/Publisher.h"
 
 #include <cwctype>
 

@@ -1,4 +1,4 @@
-#include "cxVariants.h"
+#include "editors/cxVariants.h"
 
 #include <type_traits>
 

@@ -1,7 +1,7 @@
-#include "dxThemeManager.h"
+#include "editors/dxThemeManager.h"
 
-#include "Application.h"
-#include "cxHiddenWindow.h"
+#include "framework/forms/Application.h"
+#include "editors/cxHiddenWindow.h"
 
 #include <commctrl.h>
 

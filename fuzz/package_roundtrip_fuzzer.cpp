@@ -2,9 +2,9 @@
 // stream that decodes back to exactly those bytes, and the reader must take
 // the result apart without reading outside it.
 
-#include "LZH.h"
-#include "LZHEncoder.h"
-#include "SkinReader.h"
+#include "skin/package/LZH.h"
+#include "tools/skinpack/LZHEncoder.h"
+#include "skin/package/SkinReader.h"
 
 #include <algorithm>
 #include <cstdlib>

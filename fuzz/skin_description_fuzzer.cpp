@@ -7,12 +7,12 @@
 // chunks of a 2-byte little-endian length and that many bytes, stored as
 // "0.bmp", "1.bmp" and so on.
 
-#include "LZHEncoder.h"
-#include "SkinGeometry.h"
-#include "SkinIni.h"
-#include "SkinPackage.h"
-#include "SkinReader.h"
-#include "SkinVerify.h"
+#include "tools/skinpack/LZHEncoder.h"
+#include "skin/geometry/SkinGeometry.h"
+#include "skin/description/SkinIni.h"
+#include "tools/skinpack/SkinPackage.h"
+#include "skin/package/SkinReader.h"
+#include "tools/skinpack/SkinVerify.h"
 
 #include <cstdlib>
 #include <string>

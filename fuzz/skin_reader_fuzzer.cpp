@@ -2,10 +2,10 @@
 // consistent package or fail with its own exceptions, and the fast decoder
 // must agree byte for byte with the classic-structured one.
 
-#include "ClassicLzhuf.h"
-#include "LZH.h"
-#include "SkinPackage.h"
-#include "SkinReader.h"
+#include "tests/skin/package/ClassicLzhuf.h"
+#include "skin/package/LZH.h"
+#include "tools/skinpack/SkinPackage.h"
+#include "skin/package/SkinReader.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -2,11 +2,11 @@
 // paint, and how many repaints 1,000 mouse moves that change nothing cause
 // (none is the only right answer).
 
-#include "Application.h"
-#include "Bench.h"
-#include "Tandrel.h"
-#include "Unit1.h"
-#include "cxEditRegistration.h"
+#include "framework/forms/Application.h"
+#include "bench/support/Bench.h"
+#include "app/Tandrel.h"
+#include "app/Unit1.h"
+#include "editors/cxEditRegistration.h"
 
 using namespace tandrel;
 using tandrel::bench::MedianMicroseconds;

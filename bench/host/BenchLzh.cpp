@@ -3,12 +3,12 @@
 //   bench_lzh [--repeat N]
 // Exits 1 when the decoder is slower than the classic-structured one.
 
-#include "ClassicLzhuf.h"
-#include "LZH.h"
-#include "LZHEncoder.h"
-#include "SampleSkin.h"
-#include "SkinPackage.h"
-#include "SkinReader.h"
+#include "tests/skin/package/ClassicLzhuf.h"
+#include "skin/package/LZH.h"
+#include "tools/skinpack/LZHEncoder.h"
+#include "tests/support/SampleSkin.h"
+#include "tools/skinpack/SkinPackage.h"
+#include "skin/package/SkinReader.h"
 
 #include <algorithm>
 #include <chrono>

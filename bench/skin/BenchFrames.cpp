@@ -3,17 +3,17 @@
 // objects alive before and after 1,000 frame repaints and 100 skin and
 // unskin cycles. A count that grew fails the run.
 
-#include "Application.h"
-#include "Bench.h"
-#include "Bitmap.h"
-#include "Forms.h"
-#include "GdiObjects.h"
-#include "MessagePump.h"
-#include "SkinManage.h"
-#include "Tandrel.h"
-#include "Unit1.h"
-#include "WinSkinForm.h"
-#include "cxEditRegistration.h"
+#include "framework/forms/Application.h"
+#include "bench/support/Bench.h"
+#include "framework/graphics/Bitmap.h"
+#include "framework/forms/Forms.h"
+#include "framework/graphics/GdiObjects.h"
+#include "tests/support/MessagePump.h"
+#include "skin/engine/SkinManage.h"
+#include "app/Tandrel.h"
+#include "app/Unit1.h"
+#include "skin/forms/WinSkinForm.h"
+#include "editors/cxEditRegistration.h"
 
 #include <cstdio>
 #include <functional>

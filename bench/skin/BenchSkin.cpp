@@ -2,13 +2,13 @@
 // bitmaps), cutting a region out of a full-width transparent border strip,
 // and composing a full-width caption. Medians of in-process timings.
 
-#include "Bench.h"
-#include "SkinDraw.h"
-#include "SkinReader.h"
-#include "SkinSetReader.h"
-#include "Streams.h"
-#include "SysUtils.h"
-#include "WinSkinData.h"
+#include "bench/support/Bench.h"
+#include "skin/draw/SkinDraw.h"
+#include "skin/package/SkinReader.h"
+#include "skin/description/SkinSetReader.h"
+#include "framework/core/Streams.h"
+#include "framework/core/SysUtils.h"
+#include "skin/data/WinSkinData.h"
 
 #include <cstdio>
 

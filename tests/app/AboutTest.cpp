@@ -1,6 +1,6 @@
 // The About window: modal, its labels and links, its memo.
 
-#include "ShellFixture.h"
+#include "tests/app/ShellFixture.h"
 
 namespace tandrel::test {
 

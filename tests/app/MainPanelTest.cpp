@@ -1,6 +1,6 @@
 // The main panel: its controls and what they do.
 
-#include "ShellFixture.h"
+#include "tests/app/ShellFixture.h"
 
 namespace tandrel::test {
 

@@ -1,6 +1,6 @@
 // The pointer overlay: its window and the region cut from its picture.
 
-#include "ShellFixture.h"
+#include "tests/app/ShellFixture.h"
 
 namespace tandrel::test {
 

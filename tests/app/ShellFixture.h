@@ -2,15 +2,15 @@
 // Starts the application shell as the program does and records what it
 // hands to the notification area, the shell and the error box.
 
-#include "Application.h"
-#include "Screen.h"
-#include "SkinManage.h"
-#include "Tandrel.h"
-#include "TestSupport.h"
-#include "U_About.h"
-#include "Unit1.h"
-#include "Unit4.h"
-#include "WinSkinForm.h"
+#include "framework/forms/Application.h"
+#include "framework/forms/Screen.h"
+#include "skin/engine/SkinManage.h"
+#include "app/Tandrel.h"
+#include "tests/support/TestSupport.h"
+#include "app/U_About.h"
+#include "app/Unit1.h"
+#include "app/Unit4.h"
+#include "skin/forms/WinSkinForm.h"
 
 #include <gtest/gtest.h>
 

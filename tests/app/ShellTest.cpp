@@ -1,8 +1,8 @@
 // Start-up, the tray icon and the ways out.
 
-#include "ShellFixture.h"
+#include "tests/app/ShellFixture.h"
 
-#include "Streams.h"
+#include "framework/core/Streams.h"
 
 #include <cstring>
 #include <filesystem>

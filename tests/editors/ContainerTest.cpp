@@ -1,9 +1,9 @@
 // The container layer: style values and their inheritance, update
 // batching, view info borders, refresh comparison and mouse-leave tracking.
 
-#include "EditorsFixture.h"
+#include "tests/editors/EditorsFixture.h"
 
-#include "cxContainer.h"
+#include "editors/cxContainer.h"
 
 namespace tandrel::test {
 

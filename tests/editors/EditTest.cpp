@@ -1,9 +1,9 @@
 // The editor layer: properties updates, the edit value with its editing
 // gate and change rules, and the reserved ring round the content.
 
-#include "EditorsFixture.h"
+#include "tests/editors/EditorsFixture.h"
 
-#include "cxEdit.h"
+#include "editors/cxEdit.h"
 
 namespace tandrel::test {
 

@@ -1,6 +1,6 @@
-#include "EditorsFixture.h"
+#include "tests/editors/EditorsFixture.h"
 
-#include "cxEditRegistration.h"
+#include "editors/cxEditRegistration.h"
 
 namespace tandrel::test {
 

@@ -1,11 +1,11 @@
 #pragma once
 // A form to put framework controls on, and helpers for driving them.
 
-#include "Application.h"
-#include "Forms.h"
-#include "TestSupport.h"
-#include "cxTrackBar.h"
-#include "dxThemeManager.h"
+#include "framework/forms/Application.h"
+#include "framework/forms/Forms.h"
+#include "tests/support/TestSupport.h"
+#include "editors/cxTrackBar.h"
+#include "editors/dxThemeManager.h"
 
 #include <gtest/gtest.h>
 

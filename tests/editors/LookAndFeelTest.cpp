@@ -1,10 +1,10 @@
 // Look-and-feel inheritance and notification, painters, the theme cache and
 // the process-wide change notifications.
 
-#include "EditorsFixture.h"
+#include "tests/editors/EditorsFixture.h"
 
-#include "FormReader.h"
-#include "cxLookAndFeels.h"
+#include "framework/core/FormReader.h"
+#include "editors/cxLookAndFeels.h"
 
 #include <map>
 #include <string>

@@ -1,6 +1,6 @@
 // The slider's keyboard and mouse, through real messages on a real window.
 
-#include "EditorsFixture.h"
+#include "tests/editors/EditorsFixture.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,8 +1,8 @@
 // The slider's layout arithmetic, on its own and on a real slider.
 
-#include "EditorsFixture.h"
+#include "tests/editors/EditorsFixture.h"
 
-#include "cxTrackBarLayout.h"
+#include "editors/cxTrackBarLayout.h"
 
 namespace tandrel::test {
 

@@ -1,7 +1,7 @@
 // Painting the slider: the classic picture pixel by pixel, the thumb's
 // states, ticks and numbers, the three kinds and the themed path.
 
-#include "EditorsFixture.h"
+#include "tests/editors/EditorsFixture.h"
 
 namespace tandrel::test {
 

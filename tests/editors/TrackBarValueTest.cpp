@@ -1,8 +1,8 @@
 // The slider's settings, their rules, and the value model.
 
-#include "EditorsFixture.h"
+#include "tests/editors/EditorsFixture.h"
 
-#include "FormReader.h"
+#include "framework/core/FormReader.h"
 
 namespace tandrel::test {
 

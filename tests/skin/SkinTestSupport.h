@@ -2,11 +2,11 @@
 // Helpers of the skin engine tests: bitmaps painted pixel by pixel, and
 // skin packages made on the spot.
 
-#include "Bitmap.h"
-#include "LZHEncoder.h"
-#include "SkinPackage.h"
-#include "Streams.h"
-#include "TestSupport.h"
+#include "framework/graphics/Bitmap.h"
+#include "tools/skinpack/LZHEncoder.h"
+#include "tools/skinpack/SkinPackage.h"
+#include "framework/core/Streams.h"
+#include "tests/support/TestSupport.h"
 
 #include <functional>
 #include <memory>

@@ -1,6 +1,6 @@
-#include "MessagePump.h"
+#include "tests/support/MessagePump.h"
 
-#include "Application.h"
+#include "framework/forms/Application.h"
 
 #include <windows.h>
 

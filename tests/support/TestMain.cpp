@@ -1,6 +1,6 @@
 // Test entry: the framework's application object exists for the whole run.
 
-#include "Application.h"
+#include "framework/forms/Application.h"
 
 #include <gtest/gtest.h>
 

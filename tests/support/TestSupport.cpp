@@ -1,7 +1,7 @@
-#include "TestSupport.h"
+#include "tests/support/TestSupport.h"
 
-#include "Application.h"
-#include "SysUtils.h"
+#include "framework/forms/Application.h"
+#include "framework/core/SysUtils.h"
 
 #include <filesystem>
 #include <map>

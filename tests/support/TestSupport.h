@@ -1,8 +1,8 @@
 #pragma once
 // Helpers shared by the tests that drive real windows.
 
-#include "Bitmap.h"
-#include "MessagePump.h"
+#include "framework/graphics/Bitmap.h"
+#include "tests/support/MessagePump.h"
 
 #include <windows.h>
 

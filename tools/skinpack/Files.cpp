@@ -1,4 +1,4 @@
-#include "Files.h"
+#include "tools/skinpack/Files.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,4 +1,4 @@
-#include "LZHEncoder.h"
+#include "tools/skinpack/LZHEncoder.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LZH.h"
+#include "skin/package/LZH.h"
 
 #include <cstdint>
 #include <span>

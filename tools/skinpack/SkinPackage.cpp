@@ -1,7 +1,7 @@
-#include "SkinPackage.h"
+#include "tools/skinpack/SkinPackage.h"
 
-#include "LZH.h"
-#include "SkinReader.h"
+#include "skin/package/LZH.h"
+#include "skin/package/SkinReader.h"
 
 #include <algorithm>
 #include <map>

@@ -1,11 +1,11 @@
-#include "SkinVerify.h"
+#include "tools/skinpack/SkinVerify.h"
 
-#include "SkinDescription.h"
-#include "SkinIni.h"
-#include "SkinPackage.h"
-#include "SkinReader.h"
-#include "SkinSetReader.h"
-#include "formats/BmpFormat.h"
+#include "skin/description/SkinDescription.h"
+#include "skin/description/SkinIni.h"
+#include "tools/skinpack/SkinPackage.h"
+#include "skin/package/SkinReader.h"
+#include "skin/description/SkinSetReader.h"
+#include "framework/graphics/formats/BmpFormat.h"
 
 #include <map>
 

@@ -1,12 +1,12 @@
 // skinpack: packs skin folders into skin packages for skin authors, and
 // lists, unpacks or verifies existing packages.
 
-#include "Files.h"
-#include "LZH.h"
-#include "LZHEncoder.h"
-#include "SkinPackage.h"
-#include "SkinReader.h"
-#include "SkinVerify.h"
+#include "tools/skinpack/Files.h"
+#include "skin/package/LZH.h"
+#include "tools/skinpack/LZHEncoder.h"
+#include "tools/skinpack/SkinPackage.h"
+#include "skin/package/SkinReader.h"
+#include "tools/skinpack/SkinVerify.h"
 
 #include <cstdio>
 #include <optional>

@@ -1,0 +1,411 @@
+#include "framework/controls/Control.h"
+
+#include "framework/core/Publisher.h"
+#include "framework/core/SysUtils.h"
+#include "framework/controls/WinControl.h"
+
+#include <windowsx.h>
+
+namespace tandrel {
+
+namespace {
+TControl* g_captureControl = nullptr;
+}
+
+TControl* CaptureControl() { return g_captureControl; }
+
+void SetCaptureControl(TControl* control)
+{
+    ReleaseCapture();
+    g_captureControl = nullptr;
+    if (!control)
+        return;
+    if (auto* windowed = dynamic_cast<TWinControl*>(control)) {
+        SetCapture(windowed->Handle());
+    } else if (control->Parent()) {
+        SetCapture(control->Parent()->Handle());
+        g_captureControl = control;
+    }
+}
+
+TShiftState KeysToShiftState(WPARAM keys)
+{
+    TShiftState s = 0;
+    if (keys & MK_SHIFT) s |= ssShift;
+    if (keys & MK_CONTROL) s |= ssCtrl;
+    if (keys & MK_LBUTTON) s |= ssLeft;
+    if (keys & MK_RBUTTON) s |= ssRight;
+    if (keys & MK_MBUTTON) s |= ssMiddle;
+    if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
+    return s;
+}
+
+TShiftState CurrentShiftState()
+{
+    TShiftState s = 0;
+    if (GetKeyState(VK_SHIFT) < 0) s |= ssShift;
+    if (GetKeyState(VK_CONTROL) < 0) s |= ssCtrl;
+    if (GetKeyState(VK_MENU) < 0) s |= ssAlt;
+    if (GetKeyState(VK_LBUTTON) < 0) s |= ssLeft;
+    if (GetKeyState(VK_RBUTTON) < 0) s |= ssRight;
+    if (GetKeyState(VK_MBUTTON) < 0) s |= ssMiddle;
+    return s;
+}
+
+const TClassInfo& TControl::StaticClassInfo()
+{
+    static const TClassInfo info = [] {
+        TClassInfo i("TControl", &TComponent::StaticClassInfo());
+        TPublisher<TControl>(i)
+            .Integer("Left", &TControl::Left, &TControl::SetLeft)
+            .Integer("Top", &TControl::Top, &TControl::SetTop)
+            .Integer("Width", &TControl::Width, &TControl::SetWidth)
+            .Integer("Height", &TControl::Height, &TControl::SetHeight)
+            .String("Caption", &TControl::Caption, &TControl::SetCaption)
+            .Colour("Color", &TControl::Color, &TControl::SetColor)
+            .Object("Font", &TControl::FontObject)
+            .Boolean("ParentColor", &TControl::ParentColor, &TControl::SetParentColor)
+            .Boolean("ParentFont", &TControl::ParentFont, &TControl::SetParentFont)
+            .Boolean("Visible", &TControl::Visible, &TControl::SetVisible)
+            .Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled)
+            .Integer("Cursor", &TControl::Cursor, &TControl::SetCursor)
+            .Event("OnClick", &TControl::OnClick)
+            .Event("OnDblClick", &TControl::OnDblClick)
+            .Event("OnMouseEnter", &TControl::OnMouseEnter)
+            .Event("OnMouseLeave", &TControl::OnMouseLeave)
+            .Event("OnMouseDown", &TControl::OnMouseDown)
+            .Event("OnMouseUp", &TControl::OnMouseUp)
+            .Event("OnMouseMove", &TControl::OnMouseMove);
+        return i;
+    }();
+    return info;
+}
+
+TControl::TControl(TComponent* owner) : TComponent(owner)
+{
+    WindowProc = [this](TMessage& m) { WndProc(m); };
+    m_font.OnChange = [this] { FontChanged(); };
+}
+
+TControl::~TControl()
+{
+    Destroying();
+    if (g_captureControl == this)
+        SetCaptureControl(nullptr);
+    if (m_parent)
+        m_parent->RemoveControl(this);
+}
+
+LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    TMessage m {msg, wParam, lParam, 0};
+    WindowProc(m);
+    return m.Result;
+}
+
+void TControl::SetParent(TWinControl* parent)
+{
+    if (parent == m_parent)
+        return;
+    if (parent == this)
+        throw EInvalidOperation("A control cannot be its own parent");
+    if (m_parent)
+        m_parent->RemoveControl(this);
+    if (parent) {
+        parent->InsertControl(this);
+        if (m_parentFont)
+            OnParentFontChanged();
+        if (m_parentColor)
+            OnParentColorChanged();
+    }
+}
+
+void TControl::SetParentComponent(TComponent* parent)
+{
+    if (auto* container = dynamic_cast<TWinControl*>(parent))
+        SetParent(container);
+}
+
+void TControl::SetBounds(int left, int top, int width, int height)
+{
+    if (left == m_left && top == m_top && width == m_width && height == m_height)
+        return;
+    RECT old = BoundsRect();
+    m_left = left;
+    m_top = top;
+    m_width = width;
+    m_height = height;
+    if (m_visible) {
+        InvalidateParentArea(old);
+        InvalidateParentArea(BoundsRect());
+    }
+}
+
+POINT TControl::ClientOrigin() const
+{
+    if (!m_parent)
+        return {m_left, m_top};
+    POINT p = m_parent->ClientOrigin();
+    return {p.x + m_left, p.y + m_top};
+}
+
+POINT TControl::ClientToScreen(POINT p) const
+{
+    POINT o = ClientOrigin();
+    return {p.x + o.x, p.y + o.y};
+}
+
+POINT TControl::ScreenToClient(POINT p) const
+{
+    POINT o = ClientOrigin();
+    return {p.x - o.x, p.y - o.y};
+}
+
+void TControl::SetVisible(bool visible)
+{
+    if (visible == m_visible)
+        return;
+    m_visible = visible;
+    Perform(CM_VISIBLECHANGED, visible);
+    VisibleChanged();
+}
+
+bool TControl::Showing() const { return m_visible && m_parent && m_parent->Showing(); }
+
+void TControl::VisibleChanged() { InvalidateParentArea(BoundsRect()); }
+
+void TControl::SetEnabled(bool enabled)
+{
+    if (enabled == m_enabled)
+        return;
+    m_enabled = enabled;
+    EnabledChanged();
+    Perform(CM_ENABLEDCHANGED);
+}
+
+void TControl::EnabledChanged() { Invalidate(); }
+
+void TControl::SetText(const std::wstring& text)
+{
+    if (text == GetText())
+        return;
+    m_text = text;
+    TextChanged();
+    Perform(CM_TEXTCHANGED);
+}
+
+void TControl::TextChanged() { Invalidate(); }
+
+void TControl::SetColor(TColor colour)
+{
+    if (colour == m_color)
+        return;
+    m_color = colour;
+    m_parentColor = false;
+    ColorChanged();
+    Perform(CM_COLORCHANGED);
+}
+
+void TControl::ColorChanged() { Invalidate(); }
+
+void TControl::SetParentColor(bool parentColor)
+{
+    if (parentColor == m_parentColor)
+        return;
+    m_parentColor = parentColor;
+    if (parentColor && m_parent)
+        OnParentColorChanged();
+}
+
+void TControl::OnParentColorChanged()
+{
+    if (!m_parentColor || !m_parent)
+        return;
+    if (m_color != m_parent->Color()) {
+        m_color = m_parent->Color();
+        ColorChanged();
+        Perform(CM_COLORCHANGED);
+    }
+}
+
+void TControl::SetParentFont(bool parentFont)
+{
+    if (parentFont == m_parentFont)
+        return;
+    m_parentFont = parentFont;
+    if (parentFont && m_parent)
+        OnParentFontChanged();
+}
+
+void TControl::OnParentFontChanged()
+{
+    if (!m_parentFont || !m_parent)
+        return;
+    m_takingParentFont = true;
+    m_font.Assign(m_parent->Font());
+    m_takingParentFont = false;
+}
+
+void TControl::FontChanged()
+{
+    // A font given to the control itself stops it following its parent's.
+    if (!m_takingParentFont)
+        m_parentFont = false;
+    Perform(CM_FONTCHANGED);
+    Invalidate();
+}
+
+void TControl::SetCursor(TCursor cursor)
+{
+    if (cursor != m_cursor) {
+        m_cursor = cursor;
+        Perform(CM_CURSORCHANGED);
+    }
+}
+
+void TControl::InvalidateParentArea(const RECT& area)
+{
+    if (m_parent && m_parent->HandleAllocated())
+        InvalidateRect(m_parent->Handle(), &area, !(m_controlStyle & csOpaque));
+}
+
+void TControl::Invalidate()
+{
+    if (m_visible)
+        InvalidateParentArea(BoundsRect());
+}
+
+void TControl::Update()
+{
+    if (m_parent && m_parent->HandleAllocated())
+        UpdateWindow(m_parent->Handle());
+}
+
+void TControl::Repaint()
+{
+    Invalidate();
+    Update();
+}
+
+void TControl::BringToFront()
+{
+    if (m_parent)
+        m_parent->MoveControlToFront(this);
+}
+
+bool TControl::MouseCapture() const
+{
+    if (g_captureControl == this)
+        return true;
+    auto* windowed = dynamic_cast<const TWinControl*>(this);
+    return windowed && windowed->HandleAllocated() && GetCapture() == windowed->Handle();
+}
+
+void TControl::SetMouseCapture(bool capture)
+{
+    if (capture == MouseCapture())
+        return;
+    SetCaptureControl(capture ? this : nullptr);
+}
+
+void TControl::Click()
+{
+    if (OnClick)
+        OnClick(this);
+}
+
+void TControl::WndProc(TMessage& m)
+{
+    switch (m.Msg) {
+    case WM_LBUTTONDOWN: return OnLButtonDown(m, false);
+    case WM_LBUTTONDBLCLK: return OnLButtonDown(m, true);
+    case WM_LBUTTONUP: return OnLButtonUp(m);
+    case WM_RBUTTONDOWN: case WM_RBUTTONDBLCLK: return OnButtonDown(m, TMouseButton::mbRight);
+    case WM_RBUTTONUP: return OnButtonUp(m, TMouseButton::mbRight);
+    case WM_MBUTTONDOWN: case WM_MBUTTONDBLCLK: return OnButtonDown(m, TMouseButton::mbMiddle);
+    case WM_MBUTTONUP: return OnButtonUp(m, TMouseButton::mbMiddle);
+    case WM_MOUSEMOVE: return OnMouseMoveMessage(m);
+    case CM_MOUSEENTER:
+        if (OnMouseEnter)
+            OnMouseEnter(this);
+        return;
+    case CM_MOUSELEAVE:
+        if (OnMouseLeave)
+            OnMouseLeave(this);
+        return;
+    case CM_PARENTFONTCHANGED: return OnParentFontChanged();
+    case CM_PARENTCOLORCHANGED: return OnParentColorChanged();
+    default: return DefaultHandler(m);
+    }
+}
+
+void TControl::DefaultHandler(TMessage&) {}
+
+void TControl::OnLButtonDown(TMessage& m, bool doubleClick)
+{
+    m_controlState |= csLButtonDown;
+    if (m_controlStyle & csCaptureMouse)
+        SetMouseCapture(true);
+    if (m_controlStyle & csClickEvents)
+        m_controlState |= csClicked;
+    TShiftState shift = KeysToShiftState(m.WParam) | (doubleClick ? unsigned(ssDouble) : 0u);
+    if (doubleClick && OnDblClick)
+        OnDblClick(this);
+    MouseDown(TMouseButton::mbLeft, shift, GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam));
+    DefaultHandler(m);
+}
+
+void TControl::OnLButtonUp(TMessage& m)
+{
+    m_controlState &= ~csLButtonDown;
+    if (m_controlStyle & csCaptureMouse)
+        SetMouseCapture(false);
+    const int x = GET_X_LPARAM(m.LParam);
+    const int y = GET_Y_LPARAM(m.LParam);
+    if (m_controlState & csClicked) {
+        m_controlState &= ~csClicked;
+        RECT client = ClientRect();
+        if (PtInRect(&client, POINT {x, y}))
+            Click();
+    }
+    MouseUp(TMouseButton::mbLeft, KeysToShiftState(m.WParam), x, y);
+    DefaultHandler(m);
+}
+
+void TControl::OnButtonDown(TMessage& m, TMouseButton button)
+{
+    MouseDown(button, KeysToShiftState(m.WParam), GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam));
+    DefaultHandler(m);
+}
+
+void TControl::OnButtonUp(TMessage& m, TMouseButton button)
+{
+    MouseUp(button, KeysToShiftState(m.WParam), GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam));
+    DefaultHandler(m);
+}
+
+void TControl::OnMouseMoveMessage(TMessage& m)
+{
+    MouseMove(KeysToShiftState(m.WParam), GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam));
+    DefaultHandler(m);
+}
+
+void TControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (OnMouseDown)
+        OnMouseDown(this, button, shift, x, y);
+}
+
+void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
+{
+    if (OnMouseUp)
+        OnMouseUp(this, button, shift, x, y);
+}
+
+void TControl::MouseMove(TShiftState shift, int x, int y)
+{
+    if (OnMouseMove)
+        OnMouseMove(this, shift, x, y);
+}
+
+} // namespace tandrel

@@ -1,0 +1,117 @@
+#include "framework/controls/TrackBar.h"
+
+#include "framework/core/Publisher.h"
+
+#include <commctrl.h>
+
+namespace tandrel {
+
+namespace {
+const TEnumInfo kOrientations {{"trHorizontal", "trVertical"}};
+}
+
+const TClassInfo& TTrackBar::StaticClassInfo()
+{
+    static const TClassInfo info = [] {
+        TClassInfo i("TTrackBar", &TWinControl::StaticClassInfo());
+        TPublisher<TTrackBar>(i)
+            .Integer("Min", &TTrackBar::Min, &TTrackBar::SetMin)
+            .Integer("Max", &TTrackBar::Max, &TTrackBar::SetMax)
+            .Integer("Position", &TTrackBar::Position, &TTrackBar::SetPosition)
+            .Integer("Frequency", &TTrackBar::Frequency, &TTrackBar::SetFrequency)
+            .Enumeration("Orientation", kOrientations, &TTrackBar::Orientation, &TTrackBar::SetOrientation)
+            .Event("OnChange", &TTrackBar::OnChange);
+        return i;
+    }();
+    return info;
+}
+
+TTrackBar::TTrackBar(TComponent* owner) : TWinControl(owner)
+{
+    m_controlStyle = csCaptureMouse | csSetCaption | csDoubleClicks;
+    SetTabStop(true);
+    SetBounds(0, 0, 150, 45);
+}
+
+void TTrackBar::CreateParams(TCreateParams& p)
+{
+    TWinControl::CreateParams(p);
+    p.BaseClassName = TRACKBAR_CLASSW;
+    p.Style |= TBS_AUTOTICKS | TBS_BOTTOM |
+               (m_orientation == TTrackBarOrientation::trVertical ? TBS_VERT : TBS_HORZ);
+}
+
+void TTrackBar::InitializeWindow()
+{
+    TWinControl::InitializeWindow();
+    SendMessageW(Handle(), TBM_SETRANGEMIN, FALSE, m_min);
+    SendMessageW(Handle(), TBM_SETRANGEMAX, FALSE, m_max);
+    SendMessageW(Handle(), TBM_SETTICFREQ, static_cast<WPARAM>(m_frequency), 0);
+    SendMessageW(Handle(), TBM_SETPOS, TRUE, m_position);
+}
+
+int TTrackBar::Position() const
+{
+    if (HandleAllocated())
+        return static_cast<int>(SendMessageW(Handle(), TBM_GETPOS, 0, 0));
+    return m_position;
+}
+
+void TTrackBar::SetMin(int value)
+{
+    m_min = value;
+    if (HandleAllocated())
+        SendMessageW(Handle(), TBM_SETRANGEMIN, TRUE, value);
+}
+
+void TTrackBar::SetMax(int value)
+{
+    m_max = value;
+    if (HandleAllocated())
+        SendMessageW(Handle(), TBM_SETRANGEMAX, TRUE, value);
+}
+
+void TTrackBar::SetPosition(int value)
+{
+    value = value < m_min ? m_min : value > m_max ? m_max : value;
+    if (value == Position())
+        return;
+    m_position = value;
+    if (HandleAllocated())
+        SendMessageW(Handle(), TBM_SETPOS, TRUE, value);
+    Changed();
+}
+
+void TTrackBar::SetFrequency(int value)
+{
+    m_frequency = value;
+    if (HandleAllocated())
+        SendMessageW(Handle(), TBM_SETTICFREQ, static_cast<WPARAM>(value), 0);
+}
+
+void TTrackBar::SetOrientation(TTrackBarOrientation orientation)
+{
+    if (orientation != m_orientation) {
+        m_orientation = orientation;
+        RecreateWnd();
+    }
+}
+
+void TTrackBar::Changed()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+void TTrackBar::WndProc(TMessage& m)
+{
+    if (m.Msg == CN_HSCROLL || m.Msg == CN_VSCROLL) {
+        m_position = Position();
+        Changed();
+        m.Result = 0;
+        return;
+    }
+    TWinControl::WndProc(m);
+}
+
+} // namespace tandrel

@@ -1,0 +1,30 @@
+// The framework's component classes that form definitions can name.
+
+#include "framework/controls/BitBtn.h"
+#include "framework/controls/Button.h"
+#include "framework/controls/Edit.h"
+#include "framework/core/FormReader.h"
+#include "framework/controls/Image.h"
+#include "framework/controls/Label.h"
+#include "framework/forms/Menus.h"
+#include "framework/controls/SpeedButton.h"
+#include "framework/controls/TrackBar.h"
+
+namespace tandrel {
+
+void RegisterFrameworkClasses()
+{
+    RegisterComponentClass<TLabel>("TLabel");
+    RegisterComponentClass<TSpeedButton>("TSpeedButton");
+    RegisterComponentClass<TButton>("TButton");
+    RegisterComponentClass<TBitBtn>("TBitBtn");
+    RegisterComponentClass<TEdit>("TEdit");
+    RegisterComponentClass<TMemo>("TMemo");
+    RegisterComponentClass<TImage>("TImage");
+    RegisterComponentClass<TTrackBar>("TTrackBar");
+    RegisterComponentClass<TMenuItem>("TMenuItem");
+    RegisterComponentClass<TPopupMenu>("TPopupMenu");
+    RegisterComponentClass<TMainMenu>("TMainMenu");
+}
+
+} // namespace tandrel

@@ -1,0 +1,62 @@
+#include "framework/forms/Screen.h"
+
+#include "framework/forms/Forms.h"
+
+#include <algorithm>
+
+namespace tandrel {
+
+TScreen* Screen = nullptr;
+
+TScreen::TScreen() : TComponent(nullptr) {}
+
+HCURSOR TScreen::CursorHandle(TCursor cursor) const
+{
+    const wchar_t* id = IDC_ARROW;
+    switch (cursor) {
+    case crHandPoint: id = IDC_HAND; break;
+    case crIBeam: id = IDC_IBEAM; break;
+    case crHourGlass: id = IDC_WAIT; break;
+    case crSizeNWSE: id = IDC_SIZENWSE; break;
+    default: break;
+    }
+    return LoadCursorW(nullptr, id);  // shared system cursors need no freeing
+}
+
+void TScreen::SetCursor(TCursor cursor)
+{
+    if (cursor == m_cursor)
+        return;
+    m_cursor = cursor;
+    if (cursor != crDefault) {
+        ::SetCursor(CursorHandle(cursor));
+        return;
+    }
+    // Let the window under the mouse choose its own cursor again.
+    POINT p;
+    GetCursorPos(&p);
+    HWND window = WindowFromPoint(p);
+    if (window && GetWindowThreadProcessId(window, nullptr) == GetCurrentThreadId()) {
+        LRESULT hit = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y));
+        SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(hit, WM_MOUSEMOVE));
+    }
+}
+
+void TScreen::AddForm(TCustomForm* form) { m_forms.push_back(form); }
+
+void TScreen::RemoveForm(TCustomForm* form)
+{
+    m_forms.erase(std::remove(m_forms.begin(), m_forms.end(), form), m_forms.end());
+    if (m_activeForm == form)
+        m_activeForm = nullptr;
+}
+
+void TScreen::FormActivated(TCustomForm* form)
+{
+    m_activeForm = form;
+    auto it = std::find(m_forms.begin(), m_forms.end(), form);
+    if (it != m_forms.end())
+        std::rotate(m_forms.begin(), it, it + 1);
+}
+
+} // namespace tandrel

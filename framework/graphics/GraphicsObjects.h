@@ -1,0 +1,112 @@
+#pragma once
+// Font, pen and brush: settings that make a GDI object when a canvas needs it.
+
+#include "framework/core/Colors.h"
+#include "framework/graphics/GdiObjects.h"
+#include "framework/core/Object.h"
+
+#include <functional>
+#include <string>
+
+namespace tandrel {
+
+// Base of font, pen and brush: tells its owner when a value changes.
+class TGraphicsObject : public TPersistent {
+public:
+    const char* ClassName() const override { return "TGraphicsObject"; }
+    std::function<void()> OnChange;
+
+protected:
+    void Changed()
+    {
+        if (OnChange)
+            OnChange();
+    }
+};
+
+enum TFontStyle : unsigned { fsBold = 1u << 0, fsItalic = 1u << 1, fsUnderline = 1u << 2, fsStrikeOut = 1u << 3 };
+using TFontStyles = unsigned;
+
+class TFont final : public TGraphicsObject {
+public:
+    TFont();
+    const char* ClassName() const override { return "TFont"; }
+    const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+    static const TClassInfo& StaticClassInfo();
+    void Assign(const TPersistent& source) override;
+
+    const std::wstring& Name() const { return m_name; }
+    void SetName(const std::wstring& name);
+    // Negative: character height in pixels; positive: cell height.
+    int Height() const { return m_height; }
+    void SetHeight(int height);
+    int Size() const;  // points at 96 pixels per inch
+    void SetSize(int points);
+    TFontStyles Style() const { return m_style; }
+    void SetStyle(TFontStyles style);
+    TColor Color() const { return m_color; }
+    void SetColor(TColor colour);
+    int Charset() const { return m_charset; }
+    void SetCharset(int charset);
+
+    HFONT Handle();
+
+private:
+    void Rebuild();
+
+    std::wstring m_name = L"MS Sans Serif";
+    int m_height = -11;
+    TFontStyles m_style = 0;
+    TColor m_color = clWindowText;
+    int m_charset = DEFAULT_CHARSET;
+    TOwnedFont m_handle;
+};
+
+enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+
+class TPen final : public TGraphicsObject {
+public:
+    const char* ClassName() const override { return "TPen"; }
+    void Assign(const TPersistent& source) override;
+
+    TColor Color() const { return m_color; }
+    void SetColor(TColor colour);
+    int Width() const { return m_width; }
+    void SetWidth(int width);
+    TPenStyle Style() const { return m_style; }
+    void SetStyle(TPenStyle style);
+
+    HPEN Handle();
+
+private:
+    void Rebuild();
+    TColor m_color = clBlack;
+    int m_width = 1;
+    TPenStyle m_style = TPenStyle::psSolid;
+    TOwnedPen m_handle;
+    unsigned m_generation = 0;
+};
+
+enum class TBrushStyle { bsSolid, bsClear };
+
+class TBrush final : public TGraphicsObject {
+public:
+    const char* ClassName() const override { return "TBrush"; }
+    void Assign(const TPersistent& source) override;
+
+    TColor Color() const { return m_color; }
+    void SetColor(TColor colour);
+    TBrushStyle Style() const { return m_style; }
+    void SetStyle(TBrushStyle style);
+
+    HBRUSH Handle();  // a hollow brush for bsClear
+
+private:
+    void Rebuild();
+    TColor m_color = clWhite;
+    TBrushStyle m_style = TBrushStyle::bsSolid;
+    TOwnedBrush m_handle;
+    unsigned m_generation = 0;
+};
+
+} // namespace tandrel

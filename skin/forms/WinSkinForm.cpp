@@ -1,0 +1,463 @@
+// Attaching to a window, the frame geometry and caption buttons, fitting the
+// window around its client area, the form's icon and a changed skin.
+
+#include "skin/forms/WinSkinForm.h"
+
+#include "framework/forms/Application.h"
+#include "framework/forms/Menus.h"
+#include "framework/core/Publisher.h"
+#include "skin/description/SkinDescription.h"
+#include "skin/draw/SkinDraw.h"
+#include "skin/engine/SkinManage.h"
+#include "skin/forms/WinSkinFormPrivate.h"
+#include "skin/menus/WinSkinMenu.h"
+#include "skin/controls/WinSubClass.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+namespace tandrel {
+
+const TClassInfo& TWinSkinForm::StaticClassInfo()
+{
+    static const TClassInfo info = [] {
+        TClassInfo i("TWinSkinForm", &TComponent::StaticClassInfo());
+        TPublisher<TWinSkinForm>(i).Integer("DisableTag", &TWinSkinForm::DisableTag, &TWinSkinForm::SetDisableTag);
+        return i;
+    }();
+    return info;
+}
+
+TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner), m_doubleClickTime(GetDoubleClickTime()) {}
+
+TWinSkinForm::~TWinSkinForm()
+{
+    Destroying();
+    // Normally detached by now; never leave a window calling a freed object.
+    if (m_subclassed || m_formHooked || m_mdiClientSubclassed) {
+        m_skinState = ssDetaching;
+        try {
+            Detach();
+        } catch (...) {
+            HandleCallbackException(this);
+        }
+    }
+    FreeSkinners();
+    m_hotObject = nullptr;
+    m_pressedButton = nullptr;
+    m_buttons.clear();
+    m_leaveTimer.Stop();
+    m_menuBar.reset();
+    FreeSystemMenu();
+    if (SkinManager)
+        SkinManager->RemoveSkinnedWindow(this);
+}
+
+void TWinSkinForm::AttachToForm(TSkinData* skinData, TCustomForm* form)
+{
+    m_form = form;
+    m_skinData = skinData;
+    // The framework's forms do not scroll by themselves: no automatic
+    // scrolling to switch off.
+    if (skinData->Skins(xcMainMenu))
+        HookForm();
+    Initialize(skinData);
+    m_formColour = form->Color();
+    form->SetColor(skinData->ButtonFaceColour);
+    // Owner-drawing of the form's popup menus starts here once menus are skinned.
+}
+
+void TWinSkinForm::Initialize(TSkinData* skinData)
+{
+    if (m_subclassed)
+        return;
+    m_skinData = skinData;
+    NONCLIENTMETRICSW metrics {};
+    metrics.cbSize = sizeof metrics;
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+        // Captions may be Chinese: any character set, so the system can link
+        // in a font that has the characters (Wine reports the ANSI one).
+        metrics.lfCaptionFont.lfCharSet = DEFAULT_CHARSET;
+        m_captionFont.Reset(CreateFontIndirectW(&metrics.lfCaptionFont));
+    }
+
+    m_style = GetWindowLongPtrW(m_handle, GWL_STYLE);
+    LONG_PTR const exStyle = GetWindowLongPtrW(m_handle, GWL_EXSTYLE);
+    m_rightToLeft = (exStyle & WS_EX_LEFTSCROLLBAR) != 0;
+    m_systemMenu = GetSystemMenu(m_handle, FALSE);
+    LoadFormIcon(m_iconBitmap);
+
+    ReadText();
+    wchar_t className[101] {};
+    GetClassNameW(m_handle, className, 101);
+    m_className = className;
+    GetClientRect(m_handle, &m_clientRecord);
+    RECT window {};
+    GetWindowRect(m_handle, &window);
+    m_ncExtent = {(window.right - window.left) - m_clientRecord.right,
+                  (window.bottom - window.top) - m_clientRecord.bottom};
+
+    m_availability = 0;
+    if ((m_style & WS_SYSMENU) || m_systemMenu)
+        m_availability |= caSystemMenuBit;
+    if (m_style & WS_MINIMIZEBOX)
+        m_availability |= caMinimizeBox;
+    if (m_style & WS_MAXIMIZEBOX)
+        m_availability |= caMaximizeBox;
+    m_ownCaptionStyles = m_style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    BuildSystemMenu();
+
+    ReadWindowState();
+    m_sizable = (m_style & WS_THICKFRAME) != 0;
+    for (HWND child = GetWindow(m_handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (LowerCase(ClassNameOf(child)) == "mdiclient") {
+            m_mdiClient = child;
+            m_formKind = fkMdiFrame;
+            break;
+        }
+    if (exStyle & WS_EX_MDICHILD)
+        m_formKind = fkMdiChild;
+    m_borderClass = BorderClassOf((m_style & WS_POPUP) != 0, (m_style & WS_CAPTION) == WS_CAPTION,
+                                  (exStyle & WS_EX_WINDOWEDGE) || (m_style & WS_THICKFRAME));
+    if (m_formKind == fkMdiFrame) {
+        m_menuUpdateCopy = skinData->MenuUpdate();
+        SubclassMdiClient();
+    }
+
+    if (skinData->Skins(xcMainMenu)) {
+        // A child window's "menu" is its identifier.
+        m_originalMenu = (m_style & WS_CHILD) ? nullptr : GetMenu(m_handle);
+        if (m_originalMenu && m_formKind != fkMdiChild) {
+            m_menuBar = std::make_unique<TWinSkinMenu>(*this, *skinData);
+            m_sizes.MenuBar = GetSystemMetrics(SM_CYMENU);
+            if (m_form)
+                m_menuBar->SetMenuObject(m_form->Menu());
+            m_menuBar->BuildFromMenuHandle();
+        }
+        if ((m_formKind != fkMdiChild || !MdiMaxFlag()) && m_windowState != fwsMinimized)
+            SetCaptionButtonStyles(TCaptionStyles::csStrip);
+        ComputeFrameGeometry();
+    }
+    Subclass();
+    if (m_form)
+        SkinComponents(m_form);
+    else
+        SkinChildWindows();
+    InvalidateRect(m_handle, nullptr, TRUE);
+}
+
+void TWinSkinForm::ReadWindowState()
+{
+    WINDOWPLACEMENT placement {};
+    placement.length = sizeof placement;
+    if (GetWindowPlacement(m_handle, &placement))
+        m_windowState = static_cast<TFrameWindowState>(WindowStateOfShowCommand(placement.showCmd));
+}
+
+void TWinSkinForm::ReadText()
+{
+    wchar_t text[1001] {};
+    SendMessageW(m_handle, WM_GETTEXT, 1001, reinterpret_cast<LPARAM>(text));
+    m_text = text;
+}
+
+void TWinSkinForm::ComputeFrameGeometry()
+{
+    if (!m_skinData || m_skinData->SkinNotLoaded)
+        return;
+    TSkinData& skin = *m_skinData;
+    if (m_borderClass == bcBorderless) {
+        m_sizes = {};
+    } else {
+        m_sizes.Caption = BorderFrameExtent(skin.TopBorder->Bitmap.Height(), skin.TopBorder->FrameCount);
+        m_sizes.Left = BorderFrameExtent(skin.LeftBorder->Bitmap.Width(), skin.LeftBorder->FrameCount);
+        m_sizes.Right = BorderFrameExtent(skin.RightBorder->Bitmap.Width(), skin.RightBorder->FrameCount);
+        m_sizes.Bottom = BorderFrameExtent(skin.BottomBorder->Bitmap.Height(), skin.BottomBorder->FrameCount);
+    }
+    ResetCaptionButtons();
+    for (auto& object : skin.SysButtons) {
+        m_buttons.push_back(std::make_unique<TWinSysButton>(*this, *object));
+        if (IsIconAction(object->Action)) {
+            if (object->Bitmap.Empty())
+                object->Bitmap.Assign(m_iconBitmap);
+            if (skin.StoredIcon.Empty())
+                skin.StoredIcon.Assign(m_iconBitmap);
+            object->FrameCount = 1;
+        }
+    }
+}
+
+void TWinSkinForm::ResetCaptionButtons()
+{
+    if (AsCaptionButton(m_hotObject))
+        m_hotObject = nullptr;
+    m_pressedButton = nullptr;
+    m_buttons.clear();
+}
+
+TWinSysButton* TWinSkinForm::AsCaptionButton(TNCObject* object) const
+{
+    for (const auto& button : m_buttons)
+        if (button.get() == object)
+            return button.get();
+    return nullptr;
+}
+
+void TWinSkinForm::SetCaptionButtonStyles(TCaptionStyles styles)
+{
+    if (styles == TCaptionStyles::csStrip && m_formKind == fkMdiChild && MdiMaxFlag())
+        return;
+    LONG_PTR style = GetWindowLongPtrW(m_handle, GWL_STYLE);
+    if (styles == TCaptionStyles::csStrip) {
+        style &= ~static_cast<LONG_PTR>(WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    } else {
+        // Only what the window had: a system menu alone does not make a
+        // window without WS_SYSMENU grow one.
+        style |= m_ownCaptionStyles & WS_SYSMENU;
+        if (m_availability & caMinimizeBox)
+            style |= WS_MINIMIZEBOX;
+        if (m_availability & caMaximizeBox)
+            style |= WS_MAXIMIZEBOX;
+    }
+    SetWindowLongPtrW(m_handle, GWL_STYLE, style);
+    m_style = style;
+    m_stylesRestored = styles == TCaptionStyles::csRestore;
+}
+
+void TWinSkinForm::FitWindowToSkin(bool rereadClient)
+{
+    if (m_windowState == fwsMaximized) {
+        RefreshFrame();
+        return;
+    }
+    int const width = m_clientRecord.right - m_clientRecord.left + m_sizes.Left + m_sizes.Right;
+    if (rereadClient)
+        GetClientRect(m_handle, &m_clientRecord);
+    TSkinSize const size =
+        FittedWindowSize(m_clientRecord.right - m_clientRecord.left, m_clientRecord.bottom - m_clientRecord.top, m_sizes);
+    // Fitting a window never activates it.
+    SetWindowPos(m_handle, nullptr, 0, 0, width, size.Height,
+                 SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
+}
+
+void TWinSkinForm::RefreshFrame()
+{
+    SetWindowPos(m_handle, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void TWinSkinForm::ApplyChangedSkin()
+{
+    if (m_form) {
+        m_form->SetColor(m_skinData->ButtonFaceColour);
+        for (int i = 0; i < m_form->ComponentCount(); ++i)
+            if (auto* owned = dynamic_cast<TCustomForm*>(m_form->Components(i)))
+                owned->SetColor(m_skinData->ButtonFaceColour);
+    }
+    for (TSkinControl* skinner : std::vector<TSkinControl*>(m_skinners))
+        skinner->Refresh();
+    m_skinState = ssApplying;
+    if (m_skinData->Skins(xcMainMenu)) {
+        if (m_borderClass != bcBorderless)
+            FitWindowToSkin(true);
+        // Still applying: the region is rebuilt even at the same size.
+        UpdateRegion();
+    }
+    m_skinState = ssSkinned;
+}
+
+// The window's small icon on fuchsia. Antialiased edges would leave a pink
+// fringe once fuchsia is cut away, so the icon is drawn on black and on
+// white: where both agree the pixel is opaque, where they differ it is
+// kept only if it is at least half opaque.
+void TWinSkinForm::LoadFormIcon(TBitmap& bitmap)
+{
+    int const cx = GetSystemMetrics(SM_CXSMICON);
+    int const cy = GetSystemMetrics(SM_CYSMICON);
+    TBitmap target(cx, cy, TPixelFormat::pf24bit);
+    RECT const all {0, 0, cx, cy};
+    {
+        TOwnedBrush fuchsia(CreateSolidBrush(RGB(255, 0, 255)));
+        FillRect(target.Canvas().Handle(), &all, fuchsia.Get());
+    }
+    auto icon = reinterpret_cast<HICON>(SendMessageW(m_handle, WM_GETICON, ICON_SMALL, 0));
+    if (!icon)
+        icon = reinterpret_cast<HICON>(SendMessageW(m_handle, WM_GETICON, ICON_BIG, 0));
+    if (!icon) {
+        if (m_skinData->StoredIcon.Empty()) {
+            bitmap.Assign(target);
+            if (SkinManager)
+                for (TSkinData* data : SkinManager->SkinDataList())
+                    if (data->SkinFormtype() == sfMainform && !data->StoredIcon.Empty())
+                        bitmap.Assign(data->StoredIcon);
+        } else {
+            bitmap.Assign(m_skinData->StoredIcon);
+        }
+        return;
+    }
+    TOwnedIcon copy;
+    if (HANDLE c = CopyImage(icon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE))
+        copy.Reset(static_cast<HICON>(c));
+    else if (HANDLE plain = CopyImage(icon, IMAGE_ICON, cx, cy, 0))
+        copy.Reset(static_cast<HICON>(plain));
+    HICON const drawn = copy ? copy.Get() : icon;
+    TBitmap onBlack(cx, cy, TPixelFormat::pf24bit);
+    TBitmap onWhite(cx, cy, TPixelFormat::pf24bit);
+    FillRect(onBlack.Canvas().Handle(), &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    FillRect(onWhite.Canvas().Handle(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    DrawIconEx(onBlack.Canvas().Handle(), 0, 0, drawn, cx, cy, 0, nullptr, DI_NORMAL);
+    DrawIconEx(onWhite.Canvas().Handle(), 0, 0, drawn, cx, cy, 0, nullptr, DI_NORMAL);
+    for (int y = 0; y < cy; ++y) {
+        const std::uint8_t* black = onBlack.ScanLine(y);
+        const std::uint8_t* white = onWhite.ScanLine(y);
+        std::uint8_t* out = target.ScanLine(y);
+        for (int x = 0; x < cx * 3; x += 3) {
+            // Opacity from how much the background shows through.
+            int const seen = std::max({white[x] - black[x], white[x + 1] - black[x + 1], white[x + 2] - black[x + 2]});
+            int const alpha = 255 - std::clamp(seen, 0, 255);
+            if (alpha < 128)
+                continue;
+            for (int c = 0; c < 3; ++c)
+                out[x + c] = static_cast<std::uint8_t>(std::min(255, black[x + c] * 255 / alpha));
+        }
+    }
+    bitmap.Assign(target);
+}
+
+void TWinSkinForm::BuildSystemMenu()
+{
+    FreeSystemMenu();
+    auto* menu = new TPopupMenu(this);
+    auto add = [&](const wchar_t* caption, int tag) {
+        auto* item = new TMenuItem(menu);
+        item->SetCaption(caption);
+        item->SetTag(tag);
+        item->SetImageIndex(tag < 100 ? tag : -1);
+        item->OnClick = [this, tag](TObject*) { SystemMenuClick(tag); };
+        menu->Items().Add(item);
+        return item;
+    };
+    add(L" Restore ", 0);
+    if (m_availability & caMaximizeBox)
+        add(L" Maximize ", 1);
+    if (m_availability & caMinimizeBox)
+        add(L" Minimize ", 2);
+    add(L"-", 100);
+    add(L" Close ", 3)->SetShortCut(scShift | VK_F4);
+    m_systemMenuObject = menu;
+}
+
+void TWinSkinForm::FreeSystemMenu()
+{
+    delete m_systemMenuObject;
+    m_systemMenuObject = nullptr;
+}
+
+void TWinSkinForm::Subclass()
+{
+    if (!m_subclassed)
+        m_subclassed = SetWindowSubclass(m_handle, SubclassProc, kFormSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+}
+
+void TWinSkinForm::RemoveSubclass()
+{
+    if (m_subclassed && IsWindow(m_handle))
+        RemoveWindowSubclass(m_handle, SubclassProc, kFormSubclassId);
+    m_subclassed = false;
+}
+
+void TWinSkinForm::HookForm()
+{
+    if (m_formHooked || !m_form)
+        return;
+    m_savedFormProc = m_form->WindowProc;
+    m_form->WindowProc = [this](TMessage& m) { FormWndProc(m); };
+    m_formHooked = true;
+}
+
+void TWinSkinForm::UnhookForm()
+{
+    if (m_formHooked && m_form)
+        m_form->WindowProc = std::move(m_savedFormProc);
+    m_savedFormProc = nullptr;
+    m_formHooked = false;
+}
+
+void TWinSkinForm::SubclassMdiClient()
+{
+    if (m_mdiClient && !m_mdiClientSubclassed)
+        m_mdiClientSubclassed =
+            SetWindowSubclass(m_mdiClient, MdiClientProc, kMdiClientSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+}
+
+void TWinSkinForm::RemoveMdiClientSubclass()
+{
+    if (m_mdiClientSubclassed && IsWindow(m_mdiClient))
+        RemoveWindowSubclass(m_mdiClient, MdiClientProc, kMdiClientSubclassId);
+    m_mdiClientSubclassed = false;
+}
+
+void TWinSkinForm::StartLeaveTimer() { m_leaveTimer.Start(m_handle, kLeaveTimerId, 250); }
+
+void TWinSkinForm::StopLeaveTimer() { m_leaveTimer.Stop(); }
+
+bool TWinSkinForm::RegisterSkinner(TSkinControl* skinner)
+{
+    if (std::find(m_skinners.begin(), m_skinners.end(), skinner) != m_skinners.end())
+        return true;
+    m_skinners.push_back(skinner);
+    return false;
+}
+
+TSkinControl* TWinSkinForm::FindSkinner(HWND window) const
+{
+    auto it = std::find_if(m_skinners.begin(), m_skinners.end(), [&](TSkinControl* s) { return s->Handle == window; });
+    return it == m_skinners.end() ? nullptr : *it;
+}
+
+// The control dispatch (which control gets which skinner) plugs in here;
+// until it does, a skinned window's controls keep their own look.
+void TWinSkinForm::SkinComponents(TWinControl*) {}
+
+// The same for the child windows of a window that has no form.
+void TWinSkinForm::SkinChildWindows() {}
+
+void TWinSkinForm::FreeSkinners()
+{
+    std::vector<TSkinControl*> skinners;
+    skinners.swap(m_skinners);
+    m_hotSkinner = nullptr;
+    for (TSkinControl* skinner : skinners)
+        skinner->Detach();
+    for (TSkinControl* skinner : skinners)
+        delete skinner;
+}
+
+void TWinSkinForm::RestoreFormColour()
+{
+    if (m_form && m_skinState != ssDetaching)
+        m_form->SetColor(m_formColour);
+}
+
+POINT TWinSkinForm::WindowPointOf(POINT screen) const
+{
+    POINT p = screen;
+    ScreenToClient(m_handle, &p);
+    if (m_windowState != fwsMinimized) {
+        p.x += m_sizes.Left;
+        p.y += m_sizes.Caption + m_sizes.MenuBar;
+    }
+    return p;
+}
+
+bool TWinSkinForm::ActiveMdiChildMaximized() const
+{
+    if (m_formKind != fkMdiFrame || !m_mdiClient)
+        return false;
+    BOOL maximized = FALSE;
+    HWND active = reinterpret_cast<HWND>(SendMessageW(m_mdiClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
+    return active && maximized;
+}
+
+} // namespace tandrel

@@ -1,0 +1,272 @@
+#pragma once
+// The form skinning object: takes over the non-client area of one top-level
+// window (or MDI child) and draws its frame, caption, caption buttons and
+// menu strip from the skin, cuts the window's shape from the borders'
+// transparent pixels, and gives the frame its behaviour: dragging, caption
+// buttons that light up and act, the system menu, maximising, MDI.
+// Everything it replaced it puts back when it lets go of the window.
+
+#include "framework/forms/Forms.h"
+#include "framework/graphics/GdiObjects.h"
+#include "skin/menus/NCObject.h"
+#include "skin/geometry/SkinFrameGeometry.h"
+#include "skin/data/WinSkinData.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tandrel {
+
+class TSkinControl;
+class TWinSkinMenu;
+class TPopupMenu;
+
+// Private messages between the skin manager and the skinning objects.
+constexpr UINT WM_SKINPAINTFRAME = 0x3502;
+constexpr UINT WM_SKINSTART = 0x3503;
+constexpr UINT WM_SKINQUERY = 0x3504;
+
+enum TSkinState : int {
+    ssAttached = 0,  // waiting for WM_SKINSTART
+    ssSkinned = 1,
+    ssApplying = 3,  // a changed skin is being applied
+    ssDetaching = 4, // the window is going, or the manager shuts down
+    ssFitting = 5,   // the window is being fitted during WM_SKINSTART
+    ssDetached = 6,  // after WM_NCDESTROY: waits for the manager's clean-up
+};
+
+enum TFrameWindowState : int { fwsNormal = 0, fwsMaximized = 1, fwsMinimized = 2 };
+enum TFormKind : int { fkOrdinary = 0, fkMdiFrame = 1, fkMdiChild = 2 };
+enum class TCaptionStyles { csStrip, csRestore };
+
+// Caption-button availability bits of the window's own style.
+enum TCaptionAvailability : unsigned { caMaximizeBox = 1, caMinimizeBox = 2, caSystemMenuBit = 8 };
+
+class TWinSkinForm final : public TComponent {
+public:
+    explicit TWinSkinForm(TComponent* owner);
+    ~TWinSkinForm() override;
+    const char* ClassName() const override { return "TWinSkinForm"; }
+    const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+    static const TClassInfo& StaticClassInfo();
+
+    // Published; nothing reads it.
+    int DisableTag() const { return m_disableTag; }
+    void SetDisableTag(int tag) { m_disableTag = tag; }
+
+    HWND Handle() const { return m_handle; }
+    void SetHandle(HWND window) { m_handle = window; }
+    TCustomForm* Form() const { return m_form; }
+    TSkinData* SkinData() const { return m_skinData; }
+
+    // Attaching: AttachToForm for framework forms, Initialize for others.
+    void AttachToForm(TSkinData* skinData, TCustomForm* form);
+    void Initialize(TSkinData* skinData);
+    bool Initialized() const { return m_subclassed; }
+
+    // Frame geometry, caption buttons and fitting the window to the frame.
+    void ComputeFrameGeometry();
+    void ApplyChangedSkin();
+    void ResetCaptionButtons();
+    void SetCaptionButtonStyles(TCaptionStyles styles);
+    void FitWindowToSkin(bool rereadClient);
+    void RefreshFrame();
+
+    // Painting (the device context may be none: the window's own is used).
+    void PaintFrame(HDC dc = nullptr);
+    void LayoutCaptionButtons();
+    bool IsCaptionButtonVisible(int index);
+    void DrawCaptionButton(TWinSysButton& button, int state);
+
+    // The window's shape.
+    void UpdateRegion();
+    void RemoveRegion();
+    bool HasRegion() const { return m_hasRegion; }
+
+    // Letting go of the window.
+    void Unskin();
+    void UnskinLight();
+    void Detach();
+
+    // What caption buttons and the system menu do.
+    void CaptionButtonAction(int x, int y);
+    void ShowSystemMenu(int x, int y);
+    void ToggleMaximize();
+    void ToggleMinimize();
+    void RestoreWindow();
+    void MdiChildCommand(UINT command);
+    void SystemMenuClick(int tag);
+    // The skin manager's MDI-maximised flag changed (MDI children only).
+    void MdiMaximizedChanged(bool maximized);
+
+    TNCObject* HotObject() const { return m_hotObject; }
+    void SetHotObject(TNCObject* object) { m_hotObject = object; }
+
+    // Control skinners of the window's controls.
+    bool RegisterSkinner(TSkinControl* skinner);
+    TSkinControl* FindSkinner(HWND window) const;
+    const std::vector<TSkinControl*>& Skinners() const { return m_skinners; }
+    TSkinControl* HotSkinner() const { return m_hotSkinner; }
+    void SetHotSkinner(TSkinControl* skinner) { m_hotSkinner = skinner; }
+    void SkinComponents(TWinControl* container);
+    void SkinChildWindows();
+
+    // State, for the manager, the menu strip and tests.
+    TSkinState SkinState() const { return m_skinState; }
+    void SetSkinState(TSkinState state) { m_skinState = state; }
+    TFormKind FormKind() const { return m_formKind; }
+    TFrameWindowState WindowState() const { return m_windowState; }
+    TBorderClass BorderClass() const { return m_borderClass; }
+    const TFrameSizes& FrameSizes() const { return m_sizes; }
+    bool Active() const { return m_active; }
+    bool RightToLeft() const { return m_rightToLeft; }
+    unsigned Availability() const { return m_availability; }
+    HWND MdiClient() const { return m_mdiClient; }
+    TWinSkinMenu* MenuBar() const { return m_menuBar.get(); }
+    TPopupMenu* SkinnedSystemMenu() const { return m_systemMenuObject; }
+    const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const { return m_buttons; }
+    const std::wstring& Text() const { return m_text; }
+    const RECT& CaptionTextRect() const { return m_captionTextRect; }
+    SIZE NonClientExtent() const { return m_ncExtent; }
+    bool LeaveTimerRunning() const { return m_leaveTimer.Running(); }
+    bool MenuTracking = false; // a menu-bar popup is open
+    TBitmap& IconBitmap() { return m_iconBitmap; }
+    // Whether the active child of this MDI frame is maximised.
+    bool ActiveMdiChildMaximized() const;
+    // Screen point to window coordinates, as the non-client handlers use them.
+    POINT WindowPointOf(POINT screen) const;
+
+private:
+    friend class TWinSkinMenu;
+
+    // Set-up steps.
+    void ReadWindowState();
+    void ReadText();
+    void LoadFormIcon(TBitmap& bitmap);
+    void BuildSystemMenu();
+    void FreeSystemMenu();
+    void Subclass();
+    void RemoveSubclass();
+    void HookForm();
+    void UnhookForm();
+    bool ReleaseHandlers();
+    void SubclassMdiClient();
+    void RemoveMdiClientSubclass();
+    void FreeSkinners();
+    void RestoreFormColour();
+    void StartLeaveTimer();
+    void StopLeaveTimer();
+
+    // Painting steps.
+    void PaintBorder(TDataSkinBorder& side, const RECT& rect, HDC dc, TFrameLayout layout);
+    void PaintCaption(HDC dc);
+    void PaintCaptionText(TBitmap& buffer, const RECT& area);
+    void PaintCaptionButtons(HDC dc);
+    TCaptionButtonContext ButtonContext() const;
+
+    // The window procedure, in its three stages, and its handlers.
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR data);
+    static LRESULT CALLBACK MdiClientProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                          DWORD_PTR data);
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Stage2(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Stage3(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Saved(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnEraseBackground(WPARAM wParam, LPARAM lParam);
+    LRESULT OnStyleChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcDestroy(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCtlColorButton(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCtlColorStatic(WPARAM wParam, LPARAM lParam);
+    LRESULT OnLeaveTimer();
+    LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam);
+    LRESULT OnWindowPosChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
+    LRESULT OnSkinStart();
+    LRESULT OnMenuChanged(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcActivate(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcMouseMove(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcLButtonDown(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcLButtonUp(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcRButtonDown(WPARAM wParam, LPARAM lParam);
+    void FormWndProc(TMessage& message);
+    LRESULT MdiClientWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // The element under a window point: a shown caption button that acts,
+    // else a menu-bar item with a caption.
+    TNCObject* HitElement(POINT windowPoint) const;
+    TWinSysButton* AsCaptionButton(TNCObject* object) const;
+    bool IsMdiChildOutsideNormal() const { return m_formKind == fkMdiChild && m_windowState != fwsNormal; }
+
+    HWND m_handle = nullptr;
+    TCustomForm* m_form = nullptr;
+    TSkinData* m_skinData = nullptr;
+    int m_disableTag = 99;
+
+    bool m_subclassed = false;
+    TWndMethod m_savedFormProc;
+    bool m_formHooked = false;
+    HWND m_mdiClient = nullptr;
+    bool m_mdiClientSubclassed = false;
+    HWND m_createdMdiChild = nullptr;
+    bool m_menuUpdateCopy = true;
+
+    TOwnedFont m_captionFont;
+    TWindowTimer m_leaveTimer;
+    std::wstring m_prefix = L"  ";
+    std::wstring m_text;
+    std::wstring m_className;
+    RECT m_clientRecord {};
+    SIZE m_ncExtent {};
+    TFrameSizes m_sizes;
+    RECT m_windowRect {};
+    int m_windowWidth = 0;
+    int m_windowHeight = 0;
+    RECT m_captionTextRect {};
+    int m_rightButtonLimit = 0;
+    bool m_active = false;
+    bool m_rightToLeft = false;
+    bool m_sizable = false;
+    unsigned m_availability = 0;
+    LONG_PTR m_ownCaptionStyles = 0; // the window's own system-menu and box bits
+    bool m_stylesRestored = false;
+    LONG_PTR m_style = 0;
+    TFrameWindowState m_windowState = fwsNormal;
+    TFormKind m_formKind = fkOrdinary;
+    TBorderClass m_borderClass = bcEdged;
+    TSkinState m_skinState = ssAttached;
+
+    HMENU m_systemMenu = nullptr;
+    HMENU m_originalMenu = nullptr;
+    TPopupMenu* m_systemMenuObject = nullptr; // owned as a component
+    DWORD m_lastRightClick = 0;
+    UINT m_doubleClickTime = 0;
+
+    TBitmap m_iconBitmap;
+    TBitmap m_captionBuffer;
+    std::vector<std::unique_ptr<TWinSysButton>> m_buttons;
+    TNCObject* m_hotObject = nullptr;
+    // The caption button the left button went down on: only it acts on release.
+    TNCObject* m_pressedButton = nullptr;
+    std::unique_ptr<TWinSkinMenu> m_menuBar;
+
+    bool m_hasRegion = false;
+    int m_regionWidth = -1;
+    int m_regionHeight = -1;
+
+    std::vector<TSkinControl*> m_skinners;
+    TSkinControl* m_hotSkinner = nullptr;
+    TColor m_formColour = clBtnFace;
+};
+
+} // namespace tandrel

@@ -1,0 +1,205 @@
+// Painting the skinned frame: the borders, the caption strip composed
+// off-screen (backing, text and caption buttons), and single caption
+// buttons as they light up.
+
+#include "skin/forms/WinSkinForm.h"
+
+#include "skin/description/SkinDescription.h"
+#include "skin/draw/SkinDraw.h"
+#include "skin/forms/WinSkinFormPrivate.h"
+#include "skin/menus/WinSkinMenu.h"
+
+namespace tandrel {
+
+std::unique_ptr<TBitmap> ComposeBorder(TDataSkinBorder& side, int width, int height, bool active, TFrameLayout layout)
+{
+    int const frame = active || side.FrameCount == 1 ? 1 : 2;
+    TSkinMargins const margins {side.LeftWidth, side.TopHeight, side.RightWidth, side.BottomHeight};
+    return ComposeSkinImage({0, 0, width, height}, side.Bitmap, margins, frame, side.FrameCount,
+                            side.Tile != 1 ? TMiddleFill::mfTile : TMiddleFill::mfStretch, layout);
+}
+
+void TWinSkinForm::PaintFrame(HDC dc)
+{
+    if (!SkinScratchBitmap() || (m_skinState != ssSkinned && m_skinState != ssApplying) ||
+        m_borderClass == bcBorderless || IsMdiChildOutsideNormal())
+        return;
+    std::unique_ptr<TWindowDC> own;
+    if (!dc) {
+        own = std::make_unique<TWindowDC>(m_handle, TWindowDC::TArea::Whole);
+        dc = own->Get();
+        if (!dc)
+            return;
+    }
+    GetWindowRect(m_handle, &m_windowRect);
+    int const w = m_windowRect.right - m_windowRect.left;
+    int const h = m_windowRect.bottom - m_windowRect.top;
+    m_windowWidth = w;
+    m_windowHeight = h;
+    TSkinData& skin = *m_skinData;
+    const TFrameSizes& s = m_sizes;
+    try {
+        PaintBorder(*skin.LeftBorder, {0, 0, s.Left, h}, dc, TFrameLayout::flHorizontal);
+        PaintBorder(*skin.RightBorder, {w - s.Right, 0, w, h}, dc, TFrameLayout::flHorizontal);
+        PaintBorder(*skin.BottomBorder, {s.Left, h - s.Bottom, w - s.Right, h}, dc, TFrameLayout::flVertical);
+        PaintCaption(dc);
+        if (m_menuBar)
+            m_menuBar->PaintMenuBar(dc, {s.Left, s.Caption, w - s.Right, s.Caption + s.MenuBar});
+    } catch (...) {
+        // A frame that fails to paint is painted again by the next request.
+    }
+    // A full paint shows every element in its plain look.
+    if (m_hotObject)
+        m_hotObject->State = ncsNormal;
+    m_hotObject = nullptr;
+}
+
+// The Left and Right borders run the full height and so carry the caption's
+// corners; Top and Bottom run between them. Frames of Left and Right lie
+// side by side, those of Top and Bottom stacked.
+void TWinSkinForm::PaintBorder(TDataSkinBorder& side, const RECT& rect, HDC dc, TFrameLayout layout)
+{
+    if (rect.right < rect.left || rect.bottom < rect.top)
+        return;
+    auto const picture = ComposeBorder(side, rect.right - rect.left, rect.bottom - rect.top, m_active, layout);
+    if (picture->Empty())
+        return;
+    BitBlt(dc, rect.left, rect.top, picture->Width(), picture->Height(), picture->Canvas().Handle(), 0, 0, SRCCOPY);
+}
+
+void TWinSkinForm::PaintCaption(HDC dc)
+{
+    int const w = m_windowWidth;
+    int const c = m_sizes.Caption;
+    m_captionBuffer.SetPixelFormat(TPixelFormat::pf24bit);
+    m_captionBuffer.SetSize(std::max(0, w), std::max(0, c));
+    if (m_captionBuffer.Empty())
+        return;
+    HDC const buffer = m_captionBuffer.Canvas().Handle();
+    // What the window shows there already: the borders' caption corners.
+    BitBlt(buffer, 0, 0, w, c, dc, 0, 0, SRCCOPY);
+    RECT const area {m_sizes.Left, 0, w - m_sizes.Right, c};
+    PaintBorder(*m_skinData->TopBorder, area, buffer, TFrameLayout::flVertical);
+    PaintCaptionText(m_captionBuffer, area);
+    LayoutCaptionButtons();
+    PaintCaptionButtons(buffer);
+    BitBlt(dc, 0, 0, w, c, buffer, 0, 0, SRCCOPY);
+    SetBkMode(dc, OPAQUE);
+}
+
+void TWinSkinForm::PaintCaptionText(TBitmap& buffer, const RECT& area)
+{
+    TCanvas& canvas = buffer.Canvas();
+    HDC const dc = canvas.Handle();
+    TDataSkinTitle& title = *m_skinData->Title;
+    COLORREF const colour =
+        ColorToRGB(m_active ? m_skinData->TitleTextActiveColour : m_skinData->TitleTextNoActiveColour);
+
+    RECT measured {area.left, area.top, area.left, area.top};
+    {
+        TSelectObject const font(dc, m_captionFont.Get());
+        std::wstring const text = m_prefix + L" " + m_text;
+        DrawTextW(dc, text.c_str(), -1, &measured, DT_CALCRECT | DT_NOCLIP);
+    }
+    TCaptionTextStyle const style {title.TextAlignment, title.LeftWidth, title.TopHeight, title.RightWidth,
+                                   title.TXTBackleft, title.TXTBackRight};
+    TSkinRect const placed =
+        PlaceCaptionText({measured.left, measured.top, measured.right, measured.bottom},
+                         {area.left, area.top, area.right, area.bottom}, style,
+                         m_rightToLeft ? TReadingOrder::roRightToLeft : TReadingOrder::roLeftToRight,
+                         (m_style & WS_POPUP) != 0, m_rightButtonLimit);
+    RECT m {placed.Left, placed.Top, placed.Right, placed.Bottom};
+    m_captionTextRect = m;
+
+    if (!title.Bitmap.Empty())
+        DrawSkinBar(canvas, {m.left, area.top, m.right, area.bottom}, title.Bitmap,
+                    {title.TXTBackleft, 0, title.TXTBackRight, 0}, TFrameLayout::flVertical,
+                    TSkinTransparency::stKeyColour, 2, m_active ? 1 : 2);
+
+    m.left += title.TXTBackleft;
+    m.right -= title.TXTBackRight;
+    TSelectObject const font(dc, m_captionFont.Get());
+    TBkModeGuard const mode(dc, TRANSPARENT);
+    TTextColorGuard const text(dc, colour);
+    std::wstring const caption = m_prefix + m_text;
+    DrawTextW(dc, caption.c_str(), -1, &m, DT_SINGLELINE | DT_END_ELLIPSIS | (m_rightToLeft ? DT_RIGHT : 0));
+}
+
+TCaptionButtonContext TWinSkinForm::ButtonContext() const
+{
+    TCaptionButtonContext c;
+    c.BorderClass = m_borderClass;
+    c.Maximized = m_windowState == fwsMaximized;
+    c.Active = m_active;
+    c.MaximizeBox = (m_availability & caMaximizeBox) != 0;
+    c.MinimizeBox = (m_availability & caMinimizeBox) != 0;
+    c.SystemMenu = (m_availability & caSystemMenuBit) != 0;
+    c.MdiChildMaximized = ActiveMdiChildMaximized();
+    c.MenuBarHeight = m_sizes.MenuBar;
+    return c;
+}
+
+bool TWinSkinForm::IsCaptionButtonVisible(int index)
+{
+    if (index < 0 || index >= static_cast<int>(m_buttons.size()))
+        return false;
+    TWinSysButton& button = *m_buttons[static_cast<size_t>(index)];
+    const TDataSkinSysButton& o = button.Object;
+    button.Enabled = CaptionButtonVisible(o.Action, o.Visibility, o.Visibility1, ButtonContext());
+    return button.Enabled;
+}
+
+void TWinSkinForm::LayoutCaptionButtons()
+{
+    m_rightButtonLimit = 0;
+    int const menuMargin = m_menuBar && m_skinData->MenuBar && !m_skinData->MenuBar->Bitmap.Empty()
+                               ? m_skinData->MenuBar->LeftWidth
+                               : 0;
+    TSkinRect const text {m_captionTextRect.left, m_captionTextRect.top, m_captionTextRect.right,
+                          m_captionTextRect.bottom};
+    for (int i = 0; i < static_cast<int>(m_buttons.size()); ++i) {
+        TWinSysButton& button = *m_buttons[static_cast<size_t>(i)];
+        const TDataSkinSysButton& o = button.Object;
+        if (!IsCaptionButtonVisible(i) || o.Bitmap.Empty())
+            continue;
+        TCaptionButtonPlacement const placement {o.Align, o.Xcoord, o.Ycoord, o.Bitmap.Width() / std::max(1, o.FrameCount),
+                                                 o.Bitmap.Height()};
+        TSkinRect const r = PlaceCaptionButton(placement, m_windowWidth, text, m_sizes, menuMargin,
+                                               m_rightToLeft ? TReadingOrder::roRightToLeft : TReadingOrder::roLeftToRight);
+        if (o.Align == 1)
+            m_rightButtonLimit = std::max(m_rightButtonLimit, r.Left);
+        button.Rect = {r.Left, r.Top, r.Right, r.Bottom};
+    }
+}
+
+void TWinSkinForm::PaintCaptionButtons(HDC dc)
+{
+    for (int i = 0; i < static_cast<int>(m_buttons.size()); ++i) {
+        TWinSysButton& button = *m_buttons[static_cast<size_t>(i)];
+        TDataSkinSysButton& o = button.Object;
+        if (!button.Enabled || o.Bitmap.Empty() || o.Visibility == MdiButtonVisibility)
+            continue;
+        bool const icon = IsIconAction(o.Action);
+        int const frame = m_active || o.FrameCount < 4 ? 1 : 4;
+        DrawSkinFrame(dc, button.Rect, icon ? m_iconBitmap : o.Bitmap, TSkinTransparency::stKeyColour,
+                      icon ? 1 : o.FrameCount, icon ? 1 : frame);
+    }
+}
+
+void TWinSkinForm::DrawCaptionButton(TWinSysButton& button, int state)
+{
+    TDataSkinSysButton& o = button.Object;
+    if (o.Bitmap.Empty())
+        return;
+    TWindowDC const dc(m_handle, TWindowDC::TArea::Whole);
+    if (!dc.Get())
+        return;
+    if (IsIconAction(o.Action)) {
+        DrawSkinFrame(dc.Get(), button.Rect, m_iconBitmap, TSkinTransparency::stKeyColour, 1, 1);
+        return;
+    }
+    int const frame = o.Visibility == MdiButtonVisibility && state == ncsHot ? 4 : state;
+    DrawSkinFrame(dc.Get(), button.Rect, o.Bitmap, TSkinTransparency::stKeyColour, o.FrameCount, frame);
+}
+
+} // namespace tandrel

@@ -1,0 +1,479 @@
+// The skinned window's procedure: three stages in front of the window's own
+// procedure, and the form-level handler in front of a framework form's
+// message handler.
+
+#include "skin/forms/WinSkinForm.h"
+
+#include "framework/forms/Application.h"
+#include "skin/draw/SkinDraw.h"
+#include "skin/forms/WinSkinFormPrivate.h"
+#include "skin/menus/WinSkinMenu.h"
+#include "skin/controls/WinSubClass.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+#include <utility>
+
+namespace tandrel {
+
+LRESULT CALLBACK TWinSkinForm::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                            DWORD_PTR data)
+{
+    auto* self = reinterpret_cast<TWinSkinForm*>(data);
+    try {
+        return self->WindowProc(msg, wParam, lParam);
+    } catch (...) {
+        HandleCallbackException(self);
+    }
+    return DefSubclassProc(window, msg, wParam, lParam);
+}
+
+LRESULT TWinSkinForm::Saved(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return DefSubclassProc(m_handle, msg, wParam, lParam);
+}
+
+// Stage 1: every window.
+LRESULT TWinSkinForm::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+    case WM_ERASEBKGND: return OnEraseBackground(wParam, lParam);
+    case WM_STYLECHANGED: return OnStyleChanged(wParam, lParam);
+    case WM_NCDESTROY: return OnNcDestroy(wParam, lParam);
+    case WM_CTLCOLORBTN: return OnCtlColorButton(wParam, lParam);
+    case WM_CTLCOLORSTATIC: return OnCtlColorStatic(wParam, lParam);
+    case WM_SKINQUERY: return 1;
+    case WM_TIMER:
+        if (wParam == kLeaveTimerId)
+            return OnLeaveTimer();
+        break;
+    default: break;
+    }
+    if (!m_skinData->Skins(xcMainMenu))
+        return Saved(msg, wParam, lParam);
+    return Stage2(msg, wParam, lParam);
+}
+
+// Stage 2: top-level windows and MDI children.
+LRESULT TWinSkinForm::Stage2(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if ((m_style & WS_CHILD) && m_formKind != fkMdiChild)
+        return Saved(msg, wParam, lParam);
+    switch (msg) {
+    case WM_SIZE: return OnSize(wParam, lParam);
+    case WM_ACTIVATE:
+        m_active = LOWORD(wParam) != WA_INACTIVE;
+        break;
+    case WM_NCACTIVATE:
+        m_active = wParam != FALSE;
+        break;
+    case WM_GETMINMAXINFO: return OnGetMinMaxInfo(wParam, lParam);
+    case WM_WINDOWPOSCHANGED: return OnWindowPosChanged(wParam, lParam);
+    case WM_COMMAND: return OnCommand(wParam, lParam);
+    case WM_SYSCOMMAND: return OnSysCommand(wParam, lParam);
+    case WM_SETTEXT:
+        // A framework form's text arrives through the form-level handler.
+        if (!m_formHooked)
+            return OnSetText(wParam, lParam);
+        break;
+    case WM_SKINSTART: return OnSkinStart();
+    case CM_MENUCHANGED: return OnMenuChanged(wParam, lParam);
+    default: break;
+    }
+    return Stage3(msg, wParam, lParam);
+}
+
+// Stage 3: the skinned frame, while it is shown.
+LRESULT TWinSkinForm::Stage3(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (IsMdiChildOutsideNormal() || m_windowState == fwsMinimized || m_skinState == ssAttached)
+        return Saved(msg, wParam, lParam);
+    switch (msg) {
+    // WM_DRAWITEM and WM_MEASUREITEM of owner-drawn menu items belong here
+    // once menus are skinned; until then the menus are the system's own.
+    case WM_NCCALCSIZE: return OnNcCalcSize(wParam, lParam);
+    case WM_NCHITTEST: return OnNcHitTest(wParam, lParam);
+    case WM_NCPAINT: return OnNcPaint(wParam, lParam);
+    case WM_NCACTIVATE: return OnNcActivate(wParam, lParam);
+    case WM_NCMOUSEMOVE: return OnNcMouseMove(wParam, lParam);
+    case WM_NCLBUTTONDOWN: return OnNcLButtonDown(wParam, lParam);
+    case WM_NCLBUTTONUP: return OnNcLButtonUp(wParam, lParam);
+    case WM_NCLBUTTONDBLCLK: return OnNcLButtonDblClk(wParam, lParam);
+    case WM_NCRBUTTONDOWN: return OnNcRButtonDown(wParam, lParam);
+    case WM_SKINPAINTFRAME:
+        PaintFrame();
+        return 0;
+    default: return Saved(msg, wParam, lParam);
+    }
+}
+
+LRESULT TWinSkinForm::OnEraseBackground(WPARAM wParam, LPARAM lParam)
+{
+    LRESULT const result = Saved(WM_ERASEBKGND, wParam, lParam);
+    if (m_form || !m_skinData->ButtonFaceBrush)
+        return result;
+    RECT client {};
+    GetClientRect(m_handle, &client);
+    FillRect(reinterpret_cast<HDC>(wParam), &client, m_skinData->ButtonFaceBrush.Get());
+    return 1;
+}
+
+LRESULT TWinSkinForm::OnStyleChanged(WPARAM wParam, LPARAM lParam)
+{
+    if (static_cast<int>(wParam) == GWL_STYLE && lParam)
+        m_style = static_cast<LONG_PTR>(reinterpret_cast<const STYLESTRUCT*>(lParam)->styleNew);
+    return Saved(WM_STYLECHANGED, wParam, lParam);
+}
+
+LRESULT TWinSkinForm::OnNcDestroy(WPARAM wParam, LPARAM lParam)
+{
+    m_skinState = ssDetaching;
+    Detach();
+    LRESULT const result = DefSubclassProc(m_handle, WM_NCDESTROY, wParam, lParam);
+    m_skinState = ssDetached;
+    if (SkinManager) {
+        SkinManager->SetPendingSkinData(m_skinData);
+        SkinManager->RequestAction(saFreeClosed, 250);
+    }
+    return result;
+}
+
+LRESULT TWinSkinForm::OnCtlColorButton(WPARAM wParam, LPARAM lParam)
+{
+    LRESULT const result = Saved(WM_CTLCOLORBTN, wParam, lParam);
+    if (!m_form)
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+    return result;
+}
+
+LRESULT TWinSkinForm::OnCtlColorStatic(WPARAM wParam, LPARAM lParam)
+{
+    LRESULT const result = Saved(WM_CTLCOLORSTATIC, wParam, lParam);
+    if (m_form || !m_skinData->ButtonFaceBrush)
+        return result;
+    SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+    return reinterpret_cast<LRESULT>(m_skinData->ButtonFaceBrush.Get());
+}
+
+LRESULT TWinSkinForm::OnSetText(WPARAM wParam, LPARAM lParam)
+{
+    LRESULT const result = Saved(WM_SETTEXT, wParam, lParam);
+    ReadText();
+    RefreshFrame();
+    return result;
+}
+
+LRESULT TWinSkinForm::OnSize(WPARAM wParam, LPARAM lParam)
+{
+    LRESULT const result = Saved(WM_SIZE, wParam, lParam);
+    switch (wParam) {
+    case SIZE_RESTORED: m_windowState = fwsNormal; break;
+    case SIZE_MINIMIZED: m_windowState = fwsMinimized; break;
+    case SIZE_MAXIMIZED: m_windowState = fwsMaximized; break;
+    default: break;
+    }
+    if (m_windowState == fwsMinimized)
+        return result;
+    if (m_formKind == fkMdiChild && (MdiMaxFlag() || m_windowState != fwsNormal))
+        return result;
+    if (m_skinState == ssSkinned || m_skinState == ssApplying)
+        UpdateRegion();
+    return result;
+}
+
+LRESULT TWinSkinForm::OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam)
+{
+    LRESULT const result = Saved(WM_GETMINMAXINFO, wParam, lParam);
+    ReadWindowState();
+    if (m_windowState == fwsMinimized) {
+        // The system shows a minimised window's caption buttons itself.
+        SetCaptionButtonStyles(TCaptionStyles::csRestore);
+    } else if (m_formKind != fkMdiChild) {
+        SetCaptionButtonStyles(TCaptionStyles::csStrip);
+    } else if (m_windowState == fwsNormal) {
+        if (MdiMaxFlag())
+            SkinManager->SetMdiMax(false);
+        SetCaptionButtonStyles(TCaptionStyles::csStrip);
+    } else {
+        SetCaptionButtonStyles(TCaptionStyles::csRestore);
+    }
+    if (auto* info = reinterpret_cast<MINMAXINFO*>(lParam))
+        info->ptMaxTrackSize = {GetSystemMetrics(SM_CXMAXIMIZED), GetSystemMetrics(SM_CYMAXIMIZED)};
+    return result;
+}
+
+LRESULT TWinSkinForm::OnWindowPosChanged(WPARAM wParam, LPARAM lParam)
+{
+    ReadWindowState();
+    return Saved(WM_WINDOWPOSCHANGED, wParam, lParam);
+}
+
+// Commands chosen in the window's own system menu, shown by ShowSystemMenu,
+// come back as WM_COMMAND; the system acts on them as WM_SYSCOMMAND.
+LRESULT TWinSkinForm::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    switch (LOWORD(wParam)) {
+    case SC_SIZE:
+    case SC_MOVE:
+    case SC_MINIMIZE:
+    case SC_MAXIMIZE:
+    case SC_NEXTWINDOW:
+    case SC_PREVWINDOW:
+    case SC_CLOSE:
+    case SC_RESTORE:
+        PostMessageW(m_handle, WM_SYSCOMMAND, LOWORD(wParam), 0);
+        return 0;
+    default:
+        return Saved(WM_COMMAND, wParam, lParam);
+    }
+}
+
+LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam)
+{
+    UINT const command = static_cast<UINT>(wParam & 0xFFF0);
+    if (!MenuTracking && command == SC_KEYMENU && lParam != 32 && lParam != 45 && !GetCapture()) {
+        // The system's keyboard menu mode would track a menu bar the window
+        // no longer has.
+        if (lParam == 0 || (m_menuBar && m_menuBar->FindAccelerator(static_cast<wchar_t>(lParam))))
+            return 1;
+    }
+    switch (command) {
+    case SC_MINIMIZE:
+        m_windowState = fwsMinimized;
+        if (m_formKind == fkMdiChild)
+            SetCaptionButtonStyles(TCaptionStyles::csRestore);
+        break;
+    case SC_MAXIMIZE:
+        m_windowState = fwsMaximized;
+        break;
+    case SC_RESTORE:
+        m_windowState = fwsNormal;
+        if (m_formKind == fkMdiChild)
+            SetCaptionButtonStyles(TCaptionStyles::csStrip);
+        break;
+    default:
+        break;
+    }
+    return Saved(WM_SYSCOMMAND, wParam, lParam);
+}
+
+LRESULT TWinSkinForm::OnSkinStart()
+{
+    if (m_skinState != ssAttached)
+        return 0;
+    if (m_formKind == fkMdiChild && MdiMaxFlag()) {
+        SetCaptionButtonStyles(TCaptionStyles::csRestore);
+        RefreshFrame();
+    } else if (m_windowState != fwsMinimized && m_borderClass != bcBorderless) {
+        m_skinState = ssFitting;
+        FitWindowToSkin(false);
+        m_skinState = ssSkinned;
+        UpdateRegion();
+    }
+    m_skinState = ssSkinned;
+    StartLeaveTimer();
+    return 0;
+}
+
+LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam)
+{
+    std::uint8_t const paint = m_skinData->PaintFrames;
+    m_skinData->PaintFrames = 0;
+    LRESULT result = 0;
+    try {
+        result = Saved(CM_MENUCHANGED, wParam, lParam);
+    } catch (...) {
+        m_skinData->PaintFrames = paint;
+        throw;
+    }
+    m_skinData->PaintFrames = paint;
+    if (m_menuBar && m_skinData->MenuUpdate() && GetMenu(m_handle))
+        m_menuBar->BuildFromMenuHandle();
+    return result;
+}
+
+LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wParam, LPARAM lParam)
+{
+    Saved(WM_NCCALCSIZE, wParam, lParam);
+    if (!wParam || !lParam)
+        return 0;
+    auto* p = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
+    if (IsMdiChildOutsideNormal() || m_borderClass == bcBorderless) {
+        p->rgrc[1] = p->rgrc[0];
+        return WVR_VALIDRECTS;
+    }
+    RECT client = p->rgrc[0];
+    if (p->lppos) {
+        TSkinRect const r = SkinnedClientRect(p->lppos->x, p->lppos->y, p->lppos->cx, p->lppos->cy, m_sizes);
+        client = {r.Left, r.Top, r.Right, r.Bottom};
+    }
+    p->rgrc[0] = client;
+    p->rgrc[1] = client;
+    return WVR_VALIDRECTS;
+}
+
+LRESULT TWinSkinForm::OnNcHitTest(WPARAM wParam, LPARAM lParam)
+{
+    LRESULT const answer = Saved(WM_NCHITTEST, wParam, lParam);
+    POINT const p = WindowPointOf({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+    return SkinnedHitTest(static_cast<int>(answer), p.y, m_sizes.Caption);
+}
+
+LRESULT TWinSkinForm::OnNcPaint(WPARAM wParam, LPARAM lParam)
+{
+    if (!m_skinData->PaintFrames)
+        return 0;
+    if (IsMdiChildOutsideNormal() || m_borderClass == bcBorderless)
+        return Saved(WM_NCPAINT, wParam, lParam);
+    // The update region belongs to the system; the device context takes a
+    // copy, and deletes it when released.
+    HDC dc = nullptr;
+    if (wParam > 1) {
+        TOwnedRegion copy(CreateRectRgn(0, 0, 0, 0));
+        if (copy && CombineRgn(copy.Get(), reinterpret_cast<HRGN>(wParam), nullptr, RGN_COPY) != ERROR) {
+            dc = GetDCEx(m_handle, copy.Get(), DCX_WINDOW | DCX_INTERSECTRGN | DCX_CACHE);
+            if (dc)
+                copy.Release();
+        }
+    }
+    if (dc) {
+        PaintFrame(dc);
+        ReleaseDC(m_handle, dc);
+    } else {
+        PaintFrame(nullptr);
+    }
+    return 0;
+}
+
+LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam, LPARAM)
+{
+    m_active = wParam != FALSE;
+    if (m_active) {
+        StartLeaveTimer();
+    } else {
+        StopLeaveTimer();
+        if (m_hotSkinner) {
+            m_hotSkinner->SendMouseLeave();
+            m_hotSkinner = nullptr;
+        }
+    }
+    if (!IsMdiChildOutsideNormal())
+        PaintFrame();
+    return TRUE;
+}
+
+TNCObject* TWinSkinForm::HitElement(POINT p) const
+{
+    for (const auto& button : m_buttons)
+        if (button->Enabled && button->Object.Action >= 0 && PtInRect(&button->Rect, p))
+            return button.get();
+    return m_menuBar ? m_menuBar->HitTest(p) : nullptr;
+}
+
+LRESULT TWinSkinForm::OnNcMouseMove(WPARAM wParam, LPARAM lParam)
+{
+    if (!m_active)
+        return 0;
+    if (TNCObject* element = HitElement(WindowPointOf({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))) {
+        element->Hover();
+        return 0;
+    }
+    if (m_hotObject)
+        m_hotObject->Leave();
+    return Saved(WM_NCMOUSEMOVE, wParam, lParam);
+}
+
+LRESULT TWinSkinForm::OnNcLButtonDown(WPARAM wParam, LPARAM lParam)
+{
+    if (TNCObject* element = HitElement(WindowPointOf({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))) {
+        if (!m_active)
+            SetForegroundWindow(m_handle);
+        element->Press();
+        m_pressedButton = AsCaptionButton(element) ? element : nullptr;
+        if (m_menuBar)
+            if (auto* item = m_menuBar->AsItem(element))
+                m_menuBar->OpenItem(*item);
+        return 0;
+    }
+    m_pressedButton = nullptr;
+    // A maximised window is not dragged by its caption.
+    if (m_windowState == fwsMaximized && m_active && wParam == HTCAPTION)
+        wParam = HTMENU;
+    return Saved(WM_NCLBUTTONDOWN, wParam, lParam);
+}
+
+LRESULT TWinSkinForm::OnNcLButtonUp(WPARAM wParam, LPARAM lParam)
+{
+    POINT const screen {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    TNCObject* element = HitElement(WindowPointOf(screen));
+    TNCObject* const pressed = std::exchange(m_pressedButton, nullptr);
+    if (!element)
+        return Saved(WM_NCLBUTTONUP, wParam, lParam);
+    // A release over another button than the pressed one does nothing.
+    if (AsCaptionButton(element) && element == m_hotObject && element == pressed) {
+        element->Release();
+        CaptionButtonAction(screen.x, screen.y);
+    }
+    return 0;
+}
+
+LRESULT TWinSkinForm::OnNcLButtonDblClk(WPARAM, LPARAM)
+{
+    if (m_windowState != fwsNormal)
+        RestoreWindow();
+    else if (m_availability & caMaximizeBox)
+        ToggleMaximize();
+    return 0;
+}
+
+LRESULT TWinSkinForm::OnNcRButtonDown(WPARAM wParam, LPARAM lParam)
+{
+    if (wParam == HTCAPTION && m_formKind != fkMdiChild) {
+        ShowSystemMenu(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
+        return 0;
+    }
+    return Saved(WM_NCRBUTTONDOWN, wParam, lParam);
+}
+
+LRESULT TWinSkinForm::OnLeaveTimer()
+{
+    if (MenuTracking)
+        return 0;
+    POINT cursor {};
+    GetCursorPos(&cursor);
+    if (m_hotObject) {
+        POINT const p = WindowPointOf(cursor);
+        if (!PtInRect(&m_hotObject->Rect, p))
+            m_hotObject->Leave();
+    }
+    if (!m_form && m_hotSkinner && !PtInRect(&m_hotSkinner->PaintRect, cursor)) {
+        m_hotSkinner->SendMouseLeave();
+        m_hotSkinner = nullptr;
+    }
+    return 0;
+}
+
+void TWinSkinForm::FormWndProc(TMessage& m)
+{
+    switch (m.Msg) {
+    case WM_SETTEXT:
+        m_savedFormProc(m);
+        ReadText();
+        RefreshFrame();
+        return;
+    case CM_DIALOGCHAR:
+        if (CurrentShiftState() == ssAlt && m_menuBar)
+            if (TMenuBtn* item = m_menuBar->FindAccelerator(static_cast<wchar_t>(m.WParam))) {
+                m_menuBar->OpenItem(*item);
+                m.Result = 1;
+                return;
+            }
+        m_savedFormProc(m);
+        return;
+    default:
+        m_savedFormProc(m);
+        return;
+    }
+}
+
+} // namespace tandrel

@@ -1,0 +1,115 @@
+// The window's shape: the frame's transparent border pixels cut away. It is
+// the most expensive step of skinning a window, so it is rebuilt only when
+// the window's size changes (or a changed skin is applied).
+
+#include "skin/forms/WinSkinForm.h"
+
+#include "skin/draw/SkinDraw.h"
+#include "skin/forms/WinSkinFormPrivate.h"
+
+namespace tandrel {
+
+namespace {
+
+constexpr int kTolerance = 1;
+
+TOwnedRegion RectRegion(int left, int top, int right, int bottom)
+{
+    TOwnedRegion region(CreateRectRgn(left, top, right, bottom));
+    if (!region)
+        RaiseLastOSError("CreateRectRgn");
+    return region;
+}
+
+void Unite(TOwnedRegion& into, TOwnedRegion piece) { CombineRgn(into.Get(), into.Get(), piece.Get(), RGN_OR); }
+
+TOwnedRegion Cut(TBitmap& picture, int x, int y)
+{
+    return RegionFromBitmap(picture, x, y, SkinKeyColour, kTolerance, kTolerance, kTolerance);
+}
+
+} // namespace
+
+void TWinSkinForm::UpdateRegion()
+{
+    RECT window {};
+    GetWindowRect(m_handle, &window);
+    int const w = window.right - window.left;
+    int const h = window.bottom - window.top;
+    if (w <= 0 || h <= 0)
+        return;
+    if (IsMdiChildOutsideNormal())
+        return;
+    if (w == m_regionWidth && h == m_regionHeight && m_formKind != fkMdiChild && m_skinState != ssApplying)
+        return;
+    // A borderless pop-up wears no skinned frame, and keeps the shape it
+    // has (the pointer overlay cuts its own).
+    if (m_borderClass == bcBorderless)
+        return;
+
+    TSkinData& skin = *m_skinData;
+    const TFrameSizes& s = m_sizes;
+    TOwnedRegion region;
+    if (skin.LeftBorder->Trans != 1 && skin.RightBorder->Trans != 1 && skin.TopBorder->Trans != 1 &&
+        skin.BottomBorder->Trans != 1) {
+        region = RectRegion(0, 0, w, h);
+    } else {
+        m_regionWidth = w;
+        m_regionHeight = h;
+        region = RectRegion(s.Left, s.Caption, w - s.Right, h - s.Bottom);
+
+        if (skin.LeftBorder->Trans == 1 && h > 1) {
+            auto picture = ComposeBorder(*skin.LeftBorder, s.Left, h, m_active, TFrameLayout::flHorizontal);
+            Unite(region, Cut(*picture, 0, 0));
+        } else {
+            Unite(region, RectRegion(0, 0, s.Left, h));
+        }
+
+        if (skin.RightBorder->Trans == 1 && h > 1) {
+            auto picture = ComposeBorder(*skin.RightBorder, s.Right, h, m_active, TFrameLayout::flHorizontal);
+            Unite(region, Cut(*picture, w - s.Right, 0));
+        } else {
+            Unite(region, RectRegion(w - s.Right, 0, w, h));
+        }
+
+        int const middle = w - s.Left - s.Right;
+        if (skin.BottomBorder->Trans == 1 && s.Bottom >= 2 && middle > 0) {
+            auto picture = ComposeBorder(*skin.BottomBorder, middle, s.Bottom, m_active, TFrameLayout::flVertical);
+            Unite(region, Cut(*picture, s.Left, h - s.Bottom));
+        } else {
+            Unite(region, RectRegion(s.Left, h - s.Bottom, w - s.Right, h));
+        }
+
+        if (skin.TopBorder->Trans == 1 && s.Caption > 1 && middle > 0) {
+            // The caption buffer of this size holds the text backing and the
+            // caption buttons too, so they count as well.
+            std::unique_ptr<TBitmap> picture;
+            if (m_captionBuffer.Width() == w && m_captionBuffer.Height() == s.Caption) {
+                picture = std::make_unique<TBitmap>(middle, s.Caption, TPixelFormat::pf24bit);
+                BitBlt(picture->Canvas().Handle(), 0, 0, middle, s.Caption, m_captionBuffer.Canvas().Handle(), s.Left, 0,
+                       SRCCOPY);
+            } else {
+                picture = ComposeBorder(*skin.TopBorder, middle, s.Caption, m_active, TFrameLayout::flVertical);
+            }
+            Unite(region, Cut(*picture, s.Left, 0));
+        } else {
+            Unite(region, RectRegion(s.Left, 0, w - s.Right, s.Caption));
+        }
+    }
+    // A region the window took belongs to it; one it refused is still ours.
+    if (SetWindowRgn(m_handle, region.Get(), TRUE))
+        region.Release();
+    m_hasRegion = true;
+}
+
+void TWinSkinForm::RemoveRegion()
+{
+    if (!m_hasRegion)
+        return;
+    m_captionBuffer.SetSize(0, 0);
+    SetWindowRgn(m_handle, nullptr, FALSE);
+    m_hasRegion = false;
+    m_regionWidth = m_regionHeight = -1;
+}
+
+} // namespace tandrel

@@ -1,0 +1,151 @@
+#include "skin/geometry/SkinFrameGeometry.h"
+
+#include <algorithm>
+
+namespace tandrel {
+
+TBorderClass BorderClassOf(bool popup, bool fullCaption, bool windowEdgeOrThickFrame)
+{
+    if (popup && !fullCaption)
+        return bcBorderless;
+    return windowEdgeOrThickFrame ? bcEdged : bcThin;
+}
+
+int BorderFrameExtent(int imageSide, int frameCount) { return std::max(0, imageSide) / std::max(1, frameCount); }
+
+TSkinRect SkinnedClientRect(int x, int y, int cx, int cy, const TFrameSizes& sizes)
+{
+    TSkinRect client { x + sizes.Left, y + sizes.Caption + sizes.MenuBar, x + cx - sizes.Right, y + cy - sizes.Bottom };
+    client.Right = std::max(client.Left, client.Right);
+    client.Bottom = std::max(client.Top, client.Bottom);
+    return client;
+}
+
+TSkinSize FittedWindowSize(int clientWidth, int clientHeight, const TFrameSizes& sizes)
+{
+    return { clientWidth + sizes.Left + sizes.Right, clientHeight + sizes.Caption + sizes.Bottom + sizes.MenuBar };
+}
+
+TSkinSize UnskinnedWindowSize(int windowWidth, int windowHeight, const TFrameSizes& sizes, int extentX, int extentY)
+{
+    return { windowWidth - sizes.Left - sizes.Right + extentX,
+             windowHeight - sizes.Caption - sizes.MenuBar - sizes.Bottom + extentY };
+}
+
+bool VisibilityHolds(int value, TVisibilityTest test, int action, const TCaptionButtonContext& c)
+{
+    bool const a = test == TVisibilityTest::vtA;
+    switch (value) {
+    case 0:
+        if (!a)
+            return true;
+        return c.BorderClass != bcThin && (action != caClose || c.SystemMenu);
+    case 1: return c.Maximized;
+    case 2: return !c.Maximized;
+    case 3: return c.Active;
+    case 4: return !c.Active;
+    case 6: return a ? c.MaximizeBox && c.SystemMenu : c.MaximizeBox;
+    case 7: return !c.MaximizeBox;
+    case 8: return a ? c.MinimizeBox && c.SystemMenu : c.MinimizeBox;
+    case 9: return !c.MinimizeBox;
+    case MdiButtonVisibility: return c.MdiChildMaximized && c.MenuBarHeight > 0;
+    default: return value >= 200 && value <= 2000;
+    }
+}
+
+bool CaptionButtonVisible(int action, int visibility, int visibility1, const TCaptionButtonContext& c)
+{
+    if (!VisibilityHolds(visibility, TVisibilityTest::vtA, action, c)
+        || !VisibilityHolds(visibility1, TVisibilityTest::vtB, action, c))
+        return false;
+    if (action == caMaximize && !c.MaximizeBox)
+        return false;
+    if (action == caMinimize && !c.MinimizeBox)
+        return false;
+    return true;
+}
+
+TSkinRect PlaceCaptionButton(const TCaptionButtonPlacement& b, int windowWidth, const TSkinRect& captionText,
+                             const TFrameSizes& sizes, int menuMargin, TReadingOrder order)
+{
+    int left = 0;
+    int top = 0;
+    switch (b.Align) {
+    case 0:
+        left = b.Xcoord;
+        top = b.Ycoord;
+        break;
+    case 1:
+        left = windowWidth - b.Xcoord;
+        top = b.Ycoord;
+        break;
+    case 2:
+    case 8:
+        left = captionText.Left - b.Width - b.Xcoord;
+        top = b.Ycoord;
+        break;
+    case 3:
+    case 9:
+        left = captionText.Right + b.Xcoord;
+        top = b.Ycoord;
+        break;
+    case MdiButtonVisibility:
+        top = (sizes.MenuBar - b.Height) / 2 + sizes.Caption;
+        left = order == TReadingOrder::roRightToLeft ? b.Xcoord + sizes.Left + menuMargin
+                                                      : windowWidth - b.Xcoord - sizes.Right - menuMargin;
+        break;
+    default:
+        break;
+    }
+    return { left, top, left + b.Width, top + b.Height };
+}
+
+TSkinRect PlaceCaptionText(const TSkinRect& measured, const TSkinRect& area, const TCaptionTextStyle& s,
+                           TReadingOrder order, bool popup, int rightButtonLimit)
+{
+    TSkinRect m = measured;
+    m.Right += s.BackLeft + s.BackRight;
+    int const alignment = order == TReadingOrder::roRightToLeft ? 2 : s.Alignment;
+    int dx = 0;
+    switch (alignment) {
+    case 0: dx = s.Shift; break;
+    case 1: dx = (area.Width() - m.Width()) / 2; break;
+    case 2: dx = area.Width() - s.RightClip - m.Width(); break;
+    default: break;
+    }
+    // Each half rounds toward zero on its own.
+    int const dy = (area.Height() - m.Height()) / 2 + s.ShiftVert / 2;
+    m = { m.Left + dx, m.Top + dy, m.Right + dx, m.Bottom + dy };
+    if (!popup) {
+        if (m.Right > area.Right - s.RightClip)
+            m.Right = area.Right - s.RightClip;
+    } else if (rightButtonLimit - 5 > m.Right) {
+        m.Right = rightButtonLimit - 5;
+    }
+    return m;
+}
+
+int SkinnedHitTest(int systemAnswer, int y, int captionHeight)
+{
+    if (systemAnswer != htNowhere)
+        return systemAnswer;
+    if (y <= 3)
+        return systemAnswer;
+    return y > captionHeight ? htMenu : htCaption;
+}
+
+int WindowStateOfShowCommand(unsigned showCommand)
+{
+    switch (showCommand) {
+    case 2: // SW_SHOWMINIMIZED
+    case 6: // SW_MINIMIZE
+    case 7: // SW_SHOWMINNOACTIVE
+        return 2;
+    case 3: // SW_SHOWMAXIMIZED
+        return 1;
+    default:
+        return 0;
+    }
+}
+
+} // namespace tandrel

@@ -1,0 +1,302 @@
+#include "skin/menus/WinSkinMenu.h"
+
+#include "skin/draw/SkinDraw.h"
+#include "skin/engine/SkinManage.h"
+#include "skin/forms/WinSkinForm.h"
+
+#include <algorithm>
+#include <cwctype>
+
+namespace tandrel {
+
+namespace {
+constexpr int kCaptionLength = 80;
+}
+
+void TMenuBtn::Draw() { m_bar.DrawItem(*this); }
+
+TWinSkinMenu::TWinSkinMenu(TWinSkinForm& form, TSkinData& skinData)
+    : TComponent(nullptr), m_form(form), m_skinData(skinData)
+{
+}
+
+TWinSkinMenu::~TWinSkinMenu()
+{
+    Destroying();
+    Clear();
+    SetMenuObject(nullptr);
+}
+
+void TWinSkinMenu::SetMenuObject(TMainMenu* menu)
+{
+    if (menu == m_menuObject)
+        return;
+    if (m_menuObject)
+        RemoveFreeNotification(m_menuObject);
+    m_menuObject = menu;
+    if (menu)
+        FreeNotification(menu);
+}
+
+void TWinSkinMenu::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == m_menuObject) {
+        m_menuObject = nullptr;
+        m_menu = nullptr;
+        Clear();
+    }
+}
+
+void TWinSkinMenu::Clear()
+{
+    if (AsItem(m_form.HotObject()))
+        m_form.SetHotObject(nullptr);
+    m_items.clear();
+}
+
+void TWinSkinMenu::TakeMenuOff()
+{
+    if (GetMenu(m_form.Handle()))
+        SetMenu(m_form.Handle(), nullptr);
+}
+
+void TWinSkinMenu::GiveMenuBack()
+{
+    if (m_menu && IsMenu(m_menu))
+        SetMenu(m_form.Handle(), m_menu);
+}
+
+// Items of a menu handle; one whose text is empty (a framework item drawn
+// by its owner) takes caption, state, command and popup from the form's
+// menu object: the item at its position, or the one with its command.
+void TWinSkinMenu::ReadItems(HMENU menu, bool byCommand)
+{
+    int const count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[kCaptionLength + 1] {};
+        MENUITEMINFOW info {};
+        info.cbSize = sizeof info;
+        info.fMask = MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_STRING;
+        info.dwTypeData = text;
+        info.cch = kCaptionLength;
+        if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info))
+            continue;
+        auto item = std::make_unique<TMenuBtn>(m_form, *this, static_cast<int>(m_items.size()));
+        item->Enabled = true;
+        item->ItemEnabled = !(info.fState & (MFS_GRAYED | MFS_DISABLED));
+        item->Command = info.wID;
+        item->SubMenu = info.hSubMenu;
+        item->Caption = text;
+        if (item->Caption.empty() && m_menuObject) {
+            TMenuItem& top = m_menuObject->Items();
+            TMenuItem* source = nullptr;
+            if (!byCommand && i < top.Count())
+                source = top.Items(i);
+            for (int k = 0; byCommand && k < top.Count(); ++k)
+                if (top.Items(k)->Command() == info.wID)
+                    source = top.Items(k);
+            if (source) {
+                item->Caption = source->Caption();
+                item->ItemEnabled = source->Enabled();
+                if (byCommand)
+                    item->Command = source->Command();
+                item->SubMenu = source->Count() ? source->Handle() : nullptr;
+            }
+        }
+        m_items.push_back(std::move(item));
+    }
+}
+
+void TWinSkinMenu::BuildFromMenuHandle()
+{
+    Clear();
+    if (HMENU current = GetMenu(m_form.Handle()))
+        m_menu = current;
+    if (!m_menu)
+        return;
+    ReadItems(m_menu, false);
+    TakeMenuOff();
+}
+
+void TWinSkinMenu::BuildFromMenuObject()
+{
+    Clear();
+    if (HMENU current = GetMenu(m_form.Handle()))
+        m_menu = current;
+    if (m_menuObject) {
+        TMenuItem& top = m_menuObject->Items();
+        for (int i = 0; i < top.Count(); ++i) {
+            TMenuItem& source = *top.Items(i);
+            auto item = std::make_unique<TMenuBtn>(m_form, *this, i);
+            item->Caption = source.Caption();
+            item->ItemEnabled = source.Enabled();
+            item->Enabled = source.Visible();
+            item->Command = source.Command();
+            item->SubMenu = source.Count() ? source.Handle() : nullptr;
+            m_items.push_back(std::move(item));
+        }
+    }
+    TakeMenuOff();
+}
+
+void TWinSkinMenu::BuildFromGivenMenu(HMENU menu)
+{
+    Clear();
+    if (menu)
+        m_menu = menu;
+    if (m_menu)
+        ReadItems(m_menu, true);
+    TakeMenuOff();
+}
+
+bool TWinSkinMenu::RightToLeft() const { return m_menuObject && m_menuObject->IsRightToLeft(); }
+
+void TWinSkinMenu::SelectMenuFont(TCanvas& canvas) const
+{
+    NONCLIENTMETRICSW metrics {};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return;
+    const LOGFONTW& f = metrics.lfMenuFont;
+    canvas.Font().SetName(f.lfFaceName);
+    canvas.Font().SetHeight(f.lfHeight);
+    canvas.Font().SetCharset(DEFAULT_CHARSET);
+}
+
+void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& bar)
+{
+    int const bw = bar.right - bar.left;
+    int const bh = bar.bottom - bar.top;
+    if (bw <= 0 || bh <= 0 || !SkinScratchBitmap())
+        return;
+    TBitmap& scratch = SizeSkinScratchBitmap(bw, bh);
+    HDC const s = scratch.Canvas().Handle();
+    RECT const all {0, 0, bw, bh};
+    bool const rtl = RightToLeft();
+
+    int start = 6;
+    TDataSkinObject* image = m_skinData.MenuBar.get();
+    if (image && !image->Bitmap.Empty()) {
+        int const frame = m_form.Active() ? 1 : 2;
+        TSkinMargins const margins {image->LeftWidth, 0, image->RightWidth, 0};
+        if (image->Tile == 1)
+            DrawSkinImage(s, all, image->Bitmap, margins, TFrameLayout::flVertical, TMiddleFill::mfStretch,
+                          TSkinTransparency::stOpaque, 2, frame);
+        else
+            DrawSkinBar(scratch.Canvas(), all, image->Bitmap, margins, TFrameLayout::flVertical,
+                        TSkinTransparency::stOpaque, 2, frame);
+        start = rtl ? image->RightWidth + 8 : image->LeftWidth + 4;
+        if (start > bw)
+            start = 12;
+    } else {
+        TOwnedBrush brush(CreateSolidBrush(ColorToRGB(m_skinData.MenubarColour)));
+        FillRect(s, &all, brush.Get());
+    }
+    m_barRect = bar;
+    m_background.Assign(scratch);
+
+    TCanvas& canvas = scratch.Canvas();
+    SelectMenuFont(canvas);
+    int x = rtl ? bw - start : start;
+    for (auto& item : m_items) {
+        int const textWidth = canvas.TextWidth(item->Caption);
+        int const w = textWidth > 0 ? textWidth + 10 : 0;
+        RECT r = rtl ? RECT {x - w, 0, x, bh - 1} : RECT {x, 0, x + w, bh - 1};
+        x += rtl ? -w : w;
+        canvas.Font().SetColor(item->ItemEnabled ? m_skinData.MenuBarTextColour : m_skinData.ButtonShadowColour);
+        DrawCentredText(canvas, r, item->Caption, 2, TTextLook::tlEnabled);
+        OffsetRect(&r, bar.left, bar.top);
+        item->Rect = r;
+    }
+
+    if (m_form.ActiveMdiChildMaximized()) {
+        for (const auto& button : m_form.CaptionButtons()) {
+            TDataSkinSysButton& o = button->Object;
+            if (o.Visibility != MdiButtonVisibility || o.Bitmap.Empty())
+                continue;
+            RECT r = button->Rect;
+            OffsetRect(&r, -m_form.FrameSizes().Left, -m_form.FrameSizes().Caption);
+            DrawSkinFrame(s, r, o.Bitmap, TSkinTransparency::stKeyColour, o.FrameCount, 1);
+        }
+        if (SkinManager && !SkinManager->MdiMax())
+            SkinManager->SetMdiMax(true);
+    }
+    BitBlt(dc, bar.left, bar.top, bw, bh, s, 0, 0, SRCCOPY);
+}
+
+void TWinSkinMenu::DrawItem(TMenuBtn& item)
+{
+    if (m_background.Empty())
+        return;
+    TWindowDC const window(m_form.Handle(), TWindowDC::TArea::Whole);
+    HDC const dc = window.Get();
+    if (!dc)
+        return;
+    int const height = m_barRect.bottom - m_barRect.top;
+    BitBlt(dc, item.Rect.left, m_barRect.top, item.Rect.right - item.Rect.left, height,
+           m_background.Canvas().Handle(), item.Rect.left - m_barRect.left, 0, SRCCOPY);
+    if (item.Enabled && (item.State == ncsPressed || item.State == ncsHot)) {
+        TOwnedBrush outline(CreateSolidBrush(ColorToRGB(m_skinData.ButtonHilightColour)));
+        FrameRect(dc, &item.Rect, outline.Get());
+    }
+    TCanvas canvas;
+    canvas.SetHandle(dc);
+    SelectMenuFont(canvas);
+    canvas.Font().SetColor(item.ItemEnabled ? m_skinData.MenuBarTextColour : m_skinData.ButtonShadowColour);
+    DrawCentredText(canvas, item.Rect, item.Caption, 2, TTextLook::tlEnabled);
+    canvas.SetHandle(nullptr);
+}
+
+TMenuBtn* TWinSkinMenu::HitTest(POINT p) const
+{
+    for (const auto& item : m_items)
+        if (!item->Caption.empty() && PtInRect(&item->Rect, p))
+            return item.get();
+    return nullptr;
+}
+
+TMenuBtn* TWinSkinMenu::AsItem(TNCObject* object) const
+{
+    for (const auto& item : m_items)
+        if (item.get() == object)
+            return item.get();
+    return nullptr;
+}
+
+TMenuBtn* TWinSkinMenu::FindAccelerator(wchar_t key) const
+{
+    wchar_t const wanted = static_cast<wchar_t>(std::towupper(key));
+    for (const auto& item : m_items) {
+        if (!item->ItemEnabled)
+            continue;
+        auto const amp = item->Caption.find(L'&');
+        if (amp != std::wstring::npos && amp + 1 < item->Caption.size() &&
+            static_cast<wchar_t>(std::towupper(item->Caption[amp + 1])) == wanted)
+            return item.get();
+    }
+    return nullptr;
+}
+
+void TWinSkinMenu::OpenItem(TMenuBtn& item)
+{
+    HWND const window = m_form.Handle();
+    PostMessageW(window, WM_COMMAND, item.Command, 0);
+    if (!item.SubMenu)
+        return;
+    RECT outer {};
+    GetWindowRect(window, &outer);
+    // The popup is the system's own until menus are skinned; moving between
+    // bar items while it is open is theirs too.
+    m_form.MenuTracking = true;
+    if (SkinManager)
+        SkinManager->MenuActive = true;
+    if (item.ItemEnabled)
+        TrackPopupMenu(item.SubMenu, TPM_NONOTIFY | TPM_RIGHTBUTTON, item.Rect.left + outer.left,
+                       item.Rect.bottom + outer.top, 0, window, nullptr);
+    if (SkinManager)
+        SkinManager->MenuActive = false;
+    m_form.MenuTracking = false;
+}
+
+} // namespace tandrel

@@ -1,0 +1,92 @@
+#pragma once
+// The menu strip of a skinned window: the window's menu bar, taken off the
+// window and drawn inside the skinned frame as a row of items that light up
+// under the mouse and open their popups themselves.
+
+#include "framework/graphics/Bitmap.h"
+#include "framework/core/Component.h"
+#include "framework/forms/Menus.h"
+#include "skin/menus/NCObject.h"
+#include "skin/data/WinSkinData.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tandrel {
+
+class TWinSkinMenu;
+
+// One item of the menu strip.
+class TMenuBtn final : public TNCObject {
+public:
+    TMenuBtn(TWinSkinForm& form, TWinSkinMenu& bar, int index) : TNCObject(form), Index(index), m_bar(bar) {}
+    const char* ClassName() const override { return "TMenuBtn"; }
+    void Draw() override;
+
+    int Index;
+    std::wstring Caption;
+    bool ItemEnabled = true;     // the menu item is enabled (Enabled: it shows)
+    HMENU SubMenu = nullptr;
+    UINT Command = 0;
+
+private:
+    TWinSkinMenu& m_bar;
+};
+
+class TWinSkinMenu final : public TComponent {
+public:
+    TWinSkinMenu(TWinSkinForm& form, TSkinData& skinData);
+    ~TWinSkinMenu() override;
+    const char* ClassName() const override { return "TWinSkinMenu"; }
+
+    // The form's menu object, when the window belongs to a framework form.
+    TMainMenu* MenuObject() const { return m_menuObject; }
+    void SetMenuObject(TMainMenu* menu);
+    HMENU MenuHandle() const { return m_menu; }
+
+    // Each rebuilds the items and ends by taking the menu off the window, so
+    // the system draws no menu bar of its own.
+    void BuildFromMenuHandle();
+    void BuildFromMenuObject();
+    void BuildFromGivenMenu(HMENU menu);
+    // Puts the menu back on the window (the skin comes off).
+    void GiveMenuBack();
+
+    // Paints the strip into `bar` (window coordinates) of a window DC.
+    void PaintMenuBar(HDC dc, const RECT& bar);
+    // Redraws one item after its look changed.
+    void DrawItem(TMenuBtn& item);
+
+    TMenuBtn* HitTest(POINT windowPoint) const;
+    TMenuBtn* AsItem(TNCObject* object) const;
+    // The first enabled item whose accelerator (the character after "&") is key.
+    TMenuBtn* FindAccelerator(wchar_t key) const;
+    // Posts the item's command, then shows its popup below it until it closes.
+    void OpenItem(TMenuBtn& item);
+
+    const std::vector<std::unique_ptr<TMenuBtn>>& Items() const { return m_items; }
+    const RECT& BarRect() const { return m_barRect; }
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
+private:
+    void Clear();
+    void ReadItems(HMENU menu, bool byCommand);
+    void TakeMenuOff();
+    void SelectMenuFont(TCanvas& canvas) const;
+    bool RightToLeft() const;
+
+    TWinSkinForm& m_form;
+    TSkinData& m_skinData;
+    TMainMenu* m_menuObject = nullptr;
+    HMENU m_menu = nullptr;
+    std::vector<std::unique_ptr<TMenuBtn>> m_items;
+    RECT m_barRect {};
+    TBitmap m_background; // the strip without captions, for redrawing items
+};
+
+} // namespace tandrel

@@ -1,0 +1,49 @@
+#include "skin/menus/WinSkinPopMenu.h"
+
+#include "framework/forms/Application.h"
+#include "skin/forms/WinSkinForm.h"
+
+#include <commctrl.h>
+
+namespace tandrel {
+
+namespace {
+constexpr UINT_PTR kSubclassId = 0x3504;
+}
+
+void TWinSkinPopMenu::Attach(HWND window, TSkinData* skinData)
+{
+    m_window = window;
+    m_skinData = skinData;
+    m_subclassed = SetWindowSubclass(window, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+}
+
+void TWinSkinPopMenu::Detach()
+{
+    if (m_subclassed && m_window)
+        RemoveWindowSubclass(m_window, SubclassProc, kSubclassId);
+    m_subclassed = false;
+    m_background.SetSize(0, 0);
+}
+
+LRESULT CALLBACK TWinSkinPopMenu::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                               DWORD_PTR data)
+{
+    auto* self = reinterpret_cast<TWinSkinPopMenu*>(data);
+    try {
+        switch (msg) {
+        case WM_SKINQUERY:
+            return 1;
+        case WM_DESTROY:
+            self->Detach();
+            break;
+        default:
+            break;
+        }
+    } catch (...) {
+        HandleCallbackException(self);
+    }
+    return DefSubclassProc(window, msg, wParam, lParam);
+}
+
+} // namespace tandrel

@@ -1,0 +1,350 @@
+// Controls on a real form: message routing, mouse, painting, modality, leaks.
+
+#include "framework/forms/Application.h"
+#include "framework/controls/BitBtn.h"
+#include "framework/controls/ButtonLayout.h"
+#include "framework/controls/Edit.h"
+#include "framework/forms/Forms.h"
+#include "framework/controls/Label.h"
+#include "framework/forms/Screen.h"
+#include "framework/controls/SpeedButton.h"
+#include "tests/support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace tandrel::test {
+
+namespace {
+
+class TPlainForm : public TForm {
+public:
+    const char* ClassName() const override { return "TPlainForm"; }
+
+protected:
+    friend class TCustomForm;
+    explicit TPlainForm(TComponent* owner) : TForm(owner) {}
+};
+
+class TFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_form.reset(TCustomForm::Create<TPlainForm>(nullptr));
+        m_form->SetBounds(100, 100, 320, 240);
+        m_form->SetCaption(L"Test form");
+    }
+    void TearDown() override
+    {
+        CancelSoon();
+        m_form.reset();
+        Screen->SetCursor(crDefault);
+        PumpIdle();
+    }
+    void ShowForm()
+    {
+        m_form->Show();
+        ASSERT_TRUE(PumpUntil([this] { return GetActiveWindow() == m_form->Handle(); }));
+        PumpIdle();
+    }
+    template <class T>
+    T* Add(int left, int top, int width, int height)
+    {
+        auto* c = new T(m_form.get());
+        c->SetParent(m_form.get());
+        c->SetBounds(left, top, width, height);
+        return c;
+    }
+    POINT At(TControl& c, int x, int y) { return c.ClientToScreen({x, y}); }
+
+    std::unique_ptr<TPlainForm> m_form;
+};
+
+} // namespace
+
+TEST_F(TFormTest, EveryMessageOfAWindowlessControlGoesThroughItsReplaceableHandler)
+{
+    auto* button = Add<TSpeedButton>(10, 10, 80, 30);
+    int clicks = 0;
+    button->OnClick = [&](TObject*) { ++clicks; };
+    std::vector<UINT> seen;
+    TWndMethod saved = button->WindowProc;
+    bool swallowMouse = false;
+    button->WindowProc = [&](TMessage& m) {
+        seen.push_back(m.Msg);
+        if (swallowMouse && (m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONUP))
+            return;  // a replacement may stop a message
+        saved(m);
+    };
+    ShowForm();
+    seen.clear();
+    ClickAt(At(*button, 40, 15));
+    auto has = [&](UINT msg) { return std::find(seen.begin(), seen.end(), msg) != seen.end(); };
+    EXPECT_TRUE(has(CM_MOUSEENTER));
+    EXPECT_TRUE(has(WM_MOUSEMOVE));
+    EXPECT_TRUE(has(WM_LBUTTONDOWN));
+    EXPECT_TRUE(has(WM_LBUTTONUP));
+    EXPECT_TRUE(has(WM_PAINT));  // the parent's paint request, with its DC
+    EXPECT_EQ(clicks, 1);
+
+    swallowMouse = true;
+    ClickAt(At(*button, 40, 15));
+    EXPECT_EQ(clicks, 1);
+
+    seen.clear();
+    MoveMouseTo(At(*m_form, 300, 200));
+    EXPECT_TRUE(has(CM_MOUSELEAVE));
+
+    button->WindowProc = saved;
+    ClickAt(At(*button, 40, 15));
+    EXPECT_EQ(clicks, 2);
+}
+
+TEST_F(TFormTest, MouseEnterAndLeaveFollowTheControlUnderTheMouse)
+{
+    auto* a = Add<TLabel>(10, 10, 60, 20);
+    auto* b = Add<TLabel>(70, 10, 60, 20);
+    auto* memo = Add<TMemo>(10, 60, 120, 60);
+    std::vector<std::string> events;
+    for (TControl* c : std::initializer_list<TControl*> {a, b, memo}) {
+        c->OnMouseEnter = [&events, c](TObject*) { events.push_back("enter " + std::to_string(c->Left())); };
+        c->OnMouseLeave = [&events, c](TObject*) { events.push_back("leave " + std::to_string(c->Left())); };
+    }
+    memo->SetLeft(11);
+    MoveMouseTo({5, 5});
+    ShowForm();
+    events.clear();
+    MoveMouseTo(At(*a, 5, 5));
+    MoveMouseTo(At(*b, 5, 5));
+    MoveMouseTo(At(*memo, 5, 5));
+    MoveMouseTo({5, 5});  // off the form altogether
+    EXPECT_EQ(events, (std::vector<std::string> {"enter 10", "leave 10", "enter 70", "leave 70", "enter 11",
+                                                 "leave 11"}));
+}
+
+TEST_F(TFormTest, ScreenCursorShowsOverEveryWindowOfTheApplication)
+{
+    auto* memo = Add<TMemo>(10, 60, 120, 60);
+    ShowForm();
+    MoveMouseTo(At(*memo, 10, 10));
+    Screen->SetCursor(crHandPoint);
+    MoveMouseTo(At(*memo, 12, 12));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
+    Screen->SetCursor(crDefault);
+    MoveMouseTo(At(*memo, 14, 14));
+    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_IBEAM));
+}
+
+TEST_F(TFormTest, SpeedButtonClicksOnlyWhenReleasedOverItAndGroupsStayDown)
+{
+    auto* one = Add<TSpeedButton>(10, 10, 60, 30);
+    auto* two = Add<TSpeedButton>(80, 10, 60, 30);
+    int clicks = 0;
+    one->OnClick = [&](TObject*) { ++clicks; };
+    ShowForm();
+
+    MouseDownAt(At(*one, 20, 15));
+    EXPECT_EQ(one->State(), TButtonState::bsDown);
+    MouseUpAt(At(*m_form, 300, 200));  // released elsewhere
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(one->State(), TButtonState::bsUp);
+
+    one->SetGroupIndex(1);
+    two->SetGroupIndex(1);
+    ClickAt(At(*one, 20, 15));
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(one->Down());
+    ClickAt(At(*two, 20, 15));
+    EXPECT_TRUE(two->Down());
+    EXPECT_FALSE(one->Down());
+    ClickAt(At(*two, 20, 15));
+    EXPECT_TRUE(two->Down());  // the group does not allow all up
+}
+
+TEST_F(TFormTest, ControlsPaintLikeTheirClassicKin)
+{
+    TClassicColours classic;
+    SystemColoursChanged();
+    m_form->SetColor(clBtnFace);
+    auto* label = Add<TLabel>(10, 10, 100, 20);
+    label->SetAutoSize(false);
+    label->SetCaption(L"");
+    label->SetColor(clYellow);
+    auto* button = Add<TSpeedButton>(10, 40, 60, 30);
+    button->SetCaption(L"Go");
+    ShowForm();
+    RedrawWindow(m_form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpIdle();
+    auto shot = CaptureWindow(m_form->Handle());
+    SaveScreenshot(*shot, "framework-controls");
+    POINT o = m_form->ClientOrigin();
+    RECT w;
+    GetWindowRect(m_form->Handle(), &w);
+    auto px = [&](int x, int y) { return PixelOf(*shot, o.x - w.left + x, o.y - w.top + y); };
+    EXPECT_EQ(px(50, 20), RGB(255, 255, 0));     // label fills its colour
+    EXPECT_EQ(px(200, 150), RGB(212, 208, 200)); // form face
+    EXPECT_EQ(px(10, 40), RGB(255, 255, 255));   // raised button: light top-left edge
+    EXPECT_EQ(px(69, 69), RGB(64, 64, 64));      // dark bottom-right edge
+    EXPECT_EQ(px(40, 50), RGB(212, 208, 200));   // button face
+}
+
+TEST_F(TFormTest, ShowModalDisablesTheOtherWindowsUntilAResultIsSet)
+{
+    ShowForm();
+    std::unique_ptr<TPlainForm> dialog(TCustomForm::Create<TPlainForm>(m_form.get()));
+    dialog->SetBounds(150, 150, 200, 120);
+    auto* ok = new TButton(dialog.get());
+    ok->SetParent(dialog.get());
+    ok->SetBounds(10, 10, 80, 25);
+    ok->SetModalResult(mrOk);
+    bool othersDisabled = false;
+    RunSoon([&] {
+        othersDisabled = !IsWindowEnabled(m_form->Handle());
+        ClickAt(ok->ClientToScreen({40, 12}));
+    });
+    RunSoon([&] { dialog->SetModalResult(mrAbort); }, 5000);  // should the click miss
+    EXPECT_EQ(dialog->ShowModal(), mrOk);
+    EXPECT_TRUE(othersDisabled);
+    EXPECT_TRUE(IsWindowEnabled(m_form->Handle()));
+    EXPECT_FALSE(dialog->Visible());
+    EXPECT_THROW({ dialog->Show(); dialog->ShowModal(); }, EInvalidOperation);
+}
+
+TEST_F(TFormTest, CloseKindButtonClosesItsForm)
+{
+    auto* close = Add<TBitBtn>(10, 10, 100, 30);
+    close->SetKind(TBitBtnKind::bkClose);
+    close->SetCaption(L"Close");
+    ShowForm();
+    ClickAt(At(*close, 50, 15));
+    EXPECT_TRUE(PumpUntil([this] { return !IsWindowVisible(m_form->Handle()); }));
+    EXPECT_FALSE(m_form->Visible());
+}
+
+TEST_F(TFormTest, ExceptionsInHandlersReachTheApplicationAndStopThere)
+{
+    std::vector<std::string> errors;
+    Application->OnException = [&](TObject*, const std::string& m) { errors.push_back(m); };
+    auto* button = Add<TButton>(10, 10, 80, 25);
+    button->OnClick = [](TObject*) { throw EInvalidOperation("from a click"); };
+    ShowForm();
+    ClickAt(button->ClientToScreen({40, 12}));
+    Application->OnException = nullptr;
+    ASSERT_EQ(errors.size(), 1u);
+    EXPECT_EQ(errors[0], "from a click");
+}
+
+TEST_F(TFormTest, TabMovesTheFocusInTabOrder)
+{
+    auto* first = Add<TEdit>(10, 10, 80, 20);
+    auto* second = Add<TEdit>(10, 40, 80, 20);
+    auto* third = Add<TMemo>(10, 70, 80, 40);
+    second->SetTabOrder(0);
+    ShowForm();
+    EXPECT_EQ(GetFocus(), second->Handle());  // the first in tab order has the focus at the start
+    auto press = [](WORD key, bool shift) {
+        INPUT in[4] {};
+        int n = 0;
+        auto add = [&](WORD k, DWORD flags) {
+            in[n].type = INPUT_KEYBOARD;
+            in[n].ki.wVk = k;
+            in[n++].ki.dwFlags = flags;
+        };
+        if (shift) add(VK_SHIFT, 0);
+        add(key, 0);
+        add(key, KEYEVENTF_KEYUP);
+        if (shift) add(VK_SHIFT, KEYEVENTF_KEYUP);
+        SendInput(static_cast<UINT>(n), in, sizeof(INPUT));
+        PumpIdle();
+    };
+    press(VK_TAB, false);
+    EXPECT_EQ(GetFocus(), first->Handle());
+    press(VK_TAB, false);
+    EXPECT_EQ(GetFocus(), third->Handle());
+    press(VK_TAB, false);  // a memo gives tab up unless it wants tabs
+    EXPECT_EQ(GetFocus(), second->Handle());
+    press(VK_TAB, true);
+    EXPECT_EQ(GetFocus(), third->Handle());
+}
+
+TEST_F(TFormTest, FreedControlLeavesTheTabOrderAndKeysReachTheFocusedOne)
+{
+    auto* first = Add<TEdit>(10, 10, 80, 20);
+    auto* doomed = Add<TEdit>(10, 40, 80, 20);
+    auto* last = Add<TEdit>(10, 70, 80, 20);
+    ShowForm();
+    delete doomed;
+    EXPECT_EQ(m_form->TabList(), (std::vector<TWinControl*>{first, last}));
+    EXPECT_EQ(m_form->FindNextControl(first, true, true), last);
+
+    std::vector<WORD> downs;
+    int enters = 0, exits = 0;
+    last->OnKeyDown = [&](TObject*, WORD& key, TShiftState) {
+        downs.push_back(key);
+        key = 0;  // swallowed: the edit never sees it
+    };
+    last->OnEnter = [&](TObject*) { ++enters; };
+    last->OnExit = [&](TObject*) { ++exits; };
+    last->SetFocus();
+    SendMessageW(last->Handle(), WM_KEYDOWN, 'X', 1);
+    SendMessageW(last->Handle(), WM_CHAR, 'X', 1);
+    first->SetFocus();
+    EXPECT_EQ(downs, std::vector<WORD>{'X'});
+    EXPECT_EQ(last->Text(), L"X");  // WM_CHAR was not swallowed
+    EXPECT_EQ(enters, 1);
+    EXPECT_EQ(exits, 1);
+}
+
+TEST_F(TFormTest, FormsAndControlsFreeEveryGdiObjectTheyMake)
+{
+    ShowForm();
+    PumpIdle();
+    const int before = LiveGdiObjects();
+    for (int round = 0; round < 20; ++round) {
+        std::unique_ptr<TPlainForm> form(TCustomForm::Create<TPlainForm>(nullptr));
+        form->SetBounds(50, 50, 200, 150);
+        for (int i = 0; i < 4; ++i) {
+            auto* b = new TSpeedButton(form.get());
+            b->SetParent(form.get());
+            b->SetBounds(5, 5 + i * 30, 80, 25);
+            b->SetCaption(L"Button");
+            b->Glyph().SetSize(16, 16);
+            auto* l = new TLabel(form.get());
+            l->SetParent(form.get());
+            l->SetBounds(100, 5 + i * 30, 80, 25);
+            l->SetCaption(L"Label");
+            l->Font().SetHeight(-12 - i);
+        }
+        auto* memo = new TMemo(form.get());
+        memo->SetParent(form.get());
+        memo->SetBounds(5, 130, 150, 40);
+        form->SetDoubleBuffered(round % 2 == 0);
+        // Shown without activation: activating and hiding windows is slow under Wine.
+        ShowWindow(form->Handle(), SW_SHOWNOACTIVATE);
+        RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+    PumpIdle();
+    EXPECT_EQ(LiveGdiObjects(), before);
+}
+
+TEST(ButtonLayout, CentresGlyphAndTextWithTheSpacing)
+{
+    RECT client {0, 0, 100, 40};
+    auto r = CalcButtonLayout(client, {16, 16}, {40, 13}, TButtonLayout::blGlyphLeft, -1, 4);
+    EXPECT_EQ(r.GlyphPos.x, 20);  // (100 - (16 + 4 + 40) + 1) / 2
+    EXPECT_EQ(r.GlyphPos.y, 12);
+    EXPECT_EQ(r.TextBounds.left, 40);
+    EXPECT_EQ(r.TextBounds.top, 14);
+    auto noGlyph = CalcButtonLayout(client, {0, 0}, {40, 13}, TButtonLayout::blGlyphLeft, -1, 4);
+    EXPECT_EQ(noGlyph.TextBounds.left, 30);  // no spacing without a glyph
+    auto top = CalcButtonLayout(client, {16, 16}, {40, 13}, TButtonLayout::blGlyphTop, 2, 1);
+    EXPECT_EQ(top.GlyphPos.y, 2);
+    EXPECT_EQ(top.TextBounds.top, 19);
+    EXPECT_EQ(top.GlyphPos.x, 42);
+    auto right = CalcButtonLayout({10, 10, 110, 50}, {16, 16}, {40, 13}, TButtonLayout::blGlyphRight, 5, 4);
+    EXPECT_EQ(right.GlyphPos.x, 10 + 100 - 5 - 16);
+    EXPECT_EQ(right.TextBounds.right, right.GlyphPos.x - 4);
+}
+
+} // namespace tandrel::test

@@ -1,0 +1,134 @@
+// Reading skin description text: the private-profile rules, integers and
+// colour triples.
+
+#include "skin/description/SkinIni.h"
+
+#include <gtest/gtest.h>
+
+using namespace tandrel;
+
+namespace {
+
+std::string ValueOr(const TSkinIniText& ini, std::string_view section, std::string_view key)
+{
+    return ini.Value(section, key).value_or("<missing>");
+}
+
+} // namespace
+
+TEST(SkinIniText, FindsTheFirstMatchingKeyOfTheFirstMatchingSectionWithoutRegardToCase)
+{
+    TSkinIniText const ini("; comment\r\n"
+                           "orphan=1\r\n"
+                           "[Buttons]\r\n"
+                           "  Bitmap  =  buttons.bmp  \r\n"
+                           "BITMAP=second.bmp\r\n"
+                           "Eq=a=b\r\n"
+                           "Empty=\r\n"
+                           "NoEquals\r\n"
+                           "[buttons]\r\n"
+                           "Extra=only in the second\r\n"
+                           "[Other]\n"
+                           "Tab=\tx\t\n");
+    EXPECT_EQ(ValueOr(ini, "buttons", "bitmap"), "buttons.bmp");
+    EXPECT_EQ(ValueOr(ini, "BUTTONS", "Eq"), "a=b");
+    EXPECT_EQ(ValueOr(ini, "Buttons", "Empty"), "");
+    EXPECT_EQ(ValueOr(ini, "Buttons", "NoEquals"), "<missing>");
+    EXPECT_EQ(ValueOr(ini, "Buttons", "Extra"), "<missing>"); // only the first section counts
+    EXPECT_EQ(ValueOr(ini, "Other", "Tab"), "x");
+    EXPECT_EQ(ValueOr(ini, "Nowhere", "Bitmap"), "<missing>");
+    EXPECT_EQ(ValueOr(ini, "Buttons", "orphan"), "<missing>");
+    EXPECT_EQ(ValueOr(ini, "", "orphan"), "1"); // the nameless section before the first header
+    EXPECT_EQ(ini.SectionCount("BUTTONS"), 2u);
+    EXPECT_EQ(ini.SectionCount("none"), 0u);
+    EXPECT_EQ(ini.SectionNames(), (std::vector<std::string> { "Buttons", "buttons", "Other" }));
+}
+
+TEST(SkinIniText, KeepsThePlatformsQuirks)
+{
+    TSkinIniText const ini("\xEF\xBB\xBF[A]\rQuoted=\"x y\"\rSingle='z'\rHalf=\"open\rLone=\"\r"
+                           "[B]x]\rKey=1\r[[C]]\rKey=2\r[NoClose\rKey=3\r[ D ]\rKey=4\r");
+    EXPECT_EQ(ValueOr(ini, "A", "Quoted"), "x y");
+    EXPECT_EQ(ValueOr(ini, "A", "Single"), "z");
+    EXPECT_EQ(ValueOr(ini, "A", "Half"), "\"open");
+    EXPECT_EQ(ValueOr(ini, "A", "Lone"), "\"");
+    // A section name runs to the last "]" of its line, blanks trimmed.
+    EXPECT_EQ(ValueOr(ini, "B]x", "Key"), "1");
+    EXPECT_EQ(ValueOr(ini, "[C]", "Key"), "2");
+    EXPECT_EQ(ValueOr(ini, "D", "Key"), "4");
+    EXPECT_EQ(ValueOr(ini, " d ", "Key"), "4");
+    // "[NoClose" is a key of the section before it.
+    EXPECT_EQ(ValueOr(ini, "[C]", "[NoClose"), "<missing>");
+    EXPECT_EQ(ini.SectionNames(), (std::vector<std::string> { "A", "B]x", "[C]", "D" }));
+}
+
+TEST(SkinIniText, CutsLongValuesAndALongSectionList)
+{
+    std::string const longValue(3000, 'v');
+    TSkinIniText const values("[S]\nLong=" + longValue + "\nQuoted=\"" + std::string(2046, 'q') + "\"\n");
+    EXPECT_EQ(ValueOr(values, "S", "Long"), std::string(MaxSkinIniValue, 'v'));
+    EXPECT_EQ(ValueOr(values, "S", "Quoted"), std::string(2046, 'q'));
+
+    // 20-character names take 21 bytes each; the list holds 16383 of them.
+    std::string text;
+    for (int i = 0; i < 1000; ++i) {
+        std::string name = "Section" + std::to_string(1000000 + i) + "abcdef";
+        ASSERT_EQ(name.size(), 20u);
+        text += "[" + name + "]\n";
+    }
+    auto const names = TSkinIniText(text).SectionNames();
+    ASSERT_EQ(names.size(), 781u); // 780 whole names, then 2 characters of the next
+    EXPECT_EQ(names[779], "Section1000779abcdef");
+    EXPECT_EQ(names.back(), "Se");
+}
+
+TEST(SkinIni, ParsesIntegersAsTheEngineDoes)
+{
+    EXPECT_EQ(ParseSkinInteger("42"), 42);
+    EXPECT_EQ(ParseSkinInteger("-7"), -7);
+    EXPECT_EQ(ParseSkinInteger("+7"), 7);
+    EXPECT_EQ(ParseSkinInteger("$1F"), 31);
+    EXPECT_EQ(ParseSkinInteger("0x1f"), 31);
+    EXPECT_EQ(ParseSkinInteger("0X10"), 16);
+    EXPECT_EQ(ParseSkinInteger("$FFFFFFFF"), -1);
+    EXPECT_EQ(ParseSkinInteger("2147483647"), 2147483647);
+    EXPECT_EQ(ParseSkinInteger("-2147483648"), -2147483647 - 1);
+    for (std::string_view bad : { "", "-", "$", "0x", "2147483648", "$100000000", "12px", "1 2", "0x1g", " 1" })
+        EXPECT_EQ(ParseSkinInteger(bad), std::nullopt) << bad;
+}
+
+TEST(SkinIni, ReadsColourTriples)
+{
+    auto rgb = [](unsigned r, unsigned g, unsigned b) { return r | g << 8 | b << 16; };
+    EXPECT_EQ(ParseColourTriple("59 97 131"), rgb(59, 97, 131));
+    EXPECT_EQ(ParseColourTriple("59,97,131"), rgb(59, 97, 131));
+    EXPECT_EQ(ParseColourTriple("59;97;131;"), rgb(59, 97, 131));
+    EXPECT_EQ(ParseColourTriple("\t 59 97 131 \x01"), rgb(59, 97, 131));
+    EXPECT_EQ(ParseColourTriple("-59 -97 -131"), rgb(59, 97, 131)); // a minus only separates
+    EXPECT_EQ(ParseColourTriple("59 97"), rgb(59, 0, 0));           // the open 97 is dropped
+    EXPECT_EQ(ParseColourTriple("256 257 300"), rgb(0, 1, 44));
+    EXPECT_EQ(ParseColourTriple("1 2 3 4 5"), rgb(1, 2, 3));
+    EXPECT_EQ(ParseColourTriple("1 99999999999 2 3"), rgb(1, 2, 3)); // too large: takes no place
+    EXPECT_EQ(ParseColourTriple("1 2 99999999999"), rgb(1, 2, 0));
+    EXPECT_EQ(ParseColourTriple("red"), 0u);
+}
+
+TEST(SkinIni, TypedReadsFallBackAndReportNonIntegers)
+{
+    TSkinIniText const text("[S]\nGood=12\nBad=12px\nEmpty=\nColour=1 2 3\nBlank=\n");
+    TSkinIni ini(text);
+    std::vector<std::string> reported;
+    ini.OnNotAnInteger = [&](std::string_view section, std::string_view key, std::string_view value) {
+        reported.push_back(std::string(section) + "/" + std::string(key) + "=" + std::string(value));
+    };
+    EXPECT_EQ(ini.ReadInteger("S", "Good", 5), 12);
+    EXPECT_EQ(ini.ReadInteger("S", "Bad", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("S", "Empty", 5), 5);
+    EXPECT_EQ(ini.ReadInteger("S", "Missing", -1), -1);
+    EXPECT_EQ(reported, (std::vector<std::string> { "S/Bad=12px" }));
+    EXPECT_EQ(ini.ReadColour("S", "Colour", 7), 0x030201u);
+    EXPECT_EQ(ini.ReadColour("S", "Blank", 7), 7u);
+    EXPECT_EQ(ini.ReadString("S", "Missing", "dflt"), "dflt");
+    EXPECT_TRUE(ini.HasValue("s", "empty"));
+    EXPECT_FALSE(ini.HasValue("s", "missing"));
+}

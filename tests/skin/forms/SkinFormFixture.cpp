@@ -1,0 +1,130 @@
+#include "tests/skin/forms/SkinFormFixture.h"
+
+#include "framework/core/Streams.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tandrel::test {
+
+TSkinData* TSkinFormTest::s_skin = nullptr;
+
+TBenchForm::TBenchForm(TComponent* owner) : TForm(owner)
+{
+    OnClose = [this](TObject*, TCloseAction&) { ++Closes; };
+}
+
+void TBenchForm::WndProc(TMessage& m)
+{
+    if (m.Msg == WM_SIZE)
+        ++SizeMessages;
+    TForm::WndProc(m);
+}
+
+TSkinData* LoadedSkinData(TComponent* owner, TSkinFormType type, const std::vector<std::uint8_t>& stream, bool active)
+{
+    auto* data = new TSkinData(owner);
+    data->SetComponentStateFlags(csLoading | csReading, true);
+    data->SetActive(active);
+    data->SetSkinFormtype(type);
+    std::vector<unsigned char> property(4 + stream.size());
+    auto const length = static_cast<std::int32_t>(stream.size());
+    std::memcpy(property.data(), &length, 4);
+    std::copy(stream.begin(), stream.end(), property.begin() + 4);
+    data->ReadSkinStream(property);
+    data->Loaded();
+    return data;
+}
+
+void TSkinFormTest::StartEngine()
+{
+    InitializeSkinEngine();
+    if (!s_skin)
+        s_skin = LoadedSkinData(nullptr, sfMainform, DefaultSkinStream());
+    if (SkinManager && !SkinManager->Skinning())
+        SkinManager->SetSkinning(true);
+}
+
+void TSkinFormTest::SetUpTestSuite() { StartEngine(); }
+
+void TSkinFormTest::TearDownTestSuite() {}
+
+void TSkinFormTest::SetUp()
+{
+    StartEngine();
+    MouseAway();
+}
+
+void TSkinFormTest::TearDown()
+{
+    CancelSoon();
+    // The shared skin data outlives the test: a handler left on it would
+    // reach the test's dead locals from a later test's message loop.
+    if (s_skin) {
+        EXPECT_FALSE(s_skin->OnSkinChanged || s_skin->OnFormSkin || s_skin->OnSkinControl)
+            << "the test left a handler on the shared skin data";
+        s_skin->OnSkinChanged = nullptr;
+        s_skin->OnFormSkin = nullptr;
+        s_skin->OnSkinControl = nullptr;
+    }
+    while (!m_forms.empty()) {
+        TCustomForm* form = m_forms.back();
+        m_forms.pop_back();
+        delete form;
+    }
+    MouseAway();
+    PumpIdle();
+}
+
+TBenchForm* TSkinFormTest::MakeForm(TFormBorderStyle style, int clientWidth, int clientHeight, const std::wstring& caption)
+{
+    auto* form = TCustomForm::Create<TBenchForm>(Application);
+    m_forms.push_back(form);
+    form->SetBorderStyle(style);
+    form->SetBounds(120, 100, clientWidth, clientHeight);
+    form->SetCaption(caption);
+    form->SetClientWidth(clientWidth);
+    form->SetClientHeight(clientHeight);
+    return form;
+}
+
+TWinSkinForm* TSkinFormTest::ShowSkinned(TCustomForm& form)
+{
+    form.Show();
+    TWinSkinForm* skin = nullptr;
+    bool const started = PumpUntil([&] {
+        skin = SkinOf(form.Handle());
+        return skin && skin->SkinState() == ssSkinned;
+    });
+    EXPECT_TRUE(started) << "the skin did not start on " << form.Name();
+    PumpIdle();
+    return skin;
+}
+
+void TSkinFormTest::FreeForm(TCustomForm* form)
+{
+    m_forms.erase(std::remove(m_forms.begin(), m_forms.end(), form), m_forms.end());
+    delete form;
+    PumpIdle();
+}
+
+std::unique_ptr<TBitmap> TSkinFormTest::Shot(HWND window)
+{
+    // Wine puts a window's surface on the screen when its thread waits.
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
+    return CaptureWindow(window);
+}
+
+POINT TSkinFormTest::ScreenOf(HWND window, POINT p)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    return {r.left + p.x, r.top + p.y};
+}
+
+void TSkinFormTest::MouseAway()
+{
+    SendMouseInput(0, {GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2});
+}
+
+} // namespace tandrel::test

@@ -1,0 +1,74 @@
+#pragma once
+// The skin engine running with the default skin, and forms made in code to
+// be skinned: what the form skinning tests and the bench of forms share.
+
+#include "framework/forms/Application.h"
+#include "framework/forms/Forms.h"
+#include "framework/forms/Menus.h"
+#include "skin/engine/SkinManage.h"
+#include "tests/skin/SkinTestSupport.h"
+#include "skin/forms/WinSkinForm.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace tandrel::test {
+
+// A form configured in code (it has no stored definition).
+class TBenchForm : public TForm {
+public:
+    const char* ClassName() const override { return "TBenchForm"; }
+    int Closes = 0;      // close requests that reached the form
+    int SizeMessages = 0; // WM_SIZE messages that reached the form's own handling
+
+protected:
+    friend class TCustomForm;
+    explicit TBenchForm(TComponent* owner);
+    void WndProc(TMessage& message) override;
+};
+
+// The default skin's frame.
+constexpr int kLeft = 15;
+constexpr int kCaption = 46;
+constexpr int kRight = 8;
+constexpr int kBottom = 9;
+
+// A skin data component as a form definition makes it: its settings, then
+// the stored stream, then Loaded.
+TSkinData* LoadedSkinData(TComponent* owner, TSkinFormType type, const std::vector<std::uint8_t>& stream,
+                          bool active = true);
+
+class TSkinFormTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the engine with the default skin unless it runs.
+    static void StartEngine();
+    static TSkinData& Skin() { return *s_skin; }
+
+    // A form with a client area of the given size; freed after the test.
+    TBenchForm* MakeForm(TFormBorderStyle style, int clientWidth = 300, int clientHeight = 200,
+                         const std::wstring& caption = L"Skinned window");
+    // Shows the form (activating it) and waits until its skin has started.
+    TWinSkinForm* ShowSkinned(TCustomForm& form);
+    // Frees a form the test made, before the test ends.
+    void FreeForm(TCustomForm* form);
+    static TWinSkinForm* SkinOf(HWND window) { return SkinManager ? SkinManager->FindSkinnedWindow(window) : nullptr; }
+    // What the window shows now, read back from the screen.
+    static std::unique_ptr<TBitmap> Shot(HWND window);
+    // A point of the window in screen coordinates, from window coordinates.
+    static POINT ScreenOf(HWND window, POINT windowPoint);
+    // Moves the mouse where no test window is.
+    static void MouseAway();
+
+    static TSkinData* s_skin;
+    std::vector<TCustomForm*> m_forms;
+};
+
+} // namespace tandrel::test
