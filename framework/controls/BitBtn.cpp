@@ -87,7 +87,7 @@ void TBitBtn::SetSpacing(int spacing)
 void TBitBtn::Click()
 {
     if (m_kind == TBitBtnKind::bkClose) {
-        if (TCustomForm* form = GetParentForm(this)) {
+        if (TModalHost* form = ParentModalHost(this)) {
             form->Close();
             return;
         }

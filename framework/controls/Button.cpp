@@ -44,7 +44,7 @@ void TButton::SetDefault(bool value)
 void TButton::Click()
 {
     if (m_modalResult != mrNone)
-        if (TCustomForm* form = GetParentForm(this))
+        if (TModalHost* form = ParentModalHost(this))
             form->SetModalResult(m_modalResult);
     TWinControl::Click();
 }

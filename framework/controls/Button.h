@@ -1,7 +1,6 @@
 #pragma once
 // The system push button.
 
-#include "framework/forms/Forms.h"
 #include "framework/controls/WinControl.h"
 
 namespace tandrel {

@@ -10,6 +10,7 @@ namespace tandrel {
 
 namespace {
 TControl* g_captureControl = nullptr;
+TControl* g_mouseControl = nullptr;
 }
 
 TControl* CaptureControl() { return g_captureControl; }
@@ -92,6 +93,8 @@ TControl::~TControl()
     Destroying();
     if (g_captureControl == this)
         SetCaptureControl(nullptr);
+    if (g_mouseControl == this)
+        g_mouseControl = nullptr;
     if (m_parent)
         m_parent->RemoveControl(this);
 }
@@ -406,6 +409,58 @@ void TControl::MouseMove(TShiftState shift, int x, int y)
 {
     if (OnMouseMove)
         OnMouseMove(this, shift, x, y);
+}
+
+namespace {
+TCursor g_applicationCursor = crDefault;
+}
+
+HCURSOR CursorHandle(TCursor cursor)
+{
+    const wchar_t* id = IDC_ARROW;
+    switch (cursor) {
+    case crHandPoint: id = IDC_HAND; break;
+    case crIBeam: id = IDC_IBEAM; break;
+    case crHourGlass: id = IDC_WAIT; break;
+    case crSizeNWSE: id = IDC_SIZENWSE; break;
+    default: break;
+    }
+    return LoadCursorW(nullptr, id);
+}
+
+TCursor ApplicationCursor() { return g_applicationCursor; }
+
+void SetApplicationCursor(TCursor cursor) { g_applicationCursor = cursor; }
+
+TControl* MouseControl() { return g_mouseControl; }
+
+void UpdateMouseControl()
+{
+    POINT p;
+    if (!GetCursorPos(&p))
+        return;
+    TControl* target = nullptr;
+    HWND window = WindowFromPoint(p);
+    if (TWinControl* windowed = TWinControl::FindControl(window)) {
+        TControl* child = windowed->ControlAtPos(windowed->ScreenToClient(p), false);
+        target = child ? child : windowed;
+    }
+    if (target == g_mouseControl)
+        return;
+    TControl* old = g_mouseControl;
+    g_mouseControl = target;
+    if (old)
+        old->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(old));
+    // The leave handler may have freed the target or moved the mouse on.
+    if (target && target == g_mouseControl)
+        target->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(target));
+}
+
+TModalHost* ParentModalHost(TControl* control)
+{
+    while (control && control->Parent())
+        control = control->Parent();
+    return dynamic_cast<TModalHost*>(control);
 }
 
 } // namespace tandrel

@@ -36,6 +36,26 @@ constexpr TCursor crSizeNWSE = -8;
 constexpr TCursor crHourGlass = -11;
 constexpr TCursor crHandPoint = -21;
 
+// The shared system cursor of a cursor identifier (never freed).
+HCURSOR CursorHandle(TCursor cursor);
+// The application-wide cursor (the screen's Cursor): every window of the
+// application shows it while it is not crDefault. Setting it here only
+// records it; the screen also shows it at once.
+TCursor ApplicationCursor();
+void SetApplicationCursor(TCursor cursor);
+
+// What a button's click may close with a result: a form, by the time the
+// button sits on one.
+using TModalResult = int;
+constexpr TModalResult mrNone = 0;
+constexpr TModalResult mrOk = IDOK;
+constexpr TModalResult mrCancel = IDCANCEL;
+constexpr TModalResult mrAbort = IDABORT;
+constexpr TModalResult mrRetry = IDRETRY;
+constexpr TModalResult mrIgnore = IDIGNORE;
+constexpr TModalResult mrYes = IDYES;
+constexpr TModalResult mrNo = IDNO;
+
 enum TControlStyleFlag : unsigned {
     csAcceptsControls = 1u << 0,
     csCaptureMouse = 1u << 1,
@@ -187,5 +207,24 @@ private:
     bool m_takingParentFont = false;
     TCursor m_cursor = crDefault;
 };
+
+// What buttons ask of the form they sit on; forms implement it.
+class TModalHost {
+public:
+    virtual void SetModalResult(TModalResult result) = 0;
+    virtual void Close() = 0;
+
+protected:
+    ~TModalHost() = default;
+};
+
+// Which control is under the mouse, application-wide. When that changes,
+// the one the mouse left gets CM_MOUSELEAVE and the one it entered
+// CM_MOUSEENTER. A control that is freed stops being it.
+void UpdateMouseControl();
+TControl* MouseControl();
+
+// The top-level parent of `control` as a modal host, or none.
+TModalHost* ParentModalHost(TControl* control);
 
 } // namespace tandrel

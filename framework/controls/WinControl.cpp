@@ -1,8 +1,6 @@
 #include "framework/controls/WinControl.h"
 
-#include "framework/forms/Application.h"
 #include "framework/core/Publisher.h"
-#include "framework/forms/Screen.h"
 #include "framework/core/SysUtils.h"
 
 #include <windowsx.h>
@@ -664,18 +662,18 @@ void TWinControl::OnReflectedMessage(TMessage& m)
 
 void TWinControl::OnSetCursor(TMessage& m)
 {
-    if (Screen && Screen->Cursor() != crDefault) {
-        ::SetCursor(Screen->CursorHandle(Screen->Cursor()));
+    if (ApplicationCursor() != crDefault) {
+        ::SetCursor(CursorHandle(ApplicationCursor()));
         m.Result = 1;
         return;
     }
-    if (LOWORD(m.LParam) == HTCLIENT && reinterpret_cast<HWND>(m.WParam) == m_handle && Screen) {
+    if (LOWORD(m.LParam) == HTCLIENT && reinterpret_cast<HWND>(m.WParam) == m_handle) {
         POINT p;
         GetCursorPos(&p);
         TControl* under = ControlAtPos(ScreenToClient(p), false);
         TCursor cursor = under && under->Cursor() != crDefault ? under->Cursor() : Cursor();
         if (cursor != crDefault) {
-            ::SetCursor(Screen->CursorHandle(cursor));
+            ::SetCursor(CursorHandle(cursor));
             m.Result = 1;
             return;
         }

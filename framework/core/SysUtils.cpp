@@ -65,4 +65,20 @@ void RaiseLastOSError(const char* what)
     throw EOutOfResources(std::string(what) + ": " + SysErrorMessage(code));
 }
 
+namespace {
+TCallbackExceptionReporter g_reporter = nullptr;
+}
+
+void SetCallbackExceptionReporter(TCallbackExceptionReporter reporter) { g_reporter = reporter; }
+
+void HandleCallbackException(TObject* sender) noexcept
+{
+    try {
+        if (g_reporter)
+            g_reporter(sender);
+    } catch (...) {
+        // Nothing more can be done without unwinding through the system.
+    }
+}
+
 } // namespace tandrel

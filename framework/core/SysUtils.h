@@ -7,6 +7,8 @@
 
 namespace tandrel {
 
+class TObject;
+
 // Base of every failure the framework raises. The message is UTF-8.
 class EException : public std::runtime_error {
 public:
@@ -33,5 +35,13 @@ std::string SysErrorMessage(unsigned long code);
 
 // Raises EOutOfResources with the last system error when a handle came back empty.
 void RaiseLastOSError(const char* what);
+
+// Reports the exception being handled (call inside a catch block) at a
+// boundary no C++ exception may cross: a window procedure, hook or timer
+// callback. The application installs the reporter (its error box); with
+// none installed the exception is dropped.
+void HandleCallbackException(TObject* sender) noexcept;
+using TCallbackExceptionReporter = void (*)(TObject* sender);
+void SetCallbackExceptionReporter(TCallbackExceptionReporter reporter);
 
 } // namespace tandrel

@@ -16,6 +16,15 @@ TApplication* Application = nullptr;
 
 void RegisterFrameworkClasses();
 
+namespace {
+// Exceptions stopped at a callback boundary end in the application's box.
+void ReportToApplication(TObject* sender)
+{
+    if (Application)
+        Application->HandleException(sender);
+}
+} // namespace
+
 void InitializeFramework()
 {
     if (Application)
@@ -25,6 +34,7 @@ void InitializeFramework()
     RegisterFrameworkClasses();
     Screen = new TScreen();
     Application = new TApplication();
+    SetCallbackExceptionReporter(ReportToApplication);
 }
 
 void FinalizeFramework()
@@ -35,28 +45,11 @@ void FinalizeFramework()
     Screen = nullptr;
 }
 
-void HandleCallbackException(TObject* sender) noexcept
-{
-    try {
-        if (Application)
-            Application->HandleException(sender);
-    } catch (...) {
-        // Nothing more can be done without unwinding through the system.
-    }
-}
-
-void UpdateMouseControl()
-{
-    if (Application)
-        Application->UpdateMouseControl();
-}
-
 TApplication::TApplication() : TComponent(nullptr) {}
 
 TApplication::~TApplication()
 {
     Destroying();
-    SetMouseControl(nullptr);
     DestroyComponents();  // the forms, last created first
     if (m_handle)
         DestroyWindow(m_handle);
@@ -107,8 +100,6 @@ void TApplication::Notification(TComponent* component, TOperation operation)
         return;
     if (component == m_mainForm)
         m_mainForm = nullptr;
-    if (component == m_mouseControl)
-        m_mouseControl = nullptr;
     m_released.erase(std::remove(m_released.begin(), m_released.end(), component), m_released.end());
 }
 
@@ -221,35 +212,7 @@ void TApplication::ShowException(const std::string& message)
     MessageBoxW(GetActiveWindow(), text.c_str(), m_title.c_str(), MB_OK | MB_ICONERROR);
 }
 
-void TApplication::SetMouseControl(TControl* control)
-{
-    if (m_mouseControl)
-        RemoveFreeNotification(m_mouseControl);
-    m_mouseControl = control;
-    if (control)
-        FreeNotification(control);
-}
-
-void TApplication::UpdateMouseControl()
-{
-    POINT p;
-    if (!GetCursorPos(&p))
-        return;
-    TControl* target = nullptr;
-    HWND window = WindowFromPoint(p);
-    if (TWinControl* windowed = TWinControl::FindControl(window)) {
-        TControl* child = windowed->ControlAtPos(windowed->ScreenToClient(p), false);
-        target = child ? child : windowed;
-    }
-    if (target == m_mouseControl)
-        return;
-    TControl* old = m_mouseControl;
-    SetMouseControl(target);
-    if (old)
-        old->Perform(CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(old));
-    if (target && target == m_mouseControl)
-        target->Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(target));
-}
+void TApplication::UpdateMouseControl() { tandrel::UpdateMouseControl(); }
 
 void TApplication::ReleaseForm(TCustomForm* form)
 {

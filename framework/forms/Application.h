@@ -62,7 +62,7 @@ public:
     // Sends mouse-leave and mouse-enter notifications when the control under
     // the mouse has changed.
     void UpdateMouseControl();
-    TControl* MouseControl() const { return m_mouseControl; }
+    TControl* MouseControl() const { return tandrel::MouseControl(); }
 
     // Frees a form once the messages queued for it are handled.
     void ReleaseForm(TCustomForm* form);
@@ -77,7 +77,6 @@ private:
     bool IsDialogKey(const MSG& msg);
     void Idle();
     void FreeReleasedForms();
-    void SetMouseControl(TControl* control);
 
     HWND m_handle = nullptr;
     std::wstring m_title;
@@ -85,7 +84,6 @@ private:
     bool m_terminated = false;
     std::vector<std::function<void()>> m_terminateProcs;
     std::vector<TCustomForm*> m_released;
-    TControl* m_mouseControl = nullptr;
 };
 
 extern TApplication* Application;
@@ -94,9 +92,6 @@ extern TApplication* Application;
 void InitializeFramework();
 void FinalizeFramework();
 
-// For window procedures, hooks and timer callbacks: no exception may unwind
-// through the system, so each one ends here (call inside a catch block).
-void HandleCallbackException(TObject* sender) noexcept;
 void UpdateMouseControl();
 
 } // namespace tandrel

@@ -20,20 +20,11 @@ enum class TPosition { poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnl
 enum class TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 
-using TModalResult = int;
-constexpr TModalResult mrNone = 0;
-constexpr TModalResult mrOk = IDOK;
-constexpr TModalResult mrCancel = IDCANCEL;
-constexpr TModalResult mrAbort = IDABORT;
-constexpr TModalResult mrRetry = IDRETRY;
-constexpr TModalResult mrIgnore = IDIGNORE;
-constexpr TModalResult mrYes = IDYES;
-constexpr TModalResult mrNo = IDNO;
 
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
 using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
 
-class TCustomForm : public TCustomControl {
+class TCustomForm : public TCustomControl, public TModalHost {
 public:
     // Makes a form of class T and reads its stored definition (a resource
     // named after the class, when there is one), then runs OnCreate.
@@ -54,10 +45,10 @@ public:
     void Hide() { SetVisible(false); }
     // Asks OnCloseQuery and OnClose; a modal form ends its modal loop, the
     // main form ends the application, others hide (or what OnClose says).
-    void Close();
+    void Close() override;
     TModalResult ShowModal();
     TModalResult ModalResult() const { return m_modalResult; }
-    void SetModalResult(TModalResult result) { m_modalResult = result; }
+    void SetModalResult(TModalResult result) override { m_modalResult = result; }
     bool Modal() const { return m_modal; }
     // Frees the form after the messages queued for it.
     void Release();

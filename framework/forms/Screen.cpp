@@ -10,24 +10,11 @@ TScreen* Screen = nullptr;
 
 TScreen::TScreen() : TComponent(nullptr) {}
 
-HCURSOR TScreen::CursorHandle(TCursor cursor) const
-{
-    const wchar_t* id = IDC_ARROW;
-    switch (cursor) {
-    case crHandPoint: id = IDC_HAND; break;
-    case crIBeam: id = IDC_IBEAM; break;
-    case crHourGlass: id = IDC_WAIT; break;
-    case crSizeNWSE: id = IDC_SIZENWSE; break;
-    default: break;
-    }
-    return LoadCursorW(nullptr, id);  // shared system cursors need no freeing
-}
-
 void TScreen::SetCursor(TCursor cursor)
 {
-    if (cursor == m_cursor)
+    if (cursor == ApplicationCursor())
         return;
-    m_cursor = cursor;
+    SetApplicationCursor(cursor);
     if (cursor != crDefault) {
         ::SetCursor(CursorHandle(cursor));
         return;

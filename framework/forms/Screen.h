@@ -20,9 +20,8 @@ public:
     TCustomForm* ActiveForm() const { return m_activeForm; }
 
     // Shown over every window of the application while it is not crDefault.
-    TCursor Cursor() const { return m_cursor; }
+    TCursor Cursor() const { return ApplicationCursor(); }
     void SetCursor(TCursor cursor);
-    HCURSOR CursorHandle(TCursor cursor) const;
 
 private:
     friend class TCustomForm;
@@ -32,7 +31,6 @@ private:
 
     std::vector<TCustomForm*> m_forms;  // most recently activated first
     TCustomForm* m_activeForm = nullptr;
-    TCursor m_cursor = crDefault;
 };
 
 extern TScreen* Screen;

@@ -1,4 +1,4 @@
-#include "skin/data/WinSkinData.h"
+#include "skin/data/SkinSet.h"
 
 #include "skin/description/SkinDescription.h"
 #include "skin/draw/SkinDraw.h"

@@ -13,9 +13,9 @@
 //   Strip(image, use)                  how painters will cut the image
 
 #include "skin/description/SkinDescription.h"
-#include "skin/geometry/SkinGeometry.h"
 #include "skin/description/SkinIni.h"
 #include "skin/description/SkinObjects.h"
+#include "skin/description/SkinShapes.h"
 
 #include <string>
 #include <string_view>

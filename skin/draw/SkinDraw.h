@@ -13,7 +13,7 @@
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GdiObjects.h"
 #include "skin/geometry/SkinGeometry.h"
-#include "skin/data/WinSkinData.h"
+#include "skin/draw/DataSkinObjects.h"
 
 #include <windows.h>
 

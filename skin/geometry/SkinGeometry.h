@@ -5,34 +5,11 @@
 // arithmetic on numbers, so the drawing primitives only copy what these
 // functions say. Plain C++: no Win32.
 
+#include "skin/description/SkinShapes.h"
+
 #include <vector>
 
 namespace tandrel {
-
-struct TSkinRect {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-
-    int Width() const { return Right - Left; }
-    int Height() const { return Bottom - Top; }
-    // True for a rectangle with no pixels, inverted ones included.
-    bool Empty() const { return Right <= Left || Bottom <= Top; }
-    bool operator==(const TSkinRect&) const = default;
-};
-
-// Widths of the left and right columns and heights of the top and bottom
-// rows that are copied at their own size.
-struct TSkinMargins {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-};
-
-// How the frames of a strip are laid out: side by side or stacked.
-enum class TFrameLayout { flHorizontal, flVertical };
 
 // Frame `index` (1-based) of `count` equal frames. A count below 1 counts
 // as 1 and the index is kept within 1..count, so a frame never reaches

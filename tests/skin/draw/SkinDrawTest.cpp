@@ -3,6 +3,7 @@
 // sizes from hostile skins.
 
 #include "skin/draw/SkinDraw.h"
+#include "framework/core/SysUtils.h"
 #include "tests/skin/SkinTestSupport.h"
 
 #include <gtest/gtest.h>
