@@ -201,4 +201,44 @@ private:
     UINT_PTR m_id = 0;
 };
 
+// A window this code made and destroys (a message-only helper window).
+class TOwnedWindow {
+public:
+    TOwnedWindow() = default;
+    explicit TOwnedWindow(HWND window) : m_window(window) {}
+    ~TOwnedWindow() { Reset(); }
+    TOwnedWindow(const TOwnedWindow&) = delete;
+    TOwnedWindow& operator=(const TOwnedWindow&) = delete;
+    void Reset(HWND window = nullptr)
+    {
+        if (m_window)
+            DestroyWindow(m_window);
+        m_window = window;
+    }
+    HWND Get() const { return m_window; }
+
+private:
+    HWND m_window = nullptr;
+};
+
+// A hook of the calling thread; removed on destruction.
+class THookHandle {
+public:
+    THookHandle() = default;
+    ~THookHandle() { Reset(); }
+    THookHandle(const THookHandle&) = delete;
+    THookHandle& operator=(const THookHandle&) = delete;
+    void Reset(HHOOK hook = nullptr)
+    {
+        if (m_hook)
+            UnhookWindowsHookEx(m_hook);
+        m_hook = hook;
+    }
+    HHOOK Get() const { return m_hook; }
+    explicit operator bool() const { return m_hook != nullptr; }
+
+private:
+    HHOOK m_hook = nullptr;
+};
+
 } // namespace tandrel

@@ -1,5 +1,7 @@
 #include "skin/data/SkinSet.h"
 
+#include "framework/core/ScopeGuard.h"
+
 #include "skin/description/SkinDescription.h"
 #include "skin/draw/SkinDraw.h"
 #include "skin/package/SkinReader.h"
@@ -64,18 +66,6 @@ public:
 
 private:
     TSkinSet& m_set;
-};
-
-// Clears a pointer when the scope ends, however it ends.
-class TReaderScope {
-public:
-    TReaderScope(const TSkinReader*& slot, const TSkinReader& reader) : m_slot(slot) { m_slot = &reader; }
-    ~TReaderScope() { m_slot = nullptr; }
-    TReaderScope(const TReaderScope&) = delete;
-    TReaderScope& operator=(const TReaderScope&) = delete;
-
-private:
-    const TSkinReader*& m_slot;
 };
 
 } // namespace
@@ -186,6 +176,14 @@ TSkinSet::TSkinSet() = default;
 
 TSkinSet::~TSkinSet() = default;
 
+TSkinSet& TSkinSet::operator=(TSkinSet&& other) noexcept
+{
+    TSkinSetOf<TBitmap>::operator=(std::move(other));
+    ButtonFaceBrush = std::move(other.ButtonFaceBrush);
+    m_scratch.clear();
+    return *this;
+}
+
 void TSkinSet::LoadBitmapEntry(TBitmap& bitmap, std::string_view value)
 {
     auto const name = BitmapEntryName(value);
@@ -229,7 +227,8 @@ void TSkinSet::LoadSkinDescription(const TSkinReader& reader)
         throw ESkinError("The skin description \"" + name + "\" is " + std::to_string(bytes.size())
                          + " bytes; descriptions of more than " + std::to_string(MaxDescriptionSize)
                          + " bytes are refused");
-    TReaderScope const scope(m_reader, reader);
+    m_reader = &reader;
+    auto const forget = OnScopeExit([this] { m_reader = nullptr; });
     TTempDescriptionFile const file(name, bytes);
     ReadSkinDescription(file.Path());
 }

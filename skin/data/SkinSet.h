@@ -32,6 +32,8 @@ class TSkinSet : public TSkinSetOf<TBitmap> {
 public:
     TSkinSet();
     ~TSkinSet() override;
+    // Takes over a set read in full; what this one held is freed.
+    TSkinSet& operator=(TSkinSet&& other) noexcept;
 
     // A solid brush of ButtonFaceColour, made anew by each load.
     TOwnedBrush ButtonFaceBrush;

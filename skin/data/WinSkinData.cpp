@@ -4,11 +4,10 @@
 #include "framework/forms/Application.h"
 #include "framework/forms/Forms.h"
 #include "framework/core/Publisher.h"
-#include "skin/engine/SkinManage.h"
 #include "skin/package/SkinReader.h"
 #include "framework/core/Streams.h"
 #include "skin/data/WinSkinData.h"
-#include "skin/forms/WinSkinForm.h"
+#include "skin/data/SkinHost.h"
 
 #include <windows.h>
 
@@ -23,8 +22,6 @@ const TEnumInfo kSkinControlTypes {{"xcMainMenu", "xcPopupMenu", "xcToolbar", "x
                                     "xcButton", "xcBitBtn", "xcSpeedButton", "xcPanel", "xcGroupBox",
                                     "xcStatusBar", "xcTab", "xcSystemMenu", "xcFastReport"}};
 const TEnumInfo kSkinFormTypes {{"sfMainform", "sfOnlyThisForm", "sfDialog"}};
-
-constexpr UINT kActionInterval = 250;
 
 } // namespace
 
@@ -106,8 +103,8 @@ TSkinData::~TSkinData()
 {
     Destroying();
     m_menuImages.reset();
-    if (SkinManager)
-        SkinManager->UnregisterSkinData(this);
+    if (TSkinHost* host = SkinHost())
+        host->UnregisterSkinData(*this);
 }
 
 void TSkinData::BuildDefaultSkin3rd() { m_skin3rd.SetLines(DefaultSkin3rdRows()); }
@@ -147,26 +144,15 @@ void TSkinData::SetActive(bool active)
     m_active = active;
     if (IsLoading() || (ComponentState() & csDesigning))
         return;
+    TSkinHost* host = SkinHost();
+    if (!host)
+        return;
     switch (m_formType) {
     case sfMainform:
-        if (active) {
-            if (SkinNotLoaded)
-                return;
-            if (SkinManager)
-                SkinManager->RequestAction(saStart, kActionInterval);
-        } else if (SkinManager) {
-            SkinManager->RequestAction(saStop, kActionInterval);
-        }
-        if (SkinManager)
-            SkinManager->SetPendingSkinData(this);
-        break;
     case sfOnlyThisForm:
-        if (SkinManager)
-            SkinManager->SetPendingSkinData(this);
         if (active && SkinNotLoaded)
             return;
-        if (SkinManager)
-            SkinManager->RequestAction(active ? saStart : saStop, kActionInterval);
+        host->RequestAction(active ? saStart : saStop, this);
         break;
     case sfDialog:
         break;
@@ -187,8 +173,10 @@ void TSkinData::SetSkinFile(const std::wstring& file)
         return;
     TFileStream stream(file, TFileStream::TMode::fmOpenRead);
     m_stream = stream.ReadRest();
-    LoadSkin();
-    ApplySkin();
+    // A skin that failed to load leaves the windows as they are: there is
+    // nothing to apply, and their caption buttons stay.
+    if (LoadSkin())
+        ApplySkin();
 }
 
 std::wstring TSkinData::SkinStore() const
@@ -209,8 +197,23 @@ void TSkinData::ReadSkinStream(const std::vector<unsigned char>& bytes)
     if (static_cast<std::size_t>(length) > bytes.size() - 4)
         throw EReadError("SkinStream is shorter than the length it gives");
     m_stream.assign(bytes.begin() + 4, bytes.begin() + 4 + length);
-    if (!(ComponentState() & csDesigning))
+    if (ComponentState() & csDesigning)
+        return;
+    // A stored skin that cannot be read must not keep its form from being
+    // made: the error is shown once, the skin stays unloaded, and Loaded
+    // then leaves the windows unskinned.
+    try {
         LoadSkin();
+    } catch (const std::exception& error) {
+        ReportLoadFailure(error.what());
+    }
+}
+
+void TSkinData::ReportLoadFailure(const std::string& reason)
+{
+    std::string const message = "The skin cannot be loaded: " + reason + ". The windows keep their own look.";
+    if (Application)
+        Application->ShowException(message);
 }
 
 bool TSkinData::LoadSkin()
@@ -218,18 +221,20 @@ bool TSkinData::LoadSkin()
     SkinNotLoaded = true;
     if (ComponentState() & csDesigning)
         return false;
-    // Skinned windows hold caption buttons of the set about to be replaced.
-    if (SkinManager)
-        SkinManager->ResetCaptionButtons();
     TSkinReader reader;
     reader.OnShowMessage = [](const std::string& text) {
         std::wstring const title = Application ? Application->Title() : std::wstring();
         MessageBoxW(GetActiveWindow(), Utf8ToWide(text).c_str(), title.c_str(), MB_OK);
     };
-    bool const loaded = reader.LoadPackage(m_stream);
-    if (loaded)
-        LoadSkinDescription(reader);
-    return loaded;
+    if (!reader.LoadPackage(m_stream))
+        return false;
+    TSkinSet fresh;
+    fresh.LoadSkinDescription(reader);
+    // Windows wearing this skin hold caption buttons of the set about to go.
+    if (TSkinHost* host = SkinHost())
+        host->ResetCaptionButtons(*this);
+    static_cast<TSkinSet&>(*this) = std::move(fresh);
+    return true;
 }
 
 void TSkinData::Loaded()
@@ -237,37 +242,39 @@ void TSkinData::Loaded()
     TComponent::Loaded();
     if (ComponentState() & csDesigning)
         return;
-    if (!SkinManager)
-        SkinManager = new TSkinManage();
-    SkinManager->RegisterSkinData(this);
+    TSkinHost* host = SkinHost();
+    if (!host)
+        throw EInvalidOperation("The skin engine is not running: InitializeSkinEngine comes first");
+    host->RegisterSkinData(*this);
     if (m_formType != sfMainform) {
-        SkinManager->SetSkinning(true);
-        SkinManager->AddActivation();
+        host->SetSkinning(true);
+        host->AddActivation();
         if (auto* form = dynamic_cast<TCustomForm*>(Owner()))
-            SkinManager->SkinWindow(form->Handle());
+            host->SkinWindow(form->Handle());
         return;
     }
-    SkinManager->InstallHook();
+    host->InstallHook();
     if (!m_active)
         return;
     if (SkinNotLoaded) {
         m_active = false;
         return;
     }
-    // A manager that already runs carries the start out for this component.
-    SkinManager->SetPendingSkinData(this);
-    SkinManager->RequestAction(saStart, kActionInterval);
+    host->RequestAction(saStart, this);
 }
 
 void TSkinData::ApplySkin()
 {
     if (IsLoading() || (ComponentState() & csDesigning))
         return;
-    if (!SkinManager)
+    if (!SkinHost())
         Loaded();
-    SkinManager->SetPendingSkinData(this);
-    SkinManager->ResetCaptionButtons();
-    SkinManager->RequestAction(saReapply, kActionInterval);
+    // Without a loaded skin the windows could not be fitted again: they
+    // keep what they wear.
+    if (SkinNotLoaded)
+        return;
+    SkinHost()->ResetCaptionButtons(*this);
+    SkinHost()->RequestAction(saReapply, this);
 }
 
 void TSkinData::AllowFormSkin(const std::string& className, bool& doSkin)

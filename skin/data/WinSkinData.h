@@ -94,9 +94,13 @@ public:
     void ReadSkinStream(const std::vector<unsigned char>& bytes);
     const std::vector<std::uint8_t>& StoredStream() const { return m_stream; }
 
-    // Loads the stored stream into the skin set; false when the package is
-    // of another version. A malformed package raises its error.
+    // Loads the stored stream into a new skin set, which takes the place of
+    // the one in use only once it is complete: false when the package is of
+    // another version, and a malformed package raises its error; either way
+    // the windows wearing the skin keep it as it was.
     bool LoadSkin();
+    // Registers with the skin manager (InitializeSkinEngine makes it) and
+    // starts skinning as the settings say.
     void Loaded() override;
     // Re-applies the loaded skin to every window skinned with it.
     void ApplySkin();
@@ -120,6 +124,7 @@ public:
 private:
     void BuildDefaultSkin3rd();
     void LoadMenuImages();
+    void ReportLoadFailure(const std::string& reason);
 
     bool m_active = false;
     int m_disableTag = 99;

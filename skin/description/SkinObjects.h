@@ -105,6 +105,9 @@ public:
     virtual ~TSkinSetOf() = default;
     TSkinSetOf(const TSkinSetOf&) = delete;
     TSkinSetOf& operator=(const TSkinSetOf&) = delete;
+    // A set read in full takes the place of the one in use at once.
+    TSkinSetOf(TSkinSetOf&&) = default;
+    TSkinSetOf& operator=(TSkinSetOf&&) = default;
 
     std::unique_ptr<TBorder> LeftBorder = std::make_unique<TBorder>("Left");
     std::unique_ptr<TBorder> RightBorder = std::make_unique<TBorder>("Right");

@@ -1,9 +1,11 @@
 #include "skin/engine/SkinManage.h"
 
-#include "framework/forms/Application.h"
 #include "framework/core/FormReader.h"
+#include "framework/core/ScopeGuard.h"
+#include "framework/forms/Application.h"
 #include "framework/forms/Forms.h"
 #include "framework/forms/Screen.h"
+#include "skin/data/SkinMessages.h"
 #include "skin/draw/SkinDraw.h"
 #include "skin/forms/WinSkinForm.h"
 #include "skin/menus/WinSkinPopMenu.h"
@@ -15,8 +17,6 @@ namespace tandrel {
 TSkinManage* SkinManager = nullptr;
 
 namespace {
-
-constexpr UINT_PTR kActionTimerId = 1;
 
 std::string ClassNameOf(HWND window)
 {
@@ -51,58 +51,48 @@ HWND TimerWindow(WNDPROC procedure)
     return window;
 }
 
-// Shuts the engine down at process exit if nobody did before.
-struct TEngineExitGuard {
-    ~TEngineExitGuard() { FinalizeSkinEngine(); }
-} g_exitGuard;
-
 } // namespace
 
 void InitializeSkinEngine()
 {
     if (!IsComponentClassRegistered("TSkinData"))
         RegisterComponentClass<TSkinData>("TSkinData");
+    if (!SkinManager) {
+        SkinManager = new TSkinManage();
+        SetSkinHost(SkinManager);
+    }
 }
 
 void FinalizeSkinEngine()
 {
-    delete SkinManager;
-    SkinManager = nullptr;
+    SetSkinHost(nullptr);
+    delete std::exchange(SkinManager, nullptr);
 }
 
-TSkinManage::TSkinManage()
-{
-    m_window = TimerWindow(TimerWindowProc);
-    CreateSkinScratchBitmap();
-}
+TSkinManage::TSkinManage() : m_window(TimerWindow(TimerWindowProc)) { CreateSkinScratchBitmap(); }
 
 TSkinManage::~TSkinManage()
 {
     m_timer.Stop();
     m_hook.Reset();
     while (!m_forms.empty()) {
-        TWinSkinForm* form = m_forms.back();
-        form->SetSkinState(ssDetaching);
-        try {
-            form->Unskin();
-        } catch (...) {
-            HandleCallbackException(nullptr);
+        TWinSkinForm& form = *m_forms.back();
+        if (form.SkinState() != ssDetached) {
+            form.SetSkinState(ssDetaching);
+            try {
+                form.Unskin();
+            } catch (...) {
+                HandleCallbackException(nullptr);
+            }
         }
         m_forms.pop_back();
-        delete form;
     }
     while (!m_popups.empty()) {
-        TWinSkinPopMenu* popup = m_popups.back();
+        m_popups.back()->Detach();
         m_popups.pop_back();
-        popup->Detach();
-        delete popup;
     }
     m_skinData.clear();
-    if (m_window)
-        DestroyWindow(m_window);
     ReleaseSkinScratchBitmap();
-    if (SkinManager == this)
-        SkinManager = nullptr;
 }
 
 void TSkinManage::InstallHook()
@@ -116,30 +106,32 @@ void TSkinManage::InstallHook()
     m_hook.Reset(hook);
 }
 
-void TSkinManage::RegisterSkinData(TSkinData* data)
+void TSkinManage::RegisterSkinData(TSkinData& data)
 {
-    if (std::find(m_skinData.begin(), m_skinData.end(), data) == m_skinData.end())
-        m_skinData.push_back(data);
+    if (std::find(m_skinData.begin(), m_skinData.end(), &data) == m_skinData.end())
+        m_skinData.push_back(&data);
 }
 
-void TSkinManage::UnregisterSkinData(TSkinData* data)
+void TSkinManage::UnregisterSkinData(TSkinData& data)
 {
-    m_skinData.erase(std::remove(m_skinData.begin(), m_skinData.end(), data), m_skinData.end());
+    m_skinData.erase(std::remove(m_skinData.begin(), m_skinData.end(), &data), m_skinData.end());
     // Nobody else can take up what was asked for this component.
-    if (m_pending == data) {
-        m_pending = nullptr;
+    std::erase_if(m_requests, [&](const TSkinRequest& r) { return r.Data == &data; });
+    if (m_requests.empty())
         m_timer.Stop();
-    }
-    for (auto i = m_forms.size(); i-- > 0;)
-        if (i < m_forms.size() && m_forms[i]->SkinData() == data)
-            Unskin(m_forms[i]);
-    for (auto i = m_popups.size(); i-- > 0;)
-        if (i < m_popups.size() && m_popups[i]->SkinData() == data) {
-            TWinSkinPopMenu* popup = m_popups[i];
-            m_popups.erase(m_popups.begin() + static_cast<std::ptrdiff_t>(i));
-            popup->Detach();
-            delete popup;
+    for (TWinSkinForm* form : Snapshot())
+        if (Holds(form) && form->SkinData() == &data) {
+            if (form->SkinState() == ssDetached)
+                Free(*form);
+            else
+                Unskin(*form);
         }
+    std::erase_if(m_popups, [&](const std::unique_ptr<TWinSkinPopMenu>& popup) {
+        if (popup->SkinData() != &data)
+            return false;
+        popup->Detach();
+        return true;
+    });
 }
 
 LRESULT CALLBACK TSkinManage::CbtProc(int code, WPARAM wParam, LPARAM lParam)
@@ -228,19 +220,13 @@ bool TSkinManage::SkinWindow(HWND window)
     if (!data || data->SkinNotLoaded)
         return false;
 
-    auto* skinForm = new TWinSkinForm(form);
-    skinForm->SetHandle(window);
-    try {
-        if (form)
-            skinForm->AttachToForm(data, form);
-        else
-            skinForm->Initialize(data);
-    } catch (...) {
-        delete skinForm;
-        throw;
-    }
-    m_forms.push_back(skinForm);
-    PostMessageW(window, WM_SKINSTART, 0, 1000);
+    auto skinForm = std::make_unique<TWinSkinForm>(window);
+    if (form)
+        skinForm->AttachToForm(data, form);
+    else
+        skinForm->Initialize(data);
+    m_forms.push_back(std::move(skinForm));
+    PostMessageW(window, WM_SKINSTART, 0, kSkinStartMark);
     return true;
 }
 
@@ -273,13 +259,34 @@ TSkinData* TSkinManage::FindSkinData(HWND window) const
 
 TWinSkinForm* TSkinManage::FindSkinnedWindow(HWND window) const
 {
-    auto it = std::find_if(m_forms.begin(), m_forms.end(), [&](TWinSkinForm* f) { return f->Handle() == window; });
-    return it == m_forms.end() ? nullptr : *it;
+    for (const auto& form : m_forms)
+        if (form->Handle() == window && form->SkinState() != ssDetached)
+            return form.get();
+    return nullptr;
 }
 
-void TSkinManage::RemoveSkinnedWindow(TWinSkinForm* form)
+std::vector<TWinSkinForm*> TSkinManage::Snapshot() const
 {
-    m_forms.erase(std::remove(m_forms.begin(), m_forms.end(), form), m_forms.end());
+    std::vector<TWinSkinForm*> forms;
+    forms.reserve(m_forms.size());
+    for (const auto& form : m_forms)
+        forms.push_back(form.get());
+    return forms;
+}
+
+bool TSkinManage::Holds(const TWinSkinForm* form) const
+{
+    return std::any_of(m_forms.begin(), m_forms.end(), [&](const auto& f) { return f.get() == form; });
+}
+
+void TSkinManage::Free(TWinSkinForm& form)
+{
+    form.SetSkinState(ssDetached);
+    if (form.Busy()) {
+        form.FreeWhenIdle(); // its handler asks for the clean-up when it returns
+        return;
+    }
+    std::erase_if(m_forms, [&](const std::unique_ptr<TWinSkinForm>& f) { return f.get() == &form; });
 }
 
 bool TSkinManage::SkinPopupWindow(HWND window)
@@ -291,30 +298,29 @@ bool TSkinManage::SkinPopupWindow(HWND window)
         return false;
     auto popup = std::make_unique<TWinSkinPopMenu>();
     popup->Attach(window, data);
-    m_popups.push_back(popup.release());
+    m_popups.push_back(std::move(popup));
     return true;
 }
 
 bool TSkinManage::ReleasePopupWindow(HWND window)
 {
-    auto it = std::find_if(m_popups.begin(), m_popups.end(), [&](TWinSkinPopMenu* p) { return p->Handle() == window; });
+    auto it = std::find_if(m_popups.begin(), m_popups.end(), [&](const auto& p) { return p->Handle() == window; });
     if (it == m_popups.end())
         return false;
-    TWinSkinPopMenu* popup = *it;
+    std::unique_ptr<TWinSkinPopMenu> popup = std::move(*it);
     m_popups.erase(it);
     popup->Detach();
-    delete popup;
     return true;
 }
 
 bool TSkinManage::IsSkinnedPopup(HWND window) const
 {
-    return std::any_of(m_popups.begin(), m_popups.end(), [&](TWinSkinPopMenu* p) { return p->Handle() == window; });
+    return std::any_of(m_popups.begin(), m_popups.end(), [&](const auto& p) { return p->Handle() == window; });
 }
 
 TBitmap* TSkinManage::PopupBitmap(HMENU key) const
 {
-    for (TWinSkinPopMenu* popup : m_popups)
+    for (const auto& popup : m_popups)
         if (popup->Menu() == key)
             return &popup->Background();
     return nullptr;
@@ -325,37 +331,49 @@ void TSkinManage::SetMdiMax(bool maximized)
     if (maximized == m_mdiMax)
         return;
     m_mdiMax = maximized;
-    for (TWinSkinForm* form : std::vector<TWinSkinForm*>(m_forms))
-        if (form->FormKind() == fkMdiChild && form->SkinState() != ssDetached)
+    for (TWinSkinForm* form : Snapshot())
+        if (Holds(form) && form->FormKind() == fkMdiChild && form->SkinState() != ssDetached)
             form->MdiMaximizedChanged(maximized);
 }
 
 int TSkinManage::CountMdiChildren() const
 {
     // Children whose window has already gone do not count.
-    return static_cast<int>(std::count_if(m_forms.begin(), m_forms.end(), [](TWinSkinForm* f) {
+    return static_cast<int>(std::count_if(m_forms.begin(), m_forms.end(), [](const auto& f) {
         return f->FormKind() == fkMdiChild && f->SkinState() != ssDetached && f->SkinState() != ssDetaching;
     }));
 }
 
-void TSkinManage::ResetCaptionButtons()
+void TSkinManage::ResetCaptionButtons(TSkinData& data)
 {
-    for (TWinSkinForm* form : m_forms)
-        form->ResetCaptionButtons();
+    for (const auto& form : m_forms)
+        if (form->SkinData() == &data && form->SkinState() != ssDetached)
+            form->ResetCaptionButtons();
 }
 
-void TSkinManage::RequestAction(TSkinAction action, UINT interval)
+void TSkinManage::RequestAction(TSkinAction action, TSkinData* data)
 {
-    m_action = action;
-    m_interval = interval;
-    if (m_activationCount != 0) {
-        m_timer.Start(m_window, kActionTimerId, interval);
+    if (!data && action != saFreeClosed)
+        return;
+    if (m_activationCount == 0) {
+        if (action == saStart)
+            m_skinning = true;
+        else if (action == saStop)
+            m_skinning = false;
         return;
     }
-    if (action == saStart)
-        m_skinning = true;
-    else if (action == saStop)
-        m_skinning = false;
+    TSkinRequest const request {action, data};
+    // A start or stop replaces the one asked before for the same component;
+    // other requests of the same kind are already there once.
+    if (action == saStart || action == saStop)
+        std::erase_if(m_requests, [&](const TSkinRequest& r) {
+            return r.Data == data && (r.Action == saStart || r.Action == saStop);
+        });
+    else if (std::find(m_requests.begin(), m_requests.end(), request) != m_requests.end())
+        return;
+    m_requests.push_back(request);
+    if (!m_timer.Running())
+        m_timer.Start(m_window.Get(), kActionTimerId, kActionInterval);
 }
 
 LRESULT CALLBACK TSkinManage::TimerWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
@@ -374,97 +392,112 @@ LRESULT CALLBACK TSkinManage::TimerWindowProc(HWND window, UINT msg, WPARAM wPar
 
 void TSkinManage::ActionTimer()
 {
-    TSkinData* data = m_pending;
-    if (!data)
-        return;
     m_timer.Stop();
-    switch (m_action) {
-    case saStart: StartSkinning(*data); break;
-    case saStop: StopSkinning(*data); break;
-    case saReapply: Reapply(*data); break;
-    case saFreeClosed: FreeClosedWindows(); break;
-    default: break;
+    // Each request runs once, in the order asked. A handler may ask again
+    // (or free a component); what it asks waits for the next tick.
+    std::vector<TSkinRequest> requests;
+    requests.swap(m_requests);
+    auto const registered = [this](TSkinData* data) {
+        return std::find(m_skinData.begin(), m_skinData.end(), data) != m_skinData.end();
+    };
+    for (const TSkinRequest& request : requests) {
+        // A component may go while its request waits, or in a handler.
+        if (request.Data && !registered(request.Data))
+            continue;
+        Run(request);
+        if (request.Data && registered(request.Data))
+            request.Data->DoSkinChanged();
     }
-    // The handler may free the component; it is the pending one no longer.
-    m_pending = nullptr;
-    data->DoSkinChanged();
+}
+
+void TSkinManage::Run(const TSkinRequest& request)
+{
+    switch (request.Action) {
+    case saStart: StartSkinning(*request.Data); break;
+    case saStop: StopSkinning(*request.Data); break;
+    case saReapply: Reapply(*request.Data); break;
+    case saFreeClosed: FreeClosedWindows(); break;
+    }
 }
 
 void TSkinManage::StartSkinning(TSkinData& data)
 {
     m_skinning = true;
     m_scanning = true;
-    try {
-        if (data.SkinFormtype() == sfOnlyThisForm) {
-            for (int i = Screen ? Screen->FormCount() : 0; i-- > 0;)
-                if (Screen->Forms(i) == data.Owner()) {
-                    SkinWindow(Screen->Forms(i)->Handle());
-                    break;
-                }
-        } else {
-            for (int i = Screen ? Screen->FormCount() : 0; i-- > 0;)
-                if (i < Screen->FormCount())
-                    SkinWindow(Screen->Forms(i)->Handle());
-        }
-    } catch (...) {
-        m_scanning = false;
-        throw;
+    auto const scanned = OnScopeExit([this] { m_scanning = false; });
+    if (data.SkinFormtype() == sfOnlyThisForm) {
+        for (int i = Screen ? Screen->FormCount() : 0; i-- > 0;)
+            if (Screen->Forms(i) == data.Owner()) {
+                SkinWindow(Screen->Forms(i)->Handle());
+                break;
+            }
+        return;
     }
-    m_scanning = false;
+    for (int i = Screen ? Screen->FormCount() : 0; i-- > 0;)
+        if (i < Screen->FormCount())
+            SkinWindow(Screen->Forms(i)->Handle());
 }
 
-void TSkinManage::Unskin(TWinSkinForm* form)
+void TSkinManage::Unskin(TWinSkinForm& form)
 {
-    form->Unskin();
-    HWND window = form->Handle();
+    form.Unskin();
+    HWND window = form.Handle();
     if (window && IsWindow(window)) {
         InvalidateRect(window, nullptr, TRUE);
         UpdateWindow(window);
     }
-    RemoveSkinnedWindow(form);
-    delete form;
+    if (Holds(&form))
+        Free(form);
 }
 
 void TSkinManage::StopSkinning(TSkinData& data)
 {
     m_skinning = false;
-    if (data.SkinFormtype() == sfOnlyThisForm) {
-        for (auto it = m_forms.rbegin(); it != m_forms.rend(); ++it)
-            if ((*it)->SkinData() == &data) {
-                Unskin(*it);
-                return;
-            }
-        return;
+    std::vector<TWinSkinForm*> const forms = Snapshot();
+    for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
+        TWinSkinForm* form = *it;
+        if (!Holds(form))
+            continue;
+        if (data.SkinFormtype() == sfOnlyThisForm && form->SkinData() != &data)
+            continue;
+        // A window that has gone needs no unskinning, only freeing.
+        if (form->SkinState() == ssDetached)
+            Free(*form);
+        else
+            Unskin(*form);
+        if (data.SkinFormtype() == sfOnlyThisForm)
+            return;
     }
-    while (!m_forms.empty())
-        Unskin(m_forms.back());
 }
 
 void TSkinManage::Reapply(TSkinData& data)
 {
     std::vector<TWinSkinForm*> forms;
-    for (TWinSkinForm* form : m_forms)
-        if (form->SkinData() == &data) {
-            forms.push_back(form);
+    for (const auto& form : m_forms)
+        if (form->SkinData() == &data && form->SkinState() != ssDetached) {
+            forms.push_back(form.get());
             if (data.SkinFormtype() == sfOnlyThisForm)
                 break;
         }
-    for (TWinSkinForm* form : forms) {
-        form->ResetCaptionButtons();
-        form->ComputeFrameGeometry();
-    }
     for (TWinSkinForm* form : forms)
-        form->ApplyChangedSkin();
+        if (Holds(form) && form->SkinState() != ssDetached) {
+            form->ResetCaptionButtons();
+            form->ComputeFrameGeometry();
+        }
+    for (TWinSkinForm* form : forms)
+        if (Holds(form) && form->SkinState() != ssDetached)
+            form->ApplyChangedSkin();
 }
 
 void TSkinManage::FreeClosedWindows()
 {
-    for (auto i = m_forms.size(); i-- > 0;)
-        if (i < m_forms.size() && m_forms[i]->SkinState() == ssDetached) {
-            TWinSkinForm* form = m_forms[i];
-            m_forms.erase(m_forms.begin() + static_cast<std::ptrdiff_t>(i));
-            delete form;
-        }
+    std::erase_if(m_forms, [](const std::unique_ptr<TWinSkinForm>& form) {
+        if (form->SkinState() != ssDetached)
+            return false;
+        if (form->Busy())
+            form->FreeWhenIdle();
+        return !form->Busy();
+    });
 }
 
 } // namespace tandrel

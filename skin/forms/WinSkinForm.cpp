@@ -29,7 +29,19 @@ const TClassInfo& TWinSkinForm::StaticClassInfo()
     return info;
 }
 
-TWinSkinForm::TWinSkinForm(TComponent* owner) : TComponent(owner), m_doubleClickTime(GetDoubleClickTime()) {}
+TWinSkinForm::TWinSkinForm(HWND window)
+    : TComponent(nullptr), m_handle(window), m_doubleClickTime(GetDoubleClickTime())
+{
+}
+
+TWinSkinForm::TBusyScope::~TBusyScope()
+{
+    // The manager wanted to free the object while a handler ran; the last
+    // one has returned.
+    if (--m_form.m_busy == 0 && m_form.m_freeWhenIdle)
+        if (TSkinHost* host = SkinHost())
+            host->RequestAction(saFreeClosed, nullptr);
+}
 
 TWinSkinForm::~TWinSkinForm()
 {
@@ -50,13 +62,26 @@ TWinSkinForm::~TWinSkinForm()
     m_leaveTimer.Stop();
     m_menuBar.reset();
     FreeSystemMenu();
-    if (SkinManager)
-        SkinManager->RemoveSkinnedWindow(this);
+    if (m_form)
+        RemoveFreeNotification(m_form);
+}
+
+void TWinSkinForm::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    // The form went before this object: its window, and with it the
+    // handlers put in front of it, went first.
+    if (operation == TOperation::opRemove && component == m_form) {
+        m_form = nullptr;
+        m_formHooked = false;
+        m_savedFormProc = nullptr;
+    }
 }
 
 void TWinSkinForm::AttachToForm(TSkinData* skinData, TCustomForm* form)
 {
     m_form = form;
+    FreeNotification(form);
     m_skinData = skinData;
     // The framework's forms do not scroll by themselves: no automatic
     // scrolling to switch off.
@@ -287,8 +312,8 @@ void TWinSkinForm::LoadFormIcon(TBitmap& bitmap)
     if (!icon) {
         if (m_skinData->StoredIcon.Empty()) {
             bitmap.Assign(target);
-            if (SkinManager)
-                for (TSkinData* data : SkinManager->SkinDataList())
+            if (TSkinHost* host = SkinHost())
+                for (TSkinData* data : host->SkinDataList())
                     if (data->SkinFormtype() == sfMainform && !data->StoredIcon.Empty())
                         bitmap.Assign(data->StoredIcon);
         } else {
@@ -328,9 +353,9 @@ void TWinSkinForm::LoadFormIcon(TBitmap& bitmap)
 void TWinSkinForm::BuildSystemMenu()
 {
     FreeSystemMenu();
-    auto* menu = new TPopupMenu(this);
+    auto menu = std::make_unique<TPopupMenu>(nullptr);
     auto add = [&](const wchar_t* caption, int tag) {
-        auto* item = new TMenuItem(menu);
+        auto* item = new TMenuItem(menu.get());
         item->SetCaption(caption);
         item->SetTag(tag);
         item->SetImageIndex(tag < 100 ? tag : -1);
@@ -345,14 +370,10 @@ void TWinSkinForm::BuildSystemMenu()
         add(L" Minimize ", 2);
     add(L"-", 100);
     add(L" Close ", 3)->SetShortCut(scShift | VK_F4);
-    m_systemMenuObject = menu;
+    m_systemMenuObject = std::move(menu);
 }
 
-void TWinSkinForm::FreeSystemMenu()
-{
-    delete m_systemMenuObject;
-    m_systemMenuObject = nullptr;
-}
+void TWinSkinForm::FreeSystemMenu() { m_systemMenuObject.reset(); }
 
 void TWinSkinForm::Subclass()
 {
@@ -398,7 +419,7 @@ void TWinSkinForm::RemoveMdiClientSubclass()
     m_mdiClientSubclassed = false;
 }
 
-void TWinSkinForm::StartLeaveTimer() { m_leaveTimer.Start(m_handle, kLeaveTimerId, 250); }
+void TWinSkinForm::StartLeaveTimer() { m_leaveTimer.Start(m_handle, kLeaveTimerId, kLeaveTimerInterval); }
 
 void TWinSkinForm::StopLeaveTimer() { m_leaveTimer.Stop(); }
 

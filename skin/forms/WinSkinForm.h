@@ -10,6 +10,7 @@
 #include "framework/graphics/GdiObjects.h"
 #include "skin/menus/NCObject.h"
 #include "skin/geometry/SkinFrameGeometry.h"
+#include "skin/data/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 
 #include <windows.h>
@@ -23,11 +24,6 @@ namespace tandrel {
 class TSkinControl;
 class TWinSkinMenu;
 class TPopupMenu;
-
-// Private messages between the skin manager and the skinning objects.
-constexpr UINT WM_SKINPAINTFRAME = 0x3502;
-constexpr UINT WM_SKINSTART = 0x3503;
-constexpr UINT WM_SKINQUERY = 0x3504;
 
 enum TSkinState : int {
     ssAttached = 0,  // waiting for WM_SKINSTART
@@ -45,9 +41,11 @@ enum class TCaptionStyles { csStrip, csRestore };
 // Caption-button availability bits of the window's own style.
 enum TCaptionAvailability : unsigned { caMaximizeBox = 1, caMinimizeBox = 2, caSystemMenuBit = 8 };
 
+// Owned by the skin manager, which frees it once it has let go of its
+// window; the form it skins is only watched (it may go first).
 class TWinSkinForm final : public TComponent {
 public:
-    explicit TWinSkinForm(TComponent* owner);
+    explicit TWinSkinForm(HWND window);
     ~TWinSkinForm() override;
     const char* ClassName() const override { return "TWinSkinForm"; }
     const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
@@ -58,7 +56,6 @@ public:
     void SetDisableTag(int tag) { m_disableTag = tag; }
 
     HWND Handle() const { return m_handle; }
-    void SetHandle(HWND window) { m_handle = window; }
     TCustomForm* Form() const { return m_form; }
     TSkinData* SkinData() const { return m_skinData; }
 
@@ -114,6 +111,23 @@ public:
     void SkinComponents(TWinControl* container);
     void SkinChildWindows();
 
+    // While one of its handlers runs (and any modal loop inside it) the
+    // object must not be freed: the manager leaves it for a later clean-up.
+    class TBusyScope {
+    public:
+        explicit TBusyScope(TWinSkinForm& form) : m_form(form) { ++m_form.m_busy; }
+        ~TBusyScope();
+        TBusyScope(const TBusyScope&) = delete;
+        TBusyScope& operator=(const TBusyScope&) = delete;
+
+    private:
+        TWinSkinForm& m_form;
+    };
+    bool Busy() const { return m_busy > 0; }
+    // The manager let go of the object while it was busy: it asks for a
+    // clean-up when its last handler returns.
+    void FreeWhenIdle() { m_freeWhenIdle = true; }
+
     // State, for the manager, the menu strip and tests.
     TSkinState SkinState() const { return m_skinState; }
     void SetSkinState(TSkinState state) { m_skinState = state; }
@@ -126,7 +140,7 @@ public:
     unsigned Availability() const { return m_availability; }
     HWND MdiClient() const { return m_mdiClient; }
     TWinSkinMenu* MenuBar() const { return m_menuBar.get(); }
-    TPopupMenu* SkinnedSystemMenu() const { return m_systemMenuObject; }
+    TPopupMenu* SkinnedSystemMenu() const { return m_systemMenuObject.get(); }
     const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const { return m_buttons; }
     const std::wstring& Text() const { return m_text; }
     const RECT& CaptionTextRect() const { return m_captionTextRect; }
@@ -138,6 +152,9 @@ public:
     bool ActiveMdiChildMaximized() const;
     // Screen point to window coordinates, as the non-client handlers use them.
     POINT WindowPointOf(POINT screen) const;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     friend class TWinSkinMenu;
@@ -156,6 +173,7 @@ private:
     void SubclassMdiClient();
     void RemoveMdiClientSubclass();
     void FreeSkinners();
+    void RetireMenuBar();
     void RestoreFormColour();
     void StartLeaveTimer();
     void StopLeaveTimer();
@@ -248,7 +266,7 @@ private:
 
     HMENU m_systemMenu = nullptr;
     HMENU m_originalMenu = nullptr;
-    TPopupMenu* m_systemMenuObject = nullptr; // owned as a component
+    std::unique_ptr<TPopupMenu> m_systemMenuObject;
     DWORD m_lastRightClick = 0;
     UINT m_doubleClickTime = 0;
 
@@ -267,6 +285,10 @@ private:
     std::vector<TSkinControl*> m_skinners;
     TSkinControl* m_hotSkinner = nullptr;
     TColor m_formColour = clBtnFace;
+    int m_busy = 0;
+    bool m_freeWhenIdle = false;
+    // A menu bar let go of while its popup was open: freed with the object.
+    std::unique_ptr<TWinSkinMenu> m_retiredMenuBar;
 };
 
 } // namespace tandrel

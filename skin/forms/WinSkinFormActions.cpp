@@ -84,7 +84,7 @@ void TWinSkinForm::MdiChildCommand(UINT command)
     if (active)
         SendMessageW(active, WM_SYSCOMMAND, command, 0);
     if (MdiMaxFlag() && !ActiveMdiChildMaximized())
-        SkinManager->SetMdiMax(false);
+        SkinHost()->SetMdiMax(false);
 }
 
 void TWinSkinForm::ShowSystemMenu(int x, int y)
@@ -109,6 +109,9 @@ void TWinSkinForm::ShowSystemMenu(int x, int y)
         return;
     }
     m_lastRightClick = now;
+    // The menu's loop may end this object's hold on the window; the object
+    // itself stays until the loop is over.
+    TBusyScope const busy(*this);
     if (m_skinData->Skins(xcSystemMenu) && m_formKind != fkMdiChild && m_systemMenuObject)
         m_systemMenuObject->Popup(x, y);
     else if (HMENU menu = GetSystemMenu(m_handle, FALSE))
@@ -157,6 +160,7 @@ LRESULT CALLBACK TWinSkinForm::MdiClientProc(HWND window, UINT msg, WPARAM wPara
                                              DWORD_PTR data)
 {
     auto* self = reinterpret_cast<TWinSkinForm*>(data);
+    TBusyScope const busy(*self);
     try {
         return self->MdiClientWindowProc(window, msg, wParam, lParam);
     } catch (...) {
@@ -183,9 +187,9 @@ LRESULT TWinSkinForm::MdiClientWindowProc(HWND window, UINT msg, WPARAM wParam, 
     }
     case WM_MDIDESTROY: {
         LRESULT const result = DefSubclassProc(window, msg, wParam, lParam);
-        if (menus && SkinManager) {
-            SkinManager->SetMdiMax(ActiveMdiChildMaximized());
-            if (m_menuBar && SkinManager->CountMdiChildren() == 0) {
+        if (TSkinHost* host = SkinHost(); menus && host) {
+            host->SetMdiMax(ActiveMdiChildMaximized());
+            if (m_menuBar && host->CountMdiChildren() == 0) {
                 m_skinData->SetMenuUpdate(m_menuUpdateCopy);
                 m_menuBar->BuildFromMenuObject();
             }
@@ -195,7 +199,7 @@ LRESULT TWinSkinForm::MdiClientWindowProc(HWND window, UINT msg, WPARAM wParam, 
     case WM_MDITILE:
     case WM_MDICASCADE:
         if (menus && MdiMaxFlag())
-            SkinManager->SetMdiMax(false);
+            SkinHost()->SetMdiMax(false);
         return DefSubclassProc(window, msg, wParam, lParam);
     case WM_MDISETMENU: {
         LRESULT const result = DefSubclassProc(window, msg, wParam, lParam);
@@ -210,8 +214,8 @@ LRESULT TWinSkinForm::MdiClientWindowProc(HWND window, UINT msg, WPARAM wParam, 
         LRESULT const result = DefSubclassProc(window, msg, wParam, lParam);
         if (m_createdMdiChild) {
             HWND const child = std::exchange(m_createdMdiChild, nullptr);
-            if (SkinManager)
-                SkinManager->SkinWindow(child);
+            if (TSkinHost* host = SkinHost())
+                host->SkinWindow(child);
             PostMessageW(m_handle, WM_SKINPAINTFRAME, 0, 0);
         }
         return result;
@@ -241,6 +245,16 @@ bool TWinSkinForm::ReleaseHandlers()
     return true;
 }
 
+// A menu bar whose popup is open (its loop runs further up the stack) is
+// kept until the object goes; others go at once.
+void TWinSkinForm::RetireMenuBar()
+{
+    if (Busy())
+        m_retiredMenuBar = std::move(m_menuBar);
+    else
+        m_menuBar.reset();
+}
+
 void TWinSkinForm::Unskin()
 {
     if (!m_skinData->Skins(xcMainMenu)) {
@@ -257,7 +271,7 @@ void TWinSkinForm::Unskin()
     if (m_menuBar) {
         if (alive)
             m_menuBar->GiveMenuBack();
-        m_menuBar.reset();
+        RetireMenuBar();
     }
     RemoveMdiClientSubclass();
     m_captionBuffer.SetSize(0, 0);
@@ -312,7 +326,7 @@ void TWinSkinForm::Detach()
         // menu goes back, so that the window destroys it with itself.
         if (!m_form && IsWindow(m_handle))
             m_menuBar->GiveMenuBack();
-        m_menuBar.reset();
+        RetireMenuBar();
     }
     RemoveMdiClientSubclass();
     m_captionBuffer.SetSize(0, 0);

@@ -2,7 +2,7 @@
 // Shared by the form skinning object's source files only.
 
 #include "skin/draw/SkinDraw.h"
-#include "skin/engine/SkinManage.h"
+#include "skin/data/SkinHost.h"
 #include "framework/core/SysUtils.h"
 
 #include <windows.h>
@@ -11,12 +11,6 @@
 #include <string>
 
 namespace tandrel {
-
-// Subclass identifiers and the mouse-leave timer's identifier on the
-// skinned window (the numbers of the skin engine's private messages).
-constexpr UINT_PTR kFormSubclassId = 0x3503;
-constexpr UINT_PTR kMdiClientSubclassId = 0x3506;
-constexpr UINT_PTR kLeaveTimerId = 0x3505;
 
 inline std::string ClassNameOf(HWND window)
 {
@@ -31,6 +25,6 @@ inline std::string ClassNameOf(HWND window)
 std::unique_ptr<TBitmap> ComposeBorder(TDataSkinBorder& side, int width, int height, bool active, TFrameLayout layout);
 
 // The skin manager's MDI-maximised flag (clear without a manager).
-inline bool MdiMaxFlag() { return SkinManager && SkinManager->MdiMax(); }
+inline bool MdiMaxFlag() { return SkinHost() && SkinHost()->MdiMax(); }
 
 } // namespace tandrel

@@ -20,6 +20,7 @@ LRESULT CALLBACK TWinSkinForm::SubclassProc(HWND window, UINT msg, WPARAM wParam
                                             DWORD_PTR data)
 {
     auto* self = reinterpret_cast<TWinSkinForm*>(data);
+    TBusyScope const busy(*self);
     try {
         return self->WindowProc(msg, wParam, lParam);
     } catch (...) {
@@ -131,10 +132,8 @@ LRESULT TWinSkinForm::OnNcDestroy(WPARAM wParam, LPARAM lParam)
     Detach();
     LRESULT const result = DefSubclassProc(m_handle, WM_NCDESTROY, wParam, lParam);
     m_skinState = ssDetached;
-    if (SkinManager) {
-        SkinManager->SetPendingSkinData(m_skinData);
-        SkinManager->RequestAction(saFreeClosed, 250);
-    }
+    if (TSkinHost* host = SkinHost())
+        host->RequestAction(saFreeClosed, m_skinData);
     return result;
 }
 
@@ -192,7 +191,7 @@ LRESULT TWinSkinForm::OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam)
         SetCaptionButtonStyles(TCaptionStyles::csStrip);
     } else if (m_windowState == fwsNormal) {
         if (MdiMaxFlag())
-            SkinManager->SetMdiMax(false);
+            SkinHost()->SetMdiMax(false);
         SetCaptionButtonStyles(TCaptionStyles::csStrip);
     } else {
         SetCaptionButtonStyles(TCaptionStyles::csRestore);

@@ -1,7 +1,8 @@
 #include "skin/menus/WinSkinMenu.h"
 
 #include "skin/draw/SkinDraw.h"
-#include "skin/engine/SkinManage.h"
+#include "framework/core/ScopeGuard.h"
+#include "skin/data/SkinHost.h"
 #include "skin/forms/WinSkinForm.h"
 
 #include <algorithm>
@@ -219,8 +220,8 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& bar)
             OffsetRect(&r, -m_form.FrameSizes().Left, -m_form.FrameSizes().Caption);
             DrawSkinFrame(s, r, o.Bitmap, TSkinTransparency::stKeyColour, o.FrameCount, 1);
         }
-        if (SkinManager && !SkinManager->MdiMax())
-            SkinManager->SetMdiMax(true);
+        if (TSkinHost* host = SkinHost(); host && !host->MdiMax())
+            host->SetMdiMax(true);
     }
     BitBlt(dc, bar.left, bar.top, bw, bh, s, 0, 0, SRCCOPY);
 }
@@ -282,21 +283,28 @@ void TWinSkinMenu::OpenItem(TMenuBtn& item)
 {
     HWND const window = m_form.Handle();
     PostMessageW(window, WM_COMMAND, item.Command, 0);
-    if (!item.SubMenu)
+    if (!item.SubMenu || !item.ItemEnabled)
         return;
     RECT outer {};
     GetWindowRect(window, &outer);
+    HMENU const popup = item.SubMenu;
+    POINT const at {item.Rect.left + outer.left, item.Rect.bottom + outer.top};
+    // Inside the popup's loop the window may be destroyed or unskinned, and
+    // this strip and its items rebuilt or let go of: afterwards only the
+    // form skinning object is touched, which stays while it is busy.
+    TWinSkinForm& form = m_form;
+    TWinSkinForm::TBusyScope const busy(form);
+    form.MenuTracking = true;
+    if (TSkinHost* host = SkinHost())
+        host->SetMenuActive(true);
+    auto const ended = OnScopeExit([&form] {
+        form.MenuTracking = false;
+        if (TSkinHost* host = SkinHost())
+            host->SetMenuActive(false);
+    });
     // The popup is the system's own until menus are skinned; moving between
     // bar items while it is open is theirs too.
-    m_form.MenuTracking = true;
-    if (SkinManager)
-        SkinManager->MenuActive = true;
-    if (item.ItemEnabled)
-        TrackPopupMenu(item.SubMenu, TPM_NONOTIFY | TPM_RIGHTBUTTON, item.Rect.left + outer.left,
-                       item.Rect.bottom + outer.top, 0, window, nullptr);
-    if (SkinManager)
-        SkinManager->MenuActive = false;
-    m_form.MenuTracking = false;
+    TrackPopupMenu(popup, TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, window, nullptr);
 }
 
 } // namespace tandrel

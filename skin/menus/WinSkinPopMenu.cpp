@@ -1,27 +1,23 @@
 #include "skin/menus/WinSkinPopMenu.h"
 
 #include "framework/forms/Application.h"
-#include "skin/forms/WinSkinForm.h"
+#include "skin/data/SkinMessages.h"
 
 #include <commctrl.h>
 
 namespace tandrel {
 
-namespace {
-constexpr UINT_PTR kSubclassId = 0x3504;
-}
-
 void TWinSkinPopMenu::Attach(HWND window, TSkinData* skinData)
 {
     m_window = window;
     m_skinData = skinData;
-    m_subclassed = SetWindowSubclass(window, SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    m_subclassed = SetWindowSubclass(window, SubclassProc, kPopupSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 }
 
 void TWinSkinPopMenu::Detach()
 {
     if (m_subclassed && m_window)
-        RemoveWindowSubclass(m_window, SubclassProc, kSubclassId);
+        RemoveWindowSubclass(m_window, SubclassProc, kPopupSubclassId);
     m_subclassed = false;
     m_background.SetSize(0, 0);
 }

@@ -158,9 +158,13 @@ TEST_F(TSkinFormTest, APlainWindowIsSkinnedWithoutAnOwner)
     // Destroyed: detached at once and freed at the next clean-up.
     DestroyWindow(w);
     EXPECT_EQ(skin->SkinState(), ssDetached);
-    ASSERT_TRUE(PumpUntil([&] { return SkinOf(w) == nullptr; }));
-    auto& list = SkinManager->SkinnedWindows();
-    EXPECT_EQ(std::find(list.begin(), list.end(), skin), list.end());
+    EXPECT_EQ(SkinOf(w), nullptr);
+    auto const held = [&] {
+        const auto& list = SkinManager->SkinnedWindows();
+        return std::any_of(list.begin(), list.end(), [&](const auto& f) { return f.get() == skin; });
+    };
+    EXPECT_TRUE(held());
+    ASSERT_TRUE(PumpUntil([&] { return !held(); }));
 }
 
 TEST_F(TSkinFormTest, TheLaterOfTwoMainformComponentsSuppliesTheSkin)
@@ -231,6 +235,12 @@ TEST_F(TSkinFormTest, BeforeTheFirstActivationRequestsActAtOnce)
     s_skin = nullptr;
     FinalizeSkinEngine();
     ASSERT_EQ(SkinManager, nullptr);
+    {
+        // Without a running engine a component cannot start skinning.
+        TSkinData orphan(nullptr);
+        EXPECT_THROW(orphan.Loaded(), EInvalidOperation);
+    }
+    InitializeSkinEngine();
 
     TSkinData* data = LoadedSkinData(nullptr, sfMainform, DefaultSkinStream());
     s_skin = data; // the fixture frees it and checks it at the end
@@ -255,11 +265,53 @@ TEST_F(TSkinFormTest, BeforeTheFirstActivationRequestsActAtOnce)
     EXPECT_EQ(SkinManager->ActivationCount(), 1);
     data->ApplySkin();
     EXPECT_TRUE(SkinManager->ActionTimerRunning());
-    EXPECT_EQ(SkinManager->RequestedAction(), saReapply);
+    EXPECT_EQ(SkinManager->PendingRequests(), (std::vector<TSkinRequest> {{saReapply, data}}));
     ASSERT_TRUE(PumpUntil([&] { return changes == 1; }));
     EXPECT_FALSE(SkinManager->ActionTimerRunning());
     EXPECT_EQ(SkinOf(form->Handle())->SkinState(), ssSkinned);
     data->OnSkinChanged = nullptr; // it counts into this test's frame
+}
+
+// Requests made within one tick all run: a window closing meanwhile cancels
+// neither a re-apply nor a stop, and its object is freed, not revived.
+TEST_F(TSkinFormTest, RequestsWithinOneTickAreAllCarriedOut)
+{
+    auto const held = [](const TWinSkinForm* skin) {
+        const auto& list = SkinManager->SkinnedWindows();
+        return std::any_of(list.begin(), list.end(), [&](const auto& f) { return f.get() == skin; });
+    };
+    ASSERT_TRUE(PumpUntil([&] { return !SkinManager->ActionTimerRunning(); })); // earlier tests' clean-up
+    int changes = 0;
+    Skin().OnSkinChanged = [&](TObject*) { ++changes; };
+    TBenchForm* kept = MakeForm(TFormBorderStyle::bsSizeable);
+    TWinSkinForm* skin = ShowSkinned(*kept);
+    TBenchForm* closing = MakeForm(TFormBorderStyle::bsSizeable, 200, 100);
+    TWinSkinForm* closed = ShowSkinned(*closing);
+    ASSERT_TRUE(skin && closed);
+
+    Skin().ApplySkin();
+    FreeForm(closing);
+    EXPECT_EQ(closed->SkinState(), ssDetached);
+    EXPECT_EQ(SkinManager->PendingRequests(),
+              (std::vector<TSkinRequest> {{saReapply, &Skin()}, {saFreeClosed, &Skin()}}));
+    ASSERT_TRUE(PumpUntil([&] { return !SkinManager->ActionTimerRunning(); }));
+    EXPECT_EQ(changes, 2);
+    EXPECT_FALSE(skin->CaptionButtons().empty()); // re-applied
+    EXPECT_FALSE(held(closed));                   // freed, not revived by the re-apply
+
+    // A stop with a window closing in the same tick takes the skin off the others.
+    closing = MakeForm(TFormBorderStyle::bsSizeable, 200, 100);
+    closed = ShowSkinned(*closing);
+    Skin().SetActive(false);
+    FreeForm(closing);
+    ASSERT_TRUE(PumpUntil([&] { return !SkinManager->ActionTimerRunning(); }));
+    EXPECT_EQ(changes, 4);
+    EXPECT_EQ(SkinOf(kept->Handle()), nullptr);
+    EXPECT_TRUE(SkinManager->SkinnedWindows().empty());
+    Skin().SetActive(true);
+    ASSERT_TRUE(PumpUntil([&] { return !SkinManager->ActionTimerRunning(); }));
+    EXPECT_NE(SkinOf(kept->Handle()), nullptr);
+    Skin().OnSkinChanged = nullptr;
 }
 
 TEST_F(TSkinFormTest, SettingActiveToItsValueDoesNothing)
@@ -269,7 +321,7 @@ TEST_F(TSkinFormTest, SettingActiveToItsValueDoesNothing)
     ASSERT_EQ(SkinManager->ActivationCount(), 1);
     Skin().SetActive(true);
     EXPECT_FALSE(SkinManager->ActionTimerRunning());
-    EXPECT_EQ(SkinManager->PendingSkinData(), nullptr);
+    EXPECT_TRUE(SkinManager->PendingRequests().empty());
 }
 
 TEST_F(TSkinFormTest, ReapplyingRefitsEveryWindowOfTheSkin)

@@ -70,7 +70,7 @@ TEST_F(TSkinFormTest, AClientAreaOf300By200GetsTheSkinnedFrameRoundIt)
     EXPECT_EQ(skin->BorderClass(), bcEdged);
     EXPECT_EQ(skin->FormKind(), fkOrdinary);
     EXPECT_EQ(skin->Form(), form);
-    EXPECT_EQ(skin->Owner(), form);
+    EXPECT_EQ(skin->Owner(), nullptr); // the manager's, not the form's
     EXPECT_TRUE(skin->Active());
     EXPECT_TRUE(skin->LeaveTimerRunning());
     EXPECT_EQ(SendMessageW(w, WM_SKINQUERY, 0, 0), 1);
@@ -596,6 +596,61 @@ TEST_F(TSkinFormTest, TheMenuStripOpensItsItemsAndTheirCommandsReachTheForm)
     ASSERT_TRUE(PumpUntil([&] { return opened == 1; }));
     // The menu key alone does not enter the system's keyboard menu mode.
     EXPECT_EQ(SendMessageW(w, WM_SYSCOMMAND, SC_KEYMENU, 0), 1);
+}
+
+// While a menu-strip popup is open its window is destroyed, or the skin is
+// taken off it, and the action timer ticks inside the popup's loop: the
+// strip and its form skinning object outlive the loop, then go.
+TEST_F(TSkinFormTest, AMenuStripPopupOutlivesItsWindowAndItsSkin)
+{
+    for (bool const destroy : {true, false}) {
+        SCOPED_TRACE(destroy ? "window destroyed" : "skin taken off");
+        TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
+        auto* menu = new TMainMenu(form);
+        auto* file = new TMenuItem(form);
+        file->SetCaption(L"&File");
+        menu->Items().Add(file);
+        file->Add(new TMenuItem(form));
+        file->Items(0)->SetCaption(L"&Open");
+        form->SetMenu(menu);
+        TWinSkinForm* skin = ShowSkinned(*form);
+        ASSERT_TRUE(skin && skin->MenuBar());
+        HWND const w = form->Handle();
+        auto const held = [&] {
+            const auto& list = SkinManager->SkinnedWindows();
+            return std::any_of(list.begin(), list.end(), [&](const auto& f) { return f.get() == skin; });
+        };
+        bool acted = false, ended = false, heldInLoop = false;
+        RunSoon([&] {
+            ASSERT_NE(FindWindowW(L"#32768", nullptr), nullptr);
+            if (destroy) {
+                m_forms.erase(std::find(m_forms.begin(), m_forms.end(), form));
+                delete form; // no pumping here: the popup's loop runs
+            } else
+                Skin().SetActive(false);
+            acted = true;
+        }, 150);
+        // Long enough for the clean-up or the stop to come due inside the loop.
+        RunSoon([&] {
+            // Let go of its window, but kept while its handler's loop runs.
+            heldInLoop = held() && skin->SkinState() == ssDetached;
+            ended = true;
+            EndMenu();
+        }, 900);
+        ClickAt(ScreenOf(w, Middle(skin->MenuBar()->Items()[0]->Rect)));
+        ASSERT_TRUE(PumpUntil([&] { return acted && ended; }));
+        // (A destroyed owner ends the popup's loop before the clean-up is due.)
+        if (!destroy)
+            EXPECT_TRUE(heldInLoop);
+        ASSERT_TRUE(PumpUntil([&] { return !held(); }));
+        EXPECT_FALSE(SkinManager->MenuActive());
+        if (!destroy) {
+            EXPECT_NE(GetMenu(w), nullptr); // the menu bar went back to the window
+            Skin().SetActive(true);
+            ASSERT_TRUE(PumpUntil([&] { return !SkinManager->ActionTimerRunning(); }));
+            FreeForm(form);
+        }
+    }
 }
 
 } // namespace tandrel::test
