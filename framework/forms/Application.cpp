@@ -198,6 +198,11 @@ void TApplication::HandleException(TObject* sender)
     } catch (...) {
         message = "Unknown exception";
     }
+    HandleError(sender, message);
+}
+
+void TApplication::HandleError(TObject* sender, const std::string& message)
+{
     if (OnException)
         OnException(sender, message);
     else

@@ -56,6 +56,9 @@ public:
     // Reports the exception being handled (call inside a catch block):
     // OnException when assigned, otherwise the error message box.
     void HandleException(TObject* sender);
+    // The same for a failure that was handled where it happened but must
+    // still be told to the user.
+    void HandleError(TObject* sender, const std::string& message);
     void ShowException(const std::string& message);
     TExceptionEvent OnException;
 

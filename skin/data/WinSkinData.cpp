@@ -213,7 +213,7 @@ void TSkinData::ReportLoadFailure(const std::string& reason)
 {
     std::string const message = "The skin cannot be loaded: " + reason + ". The windows keep their own look.";
     if (Application)
-        Application->ShowException(message);
+        Application->HandleError(this, message);
 }
 
 bool TSkinData::LoadSkin()

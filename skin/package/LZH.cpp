@@ -50,7 +50,11 @@ public:
             return;
         }
         while (m_count <= 55) {
-            std::uint64_t const byte = m_next < m_end ? *m_next++ : 0;
+            std::uint64_t byte = 0;
+            if (m_next < m_end)
+                byte = *m_next++;
+            else
+                ++m_padding;
             m_buffer |= byte << (56 - m_count);
             m_count += 8;
         }
@@ -64,11 +68,17 @@ public:
         m_count -= bits;
     }
 
+    // Whether decoding used bits past the end of the input. Reading ahead
+    // into the zeros is normal; using them means the stream was cut short
+    // (an encoder writes every bit of its last code).
+    bool Overran() const { return std::uint64_t(m_padding) * 8 > m_count; }
+
 private:
     const std::uint8_t* m_next;
     const std::uint8_t* m_end;
     std::uint64_t m_buffer = 0;
     unsigned m_count = 0;
+    std::size_t m_padding = 0; // zero bytes read past the end
 };
 
 // MSB-first bit reader over a read-byte function.
@@ -363,6 +373,9 @@ std::vector<std::uint8_t> TLZH::Decode(std::int32_t size, std::span<const std::u
     TMemoryBits bits(input);
     TLinearOutput output(buffer.data());
     DecodeStream(tables->Tree, static_cast<std::size_t>(size), bits, output);
+    if (bits.Overran())
+        throw ElzhException("LZH : The compressed data ends before the " + std::to_string(size)
+                            + " bytes it declares are decoded: the skin stream is truncated");
 
     buffer.erase(buffer.begin(), buffer.begin() + TLinearOutput::History);
     buffer.resize(output.Count());

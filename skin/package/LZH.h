@@ -129,9 +129,11 @@ public:
     // happens only when the last match of a malformed stream overruns.
     void Decode(std::int32_t size, const TReadByte& read, const TWriteByte& write);
 
-    // Same decoding from memory: returns the decoded bytes. Missing input
-    // bytes read as 0, yet a size beyond what `input` could code at all is
-    // refused (see CheckDecodedSize) before anything is allocated.
+    // Same decoding from memory: returns the decoded bytes. A size beyond
+    // what `input` could code at all is refused (see CheckDecodedSize)
+    // before anything is allocated, and a stream that ends before `size`
+    // bytes are decoded (a truncated one) raises ElzhException rather than
+    // decoding zeros into a package.
     std::vector<std::uint8_t> Decode(std::int32_t size, std::span<const std::uint8_t> input);
 
     // Throw ElzhException when `size` exceeds MaxDecodedSize, or when a

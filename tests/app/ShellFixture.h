@@ -33,6 +33,10 @@ struct TShellRecorder {
     void Detach();
 };
 
+// Ends a start of the shell: the tray icon and the forms go, and the
+// application is ready to start again.
+void StopShell();
+
 // Each test starts the application afresh: for what happens at start-up.
 class TStartUpTest : public ::testing::Test {
 public:
