@@ -1,5 +1,7 @@
 #include "framework/controls/BitBtn.h"
 
+#include "framework/core/ScopeGuard.h"
+
 #include "framework/core/Publisher.h"
 
 namespace tandrel {
@@ -138,49 +140,44 @@ void TBitBtn::OnDrawItem(TMessage& m)
     RECT client = item->rcItem;
 
     m_canvas.SetHandle(item->hDC);
-    try {
-        m_canvas.Font().Assign(Font());
-        RECT face = client;
-        if (focused || Default()) {
-            m_canvas.Brush().SetColor(clWindowFrame);
-            m_canvas.FrameRect(face);
-            InflateRect(&face, -1, -1);
-        }
-        DrawFrameControl(item->hDC, &face, DFC_BUTTON,
-                         DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (pressed ? DFCS_PUSHED | DFCS_FLAT : 0));
-        if (pressed) {
-            // A pressed face keeps a plain shadow frame, as the system's buttons do.
-            RECT frame = client;
-            if (focused || Default())
-                InflateRect(&frame, -1, -1);
-            m_canvas.Brush().SetColor(clBtnShadow);
-            m_canvas.FrameRect(frame);
-        }
-
-        TButtonContent content;
-        content.Glyph = &m_glyph;
-        content.NumGlyphs = m_numGlyphs;
-        content.Caption = Caption();
-        content.Layout = m_layout;
-        content.Margin = m_margin;
-        content.Spacing = m_spacing;
-        POINT offset = pressed ? POINT {1, 1} : POINT {0, 0};
-        const TButtonState state = disabled ? TButtonState::bsDisabled : pressed ? TButtonState::bsDown : TButtonState::bsUp;
-        if (m_glyph.Empty() && m_kind == TBitBtnKind::bkClose)
-            content.Glyph = &KindGlyph();
-        DrawButtonContent(m_canvas, face, content, state, offset);
-        if (focused) {
-            RECT focus = face;
-            InflateRect(&focus, -2, -2);
-            m_canvas.Font().SetColor(clBtnText);
-            m_canvas.Brush().SetColor(clBtnFace);
-            DrawFocusRect(item->hDC, &focus);
-        }
-    } catch (...) {
-        m_canvas.SetHandle(nullptr);
-        throw;
+    auto const release = OnScopeExit([this] { m_canvas.SetHandle(nullptr); });
+    m_canvas.Font().Assign(Font());
+    RECT face = client;
+    if (focused || Default()) {
+        m_canvas.Brush().SetColor(clWindowFrame);
+        m_canvas.FrameRect(face);
+        InflateRect(&face, -1, -1);
     }
-    m_canvas.SetHandle(nullptr);
+    DrawFrameControl(item->hDC, &face, DFC_BUTTON,
+                     DFCS_BUTTONPUSH | DFCS_ADJUSTRECT | (pressed ? DFCS_PUSHED | DFCS_FLAT : 0));
+    if (pressed) {
+        // A pressed face keeps a plain shadow frame, as the system's buttons do.
+        RECT frame = client;
+        if (focused || Default())
+            InflateRect(&frame, -1, -1);
+        m_canvas.Brush().SetColor(clBtnShadow);
+        m_canvas.FrameRect(frame);
+    }
+
+    TButtonContent content;
+    content.Glyph = &m_glyph;
+    content.NumGlyphs = m_numGlyphs;
+    content.Caption = Caption();
+    content.Layout = m_layout;
+    content.Margin = m_margin;
+    content.Spacing = m_spacing;
+    POINT offset = pressed ? POINT {1, 1} : POINT {0, 0};
+    const TButtonState state = disabled ? TButtonState::bsDisabled : pressed ? TButtonState::bsDown : TButtonState::bsUp;
+    if (m_glyph.Empty() && m_kind == TBitBtnKind::bkClose)
+        content.Glyph = &KindGlyph();
+    DrawButtonContent(m_canvas, face, content, state, offset);
+    if (focused) {
+        RECT focus = face;
+        InflateRect(&focus, -2, -2);
+        m_canvas.Font().SetColor(clBtnText);
+        m_canvas.Brush().SetColor(clBtnFace);
+        DrawFocusRect(item->hDC, &focus);
+    }
     m.Result = TRUE;
 }
 

@@ -1,5 +1,7 @@
 #include "framework/controls/GraphicControl.h"
 
+#include "framework/core/ScopeGuard.h"
+
 namespace tandrel {
 
 void TGraphicControl::WndProc(TMessage& m)
@@ -12,14 +14,9 @@ void TGraphicControl::WndProc(TMessage& m)
     if (!dc)
         return;
     m_canvas.SetHandle(dc);
-    try {
-        m_canvas.Font().Assign(Font());
-        Paint();
-    } catch (...) {
-        m_canvas.SetHandle(nullptr);
-        throw;
-    }
-    m_canvas.SetHandle(nullptr);
+    auto const release = OnScopeExit([this] { m_canvas.SetHandle(nullptr); });
+    m_canvas.Font().Assign(Font());
+    Paint();
 }
 
 } // namespace tandrel

@@ -1,5 +1,7 @@
 #include "framework/controls/WinControl.h"
 
+#include "framework/core/ScopeGuard.h"
+
 #include "framework/core/Publisher.h"
 #include "framework/core/SysUtils.h"
 
@@ -215,14 +217,11 @@ void TWinControl::CreateHandle()
 {
     if (m_handle)
         return;
-    m_controlState |= csCreating;
-    try {
+    {
+        m_controlState |= csCreating;
+        auto const created = OnScopeExit([this] { m_controlState &= ~csCreating; });
         CreateWnd();
-    } catch (...) {
-        m_controlState &= ~csCreating;
-        throw;
     }
-    m_controlState &= ~csCreating;
     for (TWinControl* child : m_tabOrder)
         if (!child->HandleAllocated())
             child->CreateHandle();

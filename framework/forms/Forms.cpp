@@ -1,5 +1,7 @@
 #include "framework/forms/Forms.h"
 
+#include "framework/core/ScopeGuard.h"
+
 #include "framework/forms/Application.h"
 #include "framework/core/FormReader.h"
 #include "framework/core/Publisher.h"
@@ -480,9 +482,14 @@ TModalResult TCustomForm::ShowModal()
         SendMessageW(captured, WM_CANCELMODE, 0, 0);
     ReleaseCapture();
     m_modal = true;
+    auto const ended = OnScopeExit([this] { m_modal = false; });
     HWND previousActive = GetActiveWindow();
-    std::vector<HWND> disabled = DisableTaskWindows(Handle());
-    try {
+    {
+        std::vector<HWND> disabled = DisableTaskWindows(Handle());
+        auto const restore = OnScopeExit([&] {
+            Hide();
+            EnableTaskWindows(disabled);
+        });
         Show();
         m_modalResult = mrNone;
         do {
@@ -492,17 +499,9 @@ TModalResult TCustomForm::ShowModal()
             else if (m_modalResult != mrNone)
                 CloseModal();
         } while (m_modalResult == mrNone);
-    } catch (...) {
-        Hide();
-        EnableTaskWindows(disabled);
-        m_modal = false;
-        throw;
     }
-    Hide();
-    EnableTaskWindows(disabled);
     if (previousActive && IsWindow(previousActive))
         SetActiveWindow(previousActive);
-    m_modal = false;
     return m_modalResult;
 }
 

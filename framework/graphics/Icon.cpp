@@ -1,5 +1,7 @@
 #include "framework/graphics/Icon.h"
 
+#include "framework/core/ScopeGuard.h"
+
 #include "framework/graphics/Canvas.h"
 #include "framework/core/Streams.h"
 #include "framework/core/SysUtils.h"
@@ -50,16 +52,13 @@ void TIcon::LoadFromBytes(std::vector<std::uint8_t> bytes)
 {
     std::vector<std::uint8_t> previous = std::move(m_data);
     m_data = std::move(bytes);
-    try {
-        int width = 0, height = 0;
-        HICON icon = MakeIcon(GetSystemMetrics(SM_CXICON), &width, &height);
-        m_handle.Reset(icon);
-        m_width = width;
-        m_height = height;
-    } catch (...) {
-        m_data = std::move(previous);
-        throw;
-    }
+    auto restore = OnScopeExit([&] { m_data = std::move(previous); });
+    int width = 0, height = 0;
+    HICON icon = MakeIcon(GetSystemMetrics(SM_CXICON), &width, &height);
+    m_handle.Reset(icon);
+    m_width = width;
+    m_height = height;
+    restore.Dismiss();
     Changed();
 }
 

@@ -10,8 +10,8 @@
 
 namespace tandrel {
 
-// A control skinner: owned by the form skinning object of its window,
-// registered in its skinner list, detached and freed with it.
+// A control skinner: owned by the skinner list of its window's form
+// skinning object, detached and freed with it.
 class TSkinControl : public TComponent {
 public:
     explicit TSkinControl(TComponent* owner) : TComponent(owner) {}

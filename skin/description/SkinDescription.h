@@ -4,6 +4,8 @@
 // which package entry a bitmap value names, which sections are caption
 // buttons, and the frame-count arithmetic. Plain C++: no Win32.
 
+#include "skin/description/SkinCodes.h"
+
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -34,8 +36,6 @@ bool IsCaptionButtonSection(std::string_view name);
 // action or without an image.
 int CaptionButtonFrameCount(int action, int imageWidth, int imageHeight);
 
-// Caption buttons with these actions show the window's icon, not their image.
-constexpr bool IsIconAction(int action) { return action == 3 || action == 11; }
 
 // Frames of a check-box or radio strip without a frame key: 13-pixel frames
 // in strips under 16 pixels high, 16-pixel frames otherwise, at least 4.

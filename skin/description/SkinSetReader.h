@@ -196,8 +196,9 @@ private:
         LoadImage(mdi, "MDICONTROLS", "Image");
         for (int k = 0; k < 3; ++k) {
             auto button = std::make_unique<TSysButton>("MDICONTROLS");
-            button->Action = 7 + k;
-            button->Align = button->Visibility = button->Visibility1 = 100;
+            button->Action = MdiSlotAction(static_cast<TMdiSlot>(k));
+            button->Align = calMenuBar;
+            button->Visibility = button->Visibility1 = cvMdiButton;
             button->FrameCount = 4;
             if (!mdi.Empty()) {
                 TMdiButtonSlice const slice = MdiButtonSlice(mdi.Width(), k);

@@ -240,6 +240,31 @@ void DrawSkinGlyph(TCanvas& canvas, const RECT& dest, TBitmap& source, int frame
     DrawKeyed(canvas, dest.left, dest.top, glyph, GetPixel(g, 0, 0));
 }
 
+namespace {
+
+// 1 (white) where `source` shows the transparent colour.
+TOwnedBitmap KeyMask(TBitmap& source, TColor transparentColour)
+{
+    TOwnedBitmap mask(CreateBitmap(source.Width(), source.Height(), 1, 1, nullptr));
+    TOwnedDC maskDC(CreateCompatibleDC(nullptr));
+    if (!mask || !maskDC)
+        RaiseLastOSError("CreateBitmap");
+    HDC const from = source.Canvas().Handle();
+    TSelectObject const select(maskDC.Get(), mask.Get());
+    TBkColorGuard const key(from, ColorToRGB(transparentColour));
+    BitBlt(maskDC.Get(), 0, 0, source.Width(), source.Height(), from, 0, 0, SRCCOPY);
+    return mask;
+}
+
+// The mask must not be selected anywhere: MaskBlt selects it itself. Where
+// it is 1 the destination stays, where it is 0 the source is copied.
+void MaskCopy(HDC dc, int x, int y, int width, int height, TBitmap& source, HBITMAP mask)
+{
+    MaskBlt(dc, x, y, width, height, source.Canvas().Handle(), 0, 0, mask, 0, 0, MAKEROP4(0x00AA0029, SRCCOPY));
+}
+
+} // namespace
+
 void DrawTransparent(HDC dc, const RECT& dest, TBitmap& source, TColor transparentColour)
 {
     if (Inverted(dest) || source.Empty())
@@ -248,21 +273,23 @@ void DrawTransparent(HDC dc, const RECT& dest, TBitmap& source, TColor transpare
     int const height = std::min(HeightOf(dest), source.Height());
     if (width == 0 || height == 0)
         return;
-    HDC const from = source.Canvas().Handle();
+    TOwnedBitmap const mask = KeyMask(source, transparentColour);
+    MaskCopy(dc, dest.left, dest.top, width, height, source, mask.Get());
+}
 
-    // Mask: 1 (white) where the source shows the transparent colour.
-    TOwnedBitmap mask(CreateBitmap(source.Width(), source.Height(), 1, 1, nullptr));
-    TOwnedDC maskDC(CreateCompatibleDC(dc));
-    if (!mask || !maskDC)
-        RaiseLastOSError("CreateBitmap");
-    {
-        TSelectObject const select(maskDC.Get(), mask.Get());
-        TBkColorGuard const key(from, ColorToRGB(transparentColour));
-        BitBlt(maskDC.Get(), 0, 0, source.Width(), source.Height(), from, 0, 0, SRCCOPY);
-    }
-    // The mask must not stay selected: MaskBlt selects it itself. Where it
-    // is 1 the destination stays, where it is 0 the source is copied.
-    MaskBlt(dc, dest.left, dest.top, width, height, from, 0, 0, mask.Get(), 0, 0, MAKEROP4(0x00AA0029, SRCCOPY));
+TKeyedPicture::TKeyedPicture(TBitmap& source, int frameCount, int frameIndex, int width, int height)
+    : m_picture(StretchedFrame({0, 0, width, height}, source, frameCount, frameIndex))
+    , m_width(width)
+    , m_height(height)
+{
+    if (m_picture)
+        m_mask = KeyMask(*m_picture, SkinKeyColour);
+}
+
+void TKeyedPicture::Draw(HDC dc, int x, int y) const
+{
+    if (m_picture)
+        MaskCopy(dc, x, y, m_picture->Width(), m_picture->Height(), *m_picture, m_mask.Get());
 }
 
 void DrawCentredText(TCanvas& canvas, const RECT& rect, const std::wstring& text, int alignment, TTextLook look)

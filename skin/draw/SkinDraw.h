@@ -84,6 +84,23 @@ void DrawSkinGlyph(TCanvas& canvas, const RECT& dest, TBitmap& source, int frame
 // `transparentColour` (one MaskBlt). The copy is no larger than the source.
 void DrawTransparent(HDC dc, const RECT& dest, TBitmap& source, TColor transparentColour);
 
+// One frame of a horizontal strip stretched to a size, with the mask of its
+// key-colour pixels: made once, then drawn as often as needed with one
+// MaskBlt, exactly as DrawSkinFrame draws it with the key colour
+// transparent. Empty (drawing nothing) for an empty source or size.
+class TKeyedPicture {
+public:
+    TKeyedPicture(TBitmap& source, int frameCount, int frameIndex, int width, int height);
+    void Draw(HDC dc, int x, int y) const;
+    bool Fits(int width, int height) const { return width == m_width && height == m_height; }
+
+private:
+    std::unique_ptr<TBitmap> m_picture;
+    TOwnedBitmap m_mask;
+    int m_width = 0;
+    int m_height = 0;
+};
+
 // A region of the pixels that are not the key colour, each channel matching
 // from the key's value up to key + tolerance (at most 255). One rectangle
 // per run of such pixels in each row, offset by (xOffset, yOffset).

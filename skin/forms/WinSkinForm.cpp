@@ -3,15 +3,13 @@
 
 #include "skin/forms/WinSkinForm.h"
 
+#include "framework/core/Publisher.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Menus.h"
-#include "framework/core/Publisher.h"
 #include "skin/description/SkinDescription.h"
 #include "skin/draw/SkinDraw.h"
-#include "skin/engine/SkinManage.h"
+#include "skin/forms/MdiClientHook.h"
 #include "skin/forms/WinSkinFormPrivate.h"
-#include "skin/menus/WinSkinMenu.h"
-#include "skin/controls/WinSubClass.h"
 
 #include <commctrl.h>
 
@@ -34,11 +32,13 @@ TWinSkinForm::TWinSkinForm(HWND window)
 {
 }
 
-TWinSkinForm::TBusyScope::~TBusyScope()
+TWinSkinForm::TBusyScope::~TBusyScope() { m_form.LeaveBusy(); }
+
+void TWinSkinForm::LeaveBusy()
 {
     // The manager wanted to free the object while a handler ran; the last
     // one has returned.
-    if (--m_form.m_busy == 0 && m_form.m_freeWhenIdle)
+    if (--m_busy == 0 && m_freeWhenIdle)
         if (TSkinHost* host = SkinHost())
             host->RequestAction(saFreeClosed, nullptr);
 }
@@ -47,7 +47,7 @@ TWinSkinForm::~TWinSkinForm()
 {
     Destroying();
     // Normally detached by now; never leave a window calling a freed object.
-    if (m_subclassed || m_formHooked || m_mdiClientSubclassed) {
+    if (m_subclassed || m_formHooked || m_mdiClient) {
         m_skinState = ssDetaching;
         try {
             Detach();
@@ -55,13 +55,12 @@ TWinSkinForm::~TWinSkinForm()
             HandleCallbackException(this);
         }
     }
-    FreeSkinners();
+    m_skinners.Clear();
     m_hotObject = nullptr;
-    m_pressedButton = nullptr;
-    m_buttons.clear();
+    m_captionButtons.Clear();
     m_leaveTimer.Stop();
     m_menuBar.reset();
-    FreeSystemMenu();
+    m_systemMenu.reset();
     if (m_form)
         RemoveFreeNotification(m_form);
 }
@@ -110,13 +109,10 @@ void TWinSkinForm::Initialize(TSkinData* skinData)
     m_style = GetWindowLongPtrW(m_handle, GWL_STYLE);
     LONG_PTR const exStyle = GetWindowLongPtrW(m_handle, GWL_EXSTYLE);
     m_rightToLeft = (exStyle & WS_EX_LEFTSCROLLBAR) != 0;
-    m_systemMenu = GetSystemMenu(m_handle, FALSE);
+    HMENU const systemMenu = GetSystemMenu(m_handle, FALSE);
     LoadFormIcon(m_iconBitmap);
 
     ReadText();
-    wchar_t className[101] {};
-    GetClassNameW(m_handle, className, 101);
-    m_className = className;
     GetClientRect(m_handle, &m_clientRecord);
     RECT window {};
     GetWindowRect(m_handle, &window);
@@ -124,7 +120,7 @@ void TWinSkinForm::Initialize(TSkinData* skinData)
                   (window.bottom - window.top) - m_clientRecord.bottom};
 
     m_availability = 0;
-    if ((m_style & WS_SYSMENU) || m_systemMenu)
+    if ((m_style & WS_SYSMENU) || systemMenu)
         m_availability |= caSystemMenuBit;
     if (m_style & WS_MINIMIZEBOX)
         m_availability |= caMinimizeBox;
@@ -134,10 +130,10 @@ void TWinSkinForm::Initialize(TSkinData* skinData)
     BuildSystemMenu();
 
     ReadWindowState();
-    m_sizable = (m_style & WS_THICKFRAME) != 0;
+    HWND mdiClient = nullptr;
     for (HWND child = GetWindow(m_handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         if (LowerCase(ClassNameOf(child)) == "mdiclient") {
-            m_mdiClient = child;
+            mdiClient = child;
             m_formKind = fkMdiFrame;
             break;
         }
@@ -145,15 +141,13 @@ void TWinSkinForm::Initialize(TSkinData* skinData)
         m_formKind = fkMdiChild;
     m_borderClass = BorderClassOf((m_style & WS_POPUP) != 0, (m_style & WS_CAPTION) == WS_CAPTION,
                                   (exStyle & WS_EX_WINDOWEDGE) || (m_style & WS_THICKFRAME));
-    if (m_formKind == fkMdiFrame) {
-        m_menuUpdateCopy = skinData->MenuUpdate();
-        SubclassMdiClient();
-    }
+    if (m_formKind == fkMdiFrame)
+        m_mdiClient = std::make_unique<TMdiClientHook>(*this, mdiClient);
 
     if (skinData->Skins(xcMainMenu)) {
         // A child window's "menu" is its identifier.
-        m_originalMenu = (m_style & WS_CHILD) ? nullptr : GetMenu(m_handle);
-        if (m_originalMenu && m_formKind != fkMdiChild) {
+        HMENU const menu = (m_style & WS_CHILD) ? nullptr : GetMenu(m_handle);
+        if (menu && m_formKind != fkMdiChild) {
             m_menuBar = std::make_unique<TWinSkinMenu>(*this, *skinData);
             m_sizes.MenuBar = GetSystemMetrics(SM_CYMENU);
             if (m_form)
@@ -177,7 +171,7 @@ void TWinSkinForm::ReadWindowState()
     WINDOWPLACEMENT placement {};
     placement.length = sizeof placement;
     if (GetWindowPlacement(m_handle, &placement))
-        m_windowState = static_cast<TFrameWindowState>(WindowStateOfShowCommand(placement.showCmd));
+        m_windowState = WindowStateOfShowCommand(placement.showCmd);
 }
 
 void TWinSkinForm::ReadText()
@@ -200,9 +194,7 @@ void TWinSkinForm::ComputeFrameGeometry()
         m_sizes.Right = BorderFrameExtent(skin.RightBorder->Bitmap.Width(), skin.RightBorder->FrameCount);
         m_sizes.Bottom = BorderFrameExtent(skin.BottomBorder->Bitmap.Height(), skin.BottomBorder->FrameCount);
     }
-    ResetCaptionButtons();
-    for (auto& object : skin.SysButtons) {
-        m_buttons.push_back(std::make_unique<TWinSysButton>(*this, *object));
+    for (auto& object : skin.SysButtons)
         if (IsIconAction(object->Action)) {
             if (object->Bitmap.Empty())
                 object->Bitmap.Assign(m_iconBitmap);
@@ -210,24 +202,10 @@ void TWinSkinForm::ComputeFrameGeometry()
                 skin.StoredIcon.Assign(m_iconBitmap);
             object->FrameCount = 1;
         }
-    }
+    m_captionButtons.Build(skin.SysButtons);
 }
 
-void TWinSkinForm::ResetCaptionButtons()
-{
-    if (AsCaptionButton(m_hotObject))
-        m_hotObject = nullptr;
-    m_pressedButton = nullptr;
-    m_buttons.clear();
-}
-
-TWinSysButton* TWinSkinForm::AsCaptionButton(TNCObject* object) const
-{
-    for (const auto& button : m_buttons)
-        if (button.get() == object)
-            return button.get();
-    return nullptr;
-}
+void TWinSkinForm::ResetCaptionButtons() { m_captionButtons.Clear(); }
 
 void TWinSkinForm::SetCaptionButtonStyles(TCaptionStyles styles)
 {
@@ -247,7 +225,6 @@ void TWinSkinForm::SetCaptionButtonStyles(TCaptionStyles styles)
     }
     SetWindowLongPtrW(m_handle, GWL_STYLE, style);
     m_style = style;
-    m_stylesRestored = styles == TCaptionStyles::csRestore;
 }
 
 void TWinSkinForm::FitWindowToSkin(bool rereadClient)
@@ -280,8 +257,7 @@ void TWinSkinForm::ApplyChangedSkin()
             if (auto* owned = dynamic_cast<TCustomForm*>(m_form->Components(i)))
                 owned->SetColor(m_skinData->ButtonFaceColour);
     }
-    for (TSkinControl* skinner : std::vector<TSkinControl*>(m_skinners))
-        skinner->Refresh();
+    m_skinners.Refresh();
     m_skinState = ssApplying;
     if (m_skinData->Skins(xcMainMenu)) {
         if (m_borderClass != bcBorderless)
@@ -352,28 +328,25 @@ void TWinSkinForm::LoadFormIcon(TBitmap& bitmap)
 
 void TWinSkinForm::BuildSystemMenu()
 {
-    FreeSystemMenu();
     auto menu = std::make_unique<TPopupMenu>(nullptr);
-    auto add = [&](const wchar_t* caption, int tag) {
+    auto add = [&](const wchar_t* caption, TSystemMenuTag tag) {
         auto* item = new TMenuItem(menu.get());
         item->SetCaption(caption);
         item->SetTag(tag);
-        item->SetImageIndex(tag < 100 ? tag : -1);
+        item->SetImageIndex(tag == smSeparator ? -1 : tag);
         item->OnClick = [this, tag](TObject*) { SystemMenuClick(tag); };
         menu->Items().Add(item);
         return item;
     };
-    add(L" Restore ", 0);
+    add(L" Restore ", smRestore);
     if (m_availability & caMaximizeBox)
-        add(L" Maximize ", 1);
+        add(L" Maximize ", smMaximize);
     if (m_availability & caMinimizeBox)
-        add(L" Minimize ", 2);
-    add(L"-", 100);
-    add(L" Close ", 3)->SetShortCut(scShift | VK_F4);
-    m_systemMenuObject = std::move(menu);
+        add(L" Minimize ", smMinimize);
+    add(L"-", smSeparator);
+    add(L" Close ", smClose)->SetShortCut(scShift | VK_F4);
+    m_systemMenu = std::move(menu);
 }
-
-void TWinSkinForm::FreeSystemMenu() { m_systemMenuObject.reset(); }
 
 void TWinSkinForm::Subclass()
 {
@@ -405,37 +378,9 @@ void TWinSkinForm::UnhookForm()
     m_formHooked = false;
 }
 
-void TWinSkinForm::SubclassMdiClient()
-{
-    if (m_mdiClient && !m_mdiClientSubclassed)
-        m_mdiClientSubclassed =
-            SetWindowSubclass(m_mdiClient, MdiClientProc, kMdiClientSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
-}
-
-void TWinSkinForm::RemoveMdiClientSubclass()
-{
-    if (m_mdiClientSubclassed && IsWindow(m_mdiClient))
-        RemoveWindowSubclass(m_mdiClient, MdiClientProc, kMdiClientSubclassId);
-    m_mdiClientSubclassed = false;
-}
-
 void TWinSkinForm::StartLeaveTimer() { m_leaveTimer.Start(m_handle, kLeaveTimerId, kLeaveTimerInterval); }
 
 void TWinSkinForm::StopLeaveTimer() { m_leaveTimer.Stop(); }
-
-bool TWinSkinForm::RegisterSkinner(TSkinControl* skinner)
-{
-    if (std::find(m_skinners.begin(), m_skinners.end(), skinner) != m_skinners.end())
-        return true;
-    m_skinners.push_back(skinner);
-    return false;
-}
-
-TSkinControl* TWinSkinForm::FindSkinner(HWND window) const
-{
-    auto it = std::find_if(m_skinners.begin(), m_skinners.end(), [&](TSkinControl* s) { return s->Handle == window; });
-    return it == m_skinners.end() ? nullptr : *it;
-}
 
 // The control dispatch (which control gets which skinner) plugs in here;
 // until it does, a skinned window's controls keep their own look.
@@ -444,22 +389,13 @@ void TWinSkinForm::SkinComponents(TWinControl*) {}
 // The same for the child windows of a window that has no form.
 void TWinSkinForm::SkinChildWindows() {}
 
-void TWinSkinForm::FreeSkinners()
-{
-    std::vector<TSkinControl*> skinners;
-    skinners.swap(m_skinners);
-    m_hotSkinner = nullptr;
-    for (TSkinControl* skinner : skinners)
-        skinner->Detach();
-    for (TSkinControl* skinner : skinners)
-        delete skinner;
-}
-
 void TWinSkinForm::RestoreFormColour()
 {
     if (m_form && m_skinState != ssDetaching)
         m_form->SetColor(m_formColour);
 }
+
+HWND TWinSkinForm::MdiClient() const { return m_mdiClient ? m_mdiClient->Client() : nullptr; }
 
 POINT TWinSkinForm::WindowPointOf(POINT screen) const
 {
@@ -474,11 +410,34 @@ POINT TWinSkinForm::WindowPointOf(POINT screen) const
 
 bool TWinSkinForm::ActiveMdiChildMaximized() const
 {
-    if (m_formKind != fkMdiFrame || !m_mdiClient)
+    HWND const client = MdiClient();
+    if (m_formKind != fkMdiFrame || !client)
         return false;
     BOOL maximized = FALSE;
-    HWND active = reinterpret_cast<HWND>(SendMessageW(m_mdiClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
+    HWND active = reinterpret_cast<HWND>(SendMessageW(client, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
     return active && maximized;
+}
+
+void TWinSkinForm::PaintMdiButtons(HDC dc, POINT barOrigin)
+{
+    m_captionButtons.PaintMdiButtons(dc, barOrigin, m_iconBitmap);
+}
+
+// The popup's loop keeps the object, as a handler of its own does.
+void TWinSkinForm::BeginMenuLoop()
+{
+    ++m_busy;
+    m_menuTracking = true;
+    if (TSkinHost* host = SkinHost())
+        host->SetMenuActive(true);
+}
+
+void TWinSkinForm::EndMenuLoop()
+{
+    m_menuTracking = false;
+    if (TSkinHost* host = SkinHost())
+        host->SetMenuActive(false);
+    LeaveBusy();
 }
 
 } // namespace tandrel

@@ -8,10 +8,12 @@
 
 #include "framework/forms/Forms.h"
 #include "framework/graphics/GdiObjects.h"
-#include "skin/menus/NCObject.h"
-#include "skin/geometry/SkinFrameGeometry.h"
+#include "skin/controls/SkinControlList.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/forms/CaptionButtons.h"
+#include "skin/geometry/SkinFrameGeometry.h"
+#include "skin/menus/WinSkinMenu.h"
 
 #include <windows.h>
 
@@ -21,8 +23,7 @@
 
 namespace tandrel {
 
-class TSkinControl;
-class TWinSkinMenu;
+class TMdiClientHook;
 class TPopupMenu;
 
 enum TSkinState : int {
@@ -31,19 +32,22 @@ enum TSkinState : int {
     ssApplying = 3,  // a changed skin is being applied
     ssDetaching = 4, // the window is going, or the manager shuts down
     ssFitting = 5,   // the window is being fitted during WM_SKINSTART
-    ssDetached = 6,  // after WM_NCDESTROY: waits for the manager's clean-up
+    ssDetached = 6,  // let go of its window: waits for the manager's clean-up
 };
 
-enum TFrameWindowState : int { fwsNormal = 0, fwsMaximized = 1, fwsMinimized = 2 };
 enum TFormKind : int { fkOrdinary = 0, fkMdiFrame = 1, fkMdiChild = 2 };
 enum class TCaptionStyles { csStrip, csRestore };
 
 // Caption-button availability bits of the window's own style.
 enum TCaptionAvailability : unsigned { caMaximizeBox = 1, caMinimizeBox = 2, caSystemMenuBit = 8 };
 
+// Items of the skinned system menu, by tag (also the image of the glyph
+// each shows).
+enum TSystemMenuTag : int { smRestore = 0, smMaximize = 1, smMinimize = 2, smClose = 3, smSeparator = 100 };
+
 // Owned by the skin manager, which frees it once it has let go of its
 // window; the form it skins is only watched (it may go first).
-class TWinSkinForm final : public TComponent {
+class TWinSkinForm final : public TComponent, public TMenuBarHost, public TCaptionButtonPainter {
 public:
     explicit TWinSkinForm(HWND window);
     ~TWinSkinForm() override;
@@ -55,7 +59,7 @@ public:
     int DisableTag() const { return m_disableTag; }
     void SetDisableTag(int tag) { m_disableTag = tag; }
 
-    HWND Handle() const { return m_handle; }
+    HWND Handle() const override { return m_handle; }
     TCustomForm* Form() const { return m_form; }
     TSkinData* SkinData() const { return m_skinData; }
 
@@ -76,12 +80,14 @@ public:
     void PaintFrame(HDC dc = nullptr);
     void LayoutCaptionButtons();
     bool IsCaptionButtonVisible(int index);
-    void DrawCaptionButton(TWinSysButton& button, int state);
+    void DrawCaptionButton(TWinSysButton& button, int state) override;
 
     // The window's shape.
     void UpdateRegion();
     void RemoveRegion();
-    bool HasRegion() const { return m_hasRegion; }
+    bool HasRegion() const { return m_region.Set; }
+    // How many times the region was built (only size changes rebuild it).
+    int RegionBuilds() const { return m_region.Builds; }
 
     // Letting go of the window.
     void Unskin();
@@ -99,15 +105,12 @@ public:
     // The skin manager's MDI-maximised flag changed (MDI children only).
     void MdiMaximizedChanged(bool maximized);
 
-    TNCObject* HotObject() const { return m_hotObject; }
-    void SetHotObject(TNCObject* object) { m_hotObject = object; }
+    // TNCHost: the caption button or menu-strip item in its hot or pressed look.
+    TNCObject* HotObject() const override { return m_hotObject; }
+    void SetHotObject(TNCObject* object) override { m_hotObject = object; }
 
-    // Control skinners of the window's controls.
-    bool RegisterSkinner(TSkinControl* skinner);
-    TSkinControl* FindSkinner(HWND window) const;
-    const std::vector<TSkinControl*>& Skinners() const { return m_skinners; }
-    TSkinControl* HotSkinner() const { return m_hotSkinner; }
-    void SetHotSkinner(TSkinControl* skinner) { m_hotSkinner = skinner; }
+    // The control skinners of the window's controls.
+    TSkinControlList& Skinners() { return m_skinners; }
     void SkinComponents(TWinControl* container);
     void SkinChildWindows();
 
@@ -135,21 +138,21 @@ public:
     TFrameWindowState WindowState() const { return m_windowState; }
     TBorderClass BorderClass() const { return m_borderClass; }
     const TFrameSizes& FrameSizes() const { return m_sizes; }
-    bool Active() const { return m_active; }
+    bool Active() const override { return m_active; }
     bool RightToLeft() const { return m_rightToLeft; }
     unsigned Availability() const { return m_availability; }
-    HWND MdiClient() const { return m_mdiClient; }
+    HWND MdiClient() const;
     TWinSkinMenu* MenuBar() const { return m_menuBar.get(); }
-    TPopupMenu* SkinnedSystemMenu() const { return m_systemMenuObject.get(); }
-    const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const { return m_buttons; }
+    TPopupMenu* SkinnedSystemMenu() const { return m_systemMenu.get(); }
+    const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const { return m_captionButtons.Items(); }
     const std::wstring& Text() const { return m_text; }
     const RECT& CaptionTextRect() const { return m_captionTextRect; }
     SIZE NonClientExtent() const { return m_ncExtent; }
     bool LeaveTimerRunning() const { return m_leaveTimer.Running(); }
-    bool MenuTracking = false; // a menu-bar popup is open
+    // A menu-strip popup is open.
+    bool MenuTracking() const { return m_menuTracking; }
     TBitmap& IconBitmap() { return m_iconBitmap; }
-    // Whether the active child of this MDI frame is maximised.
-    bool ActiveMdiChildMaximized() const;
+    bool ActiveMdiChildMaximized() const override;
     // Screen point to window coordinates, as the non-client handlers use them.
     POINT WindowPointOf(POINT screen) const;
 
@@ -157,24 +160,27 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
-    friend class TWinSkinMenu;
+    friend class TMdiClientHook;
+
+    // TMenuBarHost
+    void PaintMdiButtons(HDC dc, POINT barOrigin) override;
+    void BeginMenuLoop() override;
+    void EndMenuLoop() override;
 
     // Set-up steps.
     void ReadWindowState();
     void ReadText();
     void LoadFormIcon(TBitmap& bitmap);
     void BuildSystemMenu();
-    void FreeSystemMenu();
     void Subclass();
     void RemoveSubclass();
     void HookForm();
     void UnhookForm();
     bool ReleaseHandlers();
-    void SubclassMdiClient();
-    void RemoveMdiClientSubclass();
-    void FreeSkinners();
     void RetireMenuBar();
+    void RetireMdiClientHook();
     void RestoreFormColour();
+    void LeaveBusy();
     void StartLeaveTimer();
     void StopLeaveTimer();
 
@@ -182,14 +188,11 @@ private:
     void PaintBorder(TDataSkinBorder& side, const RECT& rect, HDC dc, TFrameLayout layout);
     void PaintCaption(HDC dc);
     void PaintCaptionText(TBitmap& buffer, const RECT& area);
-    void PaintCaptionButtons(HDC dc);
     TCaptionButtonContext ButtonContext() const;
 
     // The window procedure, in its three stages, and its handlers.
     static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR data);
-    static LRESULT CALLBACK MdiClientProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                          DWORD_PTR data);
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Stage2(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Stage3(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -218,77 +221,73 @@ private:
     LRESULT OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcRButtonDown(WPARAM wParam, LPARAM lParam);
     void FormWndProc(TMessage& message);
-    LRESULT MdiClientWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
     // The element under a window point: a shown caption button that acts,
     // else a menu-bar item with a caption.
     TNCObject* HitElement(POINT windowPoint) const;
-    TWinSysButton* AsCaptionButton(TNCObject* object) const;
     bool IsMdiChildOutsideNormal() const { return m_formKind == fkMdiChild && m_windowState != fwsNormal; }
 
+    // The window and what skins it.
     HWND m_handle = nullptr;
     TCustomForm* m_form = nullptr;
     TSkinData* m_skinData = nullptr;
     int m_disableTag = 99;
 
+    // What it put in front of the window, the form and the MDI client.
     bool m_subclassed = false;
     TWndMethod m_savedFormProc;
     bool m_formHooked = false;
-    HWND m_mdiClient = nullptr;
-    bool m_mdiClientSubclassed = false;
-    HWND m_createdMdiChild = nullptr;
-    bool m_menuUpdateCopy = true;
+    std::unique_ptr<TMdiClientHook> m_mdiClient;
 
-    TOwnedFont m_captionFont;
-    TWindowTimer m_leaveTimer;
-    std::wstring m_prefix = L"  ";
-    std::wstring m_text;
-    std::wstring m_className;
+    // The window as it was when skinning started, and as it is.
     RECT m_clientRecord {};
     SIZE m_ncExtent {};
-    TFrameSizes m_sizes;
-    RECT m_windowRect {};
-    int m_windowWidth = 0;
-    int m_windowHeight = 0;
-    RECT m_captionTextRect {};
-    int m_rightButtonLimit = 0;
-    bool m_active = false;
-    bool m_rightToLeft = false;
-    bool m_sizable = false;
-    unsigned m_availability = 0;
-    LONG_PTR m_ownCaptionStyles = 0; // the window's own system-menu and box bits
-    bool m_stylesRestored = false;
     LONG_PTR m_style = 0;
+    LONG_PTR m_ownCaptionStyles = 0; // the window's own system-menu and box bits
+    unsigned m_availability = 0;
+    bool m_rightToLeft = false;
+    std::wstring m_text;
+    bool m_active = false;
     TFrameWindowState m_windowState = fwsNormal;
     TFormKind m_formKind = fkOrdinary;
     TBorderClass m_borderClass = bcEdged;
     TSkinState m_skinState = ssAttached;
 
-    HMENU m_systemMenu = nullptr;
-    HMENU m_originalMenu = nullptr;
-    std::unique_ptr<TPopupMenu> m_systemMenuObject;
+    // The frame and its caption.
+    TFrameSizes m_sizes;
+    int m_windowWidth = 0; // as of the last frame paint
+    TOwnedFont m_captionFont;
+    TBitmap m_captionBuffer;
+    RECT m_captionTextRect {};
+    int m_rightButtonLimit = 0;
+    TBitmap m_iconBitmap;
+    TCaptionButtons m_captionButtons {*this, *this};
+    TNCObject* m_hotObject = nullptr;
+    TWindowTimer m_leaveTimer;
+
+    // Menus.
+    std::unique_ptr<TWinSkinMenu> m_menuBar;
+    std::unique_ptr<TPopupMenu> m_systemMenu;
     DWORD m_lastRightClick = 0;
     UINT m_doubleClickTime = 0;
+    bool m_menuTracking = false;
 
-    TBitmap m_iconBitmap;
-    TBitmap m_captionBuffer;
-    std::vector<std::unique_ptr<TWinSysButton>> m_buttons;
-    TNCObject* m_hotObject = nullptr;
-    // The caption button the left button went down on: only it acts on release.
-    TNCObject* m_pressedButton = nullptr;
-    std::unique_ptr<TWinSkinMenu> m_menuBar;
+    struct TRegionRecord {
+        bool Set = false;
+        int Width = -1; // the size it was built for
+        int Height = -1;
+        int Builds = 0;
+    } m_region;
 
-    bool m_hasRegion = false;
-    int m_regionWidth = -1;
-    int m_regionHeight = -1;
-
-    std::vector<TSkinControl*> m_skinners;
-    TSkinControl* m_hotSkinner = nullptr;
+    TSkinControlList m_skinners;
     TColor m_formColour = clBtnFace;
+
+    // Freeing is deferred while a handler runs; what it let go of meanwhile
+    // (a menu strip whose popup is open, the MDI client's hook) waits too.
     int m_busy = 0;
     bool m_freeWhenIdle = false;
-    // A menu bar let go of while its popup was open: freed with the object.
     std::unique_ptr<TWinSkinMenu> m_retiredMenuBar;
+    std::unique_ptr<TMdiClientHook> m_retiredMdiClient;
 };
 
 } // namespace tandrel

@@ -6,6 +6,7 @@
 
 #include "framework/forms/Application.h"
 #include "framework/forms/Menus.h"
+#include "skin/forms/MdiClientHook.h"
 #include "skin/forms/WinSkinFormPrivate.h"
 #include "skin/menus/WinSkinMenu.h"
 #include "skin/controls/WinSubClass.h"
@@ -18,27 +19,27 @@ namespace tandrel {
 
 void TWinSkinForm::CaptionButtonAction(int x, int y)
 {
-    auto* button = AsCaptionButton(m_hotObject);
+    TWinSysButton* button = m_captionButtons.Find(m_hotObject);
     if (!button)
         return;
     switch (button->Object.Action) {
-    case 0:
+    case caClose:
         StopLeaveTimer();
         PostMessageW(m_handle, WM_CLOSE, 0, 0);
         break;
-    case 1:
-    case 22: ToggleMaximize(); break;
-    case 2:
-    case 23: ToggleMinimize(); break;
-    case 3:
-    case 11:
-    case 12: ShowSystemMenu(x + 1, y + 1); break;
-    case 7:
-    case 60: MdiChildCommand(SC_MINIMIZE); break;
-    case 8:
-    case 61: MdiChildCommand(SC_RESTORE); break;
-    case 9:
-    case 62: MdiChildCommand(SC_CLOSE); break;
+    case caMaximize:
+    case caMaximizeAlt: ToggleMaximize(); break;
+    case caMinimize:
+    case caMinimizeAlt: ToggleMinimize(); break;
+    case caSystemMenu:
+    case caSystemMenuIcon:
+    case caSystemMenuPlain: ShowSystemMenu(x + 1, y + 1); break;
+    case caMdiMinimize:
+    case caMdiMinimizeAlt: MdiChildCommand(SC_MINIMIZE); break;
+    case caMdiRestore:
+    case caMdiRestoreAlt: MdiChildCommand(SC_RESTORE); break;
+    case caMdiClose:
+    case caMdiCloseAlt: MdiChildCommand(SC_CLOSE); break;
     default:
         PostMessageW(m_handle, WM_SKINQUERY, static_cast<WPARAM>(button->Object.Action), 0);
         break;
@@ -78,9 +79,9 @@ void TWinSkinForm::RestoreWindow()
 
 void TWinSkinForm::MdiChildCommand(UINT command)
 {
-    if (m_formKind != fkMdiFrame || !m_mdiClient)
+    if (m_formKind != fkMdiFrame || !MdiClient())
         return;
-    HWND active = reinterpret_cast<HWND>(SendMessageW(m_mdiClient, WM_MDIGETACTIVE, 0, 0));
+    HWND active = reinterpret_cast<HWND>(SendMessageW(MdiClient(), WM_MDIGETACTIVE, 0, 0));
     if (active)
         SendMessageW(active, WM_SYSCOMMAND, command, 0);
     if (MdiMaxFlag() && !ActiveMdiChildMaximized())
@@ -89,14 +90,14 @@ void TWinSkinForm::MdiChildCommand(UINT command)
 
 void TWinSkinForm::ShowSystemMenu(int x, int y)
 {
-    if (m_systemMenuObject) {
-        TMenuItem& items = m_systemMenuObject->Items();
+    if (m_systemMenu) {
+        TMenuItem& items = m_systemMenu->Items();
         for (int i = 0; i < items.Count(); ++i) {
             TMenuItem& item = *items.Items(i);
             switch (item.Tag()) {
-            case 0: item.SetEnabled(m_windowState != fwsNormal); break;
-            case 1: item.SetEnabled(m_windowState != fwsMaximized); break;
-            case 2: item.SetEnabled(m_windowState != fwsMinimized); break;
+            case smRestore: item.SetEnabled(m_windowState != fwsNormal); break;
+            case smMaximize: item.SetEnabled(m_windowState != fwsMaximized); break;
+            case smMinimize: item.SetEnabled(m_windowState != fwsMinimized); break;
             default: break;
             }
         }
@@ -112,8 +113,8 @@ void TWinSkinForm::ShowSystemMenu(int x, int y)
     // The menu's loop may end this object's hold on the window; the object
     // itself stays until the loop is over.
     TBusyScope const busy(*this);
-    if (m_skinData->Skins(xcSystemMenu) && m_formKind != fkMdiChild && m_systemMenuObject)
-        m_systemMenuObject->Popup(x, y);
+    if (m_skinData->Skins(xcSystemMenu) && m_formKind != fkMdiChild && m_systemMenu)
+        m_systemMenu->Popup(x, y);
     else if (HMENU menu = GetSystemMenu(m_handle, FALSE))
         TrackPopupMenu(menu, TPM_RIGHTBUTTON, x, y, 0, m_handle, nullptr);
 }
@@ -121,10 +122,10 @@ void TWinSkinForm::ShowSystemMenu(int x, int y)
 void TWinSkinForm::SystemMenuClick(int tag)
 {
     switch (tag) {
-    case 0: RestoreWindow(); break;
-    case 1: ToggleMaximize(); break;
-    case 2: ToggleMinimize(); break;
-    case 3:
+    case smRestore: RestoreWindow(); break;
+    case smMaximize: ToggleMaximize(); break;
+    case smMinimize: ToggleMinimize(); break;
+    case smClose:
         StopLeaveTimer();
         PostMessageW(m_handle, WM_CLOSE, 0, 0);
         break;
@@ -152,82 +153,8 @@ void TWinSkinForm::MdiMaximizedChanged(bool maximized)
     m_windowState = fwsNormal;
     UpdateRegion();
     SetCaptionButtonStyles(TCaptionStyles::csStrip);
-    if (!m_hasRegion)
+    if (!m_region.Set)
         RefreshFrame();
-}
-
-LRESULT CALLBACK TWinSkinForm::MdiClientProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                             DWORD_PTR data)
-{
-    auto* self = reinterpret_cast<TWinSkinForm*>(data);
-    TBusyScope const busy(*self);
-    try {
-        return self->MdiClientWindowProc(window, msg, wParam, lParam);
-    } catch (...) {
-        HandleCallbackException(self);
-    }
-    return DefSubclassProc(window, msg, wParam, lParam);
-}
-
-LRESULT TWinSkinForm::MdiClientWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    bool const menus = m_skinData->Skins(xcMainMenu);
-    switch (msg) {
-    case WM_NCCALCSIZE:
-        if (menus) {
-            LONG_PTR const style = GetWindowLongPtrW(window, GWL_STYLE);
-            SetWindowLongPtrW(window, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_HSCROLL | WS_VSCROLL));
-        }
-        return DefSubclassProc(window, msg, wParam, lParam);
-    case WM_MDICREATE: {
-        m_skinData->SetMenuUpdate(false);
-        LRESULT const child = DefSubclassProc(window, msg, wParam, lParam);
-        m_createdMdiChild = reinterpret_cast<HWND>(child);
-        return child;
-    }
-    case WM_MDIDESTROY: {
-        LRESULT const result = DefSubclassProc(window, msg, wParam, lParam);
-        if (TSkinHost* host = SkinHost(); menus && host) {
-            host->SetMdiMax(ActiveMdiChildMaximized());
-            if (m_menuBar && host->CountMdiChildren() == 0) {
-                m_skinData->SetMenuUpdate(m_menuUpdateCopy);
-                m_menuBar->BuildFromMenuObject();
-            }
-        }
-        return result;
-    }
-    case WM_MDITILE:
-    case WM_MDICASCADE:
-        if (menus && MdiMaxFlag())
-            SkinHost()->SetMdiMax(false);
-        return DefSubclassProc(window, msg, wParam, lParam);
-    case WM_MDISETMENU: {
-        LRESULT const result = DefSubclassProc(window, msg, wParam, lParam);
-        if (menus && wParam && m_menuBar &&
-            (reinterpret_cast<HMENU>(wParam) != m_menuBar->MenuHandle() || m_createdMdiChild))
-            m_menuBar->BuildFromGivenMenu(GetMenu(m_handle));
-        if (menus && GetMenu(m_handle))
-            ::SetMenu(m_handle, nullptr);
-        return result;
-    }
-    case WM_MDIREFRESHMENU: {
-        LRESULT const result = DefSubclassProc(window, msg, wParam, lParam);
-        if (m_createdMdiChild) {
-            HWND const child = std::exchange(m_createdMdiChild, nullptr);
-            if (TSkinHost* host = SkinHost())
-                host->SkinWindow(child);
-            PostMessageW(m_handle, WM_SKINPAINTFRAME, 0, 0);
-        }
-        return result;
-    }
-    case WM_NCDESTROY: {
-        LRESULT const result = DefSubclassProc(window, msg, wParam, lParam);
-        RemoveMdiClientSubclass();
-        return result;
-    }
-    default:
-        return DefSubclassProc(window, msg, wParam, lParam);
-    }
 }
 
 // What unskinning and detaching share: the system menu and the timer go;
@@ -235,24 +162,36 @@ LRESULT TWinSkinForm::MdiClientWindowProc(HWND window, UINT msg, WPARAM wParam, 
 // its control skinners. False when there was nothing to put back.
 bool TWinSkinForm::ReleaseHandlers()
 {
-    FreeSystemMenu();
+    m_systemMenu.reset();
     StopLeaveTimer();
     if (!m_subclassed && !m_formHooked)
         return false;
     UnhookForm();
     RemoveSubclass();
-    FreeSkinners();
+    m_skinners.Clear();
     return true;
 }
 
-// A menu bar whose popup is open (its loop runs further up the stack) is
-// kept until the object goes; others go at once.
+// A menu strip whose popup is open, or the MDI client's hook whose
+// procedure runs, belongs to a loop further up the stack: it is kept until
+// the object goes. Others go at once.
 void TWinSkinForm::RetireMenuBar()
 {
     if (Busy())
         m_retiredMenuBar = std::move(m_menuBar);
     else
         m_menuBar.reset();
+}
+
+void TWinSkinForm::RetireMdiClientHook()
+{
+    if (!m_mdiClient)
+        return;
+    m_mdiClient->Remove();
+    if (Busy())
+        m_retiredMdiClient = std::move(m_mdiClient);
+    else
+        m_mdiClient.reset();
 }
 
 void TWinSkinForm::Unskin()
@@ -273,7 +212,7 @@ void TWinSkinForm::Unskin()
             m_menuBar->GiveMenuBack();
         RetireMenuBar();
     }
-    RemoveMdiClientSubclass();
+    RetireMdiClientHook();
     m_captionBuffer.SetSize(0, 0);
     if (alive && m_skinState != ssDetaching && (!(m_style & WS_CHILD) || m_formKind == fkMdiChild)) {
         RECT window {};
@@ -284,24 +223,25 @@ void TWinSkinForm::Unskin()
         SetWindowPos(m_handle, nullptr, 0, 0, size.Width, size.Height,
                      SWP_NOMOVE | SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
     }
-    if (alive && m_hasRegion)
+    if (alive && m_region.Set)
         SetWindowRgn(m_handle, nullptr, TRUE);
-    m_hasRegion = false;
-    m_regionWidth = m_regionHeight = -1;
+    m_region.Set = false;
+    m_region.Width = m_region.Height = -1;
+    m_captionButtons.Clear();
     m_hotObject = nullptr;
-    m_buttons.clear();
 }
 
 void TWinSkinForm::UnskinLight()
 {
     StopLeaveTimer();
-    FreeSkinners();
+    m_skinners.Clear();
     if (m_form)
         RestoreFormColour();
     UnhookForm();
     RemoveSubclass();
-    RemoveMdiClientSubclass();
-    if (m_form)
+    RetireMdiClientHook();
+    // A form that is being destroyed needs no repainting.
+    if (m_form && !m_form->IsDestroying())
         for (int i = 0; i < m_form->ComponentCount(); ++i)
             if (auto* control = dynamic_cast<TControl*>(m_form->Components(i)))
                 control->Invalidate();
@@ -328,7 +268,7 @@ void TWinSkinForm::Detach()
             m_menuBar->GiveMenuBack();
         RetireMenuBar();
     }
-    RemoveMdiClientSubclass();
+    RetireMdiClientHook();
     m_captionBuffer.SetSize(0, 0);
 }
 

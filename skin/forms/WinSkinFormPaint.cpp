@@ -11,6 +11,11 @@
 
 namespace tandrel {
 
+namespace {
+// Put before the window text in the caption.
+const std::wstring kCaptionPrefix = L"  ";
+} // namespace
+
 std::unique_ptr<TBitmap> ComposeBorder(TDataSkinBorder& side, int width, int height, bool active, TFrameLayout layout)
 {
     int const frame = active || side.FrameCount == 1 ? 1 : 2;
@@ -31,11 +36,11 @@ void TWinSkinForm::PaintFrame(HDC dc)
         if (!dc)
             return;
     }
-    GetWindowRect(m_handle, &m_windowRect);
-    int const w = m_windowRect.right - m_windowRect.left;
-    int const h = m_windowRect.bottom - m_windowRect.top;
+    RECT window {};
+    GetWindowRect(m_handle, &window);
+    int const w = window.right - window.left;
+    int const h = window.bottom - window.top;
     m_windowWidth = w;
-    m_windowHeight = h;
     TSkinData& skin = *m_skinData;
     const TFrameSizes& s = m_sizes;
     try {
@@ -82,7 +87,7 @@ void TWinSkinForm::PaintCaption(HDC dc)
     PaintBorder(*m_skinData->TopBorder, area, buffer, TFrameLayout::flVertical);
     PaintCaptionText(m_captionBuffer, area);
     LayoutCaptionButtons();
-    PaintCaptionButtons(buffer);
+    m_captionButtons.Paint(buffer, m_active, m_iconBitmap);
     BitBlt(dc, 0, 0, w, c, buffer, 0, 0, SRCCOPY);
     SetBkMode(dc, OPAQUE);
 }
@@ -98,7 +103,7 @@ void TWinSkinForm::PaintCaptionText(TBitmap& buffer, const RECT& area)
     RECT measured {area.left, area.top, area.left, area.top};
     {
         TSelectObject const font(dc, m_captionFont.Get());
-        std::wstring const text = m_prefix + L" " + m_text;
+        std::wstring const text = kCaptionPrefix + L" " + m_text;
         DrawTextW(dc, text.c_str(), -1, &measured, DT_CALCRECT | DT_NOCLIP);
     }
     TCaptionTextStyle const style {title.TextAlignment, title.LeftWidth, title.TopHeight, title.RightWidth,
@@ -121,7 +126,7 @@ void TWinSkinForm::PaintCaptionText(TBitmap& buffer, const RECT& area)
     TSelectObject const font(dc, m_captionFont.Get());
     TBkModeGuard const mode(dc, TRANSPARENT);
     TTextColorGuard const text(dc, colour);
-    std::wstring const caption = m_prefix + m_text;
+    std::wstring const caption = kCaptionPrefix + m_text;
     DrawTextW(dc, caption.c_str(), -1, &m, DT_SINGLELINE | DT_END_ELLIPSIS | (m_rightToLeft ? DT_RIGHT : 0));
 }
 
@@ -139,67 +144,27 @@ TCaptionButtonContext TWinSkinForm::ButtonContext() const
     return c;
 }
 
-bool TWinSkinForm::IsCaptionButtonVisible(int index)
-{
-    if (index < 0 || index >= static_cast<int>(m_buttons.size()))
-        return false;
-    TWinSysButton& button = *m_buttons[static_cast<size_t>(index)];
-    const TDataSkinSysButton& o = button.Object;
-    button.Enabled = CaptionButtonVisible(o.Action, o.Visibility, o.Visibility1, ButtonContext());
-    return button.Enabled;
-}
+bool TWinSkinForm::IsCaptionButtonVisible(int index) { return m_captionButtons.UpdateVisible(index, ButtonContext()); }
 
 void TWinSkinForm::LayoutCaptionButtons()
 {
-    m_rightButtonLimit = 0;
     int const menuMargin = m_menuBar && m_skinData->MenuBar && !m_skinData->MenuBar->Bitmap.Empty()
                                ? m_skinData->MenuBar->LeftWidth
                                : 0;
     TSkinRect const text {m_captionTextRect.left, m_captionTextRect.top, m_captionTextRect.right,
                           m_captionTextRect.bottom};
-    for (int i = 0; i < static_cast<int>(m_buttons.size()); ++i) {
-        TWinSysButton& button = *m_buttons[static_cast<size_t>(i)];
-        const TDataSkinSysButton& o = button.Object;
-        if (!IsCaptionButtonVisible(i) || o.Bitmap.Empty())
-            continue;
-        TCaptionButtonPlacement const placement {o.Align, o.Xcoord, o.Ycoord, o.Bitmap.Width() / std::max(1, o.FrameCount),
-                                                 o.Bitmap.Height()};
-        TSkinRect const r = PlaceCaptionButton(placement, m_windowWidth, text, m_sizes, menuMargin,
-                                               m_rightToLeft ? TReadingOrder::roRightToLeft : TReadingOrder::roLeftToRight);
-        if (o.Align == 1)
-            m_rightButtonLimit = std::max(m_rightButtonLimit, r.Left);
-        button.Rect = {r.Left, r.Top, r.Right, r.Bottom};
-    }
-}
-
-void TWinSkinForm::PaintCaptionButtons(HDC dc)
-{
-    for (int i = 0; i < static_cast<int>(m_buttons.size()); ++i) {
-        TWinSysButton& button = *m_buttons[static_cast<size_t>(i)];
-        TDataSkinSysButton& o = button.Object;
-        if (!button.Enabled || o.Bitmap.Empty() || o.Visibility == MdiButtonVisibility)
-            continue;
-        bool const icon = IsIconAction(o.Action);
-        int const frame = m_active || o.FrameCount < 4 ? 1 : 4;
-        DrawSkinFrame(dc, button.Rect, icon ? m_iconBitmap : o.Bitmap, TSkinTransparency::stKeyColour,
-                      icon ? 1 : o.FrameCount, icon ? 1 : frame);
-    }
+    m_rightButtonLimit = m_captionButtons.Layout(ButtonContext(), m_windowWidth, text, m_sizes, menuMargin,
+                                                 m_rightToLeft ? TReadingOrder::roRightToLeft
+                                                               : TReadingOrder::roLeftToRight);
 }
 
 void TWinSkinForm::DrawCaptionButton(TWinSysButton& button, int state)
 {
-    TDataSkinSysButton& o = button.Object;
-    if (o.Bitmap.Empty())
+    if (button.Object.Bitmap.Empty())
         return;
     TWindowDC const dc(m_handle, TWindowDC::TArea::Whole);
-    if (!dc.Get())
-        return;
-    if (IsIconAction(o.Action)) {
-        DrawSkinFrame(dc.Get(), button.Rect, m_iconBitmap, TSkinTransparency::stKeyColour, 1, 1);
-        return;
-    }
-    int const frame = o.Visibility == MdiButtonVisibility && state == ncsHot ? 4 : state;
-    DrawSkinFrame(dc.Get(), button.Rect, o.Bitmap, TSkinTransparency::stKeyColour, o.FrameCount, frame);
+    if (dc.Get())
+        m_captionButtons.DrawState(dc.Get(), button, state, m_iconBitmap);
 }
 
 } // namespace tandrel

@@ -6,6 +6,7 @@
 
 #include "framework/forms/Application.h"
 #include "skin/draw/SkinDraw.h"
+#include "framework/core/ScopeGuard.h"
 #include "skin/forms/WinSkinFormPrivate.h"
 #include "skin/menus/WinSkinMenu.h"
 #include "skin/controls/WinSubClass.h"
@@ -230,7 +231,7 @@ LRESULT TWinSkinForm::OnCommand(WPARAM wParam, LPARAM lParam)
 LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam)
 {
     UINT const command = static_cast<UINT>(wParam & 0xFFF0);
-    if (!MenuTracking && command == SC_KEYMENU && lParam != 32 && lParam != 45 && !GetCapture()) {
+    if (!m_menuTracking && command == SC_KEYMENU && lParam != 32 && lParam != 45 && !GetCapture()) {
         // The system's keyboard menu mode would track a menu bar the window
         // no longer has.
         if (lParam == 0 || (m_menuBar && m_menuBar->FindAccelerator(static_cast<wchar_t>(lParam))))
@@ -276,16 +277,12 @@ LRESULT TWinSkinForm::OnSkinStart()
 
 LRESULT TWinSkinForm::OnMenuChanged(WPARAM wParam, LPARAM lParam)
 {
-    std::uint8_t const paint = m_skinData->PaintFrames;
-    m_skinData->PaintFrames = 0;
     LRESULT result = 0;
-    try {
+    {
+        std::uint8_t const paint = std::exchange(m_skinData->PaintFrames, 0);
+        auto const restore = OnScopeExit([&] { m_skinData->PaintFrames = paint; });
         result = Saved(CM_MENUCHANGED, wParam, lParam);
-    } catch (...) {
-        m_skinData->PaintFrames = paint;
-        throw;
     }
-    m_skinData->PaintFrames = paint;
     if (m_menuBar && m_skinData->MenuUpdate() && GetMenu(m_handle))
         m_menuBar->BuildFromMenuHandle();
     return result;
@@ -351,10 +348,7 @@ LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam, LPARAM)
         StartLeaveTimer();
     } else {
         StopLeaveTimer();
-        if (m_hotSkinner) {
-            m_hotSkinner->SendMouseLeave();
-            m_hotSkinner = nullptr;
-        }
+        m_skinners.LeaveHot();
     }
     if (!IsMdiChildOutsideNormal())
         PaintFrame();
@@ -363,9 +357,8 @@ LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam, LPARAM)
 
 TNCObject* TWinSkinForm::HitElement(POINT p) const
 {
-    for (const auto& button : m_buttons)
-        if (button->Enabled && button->Object.Action >= 0 && PtInRect(&button->Rect, p))
-            return button.get();
+    if (TWinSysButton* button = m_captionButtons.HitTest(p))
+        return button;
     return m_menuBar ? m_menuBar->HitTest(p) : nullptr;
 }
 
@@ -388,13 +381,13 @@ LRESULT TWinSkinForm::OnNcLButtonDown(WPARAM wParam, LPARAM lParam)
         if (!m_active)
             SetForegroundWindow(m_handle);
         element->Press();
-        m_pressedButton = AsCaptionButton(element) ? element : nullptr;
+        m_captionButtons.SetPressed(m_captionButtons.Find(element));
         if (m_menuBar)
             if (auto* item = m_menuBar->AsItem(element))
                 m_menuBar->OpenItem(*item);
         return 0;
     }
-    m_pressedButton = nullptr;
+    m_captionButtons.SetPressed(nullptr);
     // A maximised window is not dragged by its caption.
     if (m_windowState == fwsMaximized && m_active && wParam == HTCAPTION)
         wParam = HTMENU;
@@ -405,11 +398,12 @@ LRESULT TWinSkinForm::OnNcLButtonUp(WPARAM wParam, LPARAM lParam)
 {
     POINT const screen {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     TNCObject* element = HitElement(WindowPointOf(screen));
-    TNCObject* const pressed = std::exchange(m_pressedButton, nullptr);
+    TWinSysButton* const pressed = m_captionButtons.Pressed();
+    m_captionButtons.SetPressed(nullptr);
     if (!element)
         return Saved(WM_NCLBUTTONUP, wParam, lParam);
     // A release over another button than the pressed one does nothing.
-    if (AsCaptionButton(element) && element == m_hotObject && element == pressed) {
+    if (pressed && element == pressed && element == m_hotObject) {
         element->Release();
         CaptionButtonAction(screen.x, screen.y);
     }
@@ -436,7 +430,7 @@ LRESULT TWinSkinForm::OnNcRButtonDown(WPARAM wParam, LPARAM lParam)
 
 LRESULT TWinSkinForm::OnLeaveTimer()
 {
-    if (MenuTracking)
+    if (m_menuTracking)
         return 0;
     POINT cursor {};
     GetCursorPos(&cursor);
@@ -445,10 +439,8 @@ LRESULT TWinSkinForm::OnLeaveTimer()
         if (!PtInRect(&m_hotObject->Rect, p))
             m_hotObject->Leave();
     }
-    if (!m_form && m_hotSkinner && !PtInRect(&m_hotSkinner->PaintRect, cursor)) {
-        m_hotSkinner->SendMouseLeave();
-        m_hotSkinner = nullptr;
-    }
+    if (TSkinControl* hot = m_skinners.Hot(); !m_form && hot && !PtInRect(&hot->PaintRect, cursor))
+        m_skinners.LeaveHot();
     return 0;
 }
 

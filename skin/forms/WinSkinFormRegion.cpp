@@ -40,7 +40,7 @@ void TWinSkinForm::UpdateRegion()
         return;
     if (IsMdiChildOutsideNormal())
         return;
-    if (w == m_regionWidth && h == m_regionHeight && m_formKind != fkMdiChild && m_skinState != ssApplying)
+    if (w == m_region.Width && h == m_region.Height && m_formKind != fkMdiChild && m_skinState != ssApplying)
         return;
     // A borderless pop-up wears no skinned frame, and keeps the shape it
     // has (the pointer overlay cuts its own).
@@ -54,8 +54,8 @@ void TWinSkinForm::UpdateRegion()
         skin.BottomBorder->Trans != 1) {
         region = RectRegion(0, 0, w, h);
     } else {
-        m_regionWidth = w;
-        m_regionHeight = h;
+        m_region.Width = w;
+        m_region.Height = h;
         region = RectRegion(s.Left, s.Caption, w - s.Right, h - s.Bottom);
 
         if (skin.LeftBorder->Trans == 1 && h > 1) {
@@ -99,17 +99,18 @@ void TWinSkinForm::UpdateRegion()
     // A region the window took belongs to it; one it refused is still ours.
     if (SetWindowRgn(m_handle, region.Get(), TRUE))
         region.Release();
-    m_hasRegion = true;
+    m_region.Set = true;
+    ++m_region.Builds;
 }
 
 void TWinSkinForm::RemoveRegion()
 {
-    if (!m_hasRegion)
+    if (!m_region.Set)
         return;
     m_captionBuffer.SetSize(0, 0);
     SetWindowRgn(m_handle, nullptr, FALSE);
-    m_hasRegion = false;
-    m_regionWidth = m_regionHeight = -1;
+    m_region.Set = false;
+    m_region.Width = m_region.Height = -1;
 }
 
 } // namespace tandrel

@@ -36,20 +36,20 @@ bool VisibilityHolds(int value, TVisibilityTest test, int action, const TCaption
 {
     bool const a = test == TVisibilityTest::vtA;
     switch (value) {
-    case 0:
+    case cvFrame:
         if (!a)
             return true;
         return c.BorderClass != bcThin && (action != caClose || c.SystemMenu);
-    case 1: return c.Maximized;
-    case 2: return !c.Maximized;
-    case 3: return c.Active;
-    case 4: return !c.Active;
-    case 6: return a ? c.MaximizeBox && c.SystemMenu : c.MaximizeBox;
-    case 7: return !c.MaximizeBox;
-    case 8: return a ? c.MinimizeBox && c.SystemMenu : c.MinimizeBox;
-    case 9: return !c.MinimizeBox;
-    case MdiButtonVisibility: return c.MdiChildMaximized && c.MenuBarHeight > 0;
-    default: return value >= 200 && value <= 2000;
+    case cvMaximized: return c.Maximized;
+    case cvNotMaximized: return !c.Maximized;
+    case cvActive: return c.Active;
+    case cvInactive: return !c.Active;
+    case cvMaximizeBox: return a ? c.MaximizeBox && c.SystemMenu : c.MaximizeBox;
+    case cvNoMaximizeBox: return !c.MaximizeBox;
+    case cvMinimizeBox: return a ? c.MinimizeBox && c.SystemMenu : c.MinimizeBox;
+    case cvNoMinimizeBox: return !c.MinimizeBox;
+    case cvMdiButton: return c.MdiChildMaximized && c.MenuBarHeight > 0;
+    default: return value >= cvAlwaysFrom && value <= cvAlwaysTo;
     }
 }
 
@@ -71,25 +71,25 @@ TSkinRect PlaceCaptionButton(const TCaptionButtonPlacement& b, int windowWidth, 
     int left = 0;
     int top = 0;
     switch (b.Align) {
-    case 0:
+    case calLeft:
         left = b.Xcoord;
         top = b.Ycoord;
         break;
-    case 1:
+    case calRight:
         left = windowWidth - b.Xcoord;
         top = b.Ycoord;
         break;
-    case 2:
-    case 8:
+    case calBeforeText:
+    case calBeforeTextAlt:
         left = captionText.Left - b.Width - b.Xcoord;
         top = b.Ycoord;
         break;
-    case 3:
-    case 9:
+    case calAfterText:
+    case calAfterTextAlt:
         left = captionText.Right + b.Xcoord;
         top = b.Ycoord;
         break;
-    case MdiButtonVisibility:
+    case calMenuBar:
         top = (sizes.MenuBar - b.Height) / 2 + sizes.Caption;
         left = order == TReadingOrder::roRightToLeft ? b.Xcoord + sizes.Left + menuMargin
                                                       : windowWidth - b.Xcoord - sizes.Right - menuMargin;
@@ -134,17 +134,17 @@ int SkinnedHitTest(int systemAnswer, int y, int captionHeight)
     return y > captionHeight ? htMenu : htCaption;
 }
 
-int WindowStateOfShowCommand(unsigned showCommand)
+TFrameWindowState WindowStateOfShowCommand(unsigned showCommand)
 {
     switch (showCommand) {
     case 2: // SW_SHOWMINIMIZED
     case 6: // SW_MINIMIZE
     case 7: // SW_SHOWMINNOACTIVE
-        return 2;
+        return fwsMinimized;
     case 3: // SW_SHOWMAXIMIZED
-        return 1;
+        return fwsMaximized;
     default:
-        return 0;
+        return fwsNormal;
     }
 }
 

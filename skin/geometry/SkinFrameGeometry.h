@@ -5,6 +5,7 @@
 // caption text go, and what a point on the frame means. Plain C++: no
 // Win32; the form skinning object feeds it numbers read from the window.
 
+#include "skin/description/SkinCodes.h"
 #include "skin/geometry/SkinGeometry.h"
 
 namespace tandrel {
@@ -64,17 +65,6 @@ struct TCaptionButtonContext {
     int MenuBarHeight = 0;
 };
 
-// Caption-button actions with a meaning of their own.
-enum TCaptionAction : int {
-    caClose = 0,
-    caMaximize = 1,
-    caMinimize = 2,
-    caSystemMenu = 3,
-};
-
-// Visibility value of the three MDI buttons of the menu strip.
-constexpr int MdiButtonVisibility = 100;
-
 // One of the two visibility tests: A reads Visibility, B Visibility1.
 enum class TVisibilityTest { vtA, vtB };
 bool VisibilityHolds(int value, TVisibilityTest test, int action, const TCaptionButtonContext& context);
@@ -128,8 +118,11 @@ enum THitTest : int {
 // (below its top 3 pixels) acts as caption and the rest as menu strip.
 int SkinnedHitTest(int systemAnswer, int y, int captionHeight);
 
-// The state a window-placement show command means: 0 normal, 1 maximised,
-// 2 minimised. Minimised: 2, 6, 7; maximised: 3.
-int WindowStateOfShowCommand(unsigned showCommand);
+// A window's sizing state.
+enum TFrameWindowState : int { fwsNormal = 0, fwsMaximized = 1, fwsMinimized = 2 };
+
+// The state a window-placement show command means. Minimised: 2, 6, 7;
+// maximised: 3.
+TFrameWindowState WindowStateOfShowCommand(unsigned showCommand);
 
 } // namespace tandrel

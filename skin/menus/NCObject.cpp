@@ -1,16 +1,14 @@
 #include "skin/menus/NCObject.h"
 
-#include "skin/forms/WinSkinForm.h"
-
 namespace tandrel {
 
 void TNCObject::Press()
 {
-    if (TNCObject* hot = m_form.HotObject(); hot && hot != this)
+    if (TNCObject* hot = m_host.HotObject(); hot && hot != this)
         hot->Leave();
     if (!Enabled)
         return;
-    m_form.SetHotObject(this);
+    m_host.SetHotObject(this);
     State = ncsPressed;
     Draw();
 }
@@ -25,13 +23,13 @@ void TNCObject::Release()
 
 void TNCObject::Hover()
 {
-    if (m_form.HotObject() == this)
+    if (m_host.HotObject() == this)
         return;
-    if (TNCObject* hot = m_form.HotObject())
+    if (TNCObject* hot = m_host.HotObject())
         hot->Leave();
     if (!Enabled)
         return;
-    m_form.SetHotObject(this);
+    m_host.SetHotObject(this);
     State = ncsHot;
     Draw();
 }
@@ -40,12 +38,10 @@ void TNCObject::Leave()
 {
     if (!Enabled)
         return;
-    if (m_form.HotObject() == this)
-        m_form.SetHotObject(nullptr);
+    if (m_host.HotObject() == this)
+        m_host.SetHotObject(nullptr);
     State = ncsNormal;
     Draw();
 }
-
-void TWinSysButton::Draw() { m_form.DrawCaptionButton(*this, State); }
 
 } // namespace tandrel

@@ -1,24 +1,33 @@
 #pragma once
 // Elements of a skinned window's non-client area that light up under the
-// mouse: caption buttons here, menu-bar items in WinSkinMenu.
+// mouse: menu-bar items here, caption buttons in forms/CaptionButtons.
 
 #include "framework/core/Object.h"
-#include "skin/data/WinSkinData.h"
 
 #include <windows.h>
 
 namespace tandrel {
 
-class TWinSkinForm;
+class TNCObject;
 
 // Looks of an element.
 enum TNCState : int { ncsNormal = 1, ncsPressed = 2, ncsHot = 3 };
 
-// One non-client element. At most one element of a window is hot (hot or
-// pressed look) at a time; the form skinning object keeps which.
+// The window an element belongs to. At most one element of a window is
+// hot (hot or pressed look) at a time; the window keeps which.
+class TNCHost {
+public:
+    virtual TNCObject* HotObject() const = 0;
+    virtual void SetHotObject(TNCObject* object) = 0;
+
+protected:
+    ~TNCHost() = default;
+};
+
+// One non-client element.
 class TNCObject : public TObject {
 public:
-    explicit TNCObject(TWinSkinForm& form) : m_form(form) {}
+    explicit TNCObject(TNCHost& host) : m_host(host) {}
     const char* ClassName() const override { return "TNCObject"; }
 
     virtual void Press();
@@ -32,17 +41,7 @@ public:
     TNCState State = ncsNormal;
 
 protected:
-    TWinSkinForm& m_form;
-};
-
-// A caption button: one caption-button object of the skin.
-class TWinSysButton final : public TNCObject {
-public:
-    TWinSysButton(TWinSkinForm& form, TDataSkinSysButton& object) : TNCObject(form), Object(object) {}
-    const char* ClassName() const override { return "TWinSysButton"; }
-    void Draw() override;
-
-    TDataSkinSysButton& Object;
+    TNCHost& m_host;
 };
 
 } // namespace tandrel

@@ -3,7 +3,6 @@
 #include "skin/draw/SkinDraw.h"
 #include "framework/core/ScopeGuard.h"
 #include "skin/data/SkinHost.h"
-#include "skin/forms/WinSkinForm.h"
 
 #include <algorithm>
 #include <cwctype>
@@ -16,8 +15,8 @@ constexpr int kCaptionLength = 80;
 
 void TMenuBtn::Draw() { m_bar.DrawItem(*this); }
 
-TWinSkinMenu::TWinSkinMenu(TWinSkinForm& form, TSkinData& skinData)
-    : TComponent(nullptr), m_form(form), m_skinData(skinData)
+TWinSkinMenu::TWinSkinMenu(TMenuBarHost& host, TSkinData& skinData)
+    : TComponent(nullptr), m_host(host), m_skinData(skinData)
 {
 }
 
@@ -51,21 +50,21 @@ void TWinSkinMenu::Notification(TComponent* component, TOperation operation)
 
 void TWinSkinMenu::Clear()
 {
-    if (AsItem(m_form.HotObject()))
-        m_form.SetHotObject(nullptr);
+    if (AsItem(m_host.HotObject()))
+        m_host.SetHotObject(nullptr);
     m_items.clear();
 }
 
 void TWinSkinMenu::TakeMenuOff()
 {
-    if (GetMenu(m_form.Handle()))
-        SetMenu(m_form.Handle(), nullptr);
+    if (GetMenu(m_host.Handle()))
+        SetMenu(m_host.Handle(), nullptr);
 }
 
 void TWinSkinMenu::GiveMenuBack()
 {
     if (m_menu && IsMenu(m_menu))
-        SetMenu(m_form.Handle(), m_menu);
+        SetMenu(m_host.Handle(), m_menu);
 }
 
 // Items of a menu handle; one whose text is empty (a framework item drawn
@@ -83,7 +82,7 @@ void TWinSkinMenu::ReadItems(HMENU menu, bool byCommand)
         info.cch = kCaptionLength;
         if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info))
             continue;
-        auto item = std::make_unique<TMenuBtn>(m_form, *this, static_cast<int>(m_items.size()));
+        auto item = std::make_unique<TMenuBtn>(m_host, *this, static_cast<int>(m_items.size()));
         item->Enabled = true;
         item->ItemEnabled = !(info.fState & (MFS_GRAYED | MFS_DISABLED));
         item->Command = info.wID;
@@ -112,7 +111,7 @@ void TWinSkinMenu::ReadItems(HMENU menu, bool byCommand)
 void TWinSkinMenu::BuildFromMenuHandle()
 {
     Clear();
-    if (HMENU current = GetMenu(m_form.Handle()))
+    if (HMENU current = GetMenu(m_host.Handle()))
         m_menu = current;
     if (!m_menu)
         return;
@@ -123,13 +122,13 @@ void TWinSkinMenu::BuildFromMenuHandle()
 void TWinSkinMenu::BuildFromMenuObject()
 {
     Clear();
-    if (HMENU current = GetMenu(m_form.Handle()))
+    if (HMENU current = GetMenu(m_host.Handle()))
         m_menu = current;
     if (m_menuObject) {
         TMenuItem& top = m_menuObject->Items();
         for (int i = 0; i < top.Count(); ++i) {
             TMenuItem& source = *top.Items(i);
-            auto item = std::make_unique<TMenuBtn>(m_form, *this, i);
+            auto item = std::make_unique<TMenuBtn>(m_host, *this, i);
             item->Caption = source.Caption();
             item->ItemEnabled = source.Enabled();
             item->Enabled = source.Visible();
@@ -179,7 +178,7 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& bar)
     int start = 6;
     TDataSkinObject* image = m_skinData.MenuBar.get();
     if (image && !image->Bitmap.Empty()) {
-        int const frame = m_form.Active() ? 1 : 2;
+        int const frame = m_host.Active() ? 1 : 2;
         TSkinMargins const margins {image->LeftWidth, 0, image->RightWidth, 0};
         if (image->Tile == 1)
             DrawSkinImage(s, all, image->Bitmap, margins, TFrameLayout::flVertical, TMiddleFill::mfStretch,
@@ -211,15 +210,8 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& bar)
         item->Rect = r;
     }
 
-    if (m_form.ActiveMdiChildMaximized()) {
-        for (const auto& button : m_form.CaptionButtons()) {
-            TDataSkinSysButton& o = button->Object;
-            if (o.Visibility != MdiButtonVisibility || o.Bitmap.Empty())
-                continue;
-            RECT r = button->Rect;
-            OffsetRect(&r, -m_form.FrameSizes().Left, -m_form.FrameSizes().Caption);
-            DrawSkinFrame(s, r, o.Bitmap, TSkinTransparency::stKeyColour, o.FrameCount, 1);
-        }
+    if (m_host.ActiveMdiChildMaximized()) {
+        m_host.PaintMdiButtons(s, {bar.left, bar.top});
         if (TSkinHost* host = SkinHost(); host && !host->MdiMax())
             host->SetMdiMax(true);
     }
@@ -230,7 +222,7 @@ void TWinSkinMenu::DrawItem(TMenuBtn& item)
 {
     if (m_background.Empty())
         return;
-    TWindowDC const window(m_form.Handle(), TWindowDC::TArea::Whole);
+    TWindowDC const window(m_host.Handle(), TWindowDC::TArea::Whole);
     HDC const dc = window.Get();
     if (!dc)
         return;
@@ -281,7 +273,7 @@ TMenuBtn* TWinSkinMenu::FindAccelerator(wchar_t key) const
 
 void TWinSkinMenu::OpenItem(TMenuBtn& item)
 {
-    HWND const window = m_form.Handle();
+    HWND const window = m_host.Handle();
     PostMessageW(window, WM_COMMAND, item.Command, 0);
     if (!item.SubMenu || !item.ItemEnabled)
         return;
@@ -291,19 +283,10 @@ void TWinSkinMenu::OpenItem(TMenuBtn& item)
     POINT const at {item.Rect.left + outer.left, item.Rect.bottom + outer.top};
     // Inside the popup's loop the window may be destroyed or unskinned, and
     // this strip and its items rebuilt or let go of: afterwards only the
-    // form skinning object is touched, which stays while it is busy.
-    TWinSkinForm& form = m_form;
-    TWinSkinForm::TBusyScope const busy(form);
-    form.MenuTracking = true;
-    if (TSkinHost* host = SkinHost())
-        host->SetMenuActive(true);
-    auto const ended = OnScopeExit([&form] {
-        form.MenuTracking = false;
-        if (TSkinHost* host = SkinHost())
-            host->SetMenuActive(false);
-    });
-    // The popup is the system's own until menus are skinned; moving between
-    // bar items while it is open is theirs too.
+    // host is touched, which stays until the loop has ended.
+    TMenuBarHost& host = m_host;
+    host.BeginMenuLoop();
+    auto const ended = OnScopeExit([&host] { host.EndMenuLoop(); });
     TrackPopupMenu(popup, TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, window, nullptr);
 }
 

@@ -19,10 +19,29 @@ namespace tandrel {
 
 class TWinSkinMenu;
 
+// The skinned window that wears a menu strip.
+class TMenuBarHost : public TNCHost {
+public:
+    virtual HWND Handle() const = 0;
+    virtual bool Active() const = 0;
+    // Whether the window is an MDI frame whose active child is maximised.
+    virtual bool ActiveMdiChildMaximized() const = 0;
+    // Draws the MDI buttons that belong in the strip onto `dc`, whose
+    // origin lies at `barOrigin` in window coordinates.
+    virtual void PaintMdiButtons(HDC dc, POINT barOrigin) = 0;
+    // A popup of the strip runs its modal loop in between: the window
+    // stays skinned-in-name until it ends, even if it goes meanwhile.
+    virtual void BeginMenuLoop() = 0;
+    virtual void EndMenuLoop() = 0;
+
+protected:
+    ~TMenuBarHost() = default;
+};
+
 // One item of the menu strip.
 class TMenuBtn final : public TNCObject {
 public:
-    TMenuBtn(TWinSkinForm& form, TWinSkinMenu& bar, int index) : TNCObject(form), Index(index), m_bar(bar) {}
+    TMenuBtn(TMenuBarHost& host, TWinSkinMenu& bar, int index) : TNCObject(host), Index(index), m_bar(bar) {}
     const char* ClassName() const override { return "TMenuBtn"; }
     void Draw() override;
 
@@ -36,9 +55,10 @@ private:
     TWinSkinMenu& m_bar;
 };
 
+// The menu strip of one skinned window; its form skinning object owns it.
 class TWinSkinMenu final : public TComponent {
 public:
-    TWinSkinMenu(TWinSkinForm& form, TSkinData& skinData);
+    TWinSkinMenu(TMenuBarHost& host, TSkinData& skinData);
     ~TWinSkinMenu() override;
     const char* ClassName() const override { return "TWinSkinMenu"; }
 
@@ -80,7 +100,7 @@ private:
     void SelectMenuFont(TCanvas& canvas) const;
     bool RightToLeft() const;
 
-    TWinSkinForm& m_form;
+    TMenuBarHost& m_host;
     TSkinData& m_skinData;
     TMainMenu* m_menuObject = nullptr;
     HMENU m_menu = nullptr;

@@ -251,6 +251,39 @@ TEST(SkinDraw, SingleFramesInEveryVariant)
     EXPECT_EQ(PixelOf(*target, 24, 27), back);
 }
 
+// A keyed picture made once draws what DrawSkinFrame draws with the key
+// colour transparent, however often it is drawn; an empty one draws nothing.
+TEST(SkinDraw, AKeyedPictureDrawsWhatAKeyedFrameDraws)
+{
+    auto strip = PaintedBitmap(36, 9, [](int x, int y) {
+        return (x + y) % 4 == 0 ? RGB(255, 0, 255) : RGB(20 * (x / 12) + 3, 7 * y, 200 - 5 * (x % 12));
+    });
+    for (SIZE const size : {SIZE {12, 9}, SIZE {19, 5}, SIZE {7, 14}}) {
+        for (int frame = 1; frame <= 3; ++frame) {
+            SCOPED_TRACE(std::to_string(size.cx) + "x" + std::to_string(size.cy) + " frame " + std::to_string(frame));
+            auto expected = SolidBitmap(30, 30, RGB(9, 99, 199));
+            auto actual = SolidBitmap(30, 30, RGB(9, 99, 199));
+            DrawSkinFrame(expected->Canvas().Handle(), {4, 5, 4 + size.cx, 5 + size.cy}, *strip,
+                          TSkinTransparency::stKeyColour, 3, frame);
+            TKeyedPicture const picture(*strip, 3, frame, size.cx, size.cy);
+            EXPECT_TRUE(picture.Fits(size.cx, size.cy));
+            picture.Draw(actual->Canvas().Handle(), 4, 5);
+            picture.Draw(actual->Canvas().Handle(), 4, 5);
+            for (int y = 0; y < 30; ++y)
+                for (int x = 0; x < 30; ++x)
+                    ASSERT_EQ(PixelOf(*actual, x, y), PixelOf(*expected, x, y)) << x << "," << y;
+        }
+    }
+    TBitmap empty;
+    auto target = SolidBitmap(4, 4, RGB(1, 2, 3));
+    HDC const dc = target->Canvas().Handle();
+    int const live = LiveGdiObjects();
+    TKeyedPicture(empty, 1, 1, 4, 4).Draw(dc, 0, 0);
+    TKeyedPicture(*strip, 3, 1, 0, 4).Draw(dc, 0, 0);
+    EXPECT_EQ(PixelOf(*target, 1, 1), RGB(1, 2, 3));
+    EXPECT_EQ(LiveGdiObjects(), live);
+}
+
 TEST(SkinDraw, DrawTransparentCopiesNoMoreThanTheSource)
 {
     auto source = PaintedBitmap(6, 4, [](int x, int) { return x == 0 ? RGB(255, 0, 255) : RGB(1, 100, 200); });

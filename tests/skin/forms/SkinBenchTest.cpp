@@ -142,7 +142,7 @@ TEST_F(TSkinFormTest, AnMdiFrameAndItsChildren)
     EXPECT_FALSE(SkinOf(second->Handle())->HasRegion());
     std::vector<TWinSysButton*> mdiButtons;
     for (const auto& b : skin->CaptionButtons())
-        if (b->Object.Visibility == MdiButtonVisibility && b->Enabled)
+        if (b->Object.Visibility == cvMdiButton && b->Enabled)
             mdiButtons.push_back(b.get());
     ASSERT_EQ(mdiButtons.size(), 3u);
     RECT outer;

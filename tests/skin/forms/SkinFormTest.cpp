@@ -640,8 +640,9 @@ TEST_F(TSkinFormTest, AMenuStripPopupOutlivesItsWindowAndItsSkin)
         ClickAt(ScreenOf(w, Middle(skin->MenuBar()->Items()[0]->Rect)));
         ASSERT_TRUE(PumpUntil([&] { return acted && ended; }));
         // (A destroyed owner ends the popup's loop before the clean-up is due.)
-        if (!destroy)
+        if (!destroy) {
             EXPECT_TRUE(heldInLoop);
+        }
         ASSERT_TRUE(PumpUntil([&] { return !held(); }));
         EXPECT_FALSE(SkinManager->MenuActive());
         if (!destroy) {

@@ -145,11 +145,11 @@ TEST(SkinFrameGeometry, BoxesAndTheirDisabledStandIns)
 TEST(SkinFrameGeometry, MdiButtonsShowOnlyForAMaximisedChildWithAMenuStrip)
 {
     TCaptionButtonContext c = NormalWindow();
-    EXPECT_FALSE(CaptionButtonVisible(7, MdiButtonVisibility, MdiButtonVisibility, c));
+    EXPECT_FALSE(CaptionButtonVisible(caMdiMinimize, cvMdiButton, cvMdiButton, c));
     c.MdiChildMaximized = true;
-    EXPECT_FALSE(CaptionButtonVisible(7, MdiButtonVisibility, MdiButtonVisibility, c)); // no menu strip
+    EXPECT_FALSE(CaptionButtonVisible(caMdiMinimize, cvMdiButton, cvMdiButton, c)); // no menu strip
     c.MenuBarHeight = 19;
-    EXPECT_TRUE(CaptionButtonVisible(7, MdiButtonVisibility, MdiButtonVisibility, c));
+    EXPECT_TRUE(CaptionButtonVisible(caMdiMinimize, cvMdiButton, cvMdiButton, c));
 }
 
 TEST(SkinFrameGeometry, CaptionButtonsByAlignment)
@@ -179,7 +179,7 @@ TEST(SkinFrameGeometry, MdiButtonsSitInTheMenuStrip)
 {
     TFrameSizes sizes = kSlate;
     sizes.MenuBar = 19;
-    TCaptionButtonPlacement const b {MdiButtonVisibility, 57, 0, 15, 15};
+    TCaptionButtonPlacement const b {calMenuBar, 57, 0, 15, 15};
     // Vertically centred in the strip, from the right less the border and the menu margin.
     EXPECT_EQ(PlaceCaptionButton(b, 400, {}, sizes, 4, TReadingOrder::roLeftToRight), (TSkinRect {331, 48, 346, 63}));
     EXPECT_EQ(PlaceCaptionButton(b, 400, {}, sizes, 4, TReadingOrder::roRightToLeft), (TSkinRect {76, 48, 91, 63}));
@@ -235,10 +235,10 @@ TEST(SkinFrameGeometry, HitTesting)
 
 TEST(SkinFrameGeometry, WindowStatesOfShowCommands)
 {
-    EXPECT_EQ(WindowStateOfShowCommand(1), 0);
-    EXPECT_EQ(WindowStateOfShowCommand(2), 2);
-    EXPECT_EQ(WindowStateOfShowCommand(6), 2);
-    EXPECT_EQ(WindowStateOfShowCommand(7), 2);
-    EXPECT_EQ(WindowStateOfShowCommand(3), 1);
-    EXPECT_EQ(WindowStateOfShowCommand(9), 0);
+    EXPECT_EQ(WindowStateOfShowCommand(1), fwsNormal);
+    EXPECT_EQ(WindowStateOfShowCommand(2), fwsMinimized);
+    EXPECT_EQ(WindowStateOfShowCommand(6), fwsMinimized);
+    EXPECT_EQ(WindowStateOfShowCommand(7), fwsMinimized);
+    EXPECT_EQ(WindowStateOfShowCommand(3), fwsMaximized);
+    EXPECT_EQ(WindowStateOfShowCommand(9), fwsNormal);
 }
