@@ -2,9 +2,10 @@
 # Builds the libFuzzer targets with clang in build/fuzz and runs each for a
 # few seconds from the committed seed corpus.
 #   fuzz-smoke.sh [SECONDS]   (default 5; FUZZ_SECONDS works too)
-# Exits non-zero only when a target crashes, leaks or hangs (its input is
-# kept under build/fuzz/artifacts/) or when the targets do not compile. A
-# machine without clang or libFuzzer skips the run and exits 0.
+# Exits 1 when a target crashes, leaks or hangs (its input is kept under
+# build/fuzz/artifacts/) or when the targets do not compile. A machine
+# without clang or libFuzzer skips the run and exits 77, which the test
+# suite reports as skipped.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,7 +15,7 @@ targets=(skin_reader_fuzzer package_roundtrip_fuzzer skin_description_fuzzer)
 
 if ! command -v clang++ >/dev/null 2>&1 || ! command -v clang >/dev/null 2>&1; then
   echo "fuzz-smoke: clang not found, skipped"
-  exit 0
+  exit 77
 fi
 # Probe for the libFuzzer runtime with a one-line target.
 probe=$(mktemp -d)
@@ -22,7 +23,7 @@ trap 'rm -rf "$probe"' EXIT
 echo 'extern "C" int LLVMFuzzerTestOneInput(const char*, unsigned long) { return 0; }' >"$probe/probe.cpp"
 if ! clang++ -fsanitize=fuzzer,address "$probe/probe.cpp" -o "$probe/probe" >/dev/null 2>&1; then
   echo "fuzz-smoke: clang cannot build libFuzzer targets here (Debian: libclang-rt-14-dev), skipped"
-  exit 0
+  exit 77
 fi
 
 cmake -S "$root" -B "$build" -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \

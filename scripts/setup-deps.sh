@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  make cmake g++ python3
+  make cmake g++ python3 python3-numpy python3-pil
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   wine64 xvfb x11-utils
   googletest nlohmann-json3-dev

@@ -1,7 +1,8 @@
 // The skinned frame on real windows, the main panel and a 1920 x 1080
-// window: one full frame paint and one region build (medians), and the GDI
-// objects alive before and after 1,000 frame repaints and 100 skin and
-// unskin cycles. A count that grew fails the run.
+// window: one full frame paint and one region build (medians), the system's
+// own frame paint of the same windows unskinned and the ratio of the two,
+// and the GDI objects alive before and after 1,000 frame repaints and 100
+// skin and unskin cycles. A count that grew fails the run.
 
 #include "framework/forms/Application.h"
 #include "bench/support/Bench.h"
@@ -73,6 +74,20 @@ double FramePaintMicroseconds(HWND window)
         SendMessageW(window, WM_NCPAINT, 1, 0);
         GdiFlush();
     }, 201);
+}
+
+// Activation repaints the frame in the other look: the caption (and
+// borders of two frames) composed anew, as after a size or text change.
+double ActivationPaintMicroseconds(HWND window)
+{
+    bool active = true;
+    double const median = MedianMicroseconds([&] {
+        active = !active;
+        SendMessageW(window, WM_NCACTIVATE, active, 0);
+        GdiFlush();
+    }, 201);
+    SendMessageW(window, WM_NCACTIVATE, GetActiveWindow() == window, 0);
+    return median;
 }
 
 // The same paint into a memory bitmap of the window's size: what composing
@@ -185,6 +200,41 @@ bool SkinCycle(TSkinData& data, const TCustomForm& panel, const TCustomForm& lar
     return true;
 }
 
+// The same windows without the skin: what the system's own frame paint
+// costs at the same size. The skin comes back afterwards.
+bool CompareWithTheSystemsFrame(TSkinData& data, const TCustomForm& panel, const TCustomForm& large,
+                                double panelSkinned, double largeSkinned)
+{
+    HWND const p = panel.Handle();
+    HWND const l = large.Handle();
+    SIZE const sizes[] = {WindowSize(p), WindowSize(l)};
+    data.SetActive(false);
+    SkinManager->ActionTimer();
+    if (!PumpUntil([&] { return !SkinOf(panel) && !SkinOf(large); })) {
+        std::printf("the skin did not come off\n");
+        return false;
+    }
+    // At the sizes they had skinned.
+    SetWindowPos(p, nullptr, 0, 0, sizes[0].cx, sizes[0].cy, SWP_NOZORDER | SWP_NOMOVE);
+    SetWindowPos(l, nullptr, 0, 0, sizes[1].cx, sizes[1].cy, SWP_NOZORDER | SWP_NOMOVE);
+    PumpIdle();
+    double const panelOwn = FramePaintMicroseconds(p);
+    double const largeOwn = FramePaintMicroseconds(l);
+    Report(("main panel " + SizeText(p) + ": the system's own frame paint").c_str(), panelOwn, "us");
+    Report(("window " + SizeText(l) + ": the system's own frame paint").c_str(), largeOwn, "us");
+    Report("main panel: skinned / system frame paint", panelSkinned / panelOwn, "x");
+    Report("large window: skinned / system frame paint", largeSkinned / largeOwn, "x");
+    data.SetActive(true);
+    SkinManager->ActionTimer();
+    if (!PumpUntil([&] { return Skinned(panel) && Skinned(large); })) {
+        std::printf("the skin did not start again\n");
+        return false;
+    }
+    SetWindowPos(l, nullptr, 0, 0, kLargeWidth, kLargeHeight, SWP_NOZORDER | SWP_NOMOVE);
+    PumpIdle();
+    return true;
+}
+
 bool SkinCyclesLeaveNothing(TSkinData& data, const TCustomForm& panel, const TCustomForm& large)
 {
     // Activation skinned the two shown windows only; a start skins every
@@ -211,7 +261,9 @@ int Run()
     PumpIdle();
     HWND const panel = Form1->Handle();
     std::string const panelName = "main panel " + SizeText(panel);
-    Report((panelName + ": full frame paint (WM_NCPAINT)").c_str(), FramePaintMicroseconds(panel), "us");
+    double const panelPaint = FramePaintMicroseconds(panel);
+    Report((panelName + ": full frame paint (WM_NCPAINT)").c_str(), panelPaint, "us");
+    Report((panelName + ": other look (WM_NCACTIVATE)").c_str(), ActivationPaintMicroseconds(panel), "us");
     Report((panelName + ": the same into a memory bitmap").c_str(), OffScreenPaintMicroseconds(*SkinOf(*Form1)), "us");
     Report((panelName + ": region build (UpdateRegion)").c_str(), RegionBuildMicroseconds(*SkinOf(*Form1)), "us");
     Report("  of which handing it over (SetWindowRgn, redrawn)", SetRegionMicroseconds(panel), "us");
@@ -235,11 +287,15 @@ int Run()
                     "gives with-wine.sh a larger one\n",
                     GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), size.cx, size.cy);
     std::string const largeName = "window " + SizeText(big);
-    Report((largeName + ": full frame paint (WM_NCPAINT)").c_str(), FramePaintMicroseconds(big), "us");
+    double const largePaint = FramePaintMicroseconds(big);
+    Report((largeName + ": full frame paint (WM_NCPAINT)").c_str(), largePaint, "us");
+    Report((largeName + ": other look (WM_NCACTIVATE)").c_str(), ActivationPaintMicroseconds(big), "us");
     Report((largeName + ": the same into a memory bitmap").c_str(), OffScreenPaintMicroseconds(*SkinOf(*large)), "us");
     Report((largeName + ": region build (UpdateRegion)").c_str(), RegionBuildMicroseconds(*SkinOf(*large)), "us");
     Report("  of which handing it over (SetWindowRgn, redrawn)", SetRegionMicroseconds(big), "us");
 
+    if (!CompareWithTheSystemsFrame(*Form1->SkinData1, *Form1, *large, panelPaint, largePaint))
+        return 1;
     bool const repaints = RepaintsLeaveNothing(panel, big);
     bool const cycles = SkinCyclesLeaveNothing(*Form1->SkinData1, *Form1, *large);
     large.reset();

@@ -203,9 +203,18 @@ void TWinSkinForm::ComputeFrameGeometry()
             object->FrameCount = 1;
         }
     m_captionButtons.Build(skin.SysButtons);
+    m_framePictures.Clear();
+    m_captionKey = {};
 }
 
-void TWinSkinForm::ResetCaptionButtons() { m_captionButtons.Clear(); }
+// The caption buttons and the pictures kept for painting belong to the skin
+// set in use: they go with it.
+void TWinSkinForm::ResetCaptionButtons()
+{
+    m_captionButtons.Clear();
+    m_framePictures.Clear();
+    m_captionKey = {};
+}
 
 void TWinSkinForm::SetCaptionButtonStyles(TCaptionStyles styles)
 {

@@ -12,6 +12,7 @@
 #include "skin/data/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/forms/CaptionButtons.h"
+#include "skin/forms/FramePictures.h"
 #include "skin/geometry/SkinFrameGeometry.h"
 #include "skin/menus/WinSkinMenu.h"
 
@@ -185,8 +186,8 @@ private:
     void StopLeaveTimer();
 
     // Painting steps.
-    void PaintBorder(TDataSkinBorder& side, const RECT& rect, HDC dc, TFrameLayout layout);
-    void PaintCaption(HDC dc);
+    void PaintBorder(TFrameSide side, TDataSkinBorder& border, const RECT& rect, HDC dc);
+    void PaintCaption(HDC dc, int windowHeight);
     void PaintCaptionText(TBitmap& buffer, const RECT& area);
     TCaptionButtonContext ButtonContext() const;
 
@@ -257,6 +258,20 @@ private:
     TFrameSizes m_sizes;
     int m_windowWidth = 0; // as of the last frame paint
     TOwnedFont m_captionFont;
+    TFramePictures m_framePictures;
+    // What the caption buffer shows; it is composed again when this changes.
+    struct TCaptionKey {
+        int Width = -1;
+        int Height = -1;
+        bool Active = false;
+        std::wstring Text;
+        TFrameWindowState State = fwsNormal;
+        unsigned Availability = 0;
+        LONG_PTR Popup = 0;
+        int RightButtonLimit = 0;
+        bool MdiChildMaximized = false;
+        bool operator==(const TCaptionKey&) const = default;
+    } m_captionKey;
     TBitmap m_captionBuffer;
     RECT m_captionTextRect {};
     int m_rightButtonLimit = 0;

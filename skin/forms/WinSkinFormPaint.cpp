@@ -6,6 +6,7 @@
 
 #include "skin/description/SkinDescription.h"
 #include "skin/draw/SkinDraw.h"
+#include "skin/forms/FramePictures.h"
 #include "skin/forms/WinSkinFormPrivate.h"
 #include "skin/menus/WinSkinMenu.h"
 
@@ -15,14 +16,6 @@ namespace {
 // Put before the window text in the caption.
 const std::wstring kCaptionPrefix = L"  ";
 } // namespace
-
-std::unique_ptr<TBitmap> ComposeBorder(TDataSkinBorder& side, int width, int height, bool active, TFrameLayout layout)
-{
-    int const frame = active || side.FrameCount == 1 ? 1 : 2;
-    TSkinMargins const margins {side.LeftWidth, side.TopHeight, side.RightWidth, side.BottomHeight};
-    return ComposeSkinImage({0, 0, width, height}, side.Bitmap, margins, frame, side.FrameCount,
-                            side.Tile != 1 ? TMiddleFill::mfTile : TMiddleFill::mfStretch, layout);
-}
 
 void TWinSkinForm::PaintFrame(HDC dc)
 {
@@ -44,10 +37,10 @@ void TWinSkinForm::PaintFrame(HDC dc)
     TSkinData& skin = *m_skinData;
     const TFrameSizes& s = m_sizes;
     try {
-        PaintBorder(*skin.LeftBorder, {0, 0, s.Left, h}, dc, TFrameLayout::flHorizontal);
-        PaintBorder(*skin.RightBorder, {w - s.Right, 0, w, h}, dc, TFrameLayout::flHorizontal);
-        PaintBorder(*skin.BottomBorder, {s.Left, h - s.Bottom, w - s.Right, h}, dc, TFrameLayout::flVertical);
-        PaintCaption(dc);
+        PaintBorder(TFrameSide::fsLeft, *skin.LeftBorder, {0, 0, s.Left, h}, dc);
+        PaintBorder(TFrameSide::fsRight, *skin.RightBorder, {w - s.Right, 0, w, h}, dc);
+        PaintBorder(TFrameSide::fsBottom, *skin.BottomBorder, {s.Left, h - s.Bottom, w - s.Right, h}, dc);
+        PaintCaption(dc, h);
         if (m_menuBar)
             m_menuBar->PaintMenuBar(dc, {s.Left, s.Caption, w - s.Right, s.Caption + s.MenuBar});
     } catch (...) {
@@ -60,36 +53,56 @@ void TWinSkinForm::PaintFrame(HDC dc)
 }
 
 // The Left and Right borders run the full height and so carry the caption's
-// corners; Top and Bottom run between them. Frames of Left and Right lie
-// side by side, those of Top and Bottom stacked.
-void TWinSkinForm::PaintBorder(TDataSkinBorder& side, const RECT& rect, HDC dc, TFrameLayout layout)
+// corners; Top and Bottom run between them.
+void TWinSkinForm::PaintBorder(TFrameSide side, TDataSkinBorder& border, const RECT& rect, HDC dc)
 {
     if (rect.right < rect.left || rect.bottom < rect.top)
         return;
-    auto const picture = ComposeBorder(side, rect.right - rect.left, rect.bottom - rect.top, m_active, layout);
-    if (picture->Empty())
+    TBitmap& picture = m_framePictures.Border(side, border, rect.right - rect.left, rect.bottom - rect.top, m_active);
+    if (picture.Empty())
         return;
-    BitBlt(dc, rect.left, rect.top, picture->Width(), picture->Height(), picture->Canvas().Handle(), 0, 0, SRCCOPY);
+    BitBlt(dc, rect.left, rect.top, picture.Width(), picture.Height(), picture.Canvas().Handle(), 0, 0, SRCCOPY);
 }
 
-void TWinSkinForm::PaintCaption(HDC dc)
+// The caption strip is composed in its buffer, which is kept while nothing
+// it shows has changed: a repaint then copies it in one go.
+void TWinSkinForm::PaintCaption(HDC dc, int windowHeight)
 {
     int const w = m_windowWidth;
     int const c = m_sizes.Caption;
+    TCaptionKey const key {w, c, m_active, m_text, m_windowState, m_availability, m_style & WS_POPUP,
+                           m_rightButtonLimit, ActiveMdiChildMaximized()};
+    if (key == m_captionKey && !m_captionBuffer.Empty() && m_captionBuffer.Width() == w &&
+        m_captionBuffer.Height() == c) {
+        BitBlt(dc, 0, 0, w, c, m_captionBuffer.Canvas().Handle(), 0, 0, SRCCOPY);
+        SetBkMode(dc, OPAQUE);
+        return;
+    }
+    m_captionKey = {};
     m_captionBuffer.SetPixelFormat(TPixelFormat::pf24bit);
     m_captionBuffer.SetSize(std::max(0, w), std::max(0, c));
     if (m_captionBuffer.Empty())
         return;
     HDC const buffer = m_captionBuffer.Canvas().Handle();
-    // What the window shows there already: the borders' caption corners.
-    BitBlt(buffer, 0, 0, w, c, dc, 0, 0, SRCCOPY);
+    // The caption's corners belong to the Left and Right borders.
+    int const rows = std::min(c, windowHeight);
+    TBitmap& left = m_framePictures.Border(TFrameSide::fsLeft, *m_skinData->LeftBorder, m_sizes.Left, windowHeight,
+                                           m_active);
+    TBitmap& right = m_framePictures.Border(TFrameSide::fsRight, *m_skinData->RightBorder, m_sizes.Right,
+                                            windowHeight, m_active);
+    BitBlt(buffer, 0, 0, m_sizes.Left, rows, left.Canvas().Handle(), 0, 0, SRCCOPY);
+    BitBlt(buffer, w - m_sizes.Right, 0, m_sizes.Right, rows, right.Canvas().Handle(), 0, 0, SRCCOPY);
     RECT const area {m_sizes.Left, 0, w - m_sizes.Right, c};
-    PaintBorder(*m_skinData->TopBorder, area, buffer, TFrameLayout::flVertical);
+    PaintBorder(TFrameSide::fsTop, *m_skinData->TopBorder, area, buffer);
     PaintCaptionText(m_captionBuffer, area);
     LayoutCaptionButtons();
     m_captionButtons.Paint(buffer, m_active, m_iconBitmap);
     BitBlt(dc, 0, 0, w, c, buffer, 0, 0, SRCCOPY);
     SetBkMode(dc, OPAQUE);
+    // The layout of this paint moves the text of the next (pop-ups stop it
+    // at the right-aligned buttons): kept only once that has settled.
+    m_captionKey = key;
+    m_captionKey.RightButtonLimit = m_rightButtonLimit;
 }
 
 void TWinSkinForm::PaintCaptionText(TBitmap& buffer, const RECT& area)

@@ -19,11 +19,6 @@ inline std::string ClassNameOf(HWND window)
     return WideToUtf8(name);
 }
 
-// One border composed at the size it has on the window: frame 1 while the
-// window is active or the border has one frame, else frame 2; the middle
-// tiled unless the border stretches.
-std::unique_ptr<TBitmap> ComposeBorder(TDataSkinBorder& side, int width, int height, bool active, TFrameLayout layout);
-
 // The skin manager's MDI-maximised flag (clear without a manager).
 inline bool MdiMaxFlag() { return SkinHost() && SkinHost()->MdiMax(); }
 

@@ -5,6 +5,7 @@
 #include "skin/forms/WinSkinForm.h"
 
 #include "skin/draw/SkinDraw.h"
+#include "skin/forms/FramePictures.h"
 #include "skin/forms/WinSkinFormPrivate.h"
 
 namespace tandrel {
@@ -59,14 +60,14 @@ void TWinSkinForm::UpdateRegion()
         region = RectRegion(s.Left, s.Caption, w - s.Right, h - s.Bottom);
 
         if (skin.LeftBorder->Trans == 1 && h > 1) {
-            auto picture = ComposeBorder(*skin.LeftBorder, s.Left, h, m_active, TFrameLayout::flHorizontal);
+            auto picture = ComposeBorder(*skin.LeftBorder, s.Left, h, m_active, TFrameSide::fsLeft);
             Unite(region, Cut(*picture, 0, 0));
         } else {
             Unite(region, RectRegion(0, 0, s.Left, h));
         }
 
         if (skin.RightBorder->Trans == 1 && h > 1) {
-            auto picture = ComposeBorder(*skin.RightBorder, s.Right, h, m_active, TFrameLayout::flHorizontal);
+            auto picture = ComposeBorder(*skin.RightBorder, s.Right, h, m_active, TFrameSide::fsRight);
             Unite(region, Cut(*picture, w - s.Right, 0));
         } else {
             Unite(region, RectRegion(w - s.Right, 0, w, h));
@@ -74,7 +75,7 @@ void TWinSkinForm::UpdateRegion()
 
         int const middle = w - s.Left - s.Right;
         if (skin.BottomBorder->Trans == 1 && s.Bottom >= 2 && middle > 0) {
-            auto picture = ComposeBorder(*skin.BottomBorder, middle, s.Bottom, m_active, TFrameLayout::flVertical);
+            auto picture = ComposeBorder(*skin.BottomBorder, middle, s.Bottom, m_active, TFrameSide::fsBottom);
             Unite(region, Cut(*picture, s.Left, h - s.Bottom));
         } else {
             Unite(region, RectRegion(s.Left, h - s.Bottom, w - s.Right, h));
@@ -89,7 +90,7 @@ void TWinSkinForm::UpdateRegion()
                 BitBlt(picture->Canvas().Handle(), 0, 0, middle, s.Caption, m_captionBuffer.Canvas().Handle(), s.Left, 0,
                        SRCCOPY);
             } else {
-                picture = ComposeBorder(*skin.TopBorder, middle, s.Caption, m_active, TFrameLayout::flVertical);
+                picture = ComposeBorder(*skin.TopBorder, middle, s.Caption, m_active, TFrameSide::fsTop);
             }
             Unite(region, Cut(*picture, s.Left, 0));
         } else {

@@ -165,17 +165,15 @@ TEST_F(TSkinFormTest, TheRegionCutsTheTransparentCornersAndFollowsTheSize)
     EXPECT_EQ(box.bottom, 255);
 
     // Moving keeps the region; it is not even rebuilt.
-    TOwnedRegion before(CreateRectRgn(0, 0, 0, 0));
-    GetWindowRgn(w, before.Get());
+    int const builds = skin->RegionBuilds();
     SetWindowPos(w, nullptr, 200, 150, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     PumpIdle();
-    TOwnedRegion moved(CreateRectRgn(0, 0, 0, 0));
-    GetWindowRgn(w, moved.Get());
-    EXPECT_TRUE(EqualRgn(before.Get(), moved.Get()));
+    EXPECT_EQ(skin->RegionBuilds(), builds);
 
-    // Resizing builds one of the new size.
+    // Resizing builds one of the new size, once.
     SetWindowPos(w, nullptr, 0, 0, 420, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     PumpIdle();
+    EXPECT_EQ(skin->RegionBuilds(), builds + 1);
     TOwnedRegion resized(CreateRectRgn(0, 0, 0, 0));
     GetWindowRgn(w, resized.Get());
     GetRgnBox(resized.Get(), &box);
@@ -193,6 +191,35 @@ TEST_F(TSkinFormTest, TheRegionCutsTheTransparentCornersAndFollowsTheSize)
     TWinSysButton* icon = ButtonWithAction(*skin, caSystemMenu);
     ASSERT_NE(icon, nullptr);
     EXPECT_EQ(icon->Rect.left, icon->Object.Xcoord);
+}
+
+// The default skin's frame as a user sees it: two windows, active and
+// inactive, on a desktop-coloured backdrop, their corners cut away.
+TEST_F(TSkinFormTest, TheDefaultSkinFramesWindowsOnTheDesktop)
+{
+    COLORREF const desktop = RGB(58, 110, 165);
+    TBackdrop const backdrop({0, 0, 880, 360}, desktop);
+    TBenchForm* back = MakeForm(TFormBorderStyle::bsSizeable, 377, 245, L"Tandrel \u2014 inactive");
+    TBenchForm* front = MakeForm(TFormBorderStyle::bsSizeable, 377, 245, L"Tandrel \u2014 active");
+    ShowSkinned(*back);
+    ShowSkinned(*front);
+    SetWindowPos(back->Handle(), nullptr, 20, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(front->Handle(), nullptr, 440, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpIdle();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
+    auto shot = CaptureScreen({0, 0, 880, 360});
+    SaveScreenshot(*shot, "skin_default_frames");
+    for (int left : {20, 440}) {
+        RECT r;
+        GetWindowRect(left == 20 ? back->Handle() : front->Handle(), &r);
+        ASSERT_EQ(r.right - r.left, 400);
+        ASSERT_EQ(r.bottom - r.top, 300);
+        EXPECT_EQ(PixelOf(*shot, left, 30), desktop) << "top-left corner cut";
+        EXPECT_EQ(PixelOf(*shot, left + 399, 30), desktop) << "top-right corner cut";
+        EXPECT_NE(PixelOf(*shot, left + 200, 30 + kCaption / 2), desktop) << "caption";
+        EXPECT_NE(PixelOf(*shot, left + 3, 30 + 150), desktop) << "left border";
+        EXPECT_EQ(PixelOf(*shot, left + 200, 30 + 150), ColorToRGB(Skin().ButtonFaceColour)) << "client";
+    }
 }
 
 TEST_F(TSkinFormTest, CaptionButtonsShowByWindowState)

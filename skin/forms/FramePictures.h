@@ -1,0 +1,39 @@
+#pragma once
+// The border pictures a skinned frame is painted from: each side composed
+// off-screen at the size it has on the window, and kept until that size,
+// the window's active look or the skin changes. A repaint then only copies.
+
+#include "skin/draw/SkinDraw.h"
+
+#include <array>
+#include <memory>
+
+namespace tandrel {
+
+enum class TFrameSide { fsLeft, fsTop, fsRight, fsBottom };
+
+class TFramePictures {
+public:
+    // The side's picture at this size in this look: frame 1 while the window
+    // is active or the border has one frame, else frame 2; the middle tiled
+    // unless the border stretches. Left and Right hold their frames side by
+    // side, Top and Bottom stacked.
+    TBitmap& Border(TFrameSide side, TDataSkinBorder& border, int width, int height, bool active);
+    // Forgets every picture (the skin set they came from is going).
+    void Clear();
+
+private:
+    struct TKept {
+        std::unique_ptr<TBitmap> Picture;
+        const TDataSkinBorder* Border = nullptr;
+        int Width = -1;
+        int Height = -1;
+        bool Active = false;
+    };
+    std::array<TKept, 4> m_kept;
+};
+
+// One border composed at a size, not kept.
+std::unique_ptr<TBitmap> ComposeBorder(TDataSkinBorder& border, int width, int height, bool active, TFrameSide side);
+
+} // namespace tandrel
