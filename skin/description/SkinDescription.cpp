@@ -56,7 +56,7 @@ int GlyphStripFrameCount(int imageWidth, int imageHeight)
     return std::max(4, std::max(0, imageWidth) / frameWidth);
 }
 
-TMdiButtonSlice MdiButtonSlice(int imageWidth, int button)
+TMdiButtonSlice MdiButtonSlice(int imageWidth, TMdiSlot button)
 {
     int const a = std::max(0, imageWidth) / 12;
     return { 4 * a * button, 4 * a, (a + 4) * (3 - button) };

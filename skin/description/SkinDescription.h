@@ -48,7 +48,7 @@ struct TMdiButtonSlice {
     int Width;
     int Xcoord;
 };
-TMdiButtonSlice MdiButtonSlice(int imageWidth, int button);
+TMdiButtonSlice MdiButtonSlice(int imageWidth, TMdiSlot button);
 
 // The file name a description entry is written under in the temporary
 // folder, after a prefix of the caller's: the entry name's last path part

@@ -194,14 +194,14 @@ private:
         // child, cut from one twelve-frame image.
         TImage mdi;
         LoadImage(mdi, "MDICONTROLS", "Image");
-        for (int k = 0; k < 3; ++k) {
+        for (TMdiSlot const slot : {msMinimize, msRestore, msClose}) {
             auto button = std::make_unique<TSysButton>("MDICONTROLS");
-            button->Action = MdiSlotAction(static_cast<TMdiSlot>(k));
+            button->Action = MdiSlotAction(slot);
             button->Align = calMenuBar;
             button->Visibility = button->Visibility1 = cvMdiButton;
             button->FrameCount = 4;
             if (!mdi.Empty()) {
-                TMdiButtonSlice const slice = MdiButtonSlice(mdi.Width(), k);
+                TMdiButtonSlice const slice = MdiButtonSlice(mdi.Width(), slot);
                 m_images.CopyColumns(button->Bitmap, mdi, slice.Left, slice.Width);
                 button->Xcoord = slice.Xcoord;
             }

@@ -18,6 +18,9 @@ TSkinManage* SkinManager = nullptr;
 
 namespace {
 
+// Any non-zero answer to HCBT_CREATEWND keeps the window from being made.
+constexpr LRESULT kRefuseCreation = 10;
+
 std::string ClassNameOf(HWND window)
 {
     wchar_t name[101] {};
@@ -145,7 +148,7 @@ LRESULT CALLBACK TSkinManage::CbtProc(int code, WPARAM wParam, LPARAM lParam)
         case HCBT_CREATEWND: {
             const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
             if (create && create->lpcs && self->RefusesSizeGrip(window, *create))
-                return 10;
+                return kRefuseCreation;
             if (ClassNameOf(window) == "#32768")
                 self->SkinPopupWindow(window);
             break;

@@ -127,11 +127,11 @@ TEST(SkinDescriptionRules, CaptionButtonSectionsAndFrameCounts)
     EXPECT_EQ(GlyphStripFrameCount(128, 16), 8);
     EXPECT_EQ(GlyphStripFrameCount(0, 0), 4);
 
-    EXPECT_EQ(MdiButtonSlice(180, 0).Left, 0);
-    EXPECT_EQ(MdiButtonSlice(180, 2).Left, 120);
-    EXPECT_EQ(MdiButtonSlice(180, 1).Width, 60);
-    EXPECT_EQ(MdiButtonSlice(180, 0).Xcoord, 57);
-    EXPECT_EQ(MdiButtonSlice(11, 2).Width, 0);
+    EXPECT_EQ(MdiButtonSlice(180, msMinimize).Left, 0);
+    EXPECT_EQ(MdiButtonSlice(180, msClose).Left, 120);
+    EXPECT_EQ(MdiButtonSlice(180, msRestore).Width, 60);
+    EXPECT_EQ(MdiButtonSlice(180, msMinimize).Xcoord, 57);
+    EXPECT_EQ(MdiButtonSlice(11, msClose).Width, 0);
 }
 
 TEST(SkinDescriptionRules, TemporaryNamesStayInsideTheirFolder)
