@@ -2,6 +2,7 @@
 # definition with its SkinStream property holding only the first PERCENT
 # per cent of the skin stream (and that length), as a damaged file would.
 #   cmake -DIN=Unit1.json -DOUT=Unit1-truncated.json -DPERCENT=90 -P TruncateSkinStream.cmake
+include(${CMAKE_CURRENT_LIST_DIR}/../../cmake/LittleEndianHex.cmake)
 file(READ "${IN}" text)
 string(REGEX MATCH "\"SkinStream\": \"([0-9a-fA-F]+)\"" found "${text}")
 if(NOT found)
@@ -13,15 +14,6 @@ math(EXPR KEEP "(${digits} / 2 - 4) * ${PERCENT} / 100")
 math(EXPR hexDigits "${KEEP} * 2")
 # The property is a 4-byte length (8 hex digits, lowest byte first), then the stream.
 string(SUBSTRING "${stream}" 8 ${hexDigits} kept)
-set(length "")
-foreach(shift 0 8 16 24)
-  math(EXPR byte "(${KEEP} >> ${shift}) & 255" OUTPUT_FORMAT HEXADECIMAL)
-  string(REPLACE "0x" "" byte "${byte}")
-  string(LENGTH "${byte}" digits)
-  if(digits EQUAL 1)
-    set(byte "0${byte}")
-  endif()
-  string(APPEND length "${byte}")
-endforeach()
+little_endian_hex32(${KEEP} length)
 string(REPLACE "${found}" "\"SkinStream\": \"${length}${kept}\"" text "${text}")
 file(WRITE "${OUT}" "${text}")

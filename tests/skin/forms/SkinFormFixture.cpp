@@ -88,6 +88,19 @@ TBenchForm* TSkinFormTest::MakeForm(TFormBorderStyle style, int clientWidth, int
     return form;
 }
 
+TMenuItem* TSkinFormTest::AddFileMenu(TBenchForm& form, const wchar_t* itemCaption)
+{
+    auto* menu = new TMainMenu(&form);
+    auto* file = new TMenuItem(&form);
+    file->SetCaption(L"&File");
+    menu->Items().Add(file);
+    auto* item = new TMenuItem(&form);
+    item->SetCaption(itemCaption);
+    file->Add(item);
+    form.SetMenu(menu);
+    return item;
+}
+
 TWinSkinForm* TSkinFormTest::ShowSkinned(TCustomForm& form)
 {
     form.Show();

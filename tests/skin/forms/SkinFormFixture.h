@@ -55,6 +55,8 @@ protected:
     // A form with a client area of the given size; freed after the test.
     TBenchForm* MakeForm(TFormBorderStyle style, int clientWidth = 300, int clientHeight = 200,
                          const std::wstring& caption = L"Skinned window");
+    // Gives the form a menu bar with a "&File" item holding one item.
+    static TMenuItem* AddFileMenu(TBenchForm& form, const wchar_t* itemCaption);
     // Shows the form (activating it) and waits until its skin has started.
     TWinSkinForm* ShowSkinned(TCustomForm& form);
     // Frees a form the test made, before the test ends.

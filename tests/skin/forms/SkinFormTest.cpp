@@ -531,14 +531,7 @@ TEST_F(TSkinFormTest, TheIconShowsWithoutAPinkFringeAndWindowsWithoutOneBorrowIt
 TEST_F(TSkinFormTest, UnskinningGivesTheWindowBackAsItWas)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
-    auto* menu = new TMainMenu(form);
-    auto* file = new TMenuItem(form);
-    file->SetCaption(L"&File");
-    menu->Items().Add(file);
-    auto* exit = new TMenuItem(form);
-    exit->SetCaption(L"E&xit");
-    file->Add(exit);
-    form->SetMenu(menu);
+    AddFileMenu(*form, L"E&xit");
     form->HandleNeeded();
     HWND w = form->Handle();
     HMENU const ownMenu = GetMenu(w);
@@ -594,16 +587,9 @@ TEST_F(TSkinFormTest, UnskinningGivesTheWindowBackAsItWas)
 TEST_F(TSkinFormTest, TheMenuStripOpensItsItemsAndTheirCommandsReachTheForm)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
-    auto* menu = new TMainMenu(form);
-    auto* file = new TMenuItem(form);
-    file->SetCaption(L"&File");
-    menu->Items().Add(file);
-    auto* open = new TMenuItem(form);
-    open->SetCaption(L"&Open");
+    TMenuItem* open = AddFileMenu(*form, L"&Open");
     int opened = 0;
     open->OnClick = [&](TObject*) { ++opened; };
-    file->Add(open);
-    form->SetMenu(menu);
     TWinSkinForm* skin = ShowSkinned(*form);
     TWinSkinMenu* bar = skin->MenuBar();
     ASSERT_NE(bar, nullptr);
@@ -633,13 +619,7 @@ TEST_F(TSkinFormTest, AMenuStripPopupOutlivesItsWindowAndItsSkin)
     for (bool const destroy : {true, false}) {
         SCOPED_TRACE(destroy ? "window destroyed" : "skin taken off");
         TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
-        auto* menu = new TMainMenu(form);
-        auto* file = new TMenuItem(form);
-        file->SetCaption(L"&File");
-        menu->Items().Add(file);
-        file->Add(new TMenuItem(form));
-        file->Items(0)->SetCaption(L"&Open");
-        form->SetMenu(menu);
+        AddFileMenu(*form, L"&Open");
         TWinSkinForm* skin = ShowSkinned(*form);
         ASSERT_TRUE(skin && skin->MenuBar());
         HWND const w = form->Handle();

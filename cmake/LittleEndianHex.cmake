@@ -1,0 +1,15 @@
+# little_endian_hex32(<value> <var>): the 4-byte little-endian form of a
+# non-negative integer as 8 hex digits, as a stored property's length is.
+function(little_endian_hex32 value out_var)
+  set(hex "")
+  foreach(shift 0 8 16 24)
+    math(EXPR byte "(${value} >> ${shift}) & 255" OUTPUT_FORMAT HEXADECIMAL)
+    string(REPLACE "0x" "" byte "${byte}")
+    string(LENGTH "${byte}" digits)
+    if(digits EQUAL 1)
+      set(byte "0${byte}")
+    endif()
+    string(APPEND hex "${byte}")
+  endforeach()
+  set(${out_var} "${hex}" PARENT_SCOPE)
+endfunction()
