@@ -2,6 +2,8 @@
 
 #include "editors/cxContainer.h"
 
+#include "framework/core/ScopeGuard.h"
+
 #include "framework/core/Publisher.h"
 
 #include <algorithm>
@@ -205,16 +207,14 @@ void TcxContainerStyle::EndStyleUpdate()
 void TcxContainerStyle::RestoreStyleDefaults()
 {
     BeginStyleUpdate();
-    try {
+    {
+        auto const abandon = OnScopeFail([&] { EndStyleUpdate(); });
         if (m_container) {
             m_container->SetParentColor(false);
             m_container->SetParentFont(true);
         }
         m_lookAndFeel->ResetAssignedValues();
         SetAssignedValues(0);
-    } catch (...) {
-        EndStyleUpdate();
-        throw;
     }
     EndStyleUpdate();
 }
@@ -225,7 +225,8 @@ void TcxContainerStyle::Assign(const TPersistent& source)
     if (!other)
         return TcxInterfacedPersistent::Assign(source);
     BeginStyleUpdate();
-    try {
+    {
+        auto const abandon = OnScopeFail([&] { m_derivingFont = false; EndStyleUpdate(); });
         SetStyleController(other->m_controller);
         m_lookAndFeel->Assign(*other->m_lookAndFeel);
         m_borderColor = other->m_borderColor;
@@ -241,10 +242,6 @@ void TcxContainerStyle::Assign(const TPersistent& source)
         m_assignedValues = other->m_assignedValues;
         DeriveFont();
         Changed();
-    } catch (...) {
-        m_derivingFont = false;
-        EndStyleUpdate();
-        throw;
     }
     EndStyleUpdate();
 }

@@ -2,6 +2,8 @@
 
 #include "editors/cxEdit.h"
 
+#include "framework/core/ScopeGuard.h"
+
 #include "framework/core/Publisher.h"
 #include "editors/dxThemeManager.h"
 
@@ -53,16 +55,14 @@ bool TcxCustomEditStyle::ParentColorRuleApplies() const { return !Container() ||
 void TcxCustomEditStyle::Assign(const TPersistent& source)
 {
     BeginStyleUpdate();
-    try {
+    {
+        auto const abandon = OnScopeFail([&] { EndStyleUpdate(); });
         TcxContainerStyle::Assign(source);
         if (auto* other = dynamic_cast<const TcxCustomEditStyle*>(&source)) {
             m_buttonStyle = other->m_buttonStyle;
             m_buttonTransparency = other->m_buttonTransparency;
             m_popupBorderStyle = other->m_popupBorderStyle;
         }
-    } catch (...) {
-        EndStyleUpdate();
-        throw;
     }
     EndStyleUpdate();
 }

@@ -1,5 +1,7 @@
 #include "editors/cxLookAndFeels.h"
 
+#include "framework/core/ScopeGuard.h"
+
 #include "framework/forms/Application.h"
 #include "framework/core/Publisher.h"
 #include "editors/cxHiddenWindow.h"
@@ -63,12 +65,8 @@ bool SourceChainReaches(const TcxLookAndFeel* from, const TcxLookAndFeel* target
 TcxSystemPaletteChangedNotifier::TcxSystemPaletteChangedNotifier(bool isPrimary) : m_isPrimary(isPrimary)
 {
     if (g_palette.References++ == 0 && !g_palette.Window) {
-        try {
-            g_palette.Window = CreateHiddenWindow(L"TcxSystemPaletteChangedListener", PaletteListenerProc);
-        } catch (...) {
-            --g_palette.References;
-            throw;
-        }
+        auto const abandon = OnScopeFail([] { --g_palette.References; });
+        g_palette.Window = CreateHiddenWindow(L"TcxSystemPaletteChangedListener", PaletteListenerProc);
     }
     (isPrimary ? g_palette.Primary : g_palette.Ordinary).push_back(this);
 }

@@ -2,6 +2,8 @@
 
 #include "editors/cxTrackBar.h"
 
+#include "framework/core/ScopeGuard.h"
+
 #include "framework/core/Publisher.h"
 
 #include <cwctype>
@@ -135,7 +137,8 @@ void TcxCustomTrackBarProperties::Assign(const TPersistent& source)
     if (!s)
         return TcxCustomEditProperties::Assign(source);
     BeginPropertiesUpdate();
-    try {
+    {
+        auto const abandon = OnScopeFail([&] { EndPropertiesUpdate(true); });
         TcxCustomEditProperties::Assign(source);
         // Through the setters, in this order, so their rules apply.
         SetAutoSize(s->AutoSize());
@@ -165,9 +168,6 @@ void TcxCustomTrackBarProperties::Assign(const TPersistent& source)
         OnChange = s->OnChange;
         OnGetThumbRect = s->OnGetThumbRect;
         OnDrawThumb = s->OnDrawThumb;
-    } catch (...) {
-        EndPropertiesUpdate(true);
-        throw;
     }
     EndPropertiesUpdate(true);
 }
@@ -276,15 +276,13 @@ TColor TcxTrackBarStyle::DefaultColor() const
 void TcxTrackBarStyle::RestoreStyleDefaults()
 {
     BeginStyleUpdate();
-    try {
+    {
+        auto const abandon = OnScopeFail([&] { EndStyleUpdate(); });
         TcxCustomEditStyle::RestoreStyleDefaults();
         const bool controllerAssignsColour =
             StyleController() && StyleController()->Style().AssignedValues() & StyleValueBit(csvColor);
         if (!controllerAssignsColour && Container())
             Container()->SetParentColor(true);
-    } catch (...) {
-        EndStyleUpdate();
-        throw;
     }
     EndStyleUpdate();
 }

@@ -482,13 +482,13 @@ TModalResult TCustomForm::ShowModal()
         SendMessageW(captured, WM_CANCELMODE, 0, 0);
     ReleaseCapture();
     m_modal = true;
-    auto const ended = OnScopeExit([this] { m_modal = false; });
     HWND previousActive = GetActiveWindow();
+    std::vector<HWND> disabled = DisableTaskWindows(Handle());
     {
-        std::vector<HWND> disabled = DisableTaskWindows(Handle());
-        auto const restore = OnScopeExit([&] {
+        auto const abandon = OnScopeFail([&] {
             Hide();
             EnableTaskWindows(disabled);
+            m_modal = false;
         });
         Show();
         m_modalResult = mrNone;
@@ -500,8 +500,11 @@ TModalResult TCustomForm::ShowModal()
                 CloseModal();
         } while (m_modalResult == mrNone);
     }
+    Hide();
+    EnableTaskWindows(disabled);
     if (previousActive && IsWindow(previousActive))
         SetActiveWindow(previousActive);
+    m_modal = false;
     return m_modalResult;
 }
 

@@ -52,13 +52,14 @@ void TIcon::LoadFromBytes(std::vector<std::uint8_t> bytes)
 {
     std::vector<std::uint8_t> previous = std::move(m_data);
     m_data = std::move(bytes);
-    auto restore = OnScopeExit([&] { m_data = std::move(previous); });
-    int width = 0, height = 0;
-    HICON icon = MakeIcon(GetSystemMetrics(SM_CXICON), &width, &height);
-    m_handle.Reset(icon);
-    m_width = width;
-    m_height = height;
-    restore.Dismiss();
+    {
+        auto const restore = OnScopeFail([&] { m_data = std::move(previous); });
+        int width = 0, height = 0;
+        HICON icon = MakeIcon(GetSystemMetrics(SM_CXICON), &width, &height);
+        m_handle.Reset(icon);
+        m_width = width;
+        m_height = height;
+    }
     Changed();
 }
 
