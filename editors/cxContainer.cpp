@@ -7,9 +7,32 @@
 #include "framework/graphics/GdiObjects.h"
 #include "editors/dxThemeManager.h"
 
+#include <windowsx.h>
+
+#include <climits>
 #include <map>
 
 namespace tandrel {
+
+namespace {
+
+TShiftState MouseButtonsOf(WPARAM keys)
+{
+    return (keys & MK_LBUTTON ? ssLeft : 0u) | (keys & MK_RBUTTON ? ssRight : 0u) |
+           (keys & MK_MBUTTON ? ssMiddle : 0u);
+}
+
+// The buttons as the thread's key state has them: one round trip for all three.
+TShiftState MouseButtonsNow()
+{
+    BYTE keys[256] {};
+    if (!GetKeyboardState(keys))
+        return 0;
+    return (keys[VK_LBUTTON] & 0x80 ? ssLeft : 0u) | (keys[VK_RBUTTON] & 0x80 ? ssRight : 0u) |
+           (keys[VK_MBUTTON] & 0x80 ? ssMiddle : 0u);
+}
+
+} // namespace
 
 unsigned ContainerStateOf(bool enabled, bool focused, bool hot)
 {
@@ -198,6 +221,8 @@ void TcxContainer::CreateParams(TCreateParams& p)
 
 void TcxContainer::CreateWnd()
 {
+    m_pointer = {};
+    m_hasFocus = false;
     TcxControl::CreateWnd();
     Canvas().Font().Assign(Font());
     RefreshContainer(false);
@@ -212,6 +237,7 @@ bool TcxContainer::TakesFocusOnClick() const
 
 void TcxContainer::WndProc(TMessage& m)
 {
+    NoteInput(m);
     switch (m.Msg) {
     case WM_SETFOCUS:
         if (!Visible())
@@ -231,6 +257,43 @@ void TcxContainer::WndProc(TMessage& m)
     default: break;
     }
     TcxControl::WndProc(m);
+}
+
+// Before anything handles the message, so that every handler's refresh sees it.
+void TcxContainer::NoteInput(const TMessage& m)
+{
+    switch (m.Msg) {
+    case WM_SETFOCUS: m_hasFocus = true; return;
+    case WM_KILLFOCUS:
+    case WM_NCDESTROY: m_hasFocus = false; return;
+    case WM_WINDOWPOSCHANGED: {
+        // Moved or resized under a resting pointer, the window hears nothing
+        // of it: the pointer's place relative to it must be asked for.
+        const auto* pos = reinterpret_cast<const WINDOWPOS*>(m.LParam);
+        if (!pos || (pos->flags & (SWP_NOMOVE | SWP_NOSIZE)) != (SWP_NOMOVE | SWP_NOSIZE))
+            m_pointer.Known = false;
+        return;
+    }
+    default: break;
+    }
+    if (m.Msg >= WM_MOUSEMOVE && m.Msg <= WM_MBUTTONDBLCLK)
+        m_pointer = {true, ClientToScreen({GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)}), MouseButtonsOf(m.WParam)};
+}
+
+// The system is asked only when no message has said where the pointer is,
+// and about the buttons only while one was down: a button released where
+// this window does not hear of it would otherwise seem held forever.
+TcxPointerState TcxContainer::CurrentPointer()
+{
+    if (!m_pointer.Known) {
+        POINT p;
+        if (!GetCursorPos(&p))
+            return {true, {INT_MIN / 2, INT_MIN / 2}, 0};
+        m_pointer = {true, p, MouseButtonsNow()};
+    } else if (m_pointer.Buttons) {
+        m_pointer.Buttons = MouseButtonsNow();
+    }
+    return m_pointer;
 }
 
 void TcxContainer::OnColorChangedMessage()
@@ -293,9 +356,8 @@ void TcxContainer::RefreshContainer(bool compare)
         old = NewViewInfo();
         old->Assign(*m_viewInfo);
     }
-    POINT cursor;
-    GetCursorPos(&cursor);
-    CalculateViewInfo(ScreenToClient(cursor), CurrentShiftState());
+    const TcxPointerState pointer = CurrentPointer();
+    CalculateViewInfo(ScreenToClient(pointer.Position), pointer.Buttons);
     if (!InvalidateChanges(old.get()))
         return;
     ViewInfoCalculated();
@@ -308,7 +370,7 @@ void TcxContainer::CalculateViewInfo(POINT cursor, TShiftState)
     v.Edges = m_style->Edges();
     v.Shadow = m_style->Shadow();
     v.NativeStyle = NativeThemeFor(m_style->LookAndFeel().NativeStyle(), totEdit);
-    const bool focused = Focused();
+    const bool focused = HasFocus();
     const bool hot = focused || PointInRect(v.Bounds, cursor);
     v.ContainerState = ContainerStateOf(Enabled(), focused, hot);
     v.HotTrackState = !m_style->HotTrack() || IsEmbedded() ? 0 : hot ? 2 : 1;
@@ -355,6 +417,9 @@ void TcxContainer::MouseMove(TShiftState shift, int x, int y)
 
 void TcxContainer::MouseEnter(TControl* sender)
 {
+    // The pointer may have come without a message of ours (a window moved
+    // under it): ask where it is.
+    m_pointer.Known = false;
     m_mouseInside = true;
     MouseEntered(sender);
     RefreshContainer(true);
@@ -366,6 +431,7 @@ void TcxContainer::MouseLeave(TControl* sender)
     // The host and the tracking timer may both report one leave.
     if (!m_mouseInside)
         return;
+    m_pointer.Known = false;
     m_mouseInside = false;
     MouseLeft(sender);
     RefreshContainer(true);

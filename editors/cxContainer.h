@@ -193,6 +193,15 @@ struct TcxContainerClasses {
 
 class TMouseTrackingTimer;
 
+// The pointer as a container's own messages last reported it. Unknown until
+// one does, and again after an enter, a leave, or a move or resize of the
+// window: the pointer may then be where no message of the window says.
+struct TcxPointerState {
+    bool Known = false;
+    POINT Position {};        // screen coordinates
+    TShiftState Buttons = 0;  // ssLeft, ssRight and ssMiddle only
+};
+
 class TcxContainer : public TcxControl {
 public:
     TcxContainer(TComponent* owner, const TcxContainerClasses& classes);
@@ -208,8 +217,8 @@ public:
     bool IsCreating() const { return m_isCreating; }
     bool MouseTracked() const { return m_tracking != nullptr; }
 
-    // Recomputes the view info for the current cursor and key state; with
-    // compare, invalidates only what changed.
+    // Recomputes the view info for the current cursor and mouse buttons;
+    // with compare, invalidates only what changed.
     void RefreshContainer(bool compare);
     bool TakesFocusOnClick() const override;
 
@@ -229,16 +238,22 @@ protected:
 
     virtual void StyleModified();
     // The computation behind RefreshContainer; editors supply their own.
-    virtual void CalculateViewInfo(POINT cursor, TShiftState shift);
+    // buttons holds the mouse buttons down (ssLeft, ssRight, ssMiddle).
+    virtual void CalculateViewInfo(POINT cursor, TShiftState buttons);
     // Invalidates what differs from old (everything without old); false when nothing did.
     virtual bool InvalidateChanges(const TcxContainerViewInfo* old);
     virtual void ViewInfoCalculated() {}
     std::unique_ptr<TcxContainerViewInfo> NewViewInfo() const { return m_classes.CreateViewInfo(); }
     void SetCreating(bool creating) { m_isCreating = creating; }
     bool ChangingFromStyle() const { return m_changingFromStyle; }
+    // Whether the window has the keyboard focus, as its WM_SETFOCUS and
+    // WM_KILLFOCUS said: a refresh need not ask the system.
+    bool HasFocus() const { return m_hasFocus; }
 
 private:
     friend class TMouseTrackingTimer;
+    void NoteInput(const TMessage& message);
+    TcxPointerState CurrentPointer();
     void OnColorChangedMessage();
     void OnFontChangedMessage();
     void BeginMouseTracking();
@@ -254,6 +269,12 @@ private:
     bool m_isCreating = true;
     bool m_changingFromStyle = false;
     bool m_mouseInside = false;
+    // What a refresh needs of the pointer and the focus, kept from the
+    // window's own messages. Asking the system on every refresh costs a
+    // server round trip per question under Wine, and the pointer position
+    // a round trip to the X server besides.
+    TcxPointerState m_pointer;
+    bool m_hasFocus = false;
 };
 
 } // namespace tandrel

@@ -204,16 +204,17 @@ void TcxCustomEdit::CommitEditValue() {}
 
 void TcxCustomEdit::PropertiesModified() { RefreshContainer(false); }
 
-void TcxCustomEdit::CalculateViewInfo(POINT cursor, TShiftState shift)
+void TcxCustomEdit::CalculateViewInfo(POINT cursor, TShiftState buttons)
 {
     std::unique_ptr<TcxCustomEditViewData> data = m_propertiesClass.CreateViewData(*m_properties, Style(), IsEmbedded());
     data->Edit = this;
     data->Enabled = Enabled();
-    data->Focused = Focused() || (InnerControl() && InnerControl()->Focused());
+    data->Focused = HasFocus() || (InnerControl() && InnerControl()->Focused());
     data->NativeEditStyle = NativeThemeFor(Style().LookAndFeel().NativeStyle(), totEdit);
     data->WindowHandle = Handle();
-    data->HasMouseCapture = MouseCapture();
-    data->FillViewInfo(cxCanvas(), {0, 0, Width(), Height()}, cursor, ButtonOf(shift), shift, EditViewInfo());
+    // The capture only matters while a button is down.
+    data->HasMouseCapture = (buttons & (ssLeft | ssRight | ssMiddle)) && MouseCapture();
+    data->FillViewInfo(cxCanvas(), {0, 0, Width(), Height()}, cursor, ButtonOf(buttons), buttons, EditViewInfo());
 }
 
 bool TcxCustomEdit::InvalidateChanges(const TcxContainerViewInfo* oldInfo)
@@ -237,6 +238,12 @@ bool TcxCustomEdit::InvalidateChanges(const TcxContainerViewInfo* oldInfo)
     return true;
 }
 
+void TcxCustomEdit::CreateWnd()
+{
+    m_region = {};  // a new window starts without a region
+    TcxContainer::CreateWnd();
+}
+
 void TcxCustomEdit::ViewInfoCalculated()
 {
     // This editor's own size never follows its content.
@@ -251,9 +258,7 @@ void TcxCustomEdit::UpdateVisibleRegion()
     if (m_settingRegion)
         return;
     const TcxCustomEditViewInfo& v = EditViewInfo();
-    TOwnedRegion current(CreateRectRgn(0, 0, 0, 0));
-    const bool hasRegion = current && GetWindowRgn(Handle(), current.Get()) != ERROR;
-    TOwnedRegion wanted;
+    TVisibleRegion want;
     if (!v.NativeEditStyle) {
         const int w = BorderWidthOf(v.BorderStyle);
         RECT r = v.VisibleRect;
@@ -261,21 +266,41 @@ void TcxCustomEdit::UpdateVisibleRegion()
         if (v.Edges & (1u << bTop)) r.top -= w;
         if (v.Edges & (1u << bRight)) r.right += w;
         if (v.Edges & (1u << bBottom)) r.bottom += w;
+        want = {true, r, v.Shadow};
+    }
+    if (want == m_region)
+        return;
+    TOwnedRegion wanted;
+    if (want.Any) {
+        const RECT& r = want.Rect;
         wanted.Reset(CreateRectRgnIndirect(&r));
-        if (v.Shadow && wanted) {
+        if (want.Shadow && wanted) {
             TOwnedRegion shadow(CreateRectRgn(r.left + 3, r.top + 3, r.right + 3, r.bottom + 3));
             CombineRgn(wanted.Get(), wanted.Get(), shadow.Get(), RGN_OR);
         }
+        if (!wanted)
+            return;
     }
-    if (!wanted && !hasRegion)
-        return;
-    if (wanted && hasRegion && EqualRgn(wanted.Get(), current.Get()))
-        return;
     m_settingRegion = true;
     // A region the window takes belongs to it; one it refuses is still ours.
-    if (SetWindowRgn(Handle(), wanted.Get(), IsWindowVisible(Handle())))
+    if (SetWindowRgn(Handle(), wanted.Get(), IsWindowVisible(Handle()))) {
         wanted.Release();
+        m_region = want;
+    }
     m_settingRegion = false;
+}
+
+bool TcxCustomEdit::TVisibleRegion::operator==(const TVisibleRegion& other) const
+{
+    if (Any != other.Any)
+        return false;
+    if (!Any)
+        return true;
+    // Every empty rectangle makes the same empty region.
+    const bool empty = IsRectEmpty(&Rect), otherEmpty = IsRectEmpty(&other.Rect);
+    if (empty || otherEmpty)
+        return empty && otherEmpty;
+    return SameRect(Rect, other.Rect) && Shadow == other.Shadow;
 }
 
 } // namespace tandrel

@@ -190,9 +190,10 @@ public:
 protected:
     void Loaded() override;
     void DoEnter() override;
-    void CalculateViewInfo(POINT cursor, TShiftState shift) override;
+    void CalculateViewInfo(POINT cursor, TShiftState buttons) override;
     bool InvalidateChanges(const TcxContainerViewInfo* old) override;
     void ViewInfoCalculated() override;
+    void CreateWnd() override;
 
     // The single way to change the edit value.
     void StoreEditValue(const TVariant& value);
@@ -206,6 +207,14 @@ protected:
     const TcxEditPropertiesClass& PropertiesClass() const { return m_propertiesClass; }
 
 private:
+    // The window region an editor gives its window: none, or a rectangle
+    // united with a copy moved 3 pixels right and down when it has a shadow.
+    struct TVisibleRegion {
+        bool Any = false;
+        RECT Rect {};
+        bool Shadow = false;
+        bool operator==(const TVisibleRegion& other) const;
+    };
     void UpdateVisibleRegion();
 
     const TcxEditPropertiesClass& m_propertiesClass;
@@ -217,6 +226,9 @@ private:
     bool m_autoSize = true;
     int m_valueLock = 0;
     bool m_settingRegion = false;
+    // The region the window holds, as this editor last gave it: only the
+    // editor sets one, so it need not ask the window on every refresh.
+    TVisibleRegion m_region;
 };
 
 } // namespace tandrel

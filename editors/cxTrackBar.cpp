@@ -62,7 +62,7 @@ void TcxCustomTrackBar::SetPosition(int value)
 void TcxCustomTrackBar::EditValueStored()
 {
     TVariant display;
-    ActiveProperties().EditToDisplayValue(EditValue(), display, Focused());
+    ActiveProperties().EditToDisplayValue(EditValue(), display, HasFocus());
     ActiveProperties().RaiseChanged();
 }
 

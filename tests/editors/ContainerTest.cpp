@@ -296,4 +296,31 @@ TEST_F(TContainerTest, FocusChangesAreReportedAndTabMovesOn)
     delete second;
 }
 
+// The view info takes the focus from the window's focus messages: it must
+// agree with the system's focus however the window gains or loses it.
+TEST_F(TContainerTest, ViewInfoFocusAgreesWithTheSystem)
+{
+    auto focused = [&] { return (m_container->ViewInfo().ContainerState & cxcsFocused) != 0; };
+    m_container->SetFocus();
+    ASSERT_TRUE(focused());
+    s_form->SetFocus();
+    EXPECT_FALSE(focused());
+    // A new window for the control starts without the focus.
+    m_container->SetFocus();
+    m_container->RecreateWnd();
+    Settle();
+    m_container->RefreshContainer(false);
+    EXPECT_EQ(focused(), m_container->Focused());
+    // Given the focus while hidden, the control ignores the message but
+    // has the focus all the same.
+    s_form->SetFocus();
+    m_container->SetVisible(false);
+    ::SetFocus(m_container->Handle());
+    m_container->RefreshContainer(false);
+    EXPECT_EQ(focused(), m_container->Focused());
+    m_container->SetVisible(true);
+    s_form->SetFocus();
+    EXPECT_FALSE(focused());
+}
+
 } // namespace tandrel::test

@@ -209,6 +209,35 @@ TEST_F(TEditTest, TransparentRingShowsAndPassesThroughToTheParent)
     EXPECT_TRUE(SameRect(region, {1, 1, 99, 23}));
 }
 
+// The editor remembers the region it gave its window instead of reading it
+// back: the window must hold that region through resizes, a new window and
+// a round trip through the native style, which wants none.
+TEST_F(TEditTest, VisibleRegionFollowsSizeNewWindowsAndNativeStyle)
+{
+    m_edit->Style().SetBorderStyle(cbsNone);
+    auto regionBox = [&](RECT& box) {
+        TOwnedRegion rgn(CreateRectRgn(0, 0, 0, 0));
+        const bool any = GetWindowRgn(m_edit->Handle(), rgn.Get()) != ERROR;
+        GetRgnBox(rgn.Get(), &box);
+        return any;
+    };
+    RECT box {};
+    m_edit->SetBounds(30, 30, 140, 30);
+    ASSERT_TRUE(regionBox(box));
+    EXPECT_TRUE(SameRect(box, {2, 2, 138, 28}));
+    m_edit->RecreateWnd();
+    Settle();
+    ASSERT_TRUE(regionBox(box));
+    EXPECT_TRUE(SameRect(box, {2, 2, 138, 28}));
+
+    TdxThemeApiOverride themes(TFakeThemes::Api());
+    m_edit->Style().LookAndFeel().SetNativeStyle(true);
+    EXPECT_FALSE(regionBox(box));
+    m_edit->Style().LookAndFeel().SetNativeStyle(false);
+    ASSERT_TRUE(regionBox(box));
+    EXPECT_TRUE(SameRect(box, {2, 2, 138, 28}));
+}
+
 TEST(TVariantTest, KindsAndEquality)
 {
     EXPECT_TRUE(TVariant().IsEmpty());

@@ -350,6 +350,40 @@ TEST_F(TTrackBarInputTest, MovesThatChangeNothingRepaintNothing)
     EXPECT_GE(paints.Count(), 1);
 }
 
+// A refresh takes the pointer from the slider's own messages; where none
+// came, it must still see where the pointer really is.
+TEST_F(TTrackBarInputTest, RefreshesSeeThePointerWhereNoMoveTellsOfIt)
+{
+    const auto& info = m_slider->EditViewInfo();
+    auto hot = [&] { return (info.MouseState & cxmsHot) != 0; };
+    PointerTo(Screen(100, 15));
+    ASSERT_TRUE(hot());
+    // The pointer leaves: a later change of a property is drawn, and cold.
+    ParkPointer();
+    m_props->SetTickColor(clRed);
+    EXPECT_FALSE(hot());
+    Settle();
+    auto shot = CaptureWindow(m_slider->Handle());
+    EXPECT_EQ(PixelOf(*shot, 2 + 12, 2 + 23), RGB(255, 0, 0));
+
+    // The slider moves under a pointer resting beside it, and away again.
+    PointerTo(Screen(156 + 20, 15));
+    m_slider->SetBounds(m_slider->Left() + 60, m_slider->Top(), 156, 31);
+    m_props->SetTickColor(clBlue);
+    EXPECT_TRUE(hot());
+    m_slider->SetBounds(m_slider->Left() - 60, m_slider->Top(), 156, 31);
+    m_props->SetTickColor(clRed);
+    EXPECT_FALSE(hot());
+
+    // A press whose release the slider never hears leaves no button held.
+    PointerTo(Screen(100, 15));
+    SendMouse(WM_LBUTTONDOWN, 100, 15, MK_LBUTTON);
+    ASSERT_EQ(GetCapture(), m_slider->Handle());
+    ReleaseCapture();
+    m_props->SetTickColor(clBlue);
+    EXPECT_TRUE(hot());
+}
+
 TEST_F(TTrackBarInputTest, ArrowsComeToTheSliderTabMovesOn)
 {
     EXPECT_EQ(SendMessageW(m_slider->Handle(), WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS);
