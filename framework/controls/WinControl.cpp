@@ -575,11 +575,39 @@ void TWinControl::OnMouseMessage(TMessage& m)
     if (!IsControlMouseMsg(m))
         TControl::WndProc(m);
     if (m.Msg == WM_MOUSEMOVE)
-        UpdateMouseControl();
+        MouseMovedOver(m);
+}
+
+// A move that reaches this window with no button held comes from the pointer
+// over it, so the control under the pointer is known without asking the
+// system (the pointer position and the window under it are a round trip to
+// the server each, and the position one to the X server under Wine). Only a
+// change, or a held button, which may mean a capture and the pointer
+// elsewhere, is left to UpdateMouseControl.
+void TWinControl::MouseMovedOver(const TMessage& m)
+{
+    const POINT p {GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+    const RECT client = ClientRect();
+    if (!(m.WParam & (MK_LBUTTON | MK_RBUTTON | MK_MBUTTON)) && PtInRect(&client, p)) {
+        TControl* under = ControlAtPos(p, false);
+        if ((under ? under : this) == MouseControl())
+            return;
+    }
+    UpdateMouseControl();
+}
+
+bool TWinControl::HasWindowlessChildren() const
+{
+    return std::any_of(m_controls.begin(), m_controls.end(),
+                       [](TControl* c) { return !dynamic_cast<TWinControl*>(c); });
 }
 
 bool TWinControl::IsControlMouseMsg(TMessage& m)
 {
+    // Only windowless children take their mouse messages through this window
+    // (and only they are ever the framework's capture control).
+    if (!HasWindowlessChildren())
+        return false;
     TControl* target = nullptr;
     TControl* captured = CaptureControl();
     if (m_handle && GetCapture() == m_handle) {

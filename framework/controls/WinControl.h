@@ -123,6 +123,7 @@ protected:
     void OnReflectedMessage(TMessage& m);
     void OnWindowPosChanged(TMessage& m);
     void OnMouseMessage(TMessage& m);
+    void MouseMovedOver(const TMessage& m);
     void OnNcDestroy(TMessage& m);
     void OnKeyDownMessage(TMessage& m);
     void OnKeyUpMessage(TMessage& m);
@@ -141,6 +142,7 @@ private:
     void MoveControlToFront(TControl* control);
     void NotifyControls(UINT msg);
     bool IsControlMouseMsg(TMessage& m);
+    bool HasWindowlessChildren() const;
 
     std::vector<TControl*> m_controls;  // in z-order, bottom first
     std::vector<TWinControl*> m_tabOrder;

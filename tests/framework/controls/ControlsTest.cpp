@@ -123,6 +123,34 @@ TEST_F(TFormTest, MouseEnterAndLeaveFollowTheControlUnderTheMouse)
                                                  "leave 11"}));
 }
 
+// A move that comes with a button held may come under a capture while the
+// pointer is over another window: what lies under the pointer is asked for
+// then, at the move itself, not at the next idle moment.
+TEST_F(TFormTest, ADragOntoAWindowOverTheControlLeavesItAtOnce)
+{
+    auto* memo = Add<TMemo>(10, 60, 120, 60);
+    int leaves = 0;
+    memo->OnMouseLeave = [&](TObject*) { ++leaves; };
+    MoveMouseTo({5, 5});
+    ShowForm();
+    const POINT inside = At(*memo, 10, 10), covered = At(*memo, 100, 40);
+    TBackdrop cover({covered.x - 10, covered.y - 10, covered.x + 10, covered.y + 10}, RGB(0, 0, 255));
+    SetWindowPos(cover.Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    MoveMouseTo(inside);
+    SendMouseInput(MOUSEEVENTF_LEFTDOWN, inside);
+    ASSERT_TRUE(PumpUntil([&] { return GetCapture() == memo->Handle(); }));  // the edit selects
+    SendMouseInput(0, covered);
+    // Only the messages: no idle-time look at the pointer.
+    const ULONGLONG deadline = GetTickCount64() + 3000;
+    while (leaves == 0 && GetTickCount64() < deadline) {
+        Application->ProcessMessages();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+    EXPECT_EQ(leaves, 1);
+    SendMouseInput(MOUSEEVENTF_LEFTUP, covered);
+    PumpIdle();
+}
+
 TEST_F(TFormTest, ScreenCursorShowsOverEveryWindowOfTheApplication)
 {
     auto* memo = Add<TMemo>(10, 60, 120, 60);
