@@ -1,6 +1,8 @@
-// The main panel's speed slider: the median time of one full refresh and
-// paint, and how many repaints 1,000 mouse moves that change nothing cause
-// (none is the only right answer).
+// The main panel's speed slider beside a common-controls trackbar of the
+// same size and range on the same form: the median time of one full refresh
+// and paint and of one mouse move that changes nothing, for both, and how
+// many repaints 1,000 such moves cause the slider (none is the only right
+// answer).
 
 #include "framework/forms/Application.h"
 #include "bench/support/Bench.h"
@@ -8,7 +10,12 @@
 #include "app/Unit1.h"
 #include "editors/cxEditRegistration.h"
 
+#include <commctrl.h>
+
+#include <string>
+
 using namespace tandrel;
+using tandrel::bench::Median;
 using tandrel::bench::MedianMicroseconds;
 using tandrel::bench::Report;
 
@@ -34,25 +41,121 @@ void Settle()
     }
 }
 
-} // namespace
+// The system's trackbar as a child of a form, destroyed with this object.
+class TCommonTrackBar {
+public:
+    TCommonTrackBar(HWND parent, const RECT& bounds, int min, int max)
+        : m_window(CreateWindowExW(0, TRACKBAR_CLASSW, L"", WS_CHILD | WS_VISIBLE | TBS_HORZ | TBS_AUTOTICKS,
+                                   bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top,
+                                   parent, nullptr, GetModuleHandleW(nullptr), nullptr))
+    {
+        if (m_window)
+            SendMessageW(m_window, TBM_SETRANGE, TRUE, MAKELPARAM(min, max));
+    }
+    ~TCommonTrackBar()
+    {
+        if (m_window)
+            DestroyWindow(m_window);
+    }
+    TCommonTrackBar(const TCommonTrackBar&) = delete;
+    TCommonTrackBar& operator=(const TCommonTrackBar&) = delete;
+    HWND Handle() const { return m_window; }
 
-int main()
+private:
+    HWND m_window;
+};
+
+struct TPair {
+    double Slider;
+    double TrackBar;
+};
+
+// Medians of the two measured in alternating rounds, so that a stretch in
+// which the machine is busier weighs on both alike. before(true) readies a
+// round of the slider, before(false) one of the trackbar.
+TPair Alternating(const std::function<void()>& slider, const std::function<void()>& trackBar,
+                  const std::function<void(bool)>& before = {})
 {
-    StartApplication();
-    Form1->Show();
+    constexpr int kRounds = 9;
+    constexpr int kRunsPerRound = 41;
+    std::vector<double> s, t;
+    for (int round = 0; round < kRounds; ++round) {
+        if (before)
+            before(true);
+        s.push_back(MedianMicroseconds(slider, kRunsPerRound));
+        if (before)
+            before(false);
+        t.push_back(MedianMicroseconds(trackBar, kRunsPerRound));
+    }
+    return {Median(s), Median(t)};
+}
+
+void ReportPair(const char* what, const TPair& pair)
+{
+    std::string name = std::string("speed slider: ") + what;
+    Report(name.c_str(), pair.Slider, "us");
+    name = std::string("common trackbar: ") + what;
+    Report(name.c_str(), pair.TrackBar, "us");
+    Report("  ratio, slider to trackbar", pair.Slider / pair.TrackBar, "", 2);
+}
+
+// Moves the real pointer onto a window's client point and lets the
+// framework see it arrive.
+void RestPointerOn(HWND window, POINT client)
+{
+    ClientToScreen(window, &client);
+    SetCursorPos(client.x, client.y);
     Settle();
+}
+
+// Measures on the shown main panel; answers the slider's repaints.
+int Measure()
+{
     TcxTrackBar& speed = *Form1->speed;
-
-    const double refresh = MedianMicroseconds([&] {
-        speed.RefreshContainer(false);
-        UpdateWindow(speed.Handle());
-    }, 201);
-    Report("speed slider: full refresh and paint", refresh, "us");
-
-    // Rest the pointer on the track, away from the thumb, then move along it.
-    const POINT start = speed.ClientToScreen({100, 15});
-    SetCursorPos(start.x, start.y);
+    HWND slider = speed.Handle();
+    auto& props = speed.Properties();
+    // Beside the slider, where the panel has nothing else.
+    TCommonTrackBar common(Form1->Handle(), {230, speed.Top(), 230 + speed.Width(), speed.Top() + speed.Height()},
+                           props.Min(), props.Max());
+    HWND track = common.Handle();
+    if (!track) {
+        std::fprintf(stderr, "no common-controls trackbar could be made\n");
+        return -1;
+    }
+    // Every round must paint: both on screen, with nothing left from showing them.
+    auto ready = [&] {
+        return IsWindowVisible(slider) && IsWindowVisible(track) && !GetUpdateRect(slider, nullptr, FALSE) &&
+               !GetUpdateRect(track, nullptr, FALSE);
+    };
+    const ULONGLONG deadline = GetTickCount64() + 5000;
     Settle();
+    while (!ready() && GetTickCount64() < deadline)
+        Settle();
+
+    // The trackbar's equivalent of a full refresh: all of it invalidated, as
+    // the slider's refresh does (without erasing), then painted at once.
+    const TPair refresh = Alternating(
+        [&] {
+            speed.RefreshContainer(false);
+            UpdateWindow(slider);
+        },
+        [&] {
+            InvalidateRect(track, nullptr, FALSE);
+            UpdateWindow(track);
+        });
+    ReportPair("full refresh and paint", refresh);
+
+    // The pointer rests on the track, away from the thumb, while moves along
+    // the track arrive.
+    int x = 0;
+    auto nextX = [&x] { return 30 + x++ % 120; };
+    const TPair move = Alternating(
+        [&] { SendMessageW(slider, WM_MOUSEMOVE, 0, MAKELPARAM(nextX(), 15)); },
+        [&] { SendMessageW(track, WM_MOUSEMOVE, 0, MAKELPARAM(nextX(), 15)); },
+        [&](bool isSlider) { RestPointerOn(isSlider ? slider : track, {100, 15}); });
+    ReportPair("one mouse move that changes nothing", move);
+
+    RestPointerOn(slider, {100, 15});
     int paints = 0;
     TWndMethod saved = speed.WindowProc;
     speed.WindowProc = [&](TMessage& m) {
@@ -60,22 +163,24 @@ int main()
             ++paints;
         saved(m);
     };
-    const double move = MedianMicroseconds([&] {
-        static int i = 0;
-        const int x = 30 + i++ % 120;
-        SendMessageW(speed.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, 15));
-    }, 51);
-    paints = 0;
     for (int i = 0; i < 1000; ++i) {
-        const int x = 30 + i % 120;
-        SendMessageW(speed.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, 15));
+        SendMessageW(slider, WM_MOUSEMOVE, 0, MAKELPARAM(nextX(), 15));
         Application->ProcessMessages();
     }
     Settle();
     speed.WindowProc = saved;
-    Report("speed slider: one mouse move that changes nothing", move, "us");
     Report("speed slider: repaints caused by 1,000 idle mouse moves", paints, "paints");
+    return paints;
+}
 
+} // namespace
+
+int main()
+{
+    StartApplication();
+    Form1->Show();
+    Settle();
+    const int paints = Measure();
     SetCursorPos(0, 0);
     Settle();
     StopApplication();

@@ -6,9 +6,19 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace tandrel::bench {
+
+// The median of some values (the upper one of an even count); 0 for none.
+inline double Median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+    return values[values.size() / 2];
+}
 
 // Median time of one call of work, in microseconds.
 inline double MedianMicroseconds(const std::function<void()>& work, int runs = 51, int warmup = 3)
@@ -26,13 +36,12 @@ inline double MedianMicroseconds(const std::function<void()>& work, int runs = 5
         QueryPerformanceCounter(&end);
         times.push_back(1e6 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart));
     }
-    std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
-    return times[static_cast<size_t>(runs / 2)];
+    return Median(std::move(times));
 }
 
-inline void Report(const char* name, double value, const char* unit)
+inline void Report(const char* name, double value, const char* unit, int decimals = 1)
 {
-    std::printf("%-56s %12.1f %s\n", name, value, unit);
+    std::printf("%-56s %12.*f %s\n", name, decimals, value, unit);
     std::fflush(stdout);
 }
 
