@@ -2,6 +2,8 @@
 
 #include "editors/cxContainer.h"
 
+#include "framework/core/ScopeGuard.h"
+
 #include "framework/forms/Application.h"
 #include "framework/forms/Forms.h"
 #include "framework/graphics/GdiObjects.h"
@@ -324,20 +326,15 @@ void TcxContainer::StyleModified()
         return;
     RefreshContainer(false);
     m_changingFromStyle = true;
-    try {
-        const TColor colour = m_style->Color();
-        if (colour != Color()) {
-            const bool parentColor = ParentColor();
-            SetColor(colour);  // clears ParentColor
-            if (parentColor && IsLoading())
-                SetParentColor(true);
-        }
-        Font().Assign(m_style->Font());
-    } catch (...) {
-        m_changingFromStyle = false;
-        throw;
+    auto const changed = OnScopeExit([this] { m_changingFromStyle = false; });
+    const TColor colour = m_style->Color();
+    if (colour != Color()) {
+        const bool parentColor = ParentColor();
+        SetColor(colour);  // clears ParentColor
+        if (parentColor && IsLoading())
+            SetParentColor(true);
     }
-    m_changingFromStyle = false;
+    Font().Assign(m_style->Font());
 }
 
 void TcxContainer::Paint()

@@ -2,6 +2,8 @@
 
 #include "editors/cxEdit.h"
 
+#include "framework/core/ScopeGuard.h"
+
 #include "framework/graphics/GdiObjects.h"
 
 #include <algorithm>
@@ -89,14 +91,12 @@ void TcxCustomEditProperties::Assign(const TPersistent& source)
     if (!other)
         return TcxInterfacedPersistent::Assign(source);
     BeginPropertiesUpdate();
-    try {
+    {
+        auto const abandon = OnScopeFail([this] { EndPropertiesUpdate(true); });
         if (other->m_readOnlyAssigned)
             SetReadOnly(other->m_readOnly);
         OnEditValueChanged = other->OnEditValueChanged;
         OnEditChanged = other->OnEditChanged;
-    } catch (...) {
-        EndPropertiesUpdate(true);
-        throw;
     }
     EndPropertiesUpdate(true);
 }

@@ -83,7 +83,7 @@ void TcxCustomTrackBarViewData::FillViewInfo(TcxCanvas& canvas, const RECT& boun
     v.Font.Assign(Style.Font());
     v.LookAndFeel.Assign(Style.LookAndFeel());
     v.Text.clear();
-    v.ThumbState = !Enabled ? 5 : v.IsThumbPressed ? 3 : v.IsThumbHot ? 2 : 1;
+    v.ThumbState = !Enabled ? tstDisabled : v.IsThumbPressed ? tstPressed : v.IsThumbHot ? tstHot : tstNormal;
     v.ThumbDrawer = &p;
 
     TcxTrackBarGeometry& g = v.Geometry;

@@ -11,6 +11,9 @@
 
 namespace tandrel {
 
+// The thumb's look; the numbers are the visual styles' trackbar thumb states.
+enum TcxTrackBarThumbState : int { tstNormal = 1, tstHot = 2, tstPressed = 3, tstDisabled = 5 };
+
 class TcxCustomTrackBar;
 
 using TcxGetThumbRectEvent = std::function<void(TObject* sender, RECT& rect)>;
@@ -184,7 +187,7 @@ public:
     TColor TrackColor = clWindow;
     TColor ThumbColor = clBtnFace;
     TColor ThumbHighlightColor = 0xC0C0C0;
-    int ThumbState = 1;  // 1 normal, 2 hot, 3 pressed, 5 disabled
+    TcxTrackBarThumbState ThumbState = tstNormal;
     bool IsThumbHot = false;
     bool IsThumbPressed = false;
     TcxLookAndFeel LookAndFeel {nullptr};

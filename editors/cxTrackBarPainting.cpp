@@ -276,11 +276,11 @@ void TcxCustomTrackBarViewInfo::PaintThumb(TcxCanvas& canvas)
     }
     const TcxLookAndFeelKind kind = LookAndFeel.EffectiveKind();
     TColor fill = ThumbColor;
-    if (ThumbState == 2 || ThumbState == 3) {
+    if (ThumbState == tstHot || ThumbState == tstPressed) {
         fill = kind == lfUltraFlat ? PainterClass<TcxUltraFlatLookAndFeelPainter>()->FaceColorForState(
-                                         ThumbState == 2 ? cxbsHot : cxbsPressed)
+                                         ThumbState == tstHot ? cxbsHot : cxbsPressed)
                                    : ThumbHighlightColor;
-    } else if (ThumbState == 5) {
+    } else if (ThumbState == tstDisabled) {
         fill = clBtnShadow;
     }
 

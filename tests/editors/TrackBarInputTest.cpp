@@ -250,7 +250,7 @@ TEST_F(TTrackBarInputTest, DraggingUsesTheWholeWidthAndRoundsHalvesToEven)
     // Thumb at 0: Left 7, Right 17, so d = p.x − 12; the ratio is 10 / 156.
     PointerDown(Screen(2 + 12, 12));
     EXPECT_TRUE(m_slider->TrackBarViewInfo().IsThumbPressed);
-    EXPECT_EQ(m_slider->TrackBarViewInfo().ThumbState, 3);
+    EXPECT_EQ(m_slider->TrackBarViewInfo().ThumbState, tstPressed);
     PointerTo(Screen(2 + 19, 12));
     EXPECT_EQ(m_slider->Position(), 0);
     PointerTo(Screen(2 + 20, 12));
@@ -310,12 +310,12 @@ TEST_F(TTrackBarInputTest, HotAndPressedLooksFollowThePointer)
     auto& info = m_slider->TrackBarViewInfo();
     PointerTo(Screen(2 + 12, 12));
     EXPECT_TRUE(info.IsThumbHot);
-    EXPECT_EQ(info.ThumbState, 2);
+    EXPECT_EQ(info.ThumbState, tstHot);
     auto shot = CaptureWindow(m_slider->Handle());
     EXPECT_EQ(PixelOf(*shot, 2 + 12, 2 + 10), RGB(183, 191, 212));
     PointerTo(Screen(2 + 17, 12));  // the Right column is not the thumb
     EXPECT_FALSE(info.IsThumbHot);
-    EXPECT_EQ(info.ThumbState, 1);
+    EXPECT_EQ(info.ThumbState, tstNormal);
 
     PointerDown(Screen(2 + 12, 12));
     shot = CaptureWindow(m_slider->Handle());
@@ -326,7 +326,7 @@ TEST_F(TTrackBarInputTest, HotAndPressedLooksFollowThePointer)
     // Leaving the slider puts the thumb's light out.
     ParkPointer();
     EXPECT_FALSE(info.IsThumbHot);
-    EXPECT_EQ(info.ThumbState, 1);
+    EXPECT_EQ(info.ThumbState, tstNormal);
 
     // A release the slider never saw: the next entry clears the pressed look.
     info.IsThumbPressed = true;

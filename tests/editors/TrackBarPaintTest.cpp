@@ -135,14 +135,14 @@ TEST_F(TTrackBarPaintTest, HotPressedAndDisabledThumbs)
     auto& info = m_slider->TrackBarViewInfo();
     info.IsThumbHot = true;
     m_slider->RefreshContainer(false);
-    EXPECT_EQ(info.ThumbState, 2);
+    EXPECT_EQ(info.ThumbState, tstHot);
     Paint();
     EXPECT_EQ(At(12, 10), RGB(183, 191, 212));
     EXPECT_EQ(At(7, 10), kBlack);
 
     info.IsThumbPressed = true;
     m_slider->RefreshContainer(false);
-    EXPECT_EQ(info.ThumbState, 3);
+    EXPECT_EQ(info.ThumbState, tstPressed);
     Paint();
     EXPECT_EQ(At(12, 10), RGB(136, 147, 177));
 
@@ -152,7 +152,7 @@ TEST_F(TTrackBarPaintTest, HotPressedAndDisabledThumbs)
     EXPECT_EQ(At(12, 10), RGB(192, 192, 192));
 
     m_slider->SetEnabled(false);
-    EXPECT_EQ(info.ThumbState, 5);
+    EXPECT_EQ(info.ThumbState, tstDisabled);
     Paint();
     EXPECT_EQ(At(12, 10), kShadow);
     EXPECT_EQ(At(12, 23), kShadow);  // ticks too
