@@ -222,8 +222,8 @@ bool CompareWithTheSystemsFrame(TSkinData& data, const TCustomForm& panel, const
     double const largeOwn = FramePaintMicroseconds(l);
     Report(("main panel " + SizeText(p) + ": the system's own frame paint").c_str(), panelOwn, "us");
     Report(("window " + SizeText(l) + ": the system's own frame paint").c_str(), largeOwn, "us");
-    Report("main panel: skinned / system frame paint", panelSkinned / panelOwn, "x");
-    Report("large window: skinned / system frame paint", largeSkinned / largeOwn, "x");
+    Report("main panel: skinned / system frame paint", panelSkinned / panelOwn, "x", 2);
+    Report("large window: skinned / system frame paint", largeSkinned / largeOwn, "x", 2);
     data.SetActive(true);
     SkinManager->ActionTimer();
     if (!PumpUntil([&] { return Skinned(panel) && Skinned(large); })) {
