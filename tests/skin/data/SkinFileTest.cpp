@@ -69,8 +69,7 @@ void ExpectSameLook(const TWindowLook& before, const TWindowLook& after)
 
 fs::path WriteSkinFile(const std::string& name, const std::vector<std::uint8_t>& bytes)
 {
-    wchar_t folder[MAX_PATH + 1];
-    fs::path const path = fs::path(std::wstring(folder, GetTempPathW(MAX_PATH + 1, folder))) / name;
+    fs::path const path = fs::temp_directory_path() / name;
     std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
                                                 static_cast<std::streamsize>(bytes.size()));
     return path;

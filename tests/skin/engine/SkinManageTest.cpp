@@ -159,12 +159,8 @@ TEST_F(TSkinFormTest, APlainWindowIsSkinnedWithoutAnOwner)
     DestroyWindow(w);
     EXPECT_EQ(skin->SkinState(), ssDetached);
     EXPECT_EQ(SkinOf(w), nullptr);
-    auto const held = [&] {
-        const auto& list = SkinManager->SkinnedWindows();
-        return std::any_of(list.begin(), list.end(), [&](const auto& f) { return f.get() == skin; });
-    };
-    EXPECT_TRUE(held());
-    ASSERT_TRUE(PumpUntil([&] { return !held(); }));
+    EXPECT_TRUE(Held(skin));
+    ASSERT_TRUE(PumpUntil([&] { return !Held(skin); }));
 }
 
 TEST_F(TSkinFormTest, TheLaterOfTwoMainformComponentsSuppliesTheSkin)
@@ -276,10 +272,6 @@ TEST_F(TSkinFormTest, BeforeTheFirstActivationRequestsActAtOnce)
 // neither a re-apply nor a stop, and its object is freed, not revived.
 TEST_F(TSkinFormTest, RequestsWithinOneTickAreAllCarriedOut)
 {
-    auto const held = [](const TWinSkinForm* skin) {
-        const auto& list = SkinManager->SkinnedWindows();
-        return std::any_of(list.begin(), list.end(), [&](const auto& f) { return f.get() == skin; });
-    };
     ASSERT_TRUE(PumpUntil([&] { return !SkinManager->ActionTimerRunning(); })); // earlier tests' clean-up
     int changes = 0;
     Skin().OnSkinChanged = [&](TObject*) { ++changes; };
@@ -297,7 +289,7 @@ TEST_F(TSkinFormTest, RequestsWithinOneTickAreAllCarriedOut)
     ASSERT_TRUE(PumpUntil([&] { return !SkinManager->ActionTimerRunning(); }));
     EXPECT_EQ(changes, 2);
     EXPECT_FALSE(skin->CaptionButtons().empty()); // re-applied
-    EXPECT_FALSE(held(closed));                   // freed, not revived by the re-apply
+    EXPECT_FALSE(Held(closed));                   // freed, not revived by the re-apply
 
     // A stop with a window closing in the same tick takes the skin off the others.
     closing = MakeForm(TFormBorderStyle::bsSizeable, 200, 100);

@@ -121,6 +121,12 @@ void TSkinFormTest::FreeForm(TCustomForm* form)
     PumpIdle();
 }
 
+bool TSkinFormTest::Held(const TWinSkinForm* skin)
+{
+    const auto& list = SkinManager->SkinnedWindows();
+    return std::any_of(list.begin(), list.end(), [&](const auto& f) { return f.get() == skin; });
+}
+
 std::unique_ptr<TBitmap> TSkinFormTest::Shot(HWND window)
 {
     // Wine puts a window's surface on the screen when its thread waits.

@@ -62,6 +62,9 @@ protected:
     // Frees a form the test made, before the test ends.
     void FreeForm(TCustomForm* form);
     static TWinSkinForm* SkinOf(HWND window) { return SkinManager ? SkinManager->FindSkinnedWindow(window) : nullptr; }
+    // Whether the manager still holds that object (one that let go of its
+    // window stays until the next clean-up).
+    static bool Held(const TWinSkinForm* skin);
     // What the window shows now, read back from the screen.
     static std::unique_ptr<TBitmap> Shot(HWND window);
     // A point of the window in screen coordinates, from window coordinates.

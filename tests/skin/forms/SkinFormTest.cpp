@@ -245,8 +245,11 @@ TEST_F(TSkinFormTest, CaptionButtonsShowByWindowState)
     PumpIdle();
     EXPECT_FALSE(shown("BUTTON1"));
     EXPECT_TRUE(shown("BUTTON2"));
-    auto maximised = Shot(form->Handle());
-    SaveScreenshot(*maximised, "skin-frame-maximised");
+    // A maximised window reaches past the screen's edges, where nothing can
+    // be read back: the shot is of the screen.
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
+    SaveScreenshot(*CaptureScreen({0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}),
+                   "skin-frame-maximised");
 
     SendMessageW(form->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
     ASSERT_TRUE(PumpUntil([&] { return !IsZoomed(form->Handle()) && skin->WindowState() == fwsNormal; }));
@@ -623,10 +626,6 @@ TEST_F(TSkinFormTest, AMenuStripPopupOutlivesItsWindowAndItsSkin)
         TWinSkinForm* skin = ShowSkinned(*form);
         ASSERT_TRUE(skin && skin->MenuBar());
         HWND const w = form->Handle();
-        auto const held = [&] {
-            const auto& list = SkinManager->SkinnedWindows();
-            return std::any_of(list.begin(), list.end(), [&](const auto& f) { return f.get() == skin; });
-        };
         bool acted = false, ended = false, heldInLoop = false;
         RunSoon([&] {
             ASSERT_NE(FindWindowW(L"#32768", nullptr), nullptr);
@@ -640,7 +639,7 @@ TEST_F(TSkinFormTest, AMenuStripPopupOutlivesItsWindowAndItsSkin)
         // Long enough for the clean-up or the stop to come due inside the loop.
         RunSoon([&] {
             // Let go of its window, but kept while its handler's loop runs.
-            heldInLoop = held() && skin->SkinState() == ssDetached;
+            heldInLoop = Held(skin) && skin->SkinState() == ssDetached;
             ended = true;
             EndMenu();
         }, 900);
@@ -650,7 +649,7 @@ TEST_F(TSkinFormTest, AMenuStripPopupOutlivesItsWindowAndItsSkin)
         if (!destroy) {
             EXPECT_TRUE(heldInLoop);
         }
-        ASSERT_TRUE(PumpUntil([&] { return !held(); }));
+        ASSERT_TRUE(PumpUntil([&] { return !Held(skin); }));
         EXPECT_FALSE(SkinManager->MenuActive());
         if (!destroy) {
             EXPECT_NE(GetMenu(w), nullptr); // the menu bar went back to the window
