@@ -109,6 +109,8 @@ void TBitBtn::WndProc(TMessage& m)
     TButton::WndProc(m);
 }
 
+TBitmap& TBitBtn::ShownGlyph() { return m_glyph.Empty() && m_kind == TBitBtnKind::bkClose ? KindGlyph() : m_glyph; }
+
 // Our own picture for the close kind: a door, so the kind reads at a glance.
 TBitmap& TBitBtn::KindGlyph()
 {
@@ -160,16 +162,14 @@ void TBitBtn::OnDrawItem(TMessage& m)
     }
 
     TButtonContent content;
-    content.Glyph = &m_glyph;
-    content.NumGlyphs = m_numGlyphs;
+    content.Glyph = &ShownGlyph();
+    content.NumGlyphs = ShownNumGlyphs();
     content.Caption = Caption();
     content.Layout = m_layout;
     content.Margin = m_margin;
     content.Spacing = m_spacing;
     POINT offset = pressed ? POINT {1, 1} : POINT {0, 0};
     const TButtonState state = disabled ? TButtonState::bsDisabled : pressed ? TButtonState::bsDown : TButtonState::bsUp;
-    if (m_glyph.Empty() && m_kind == TBitBtnKind::bkClose)
-        content.Glyph = &KindGlyph();
     DrawButtonContent(m_canvas, face, content, state, offset);
     if (focused) {
         RECT focus = face;

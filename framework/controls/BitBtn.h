@@ -23,6 +23,9 @@ public:
     TBitmap* GlyphObject() { return &m_glyph; }
     int NumGlyphs() const { return m_numGlyphs; }
     void SetNumGlyphs(int count);
+    // The glyph the button shows: its own, or its kind's when it has none.
+    TBitmap& ShownGlyph();
+    int ShownNumGlyphs() const { return m_glyph.Empty() && m_kind == TBitBtnKind::bkClose ? 1 : m_numGlyphs; }
     TButtonLayout Layout() const { return m_layout; }
     void SetLayout(TButtonLayout layout);
     int Margin() const { return m_margin; }

@@ -88,6 +88,19 @@ void TFont::SetCharset(int charset)
     }
 }
 
+void TFont::AssignHandle(HFONT font)
+{
+    LOGFONTW lf {};
+    if (!font || GetObjectW(font, sizeof lf, &lf) != sizeof lf)
+        return;
+    m_name = lf.lfFaceName;
+    m_height = lf.lfHeight;
+    m_style = (lf.lfWeight >= FW_BOLD ? fsBold : 0) | (lf.lfItalic ? fsItalic : 0) |
+              (lf.lfUnderline ? fsUnderline : 0) | (lf.lfStrikeOut ? fsStrikeOut : 0);
+    m_charset = lf.lfCharSet;
+    Rebuild();
+}
+
 void TFont::Rebuild()
 {
     // Keep the old font alive until listeners (a canvas holding it selected)

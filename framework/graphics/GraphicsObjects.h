@@ -48,6 +48,9 @@ public:
     void SetColor(TColor colour);
     int Charset() const { return m_charset; }
     void SetCharset(int charset);
+    // Takes name, height, style and character set of a font the system made
+    // (a window's WM_GETFONT); the colour stays. Nothing for none.
+    void AssignHandle(HFONT font);
 
     HFONT Handle();
 

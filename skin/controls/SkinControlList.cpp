@@ -5,15 +5,30 @@
 
 namespace tandrel {
 
-TSkinControl& TSkinControlList::Add(std::unique_ptr<TSkinControl> skinner)
+TSkinControlList::~TSkinControlList()
 {
-    m_skinners.push_back(std::move(skinner));
-    return *m_skinners.back();
+    Clear();
+    m_retired.clear();
+}
+
+bool TSkinControlList::Contains(const TSkinControl& skinner) const
+{
+    return std::any_of(m_skinners.begin(), m_skinners.end(), [&](const auto& s) { return s.get() == &skinner; });
+}
+
+bool TSkinControlList::Register(TSkinControl& skinner)
+{
+    if (Contains(skinner))
+        return true;
+    m_skinners.emplace_back(&skinner);
+    return false;
 }
 
 TSkinControl* TSkinControlList::Find(HWND window) const
 {
-    auto it = std::find_if(m_skinners.begin(), m_skinners.end(), [&](const auto& s) { return s->Handle == window; });
+    if (!window)
+        return nullptr;
+    auto it = std::find_if(m_skinners.begin(), m_skinners.end(), [&](const auto& s) { return s->Handle() == window; });
     return it == m_skinners.end() ? nullptr : it->get();
 }
 
@@ -30,6 +45,12 @@ void TSkinControlList::Refresh()
         m_skinners[i]->Refresh();
 }
 
+void TSkinControlList::Retire(std::unique_ptr<TSkinControl> skinner)
+{
+    if (skinner->Busy())
+        m_retired.push_back(std::move(skinner));
+}
+
 void TSkinControlList::Clear()
 {
     std::vector<std::unique_ptr<TSkinControl>> skinners;
@@ -37,6 +58,21 @@ void TSkinControlList::Clear()
     m_hot = nullptr;
     for (const auto& skinner : skinners)
         skinner->Detach();
+    for (auto& skinner : skinners)
+        Retire(std::move(skinner));
+}
+
+void TSkinControlList::Drop(TSkinControl& skinner)
+{
+    auto it = std::find_if(m_skinners.begin(), m_skinners.end(), [&](const auto& s) { return s.get() == &skinner; });
+    if (it == m_skinners.end())
+        return;
+    std::unique_ptr<TSkinControl> dropped = std::move(*it);
+    m_skinners.erase(it);
+    if (m_hot == &skinner)
+        m_hot = nullptr;
+    dropped->Detach();
+    Retire(std::move(dropped));
 }
 
 } // namespace tandrel

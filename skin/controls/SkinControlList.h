@@ -3,7 +3,8 @@
 // registered, and the one under the mouse. The window's form skinning
 // object owns the list, and the list owns the skinners.
 
-#include "skin/controls/WinSubClass.h"
+#include "framework/graphics/Canvas.h"
+#include "skin/controls/SkinControl.h"
 
 #include <windows.h>
 
@@ -15,16 +16,29 @@ namespace tandrel {
 class TSkinControlList {
 public:
     TSkinControlList() = default;
-    ~TSkinControlList() { Clear(); }
+    ~TSkinControlList();
     TSkinControlList(const TSkinControlList&) = delete;
     TSkinControlList& operator=(const TSkinControlList&) = delete;
 
     // Takes a skinner over and returns it.
-    TSkinControl& Add(std::unique_ptr<TSkinControl> skinner);
+    template <class T>
+    T& Add(std::unique_ptr<T> skinner)
+    {
+        T& added = *skinner;
+        m_skinners.push_back(std::move(skinner));
+        return added;
+    }
+    // True when the skinner is in the list already; otherwise the list
+    // takes it over (it was made with new and belongs to nobody else).
+    bool Register(TSkinControl& skinner);
+    bool Contains(const TSkinControl& skinner) const;
     // The first skinner of that window, or none.
     TSkinControl* Find(HWND window) const;
     const std::vector<std::unique_ptr<TSkinControl>>& Items() const { return m_skinners; }
     bool Empty() const { return m_skinners.empty(); }
+
+    // The canvas every skinner of the window draws with.
+    TCanvas& Canvas() { return m_canvas; }
 
     // The skinner under the mouse (windows without a framework form keep
     // track of it themselves).
@@ -36,12 +50,19 @@ public:
     // Every skinner takes up a changed skin and repaints.
     void Refresh();
     // Gives every control back its own handling first, then frees the
-    // skinners: none is freed while another still routes messages to it.
+    // skinners: none is freed while another still routes messages to it,
+    // nor while one of its own handlers runs (those go with the list).
     void Clear();
+    // Takes one skinner out and frees it (its windowless control went).
+    void Drop(TSkinControl& skinner);
 
 private:
+    void Retire(std::unique_ptr<TSkinControl> skinner);
+
     std::vector<std::unique_ptr<TSkinControl>> m_skinners;
+    std::vector<std::unique_ptr<TSkinControl>> m_retired;
     TSkinControl* m_hot = nullptr;
+    TCanvas m_canvas;
 };
 
 } // namespace tandrel

@@ -22,6 +22,8 @@ constexpr UINT WM_SKINQUERY = 0x3504;
 constexpr UINT_PTR kFormSubclassId = 0x3503;
 constexpr UINT_PTR kPopupSubclassId = 0x3504;
 constexpr UINT_PTR kMdiClientSubclassId = 0x3506;
+// Control skinners of bare windows (dialog and message-box controls).
+constexpr UINT_PTR kControlSubclassId = 0x3507;
 
 // Timers: the caption buttons' mouse-leave timer on a skinned window, and
 // the manager's action timer on its own message window.

@@ -153,8 +153,7 @@ void DrawSkinImage(HDC dc, const RECT& dest, TBitmap& source, const TSkinMargins
 
 void DrawSkinObject(HDC dc, const RECT& dest, int frameCount, int frameIndex, TDataSkinObject& object)
 {
-    TSkinMargins const margins { object.LeftWidth, object.TopHeight, object.RightWidth, object.BottomHeight };
-    DrawSkinImage(dc, dest, object.Bitmap, margins, TFrameLayout::flHorizontal, MiddleFillOf(object.Tile),
+    DrawSkinImage(dc, dest, object.Bitmap, MarginsOf(object), TFrameLayout::flHorizontal, MiddleFillOf(object.Tile),
                   object.Trans == 1 ? TSkinTransparency::stKeyColour : TSkinTransparency::stOpaque, frameCount,
                   frameIndex);
 }

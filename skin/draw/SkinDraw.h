@@ -32,6 +32,12 @@ enum class TTextLook { tlEnabled, tlDisabled };
 // A skin object's Tile value: anything but 0 tiles the middle.
 constexpr TMiddleFill MiddleFillOf(int tile) { return tile != 0 ? TMiddleFill::mfTile : TMiddleFill::mfStretch; }
 
+// A skin object's four margins.
+inline TSkinMargins MarginsOf(const TDataSkinObject& object)
+{
+    return {object.LeftWidth, object.TopHeight, object.RightWidth, object.BottomHeight};
+}
+
 // A new bitmap of `dest`'s size (24 bits per pixel): frame `frameIndex` of
 // `source` with its margins copied at their own size, its edges stretched
 // along their length and its middle stretched or tiled. An empty source

@@ -391,13 +391,6 @@ void TWinSkinForm::StartLeaveTimer() { m_leaveTimer.Start(m_handle, kLeaveTimerI
 
 void TWinSkinForm::StopLeaveTimer() { m_leaveTimer.Stop(); }
 
-// The control dispatch (which control gets which skinner) plugs in here;
-// until it does, a skinned window's controls keep their own look.
-void TWinSkinForm::SkinComponents(TWinControl*) {}
-
-// The same for the child windows of a window that has no form.
-void TWinSkinForm::SkinChildWindows() {}
-
 void TWinSkinForm::RestoreFormColour()
 {
     if (m_form && m_skinState != ssDetaching)

@@ -48,7 +48,10 @@ enum TSystemMenuTag : int { smRestore = 0, smMaximize = 1, smMinimize = 2, smClo
 
 // Owned by the skin manager, which frees it once it has let go of its
 // window; the form it skins is only watched (it may go first).
-class TWinSkinForm final : public TComponent, public TMenuBarHost, public TCaptionButtonPainter {
+class TWinSkinForm final : public TComponent,
+                           public TMenuBarHost,
+                           public TCaptionButtonPainter,
+                           public TSkinControlOwner {
 public:
     explicit TWinSkinForm(HWND window);
     ~TWinSkinForm() override;
@@ -110,10 +113,28 @@ public:
     TNCObject* HotObject() const override { return m_hotObject; }
     void SetHotObject(TNCObject* object) override { m_hotObject = object; }
 
-    // The control skinners of the window's controls.
-    TSkinControlList& Skinners() { return m_skinners; }
+    // The control skinners of the window's controls (TSkinControlOwner).
+    TSkinControlList& Skinners() override { return m_skinners; }
+    bool Closing() const override { return m_skinState == ssDetaching; }
+    void EnterHandler() override { ++m_busy; }
+    void LeaveHandler() override { LeaveBusy(); }
+
+    // The control dispatch: which control gets which skinner. Runs once,
+    // when the object attaches to its window; later controls keep their look.
     void SkinComponents(TWinControl* container);
+    // Skin3rd: true when the class is listed, whatever was skinned.
+    bool SkinThirdParty(const std::string& className, TControl* control);
+    bool IsAlreadySkinned(TComponent* component) const;
+    bool HasOwnScrollBars(TComponent* component) const;
     void SkinChildWindows();
+    void SkinChildWindow(HWND handle);
+    TSkinControl* FindSkinner(HWND handle) const;
+    // True when the skinner is registered already; otherwise the list takes it.
+    bool RegisterSkinner(TSkinControl* skinner);
+    // Sets a published enumeration (or boolean) property by value name;
+    // nothing when there is no such property or value.
+    static void SetEnumProperty(TComponent* component, const std::string& propertyName,
+                                const std::string& valueName);
 
     // While one of its handlers runs (and any modal loop inside it) the
     // object must not be freed: the manager leaves it for a later clean-up.
@@ -222,6 +243,18 @@ private:
     LRESULT OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcRButtonDown(WPARAM wParam, LPARAM lParam);
     void FormWndProc(TMessage& message);
+
+    // The dispatch's steps.
+    void SkinComponent(TWinControl* container, TComponent* component);
+    void SkinByRules(TComponent* component, const std::string& upperClass, int tagRest);
+    bool InSkin3rd(const std::string& className) const;
+    std::string Skin3rdKind(const std::string& className) const;
+    template <class T>
+    T& NewSkinner();
+    template <class T>
+    void AttachSkinner(TWinControl* control, bool setColour);
+    template <class T>
+    void AttachHandleSkinner(HWND window);
 
     // The element under a window point: a shown caption button that acts,
     // else a menu-bar item with a caption.

@@ -9,7 +9,7 @@
 #include "skin/forms/MdiClientHook.h"
 #include "skin/forms/WinSkinFormPrivate.h"
 #include "skin/menus/WinSkinMenu.h"
-#include "skin/controls/WinSubClass.h"
+#include "skin/controls/SkinControl.h"
 
 #include <commctrl.h>
 

@@ -9,7 +9,7 @@
 #include "framework/core/ScopeGuard.h"
 #include "skin/forms/WinSkinFormPrivate.h"
 #include "skin/menus/WinSkinMenu.h"
-#include "skin/controls/WinSubClass.h"
+#include "skin/controls/SkinControl.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -439,7 +439,7 @@ LRESULT TWinSkinForm::OnLeaveTimer()
         if (!PtInRect(&m_hotObject->Rect, p))
             m_hotObject->Leave();
     }
-    if (TSkinControl* hot = m_skinners.Hot(); !m_form && hot && !PtInRect(&hot->PaintRect, cursor))
+    if (TSkinControl* hot = m_skinners.Hot(); !m_form && hot && !PtInRect(&hot->PaintRect(), cursor))
         m_skinners.LeaveHot();
     return 0;
 }

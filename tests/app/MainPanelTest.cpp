@@ -207,26 +207,75 @@ TEST_F(TShellTest, PanelCarriesTheSkinDataWithItsStoredValues)
     EXPECT_TRUE(SkinManager->Skinning());
 }
 
-TEST_F(TShellTest, PanelWearsTheSkinnedFrameWithClassicButtons)
+TEST_F(TShellTest, PanelWearsTheSkinnedFrameAndButtons)
 {
     TClassicColours classic;
     ShowPanel();
-    Form1->BitBtn1->SetFocus();
+    Form1->speed->SetFocus(); // not the close button: it would look hot
+    MoveMouseTo(Form1->ClientToScreen({5, Form1->ClientHeight() - 5}));
     RedrawWindow(Form1->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
     PumpIdle();
     auto shot = CaptureWindow(Form1->Handle());
     SaveScreenshot(*shot, "main-panel");
-    // The speed buttons keep the classic button face; the form wears the
-    // skin's, inside the skinned frame.
-    POINT inButton = Form1->SpeedButton6->ClientToScreen({4, 4});
-    POINT origin = Form1->ClientOrigin();
     RECT outer;
     GetWindowRect(Form1->Handle(), &outer);
-    EXPECT_EQ(PixelOf(*shot, inButton.x - outer.left, inButton.y - outer.top), RGB(212, 208, 200));
+    auto const inShot = [&](TControl& c) {
+        POINT p = c.ClientToScreen({0, 0});
+        return POINT {p.x - outer.left, p.y - outer.top};
+    };
+    // Every button wears frame 1 of the skin's button strip; the form wears
+    // the skin's face inside the skinned frame.
+    TBitmap& strip = Form1->SkinData1->Buttons->Bitmap;
+    for (TControl* button : {static_cast<TControl*>(Form1->SpeedButton6), static_cast<TControl*>(Form1->SpeedButton9),
+                             static_cast<TControl*>(Form1->BitBtn1)})
+        EXPECT_TRUE(ShowsFrameCorner(*shot, inShot(*button), strip, 5, 1)) << button->Name();
+    POINT origin = Form1->ClientOrigin();
     EXPECT_EQ(PixelOf(*shot, origin.x - outer.left + 5, origin.y - outer.top + 5),
               ColorToRGB(Form1->SkinData1->ButtonFaceColour));
     EXPECT_EQ(origin.x - outer.left, 15);
     EXPECT_EQ(origin.y - outer.top, 46);
+}
+
+// Hovering, pressing and releasing a nudge button and the close button with
+// the real mouse: frames 4, 2, 4 while over it, 1 once the mouse is gone;
+// the nudge is exact and the close button still closes.
+TEST_F(TShellTest, ButtonsLightUpPressAndActWithTheRealMouse)
+{
+    TClassicColours classic;
+    ShowPanel();
+    Form1->speed->SetFocus();
+    Form1->speed->SetPosition(4);
+    TBitmap& strip = Form1->SkinData1->Buttons->Bitmap;
+    ASSERT_FALSE(ShowsFrameCorner(strip, {0, 0}, strip, 5, 4)) << "frames 1 and 4 must differ to be told apart";
+    ASSERT_FALSE(ShowsFrameCorner(strip, {strip.Width() / 5, 0}, strip, 5, 4));
+    auto const looks = [&](TControl& c, int frame) {
+        return PumpUntil([&] {
+            POINT const p = c.ClientToScreen({0, 0});
+            auto shot = CaptureScreen({p.x, p.y, p.x + 4, p.y + 4});
+            return ShowsFrameCorner(*shot, {0, 0}, strip, 5, frame);
+        });
+    };
+    const POINT away = Form1->ClientToScreen({5, Form1->ClientHeight() - 5});
+    for (TControl* c : {static_cast<TControl*>(Form1->SpeedButton8), static_cast<TControl*>(Form1->BitBtn1)}) {
+        const POINT middle = c->ClientToScreen({c->Width() / 2, c->Height() / 2});
+        MoveMouseTo(away);
+        EXPECT_TRUE(looks(*c, 1)) << c->Name();
+        const int left = Form4->Left();
+        MoveMouseTo(middle);
+        EXPECT_TRUE(looks(*c, 4)) << c->Name() << " hot";
+        MouseDownAt(middle);
+        EXPECT_TRUE(looks(*c, 2)) << c->Name() << " pressed";
+        if (c == Form1->BitBtn1) {
+            MouseUpAt(middle);
+            ASSERT_TRUE(PumpUntil([] { return !IsWindowVisible(Form1->Handle()); }));
+            break;
+        }
+        MouseUpAt(middle);
+        EXPECT_TRUE(looks(*c, 4)) << c->Name() << " released";
+        EXPECT_EQ(Form4->Left(), left + 7);
+        MoveMouseTo(away);
+        EXPECT_TRUE(looks(*c, 1)) << c->Name() << " left";
+    }
 }
 
 TEST_F(TShellTest, SpeedSliderSetsTheStepFromTheKeyboard)

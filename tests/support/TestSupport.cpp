@@ -186,4 +186,20 @@ TBackdrop::~TBackdrop()
 
 COLORREF PixelOf(TBitmap& bitmap, int x, int y) { return GetPixel(bitmap.Canvas().Handle(), x, y); }
 
+bool ShowsFrameCorner(TBitmap& shot, POINT at, TBitmap& strip, int count, int frame, int size)
+{
+    int const left = strip.Width() / count * (frame - 1);
+    int compared = 0;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            COLORREF const want = PixelOf(strip, left + x, y);
+            if (want == RGB(255, 0, 255))
+                continue;
+            if (PixelOf(shot, at.x + x, at.y + y) != want)
+                return false;
+            ++compared;
+        }
+    return compared > 0;
+}
+
 } // namespace tandrel::test

@@ -58,4 +58,10 @@ private:
 
 COLORREF PixelOf(TBitmap& bitmap, int x, int y);
 
+// Whether the `size` x `size` corner at `at` in `shot` shows the same
+// corner of frame `frame` (from 1) of a horizontal strip of `count`
+// frames, pixel for pixel, except where the strip shows fuchsia (the skin's
+// key colour). Corners are copied at their own size, so they tell frames apart.
+bool ShowsFrameCorner(TBitmap& shot, POINT at, TBitmap& strip, int count, int frame, int size = 4);
+
 } // namespace tandrel::test

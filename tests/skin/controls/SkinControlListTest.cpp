@@ -18,7 +18,7 @@ public:
     TRecordingSkinner(std::vector<std::string>& log, std::string name, HWND window)
         : TSkinControl(nullptr), m_log(log), m_name(std::move(name))
     {
-        Handle = window;
+        m_handle = window;
     }
     ~TRecordingSkinner() override { m_log.push_back("free " + m_name); }
     void Detach() override { m_log.push_back("detach " + m_name); }

@@ -1,0 +1,451 @@
+#include "skin/controls/SkinButton.h"
+
+#include "framework/controls/BitBtn.h"
+#include "framework/controls/SpeedButton.h"
+#include "framework/core/Colors.h"
+#include "framework/core/ScopeGuard.h"
+#include "framework/core/Strings.h"
+#include "framework/graphics/GdiObjects.h"
+#include "skin/controls/SkinControlList.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/draw/SkinDraw.h"
+#include "skin/geometry/SkinControlGeometry.h"
+
+#include <algorithm>
+
+namespace tandrel {
+
+namespace {
+
+RECT AtOrigin(const RECT& r) { return {0, 0, r.right - r.left, r.bottom - r.top}; }
+
+bool WindowDisabled(HWND window) { return (GetWindowLongW(window, GWL_STYLE) & WS_DISABLED) != 0; }
+
+// The button strip has five frames; a skin that says otherwise is taken at
+// its word, but never below one.
+int ButtonFrameCount(const TDataSkinButton& buttons) { return std::max(1, buttons.FrameCount); }
+
+UINT LayoutAlignment(int layout)
+{
+    return layout == sblGlyphLeft ? DT_LEFT : layout == sblGlyphRight ? DT_RIGHT : DT_CENTER;
+}
+
+SIZE CaptionExtent(TCanvas& canvas, const std::wstring& caption, int width, int height)
+{
+    if (caption.empty())
+        return {0, 0};
+    RECT r {0, 0, width, height};
+    canvas.DrawText(caption, r, DT_CALCRECT);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+// Glyph and caption of a bitmap or speed button on `canvas`.
+void DrawGlyphAndCaption(TCanvas& canvas, TBitmap& glyph, int glyphCount, int glyphFrame, const std::wstring& caption,
+                         const TSkinButtonMetrics& metrics, TButtonKind kind)
+{
+    TSkinButtonPlacement const p = PlaceButtonContent(metrics, kind);
+    DrawSkinGlyph(canvas, {p.GlyphX, p.GlyphY, p.GlyphX + metrics.GlyphWidth, p.GlyphY + metrics.GlyphHeight}, glyph,
+                  glyphCount, glyphFrame);
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    RECT text {p.Text.Left, p.Text.Top, p.Text.Right, p.Text.Bottom};
+    canvas.DrawText(caption, text, LayoutAlignment(metrics.Layout));
+}
+
+TSkinButtonMetrics GlyphMetrics(TBitmap& glyph, int glyphCount, SIZE text, int clientWidth, int clientHeight,
+                                TButtonLayout layout, int margin, int spacing)
+{
+    TSkinButtonMetrics m;
+    m.ClientWidth = clientWidth;
+    m.ClientHeight = clientHeight;
+    if (!glyph.Empty()) {
+        m.GlyphWidth = glyph.Width() / std::max(1, glyphCount);
+        m.GlyphHeight = glyph.Height();
+    }
+    m.TextWidth = text.cx;
+    m.TextHeight = text.cy;
+    m.Layout = static_cast<int>(layout);
+    m.Margin = margin;
+    m.Spacing = spacing;
+    m.PaintWidth = clientWidth;
+    return m;
+}
+
+// A check box or radio strip's frame drawn over the control's own box.
+void DrawCheckBox(TSkinControl& skinner, TCanvas* canvas, HDC dc, const RECT& rect, TBitmap& strip, int frameCount,
+                  int frame)
+{
+    int const count = std::max(1, frameCount);
+    int const w = strip.Width() / count;
+    int const h = strip.Height();
+    LONG const style = GetWindowLongW(skinner.Handle(), GWL_STYLE);
+    TSkinRect const box = CheckBoxRect({rect.left, rect.top, rect.right, rect.bottom}, w, h, (style & BS_LEFTTEXT) != 0);
+    RECT const r {box.Left, box.Top, box.Right, box.Bottom};
+    skinner.FillFace(dc, r);
+    if (canvas)
+        DrawSkinFrame(*canvas, dc, r, strip, count, frame);
+    else
+        DrawSkinFrameTransparent(dc, r, strip, count, frame);
+}
+
+// The framework control's published "Checked", when it has one.
+bool PublishedChecked(TWinControl* control, bool checked)
+{
+    if (!control)
+        return checked;
+    const TPropertyInfo* property = control->ClassInfo().FindProperty("Checked");
+    if (!property || !property->GetOrdinal)
+        return checked;
+    if (property->Kind == TPropertyKind::Boolean)
+        return property->GetOrdinal(*control) != 0;
+    if (property->Kind == TPropertyKind::Enumeration && property->Enum)
+        return LowerCase(property->Enum->NameOf(static_cast<int>(property->GetOrdinal(*control)))) == "true";
+    return checked;
+}
+
+bool RepaintsBox(UINT msg)
+{
+    switch (msg) {
+    case BM_SETCHECK:
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONUP:
+    case WM_LBUTTONDBLCLK:
+    case CM_EXIT:
+    case CM_CHECKSTATECHANGED: return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+// Push buttons.
+
+bool TSkinButton::CanDraw() const
+{
+    return m_skinData && m_skinData->Buttons && !m_skinData->Buttons->Bitmap.Empty();
+}
+
+TColor TSkinButton::CaptionColour(int frame, bool enabled) const
+{
+    if (!enabled)
+        return clBtnShadow;
+    const TDataSkinButton& b = *m_skinData->Buttons;
+    switch (frame) {
+    case bfNormal: return b.NormalColour2;
+    case bfHot: return b.MouseOverColour2;
+    case bfPressed: return b.PressedColour2;
+    default: return m_skinData->ButtonTextColour;
+    }
+}
+
+bool TSkinButton::BeforeMessage(TMessage& m)
+{
+    // Without a button strip the control keeps its own look and behaviour.
+    if (!CanDraw())
+        return true;
+    switch (m.Msg) {
+    case WM_PAINT: PaintMessage(m); return false;
+    case WM_ERASEBKGND: m.Result = 1; return false;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (!m_focused && m_handle)
+            SetFocus(m_handle);
+        AddState(scPressed);
+        PaintWindow(nullptr);
+        return false;
+    default: return true;
+    }
+}
+
+void TSkinButton::AfterMessage(TMessage& m)
+{
+    switch (m.Msg) {
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        if (m.WParam != VK_SPACE)
+            return TSkinControl::AfterMessage(m);
+        if (m.Msg == WM_KEYDOWN)
+            AddState(scPressed);
+        else
+            RemoveState(scPressed);
+        RepaintNow();
+        return;
+    case WM_MOUSEMOVE: {
+        if (Hot())
+            return;
+        AddState(scHot);
+        TSkinControl* const hot = HotSkinner();
+        if (hot && hot != this)
+            hot->SendMouseLeave();
+        if (hot != this) {
+            RepaintNow();
+            SetHotSkinner(this);
+        }
+        return;
+    }
+    case WM_LBUTTONUP:
+        if (!Pressed())
+            return;
+        RemoveState(scPressed);
+        RepaintNow();
+        if (m_control) {
+            m_control->Click();
+        } else if (m_handle) {
+            // Posted: a parent that goes meanwhile never sees it.
+            PostMessageW(GetParent(m_handle), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(m_handle), 0),
+                         reinterpret_cast<LPARAM>(m_handle));
+        }
+        return;
+    case CM_MOUSEENTER:
+        if (!m_enabled)
+            return;
+        AddState(scHot);
+        RepaintNow();
+        SetHotSkinner(this);
+        return;
+    case CM_MOUSELEAVE:
+        if (!m_enabled)
+            return;
+        RemoveState(scHot | scPressed);
+        RepaintNow();
+        if (HotSkinner() == this)
+            SetHotSkinner(nullptr);
+        return;
+    default: TSkinControl::AfterMessage(m); return;
+    }
+}
+
+void TSkinButton::DrawControl(HDC dc, const RECT& rect)
+{
+    if (!CanDraw())
+        return;
+    m_focused = GetFocus() == m_handle;
+    m_enabled = !WindowDisabled(m_handle);
+    m_text = WindowText(m_handle);
+    if (m_text.empty() && m_control)
+        m_text = m_control->Caption();
+    int const frame = PushButtonFrame(m_focused, Pressed(), Hot(), m_enabled);
+
+    RECT const r = AtOrigin(rect);
+    m_buffer.SetSize(r.right, r.bottom);
+    TCanvas& canvas = m_buffer.Canvas();
+    HDC const buffer = canvas.Handle();
+    FillFace(buffer, r);
+    DrawSkinObject(buffer, r, 5, frame, *m_skinData->Buttons);
+    canvas.Font().AssignHandle(reinterpret_cast<HFONT>(SendMessageW(m_handle, WM_GETFONT, 0, 0)));
+    canvas.Font().SetColor(CaptionColour(frame, m_enabled));
+    DrawCaption(canvas, r, m_text, m_enabled, DT_CENTER);
+    BitBlt(dc, rect.left, rect.top, r.right, r.bottom, canvas.Handle(), 0, 0, SRCCOPY);
+}
+
+// Bitmap buttons.
+
+void TSkinBitButton::AttachGraphic(TControl* graphicControl, TSkinData* skinData, TCanvas* canvas)
+{
+    if (!graphicControl)
+        return;
+    m_skinData = skinData;
+    m_canvas = canvas;
+    m_graphicControl = graphicControl;
+    HookHandler(*graphicControl);
+    RegisterWithOwner();
+}
+
+void TSkinBitButton::DrawControl(HDC dc, const RECT& rect)
+{
+    auto* button = dynamic_cast<TBitBtn*>(m_control);
+    if (!button)
+        return TSkinButton::DrawControl(dc, rect);
+    if (!CanDraw())
+        return;
+    m_focused = button->Focused();
+    m_enabled = !WindowDisabled(m_handle);
+    bool const enabled = button->Enabled();
+    int const frame = PushButtonFrame(m_focused, Pressed(), Hot(), enabled);
+
+    RECT const r = AtOrigin(rect);
+    m_buffer.SetSize(r.right, r.bottom);
+    TCanvas& canvas = m_buffer.Canvas();
+    canvas.Font().AssignHandle(reinterpret_cast<HFONT>(SendMessageW(m_handle, WM_GETFONT, 0, 0)));
+    FillFace(canvas.Handle(), r);
+    DrawSkinObject(canvas.Handle(), r, ButtonFrameCount(*m_skinData->Buttons), frame, *m_skinData->Buttons);
+
+    std::wstring const caption = button->Caption();
+    TBitmap& glyph = button->ShownGlyph();
+    SIZE const text = CaptionExtent(canvas, caption, r.right, r.bottom);
+    canvas.Font().SetColor(CaptionColour(frame, enabled));
+    DrawGlyphAndCaption(canvas, glyph, button->ShownNumGlyphs(), 1, caption,
+                        GlyphMetrics(glyph, button->ShownNumGlyphs(), text, button->ClientWidth(),
+                                     button->ClientHeight(), button->Layout(), button->Margin(), button->Spacing()),
+                        TButtonKind::bkBitmap);
+    BitBlt(dc, rect.left, rect.top, r.right, r.bottom, canvas.Handle(), 0, 0, SRCCOPY);
+}
+
+// Speed buttons.
+
+TSpeedButton* TSkinSpeedButton::Button() const { return dynamic_cast<TSpeedButton*>(m_graphicControl); }
+
+void TSkinSpeedButton::Detach()
+{
+    if (m_savedHandler && m_graphicControl)
+        m_graphicControl->WindowProc = std::move(m_savedHandler);
+    m_savedHandler = nullptr;
+}
+
+bool TSkinSpeedButton::BeforeMessage(TMessage& m)
+{
+    switch (m.Msg) {
+    case WM_PAINT: {
+        TSpeedButton* const button = Button();
+        HDC const dc = reinterpret_cast<HDC>(m.WParam);
+        if (!button || !dc || !CanDraw())
+            return true;
+        TCanvas canvas;
+        canvas.SetHandle(dc);
+        auto const release = OnScopeExit([&] { canvas.SetHandle(nullptr); });
+        DrawSpeedButton(canvas, button->ClientRect());
+        m.Result = 1;
+        return false;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        // The button handles the press itself (its down state, its click).
+        CallPrevious(m);
+        AddState(scPressed);
+        PaintWindow(nullptr);
+        return false;
+    default: return true;
+    }
+}
+
+void TSkinSpeedButton::AfterMessage(TMessage& m)
+{
+    switch (m.Msg) {
+    case WM_NCDESTROY:
+    case CM_RELEASE: Detach(); return;
+    case WM_KEYDOWN:
+    case WM_KEYUP:
+        if (m.WParam != VK_SPACE)
+            return TSkinButton::AfterMessage(m);
+        if (m.Msg == WM_KEYDOWN)
+            AddState(scPressed);
+        else
+            RemoveState(scPressed);
+        PaintWindow(nullptr);
+        return;
+    case WM_LBUTTONUP:
+        RemoveState(scPressed);
+        PaintWindow(nullptr);
+        return;
+    case CM_MOUSEENTER:
+        AddState(scHot);
+        PaintWindow(nullptr);
+        return;
+    case CM_MOUSELEAVE:
+        RemoveState(scHot | scPressed);
+        if (m_graphicControl && m_graphicControl->Visible())
+            PaintWindow(nullptr);
+        return;
+    default: TSkinButton::AfterMessage(m); return;
+    }
+}
+
+void TSkinSpeedButton::PaintWindow(HDC)
+{
+    TSpeedButton* const button = Button();
+    if (!button || !button->Visible() || !button->Parent() || !button->Parent()->HandleAllocated() || !CanDraw())
+        return;
+    HWND const parent = button->Parent()->Handle();
+    HDC const dc = GetDC(parent);
+    if (!dc)
+        return;
+    auto const release = OnScopeExit([&] { ReleaseDC(parent, dc); });
+    try {
+        TSaveDC const saved(dc);
+        OffsetViewportOrgEx(dc, button->Left(), button->Top(), nullptr);
+        IntersectClipRect(dc, 0, 0, button->Width(), button->Height());
+        TCanvas canvas;
+        canvas.SetHandle(dc);
+        auto const unbind = OnScopeExit([&] { canvas.SetHandle(nullptr); });
+        DrawSpeedButton(canvas, button->ClientRect());
+    } catch (...) {
+        // The button keeps what it showed.
+    }
+}
+
+void TSkinSpeedButton::DrawSpeedButton(TCanvas& canvas, const RECT& rect)
+{
+    TSpeedButton* const button = Button();
+    if (!button || !CanDraw())
+        return;
+    TDataSkinButton& element = *m_skinData->Buttons;
+    bool const enabled = button->Enabled();
+    int const frame = SpeedButtonFrame(Pressed(), Hot(), enabled, button->Down());
+    int const glyphFrame = SpeedGlyphFrame(frame, button->NumGlyphs());
+
+    RECT const r = AtOrigin(rect);
+    TBitmap& scratch = SizeSkinScratchBitmap(r.right, r.bottom);
+    TCanvas& target = scratch.Canvas();
+    target.Font().Assign(button->Font());
+    DrawElementScratch(r, element, frame, ButtonFrameCount(element), element.Trans);
+
+    RECT const client = button->ClientRect();
+    std::wstring const caption = button->Caption();
+    SIZE const text = CaptionExtent(target, caption, client.right, client.bottom);
+    TBitmap& glyph = button->Glyph();
+    if (!glyph.Empty()) {
+        TSkinButtonMetrics metrics = GlyphMetrics(glyph, button->NumGlyphs(), text, client.right, client.bottom,
+                                                  button->Layout(), button->Margin(), button->Spacing());
+        metrics.PaintWidth = r.right;
+        target.Font().SetColor(CaptionColour(frame, enabled));
+        DrawGlyphAndCaption(target, glyph, button->NumGlyphs(), glyphFrame, caption, metrics, TButtonKind::bkSpeed);
+    } else {
+        DrawCaption(target, r, caption, enabled, DT_CENTER);
+    }
+    canvas.Draw(rect.left, rect.top, scratch);
+}
+
+// Check boxes and radio buttons.
+
+void TSkinCheckBox::AfterMessage(TMessage& m)
+{
+    if (RepaintsBox(m.Msg))
+        RepaintNow();
+    else
+        TSkinControl::AfterMessage(m);
+}
+
+void TSkinCheckBox::DrawControl(HDC dc, const RECT& rect)
+{
+    if (!m_skinData || !m_skinData->Buttons || m_skinData->Buttons->CheckBitmap.Empty())
+        return;
+    TDataSkinButton& element = *m_skinData->Buttons;
+    auto const state = static_cast<UINT>(SendMessageW(m_handle, BM_GETSTATE, 0, 0));
+    bool const checked = PublishedChecked(m_control, (state & BST_CHECKED) != 0);
+    int const frame = CheckFrame(checked, !WindowDisabled(m_handle), (state & BST_INDETERMINATE) != 0);
+    DrawCheckBox(*this, m_canvas, dc, rect, element.CheckBitmap, element.CheckFrameCount, frame);
+}
+
+void TSkinRadioButton::AfterMessage(TMessage& m)
+{
+    if (RepaintsBox(m.Msg))
+        RepaintNow();
+    else
+        TSkinControl::AfterMessage(m);
+}
+
+void TSkinRadioButton::DrawControl(HDC dc, const RECT& rect)
+{
+    if (!m_skinData || !m_skinData->Buttons || m_skinData->Buttons->RadioBitmap.Empty())
+        return;
+    TDataSkinButton& element = *m_skinData->Buttons;
+    auto const state = static_cast<UINT>(SendMessageW(m_handle, BM_GETCHECK, 0, 0));
+    bool const checked = PublishedChecked(m_control, (state & BST_CHECKED) != 0);
+    int const frame = CheckFrame(checked, !WindowDisabled(m_handle), false);
+    DrawCheckBox(*this, m_canvas, dc, rect, element.RadioBitmap, element.RadioFrameCount, frame);
+}
+
+// Boxes.
+
+void TSkinBox::AfterMessage(TMessage&) {}
+
+} // namespace tandrel

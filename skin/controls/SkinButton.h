@@ -1,0 +1,91 @@
+#pragma once
+// Skinners of push-button-like controls, drawn from the skin's Buttons
+// element: push buttons (framework and dialog), bitmap buttons with their
+// glyph, windowless speed buttons, and the boxes of check boxes and radio
+// buttons.
+
+#include "framework/graphics/Bitmap.h"
+#include "skin/controls/SkinControl.h"
+
+namespace tandrel {
+
+class TSpeedButton;
+
+// Replaces the control's whole painting and takes over its left mouse
+// button: the click comes from the release over the pressed button.
+class TSkinButton : public TSkinControl {
+public:
+    explicit TSkinButton(TComponent* owner) : TSkinControl(owner) {}
+    const char* ClassName() const override { return "TSkinButton"; }
+
+    bool BeforeMessage(TMessage& message) override;
+    void AfterMessage(TMessage& message) override;
+    void DrawControl(HDC dc, const RECT& rect) override;
+
+protected:
+    // The skin has a button strip to draw.
+    bool CanDraw() const;
+    // The caption colour of a button frame.
+    TColor CaptionColour(int frame, bool enabled) const;
+
+    TBitmap m_buffer; // the control is composed here, then copied at once
+};
+
+// A framework bitmap button: its glyph beside the caption.
+class TSkinBitButton : public TSkinButton {
+public:
+    explicit TSkinBitButton(TComponent* owner) : TSkinButton(owner) {}
+    const char* ClassName() const override { return "TSkinBitButton"; }
+
+    // Attaches to a windowless control.
+    void AttachGraphic(TControl* graphicControl, TSkinData* skinData, TCanvas* canvas);
+    void DrawControl(HDC dc, const RECT& rect) override;
+};
+
+// A framework speed button, which has no window: it paints where its
+// parent paints it, composed in the scratch bitmap.
+class TSkinSpeedButton : public TSkinBitButton {
+public:
+    explicit TSkinSpeedButton(TComponent* owner) : TSkinBitButton(owner) {}
+    const char* ClassName() const override { return "TSkinSpeedButton"; }
+
+    void Detach() override;
+    bool BeforeMessage(TMessage& message) override;
+    void AfterMessage(TMessage& message) override;
+    void PaintWindow(HDC dc) override;
+    void DrawSpeedButton(TCanvas& canvas, const RECT& rect);
+
+private:
+    TSpeedButton* Button() const;
+};
+
+// The control paints itself; the skin's box goes over the control's own.
+class TSkinCheckBox : public TSkinControl {
+public:
+    explicit TSkinCheckBox(TComponent* owner) : TSkinControl(owner) {}
+    const char* ClassName() const override { return "TSkinCheckBox"; }
+
+    void AfterMessage(TMessage& message) override;
+    void DrawControl(HDC dc, const RECT& rect) override;
+};
+
+class TSkinRadioButton : public TSkinControl {
+public:
+    explicit TSkinRadioButton(TComponent* owner) : TSkinControl(owner) {}
+    const char* ClassName() const override { return "TSkinRadioButton"; }
+
+    void AfterMessage(TMessage& message) override;
+    void DrawControl(HDC dc, const RECT& rect) override;
+};
+
+// Panels, group boxes and radio groups only take the face colour.
+class TSkinBox : public TSkinControl {
+public:
+    explicit TSkinBox(TComponent* owner) : TSkinControl(owner) {}
+    const char* ClassName() const override { return "TSkinBox"; }
+
+    // Nothing to draw after the control's own painting.
+    void AfterMessage(TMessage& message) override;
+};
+
+} // namespace tandrel

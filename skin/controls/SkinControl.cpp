@@ -1,0 +1,320 @@
+#include "skin/controls/SkinControl.h"
+
+#include "framework/core/Colors.h"
+#include "framework/core/ScopeGuard.h"
+#include "framework/core/SysUtils.h"
+#include "skin/controls/SkinControlList.h"
+#include "skin/data/SkinMessages.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/draw/SkinDraw.h"
+
+#include <commctrl.h>
+
+#include <memory>
+
+namespace tandrel {
+
+// Skinners are never owned through the component tree: the skinner list of
+// the owner is their one owner.
+TSkinControl::TSkinControl(TComponent* owner)
+    : TComponent(nullptr), m_owner(dynamic_cast<TSkinControlOwner*>(owner))
+{
+}
+
+TSkinControl::~TSkinControl()
+{
+    Destroying();
+    Detach();
+}
+
+COLORREF TSkinControl::FaceColour() const
+{
+    return ColorToRGB(m_skinData ? static_cast<TColor>(m_skinData->ButtonFaceColour) : clBtnFace);
+}
+
+bool TSkinControl::RegisterWithOwner() { return m_owner && m_owner->Skinners().Register(*this); }
+
+TSkinControl* TSkinControl::HotSkinner() const { return m_owner ? m_owner->Skinners().Hot() : nullptr; }
+
+void TSkinControl::SetHotSkinner(TSkinControl* skinner)
+{
+    if (m_owner)
+        m_owner->Skinners().SetHot(skinner);
+}
+
+std::wstring TSkinControl::WindowText(HWND window)
+{
+    wchar_t text[1001] {};
+    if (window)
+        SendMessageW(window, WM_GETTEXT, 1001, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+void TSkinControl::HookHandler(TControl& control)
+{
+    m_savedHandler = std::move(control.WindowProc);
+    control.WindowProc = [this](TMessage& m) { SkinWndProc(m); };
+    // A freed control must not be written to later.
+    control.FreeNotification(this);
+}
+
+void TSkinControl::RestoreHandler()
+{
+    if (!m_savedHandler)
+        return;
+    TControl* control = m_control ? m_control : m_graphicControl;
+    if (control)
+        control->WindowProc = std::move(m_savedHandler);
+    m_savedHandler = nullptr;
+}
+
+void TSkinControl::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canvas, bool setColour)
+{
+    if (m_attached || !control)
+        return;
+    m_setColour = setColour;
+    m_skinData = skinData;
+    m_canvas = canvas;
+    m_control = control;
+    m_handle = control->Handle();
+    HookHandler(*control);
+    control->SetDoubleBuffered(true);
+    RegisterWithOwner();
+    m_focused = GetFocus() == m_handle;
+    m_enabled = (GetWindowLongW(m_handle, GWL_STYLE) & WS_DISABLED) == 0;
+    m_text = WindowText(m_handle);
+    if (setColour) {
+        m_savedColour = control->Color();
+        control->SetColor(skinData->ButtonFaceColour);
+    }
+    control->Invalidate();
+    m_attached = true;
+}
+
+void TSkinControl::AttachHandle(HWND handle, TSkinData* skinData, TCanvas* canvas)
+{
+    if (m_attached || !handle)
+        return;
+    m_skinData = skinData;
+    m_canvas = canvas;
+    m_handle = handle;
+    m_enabled = true;
+    m_text = WindowText(handle);
+    m_subclassed = SetWindowSubclass(handle, &TSkinControl::Thunk, kControlSubclassId,
+                                     reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    m_attached = true;
+}
+
+void TSkinControl::Unsubclass()
+{
+    if (!m_subclassed)
+        return;
+    RemoveWindowSubclass(m_handle, &TSkinControl::Thunk, kControlSubclassId);
+    m_subclassed = false;
+}
+
+void TSkinControl::Detach()
+{
+    RestoreHandler();
+    Unsubclass();
+    if (m_setColour && m_control && !(m_owner && m_owner->Closing()))
+        m_control->SetColor(m_savedColour);
+}
+
+void TSkinControl::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation != TOperation::opRemove)
+        return;
+    if (component == m_control) {
+        // Its window is gone with it; nothing of it may be touched again.
+        m_savedHandler = nullptr;
+        m_control = nullptr;
+        m_handle = nullptr;
+        m_attached = false;
+    } else if (component == m_graphicControl) {
+        m_savedHandler = nullptr;
+        m_graphicControl = nullptr;
+        // A windowless control that goes takes its skinner with it.
+        if (m_owner)
+            m_owner->Skinners().Drop(*this);
+    }
+}
+
+LRESULT CALLBACK TSkinControl::Thunk(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
+{
+    auto* self = reinterpret_cast<TSkinControl*>(data);
+    TMessage m {msg, wParam, lParam, 0};
+    try {
+        self->SkinWndProc(m);
+        return m.Result;
+    } catch (...) {
+        HandleCallbackException(self);
+    }
+    return DefSubclassProc(window, msg, wParam, lParam);
+}
+
+void TSkinControl::SkinWndProc(TMessage& m)
+{
+    // Neither this skinner nor the object that owns it is freed while one
+    // of its handlers runs (a click may close the window).
+    ++m_busy;
+    if (m_owner)
+        m_owner->EnterHandler();
+    auto const leave = OnScopeExit([this] {
+        --m_busy;
+        if (m_owner)
+            m_owner->LeaveHandler();
+    });
+    if (BeforeMessage(m)) {
+        CallPrevious(m);
+        AfterMessage(m);
+    }
+}
+
+void TSkinControl::CallPrevious(TMessage& m)
+{
+    if (m_savedHandler)
+        m_savedHandler(m);
+    else if (m_subclassed)
+        m.Result = DefSubclassProc(m_handle, m.Msg, m.WParam, m.LParam);
+    else if (m_handle)
+        m.Result = DefWindowProcW(m_handle, m.Msg, m.WParam, m.LParam);
+}
+
+bool TSkinControl::BeforeMessage(TMessage&) { return true; }
+
+void TSkinControl::AfterMessage(TMessage& m)
+{
+    switch (m.Msg) {
+    case WM_PAINT: PaintWindow(reinterpret_cast<HDC>(m.WParam)); break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+    case WM_ENABLE:
+    case CM_ENABLEDCHANGED: RepaintNow(); break;
+    case WM_SETTEXT:
+        if (m.LParam)
+            m_text = reinterpret_cast<const wchar_t*>(m.LParam);
+        RepaintNow();
+        break;
+    case WM_NCDESTROY:
+        Detach();
+        m_handle = nullptr;
+        break;
+    default: break;
+    }
+}
+
+void TSkinControl::PaintWindow(HDC dc)
+{
+    RECT window {};
+    if (!m_handle || !GetWindowRect(m_handle, &window))
+        return;
+    m_paintRect = window;
+    try {
+        RECT const rect {0, 0, window.right - window.left, window.bottom - window.top};
+        HDC const own = dc ? nullptr : GetWindowDC(m_handle);
+        auto const release = OnScopeExit([&] {
+            if (own)
+                ReleaseDC(m_handle, own);
+        });
+        if (HDC const target = dc ? dc : own)
+            DrawControl(target, rect);
+    } catch (...) {
+        // The control keeps what its own handler painted.
+    }
+}
+
+void TSkinControl::DrawControl(HDC, const RECT&) {}
+
+void TSkinControl::PaintMessage(TMessage& m)
+{
+    HDC dc = reinterpret_cast<HDC>(m.WParam);
+    PAINTSTRUCT paint {};
+    bool const began = dc == nullptr;
+    if (began)
+        dc = BeginPaint(m_handle, &paint);
+    auto const end = OnScopeExit([&] {
+        if (began)
+            EndPaint(m_handle, &paint);
+    });
+    RECT window {};
+    if (dc && GetWindowRect(m_handle, &window)) {
+        m_paintRect = window;
+        DrawControl(dc, {0, 0, window.right - window.left, window.bottom - window.top});
+    }
+}
+
+void TSkinControl::Refresh()
+{
+    if (m_setColour && m_control && m_skinData)
+        m_control->SetColor(m_skinData->ButtonFaceColour);
+    if (m_handle)
+        InvalidateRect(m_handle, nullptr, TRUE);
+    else if (m_graphicControl)
+        m_graphicControl->Invalidate();
+}
+
+void TSkinControl::SendMouseLeave()
+{
+    if (m_handle)
+        SendMessageW(m_handle, CM_MOUSELEAVE, 0, 0);
+}
+
+void TSkinControl::RepaintNow()
+{
+    RECT window {};
+    if (!m_handle || !GetWindowRect(m_handle, &window) || !GetParent(m_handle))
+        return;
+    RECT const rect {0, 0, window.right - window.left, window.bottom - window.top};
+    InvalidateRect(m_handle, &rect, FALSE);
+    UpdateWindow(m_handle);
+}
+
+void TSkinControl::FillFace(HDC dc, const RECT& rect)
+{
+    TOwnedBrush const brush(CreateSolidBrush(FaceColour()));
+    FillRect(dc, &rect, brush.Get());
+}
+
+void TSkinControl::DrawElementScratch(const RECT& rect, TDataSkinObject& element, int frameIndex, int frameCount,
+                                      int transparent)
+{
+    if (rect.right < rect.left || rect.bottom < rect.top)
+        return;
+    TBitmap* scratch = SkinScratchBitmap();
+    if (!scratch)
+        return;
+    std::unique_ptr<TBitmap> const picture =
+        ComposeSkinImage(rect, element.Bitmap, MarginsOf(element), frameIndex, frameCount, MiddleFillOf(element.Tile),
+                         TFrameLayout::flHorizontal);
+    FillFace(scratch->Canvas().Handle(), rect);
+    if (transparent == 1) {
+        picture->SetTransparentColor(SkinKeyColour);
+        picture->SetTransparent(true);
+    }
+    scratch->Canvas().Draw(0, 0, *picture);
+}
+
+void DrawCaption(TCanvas& canvas, const RECT& rect, const std::wstring& text, bool enabled, UINT format)
+{
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    canvas.Font().SetStyle(0);
+    RECT measured {rect.left, rect.top, rect.right, rect.bottom};
+    canvas.DrawText(text, measured, format | DT_EXPANDTABS | DT_CALCRECT | DT_NOCLIP);
+    int const textWidth = measured.right - measured.left;
+    int const textHeight = measured.bottom - measured.top;
+    int const dy = (rect.bottom - rect.top - textHeight) / 2 - 1;
+    if (format == DT_CENTER) {
+        OffsetRect(&measured, (rect.right - rect.left - textWidth) / 2, dy);
+    } else {
+        OffsetRect(&measured, 0, dy);
+        measured.left = rect.left;
+        measured.right = rect.right;
+    }
+    if (!enabled)
+        canvas.Font().SetColor(clBtnShadow);
+    canvas.DrawText(text, measured, format | DT_EXPANDTABS);
+}
+
+} // namespace tandrel

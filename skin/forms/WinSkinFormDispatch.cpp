@@ -1,0 +1,277 @@
+// Which control of a skinned window gets which control skinner: the
+// component dispatch over a framework form's components, the mapping of
+// other libraries' classes named in Skin3rd, and the child-window dispatch
+// of dialogs and message boxes by window class.
+
+#include "framework/controls/BitBtn.h"
+#include "framework/controls/Button.h"
+#include "framework/controls/Edit.h"
+#include "framework/controls/SpeedButton.h"
+#include "framework/core/Strings.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/forms/WinSkinForm.h"
+#include "skin/forms/WinSkinFormPrivate.h"
+
+#include <algorithm>
+
+namespace tandrel {
+
+namespace {
+
+template <class T>
+bool Is(const TComponent* c)
+{
+    return dynamic_cast<const T*>(c) != nullptr;
+}
+
+bool IsOneOf(const std::string& name, std::initializer_list<const char*> names)
+{
+    return std::any_of(names.begin(), names.end(), [&](const char* n) { return name == n; });
+}
+
+// A windowed control that is no form but owns components of its own.
+bool IsFrame(TComponent* c)
+{
+    return Is<TWinControl>(c) && !Is<TCustomForm>(c) && c->ComponentCount() > 0;
+}
+
+} // namespace
+
+TSkinControl* TWinSkinForm::FindSkinner(HWND handle) const { return m_skinners.Find(handle); }
+
+bool TWinSkinForm::RegisterSkinner(TSkinControl* skinner) { return skinner && m_skinners.Register(*skinner); }
+
+template <class T>
+T& TWinSkinForm::NewSkinner()
+{
+    // The list owns it from the start; attaching only finds it there.
+    return m_skinners.Add(std::make_unique<T>(this));
+}
+
+template <class T>
+void TWinSkinForm::AttachSkinner(TWinControl* control, bool setColour)
+{
+    NewSkinner<T>().Attach(control, m_skinData, &m_skinners.Canvas(), setColour);
+}
+
+template <class T>
+void TWinSkinForm::AttachHandleSkinner(HWND window)
+{
+    NewSkinner<T>().AttachHandle(window, m_skinData, &m_skinners.Canvas());
+}
+
+void TWinSkinForm::SetEnumProperty(TComponent* component, const std::string& propertyName,
+                                   const std::string& valueName)
+{
+    if (!component)
+        return;
+    const TPropertyInfo* p = component->ClassInfo().FindProperty(propertyName);
+    if (!p || !p->SetOrdinal)
+        return;
+    if (p->Kind == TPropertyKind::Boolean) {
+        std::string const value = LowerCase(valueName);
+        if (value == "true" || value == "false")
+            p->SetOrdinal(*component, value == "true" ? 1 : 0);
+    } else if (p->Kind == TPropertyKind::Enumeration && p->Enum) {
+        int const value = p->Enum->ValueOf(valueName);
+        if (value >= 0)
+            p->SetOrdinal(*component, value);
+    }
+}
+
+bool TWinSkinForm::IsAlreadySkinned(TComponent* component) const
+{
+    auto* windowed = dynamic_cast<TWinControl*>(component);
+    for (const auto& skinner : m_skinners.Items()) {
+        if (skinner->GraphicControl()) {
+            if (skinner->GraphicControl() == component)
+                return true;
+            continue;
+        }
+        if (!windowed)
+            continue;
+        if (windowed->HandleAllocated()) {
+            if (windowed->Handle() == skinner->Handle())
+                return true;
+            continue;
+        }
+        // Print previews make their controls late; they are left alone.
+        std::string const name = m_form ? m_form->Name() : std::string();
+        return LowerCase(name).find("preview") != std::string::npos ||
+               IsOneOf(name, {"TQRStandardPreview", "TppPrintPreview", "TdxfmStdPreview"});
+    }
+    return false;
+}
+
+bool TWinSkinForm::HasOwnScrollBars(TComponent* component) const
+{
+    auto* control = dynamic_cast<TWinControl*>(component);
+    if (!control)
+        return false;
+    LONG const style = GetWindowLongW(control->Handle(), GWL_STYLE);
+    return (style & (WS_HSCROLL | WS_VSCROLL)) != 0 || Is<TCustomMemo>(control) || control->Tag() == 55;
+}
+
+void TWinSkinForm::SkinComponents(TWinControl* container)
+{
+    if (!container || !m_skinData)
+        return;
+    int const count = container->ComponentCount();
+    for (int i = 0; i < count && i < container->ComponentCount(); ++i)
+        SkinComponent(container, container->Components(i));
+}
+
+void TWinSkinForm::SkinComponent(TWinControl* container, TComponent* c)
+{
+    TSkinData& skin = *m_skinData;
+    std::string const u = UpperCase(c->ClassName());
+    int const t = c->Tag() % 100;
+    if (t == skin.DisableTag() || IsAlreadySkinned(c))
+        return;
+    auto* windowed = dynamic_cast<TWinControl*>(c);
+    if (windowed) {
+        try {
+            windowed->HandleNeeded();
+        } catch (...) {
+            return; // no window, nothing to skin
+        }
+    }
+    auto* control = dynamic_cast<TControl*>(c);
+
+    if (skin.OnSkinControl && control) {
+        TComponent* skinned = nullptr;
+        skin.OnSkinControl(this, &skin, container, control, u, skinned);
+        if (auto* skinner = dynamic_cast<TSkinControl*>(skinned)) {
+            if (RegisterSkinner(skinner))
+                return;
+            skinner->Attach(windowed, &skin, &m_skinners.Canvas(), skinner->SetColour());
+            return;
+        }
+    }
+    SkinByRules(c, u, t);
+}
+
+void TWinSkinForm::SkinByRules(TComponent* c, const std::string& u, int /*t*/)
+{
+    TSkinData& skin = *m_skinData;
+    auto* windowed = dynamic_cast<TWinControl*>(c);
+    auto const skins = [&](TSkinControlType type) { return skin.Skins(type); };
+
+    if (IsOneOf(u, {"TDBCOMBOBOXEH", "TQRPREVIEW", "TFRDESIGNERPAGE", "TFRPBOX"}))
+        return;
+    if (auto* control = dynamic_cast<TControl*>(c); control && InSkin3rd(c->ClassName())) {
+        SkinThirdParty(c->ClassName(), control);
+        return;
+    }
+    if (u == "TMVCPANEL" && windowed) {
+        SkinComponents(windowed);
+        return;
+    }
+    if (Is<TBitBtn>(c) && skins(xcBitBtn)) {
+        AttachSkinner<TSkinBitButton>(windowed, false);
+        return;
+    }
+    if (auto* speed = dynamic_cast<TSpeedButton*>(c); speed && skins(xcSpeedButton)) {
+        NewSkinner<TSkinSpeedButton>().AttachGraphic(speed, &skin, &m_skinners.Canvas());
+        return;
+    }
+    if (Is<TButton>(c) && skins(xcButton)) {
+        AttachSkinner<TSkinButton>(windowed, false);
+        return;
+    }
+    if (IsFrame(c)) {
+        SkinComponents(windowed);
+        return;
+    }
+    if (auto* form = dynamic_cast<TCustomForm*>(c)) {
+        form->SetColor(skin.ButtonFaceColour);
+        SkinComponents(form);
+    }
+}
+
+bool TWinSkinForm::InSkin3rd(const std::string& className) const
+{
+    return !Skin3rdKind(className).empty();
+}
+
+std::string TWinSkinForm::Skin3rdKind(const std::string& className) const
+{
+    std::string const key = LowerCase(className) + "=";
+    TStrings& rows = m_skinData->Skin3rd();
+    for (int i = 0; i < rows.Count(); ++i) {
+        std::string const row = LowerCase(WideToUtf8(rows.Strings(i)));
+        if (row.compare(0, key.size(), key) != 0)
+            continue;
+        return row.substr(row.find('=') + 1, 50);
+    }
+    return {};
+}
+
+bool TWinSkinForm::SkinThirdParty(const std::string& className, TControl* control)
+{
+    std::string const kind = Skin3rdKind(className);
+    if (kind.empty())
+        return false;
+    TSkinData& skin = *m_skinData;
+    auto* windowed = dynamic_cast<TWinControl*>(control);
+    if (!windowed)
+        return true;
+    auto const skinChildren = [&](auto tag) {
+        using TSkinner = typename decltype(tag)::type;
+        for (int i = 0; i < windowed->ControlCount(); ++i)
+            if (auto* child = dynamic_cast<TWinControl*>(windowed->Controls(i))) {
+                child->SetParentColor(false);
+                AttachSkinner<TSkinner>(child, true);
+            }
+        AttachSkinner<TSkinBox>(windowed, true);
+    };
+    if (kind == "radiobutton" && skin.Skins(xcRadioButton)) {
+        AttachSkinner<TSkinRadioButton>(windowed, true);
+    } else if (kind == "panel" && skin.Skins(xcPanel)) {
+        SetEnumProperty(control, "Transparent", "True");
+        AttachSkinner<TSkinBox>(windowed, true);
+    } else if (kind == "button" && skin.Skins(xcButton)) {
+        AttachSkinner<TSkinButton>(windowed, false);
+    } else if (kind == "radiogroup" && skin.Skins(xcPanel)) {
+        if (skin.Skins(xcRadioButton))
+            skinChildren(std::type_identity<TSkinRadioButton> {});
+    } else if (kind == "checkgroup" && skin.Skins(xcPanel)) {
+        if (skin.Skins(xcCheckBox))
+            skinChildren(std::type_identity<TSkinCheckBox> {});
+    } else if (kind == "checkbox" && skin.Skins(xcCheckBox)) {
+        AttachSkinner<TSkinCheckBox>(windowed, true);
+    }
+    return true;
+}
+
+void TWinSkinForm::SkinChildWindows()
+{
+    for (HWND child = GetWindow(m_handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetWindowLongW(child, GWL_STYLE) & WS_CHILD)
+            SkinChildWindow(child);
+}
+
+void TWinSkinForm::SkinChildWindow(HWND handle)
+{
+    if (!handle || FindSkinner(handle))
+        return;
+    std::string const cls = LowerCase(ClassNameOf(handle));
+    LONG const style = GetWindowLongW(handle, GWL_STYLE);
+    if (cls == "button") {
+        switch (style & 15) {
+        case BS_CHECKBOX:
+        case BS_AUTOCHECKBOX:
+        case BS_3STATE:
+        case BS_AUTO3STATE: AttachHandleSkinner<TSkinCheckBox>(handle); break;
+        case BS_RADIOBUTTON:
+        case BS_AUTORADIOBUTTON: AttachHandleSkinner<TSkinRadioButton>(handle); break;
+        case BS_PUSHBUTTON:
+        case BS_DEFPUSHBUTTON:
+        case BS_USERBUTTON: AttachHandleSkinner<TSkinButton>(handle); break;
+        // Group boxes, owner-drawn and other buttons keep their own look.
+        default: break;
+        }
+    }
+}
+
+} // namespace tandrel
