@@ -247,6 +247,7 @@ private:
     // The dispatch's steps.
     void SkinComponent(TWinControl* container, TComponent* component);
     void SkinByRules(TComponent* component, const std::string& upperClass, int tagRest);
+    bool SkinScrolling(TComponent* component, const std::string& upperClass, int tagRest);
     bool InSkin3rd(const std::string& className) const;
     std::string Skin3rdKind(const std::string& className) const;
     template <class T>
@@ -255,6 +256,7 @@ private:
     void AttachSkinner(TWinControl* control, bool setColour);
     template <class T>
     void AttachHandleSkinner(HWND window);
+    void AttachScrollSkinner(TWinControl* control, bool ownThumbDrag);
 
     // The element under a window point: a shown caption button that acts,
     // else a menu-bar item with a caption.

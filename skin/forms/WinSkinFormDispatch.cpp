@@ -9,6 +9,7 @@
 #include "framework/controls/SpeedButton.h"
 #include "framework/core/Strings.h"
 #include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinScrollBar.h"
 #include "skin/forms/WinSkinForm.h"
 #include "skin/forms/WinSkinFormPrivate.h"
 
@@ -52,6 +53,11 @@ template <class T>
 void TWinSkinForm::AttachSkinner(TWinControl* control, bool setColour)
 {
     NewSkinner<T>().Attach(control, m_skinData, &m_skinners.Canvas(), setColour);
+}
+
+void TWinSkinForm::AttachScrollSkinner(TWinControl* control, bool ownThumbDrag)
+{
+    NewSkinner<TSkinScrollBar>().AttachScroll(control, m_skinData, &m_skinners.Canvas(), ownThumbDrag);
 }
 
 template <class T>
@@ -151,7 +157,7 @@ void TWinSkinForm::SkinComponent(TWinControl* container, TComponent* c)
     SkinByRules(c, u, t);
 }
 
-void TWinSkinForm::SkinByRules(TComponent* c, const std::string& u, int /*t*/)
+void TWinSkinForm::SkinByRules(TComponent* c, const std::string& u, int t)
 {
     TSkinData& skin = *m_skinData;
     auto* windowed = dynamic_cast<TWinControl*>(c);
@@ -175,6 +181,8 @@ void TWinSkinForm::SkinByRules(TComponent* c, const std::string& u, int /*t*/)
         NewSkinner<TSkinSpeedButton>().AttachGraphic(speed, &skin, &m_skinners.Canvas());
         return;
     }
+    if (SkinScrolling(c, u, t))
+        return;
     if (Is<TButton>(c) && skins(xcButton)) {
         AttachSkinner<TSkinButton>(windowed, false);
         return;
@@ -187,6 +195,29 @@ void TWinSkinForm::SkinByRules(TComponent* c, const std::string& u, int /*t*/)
         form->SetColor(skin.ButtonFaceColour);
         SkinComponents(form);
     }
+}
+
+// Controls with scroll bars of their own.
+bool TWinSkinForm::SkinScrolling(TComponent* c, const std::string& u, int t)
+{
+    if (!m_skinData->Skins(xcScrollbar))
+        return false;
+    auto* windowed = dynamic_cast<TWinControl*>(c);
+    if (!windowed)
+        return false;
+    if (u == "TRICHEDIT" || IsOneOf(u, {"TWWDBRICHEDIT", "TDXDBMEMO"})) {
+        AttachScrollSkinner(windowed, true);
+        return true;
+    }
+    if (IsOneOf(u, {"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"})) {
+        AttachScrollSkinner(windowed, false);
+        return true;
+    }
+    if (Is<TCustomMemo>(c) || t == 96 || HasOwnScrollBars(c)) {
+        AttachScrollSkinner(windowed, true);
+        return true;
+    }
+    return false;
 }
 
 bool TWinSkinForm::InSkin3rd(const std::string& className) const
@@ -240,6 +271,8 @@ bool TWinSkinForm::SkinThirdParty(const std::string& className, TControl* contro
             skinChildren(std::type_identity<TSkinCheckBox> {});
     } else if (kind == "checkbox" && skin.Skins(xcCheckBox)) {
         AttachSkinner<TSkinCheckBox>(windowed, true);
+    } else if (kind == "scrollbar" && skin.Skins(xcScrollbar)) {
+        AttachScrollSkinner(windowed, true);
     }
     return true;
 }

@@ -1,0 +1,358 @@
+#include "skin/controls/SkinScrollBar.h"
+
+#include "framework/core/ScopeGuard.h"
+#include "framework/graphics/Bitmap.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/draw/SkinDraw.h"
+
+#include <windowsx.h>
+
+#include <algorithm>
+
+namespace tandrel {
+
+namespace {
+
+// Bars are composed at this thickness, then stretched to the system's.
+constexpr int kBarThickness = 16;
+constexpr int kArrowFrames = 23;
+constexpr int kLongestBar = 10000;
+
+// Frames of the arrow strip: left 1, right 5, up 9, down 13; pressed +1.
+int ArrowFrame(int arrow, bool pressed) { return 1 + 4 * (arrow - spLeftArrow) + (pressed ? 1 : 0); }
+
+int PressedPartOf(WPARAM code, bool vertical)
+{
+    switch (LOWORD(code)) {
+    case SB_LINELEFT: return vertical ? spUpArrow : spLeftArrow;
+    case SB_LINERIGHT: return vertical ? spDownArrow : spRightArrow;
+    case SB_THUMBTRACK: return vertical ? spVertThumb : spHorzThumb;
+    default: return spNone;
+    }
+}
+
+// The smallest thumb the system draws.
+int MinimumThumb()
+{
+    return (GetVersion() & 0x80000000u) == 0 ? 8 : GetSystemMetrics(SM_CXHSCROLL) / 2;
+}
+
+// Track, arrows and thumb of one bar, composed off-screen at a fixed
+// thickness and copied to the window in one stretched copy.
+void PaintBar(HDC dc, const RECT& barRect, bool vertical, TSkinData& skin, const TBarGeometry& g, int pressedPart,
+              bool drawThumb)
+{
+    int const length = vertical ? barRect.bottom - barRect.top : barRect.right - barRect.left;
+    int const width = vertical ? kBarThickness : length;
+    int const height = vertical ? length : kBarThickness;
+    if (width <= 0 || height <= 0 || width > kLongestBar || height > kLongestBar)
+        return;
+    auto const along = [&](int from, int to) {
+        return vertical ? RECT {0, from, kBarThickness, to} : RECT {from, 0, to, kBarThickness};
+    };
+
+    TBitmap bar(width, height, TPixelFormat::pf24bit);
+    HDC const target = bar.Canvas().Handle();
+    SetStretchBltMode(target, COLORONCOLOR);
+    {
+        TOwnedBrush const background(CreateSolidBrush(ColorToRGB(skin.ScrollbarColour)));
+        RECT const all {0, 0, width, height};
+        FillRect(target, &all, background.Get());
+    }
+    int arrow = GetSystemMetrics(SM_CXHSCROLL);
+    if (TDataSkinObject* track = vertical ? skin.VertScroll.get() : skin.HorzScroll.get())
+        DrawSkinImage(target, along(arrow, length - arrow), track->Bitmap, MarginsOf(*track),
+                      TFrameLayout::flHorizontal, MiddleFillOf(track->Tile),
+                      track->Trans != 0 ? TSkinTransparency::stKeyColour : TSkinTransparency::stOpaque, 4, 1);
+    if (length < 2 * arrow)
+        arrow = length / 2;
+    int const first = vertical ? spUpArrow : spLeftArrow;
+    int const second = vertical ? spDownArrow : spRightArrow;
+    TBitmap& arrows = skin.Scrollbar->Bitmap;
+    DrawSkinFrame(bar.Canvas(), along(0, arrow), arrows, kArrowFrames, ArrowFrame(first, pressedPart == first));
+    DrawSkinFrame(bar.Canvas(), along(length - arrow, length), arrows, kArrowFrames,
+                  ArrowFrame(second, pressedPart == second));
+    TDataSkinObject* thumb = vertical ? skin.VertScrollThumb.get() : skin.HorzScrollThumb.get();
+    if (drawThumb && thumb && g.ThumbSize <= g.Track) {
+        bool const pressed = pressedPart == (vertical ? spVertThumb : spHorzThumb);
+        int const start = arrow + g.ThumbOffset;
+        DrawSkinImage(target, along(start, start + g.ThumbSize), thumb->Bitmap, MarginsOf(*thumb),
+                      TFrameLayout::flHorizontal, TMiddleFill::mfStretch,
+                      thumb->Trans != 0 ? TSkinTransparency::stKeyColour : TSkinTransparency::stOpaque,
+                      thumb->FrameCount > 0 ? thumb->FrameCount : 3, pressed ? 2 : 1);
+    }
+    StretchBlt(dc, barRect.left, barRect.top, barRect.right - barRect.left, barRect.bottom - barRect.top, target, 0, 0,
+               width, height, SRCCOPY);
+}
+
+bool CanDrawBars(const TSkinData* skin) { return skin && skin->Scrollbar && !skin->Scrollbar->Bitmap.Empty(); }
+
+RECT RectOf(const TSkinRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
+
+// A published integer (or enumeration ordinal) of a control, or fallback.
+long long PublishedOrdinal(const TComponent* control, const char* name, long long fallback)
+{
+    const TPropertyInfo* p = control ? control->ClassInfo().FindProperty(name) : nullptr;
+    return p && p->GetOrdinal ? p->GetOrdinal(*control) : fallback;
+}
+
+} // namespace
+
+// Non-client bars.
+
+void TSkinScrollBar::AttachScroll(TWinControl* control, TSkinData* skinData, TCanvas* canvas, bool ownThumbDrag)
+{
+    if (m_attached || !control)
+        return;
+    m_skinData = skinData;
+    m_canvas = canvas;
+    m_control = control;
+    m_handle = control->Handle();
+    HookHandler(*control);
+    RegisterWithOwner();
+    m_tracking = m_verticalScrolling = m_horizontalScrolling = false;
+    m_horizontalInfo.cbSize = m_verticalInfo.cbSize = sizeof(SCROLLINFO);
+    m_ownThumbDrag = ownThumbDrag;
+    m_enabled = (GetWindowLongW(m_handle, GWL_STYLE) & WS_DISABLED) == 0;
+    m_attached = true;
+    // The frame is measured again, with the skinner in place.
+    SetWindowPos(m_handle, nullptr, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOREDRAW | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+bool TSkinScrollBar::BeforeMessage(TMessage& m)
+{
+    switch (m.Msg) {
+    case WM_NCCALCSIZE: CallPrevious(m); return false;
+    case WM_NCMOUSEMOVE: return m.WParam != HTHSCROLL && m.WParam != HTVSCROLL;
+    case WM_NCLBUTTONDOWN: return !m_ownThumbDrag || ThumbPress(m);
+    case WM_HSCROLL: return OnScroll(m, false);
+    case WM_VSCROLL: return OnScroll(m, true);
+    default: return true;
+    }
+}
+
+bool TSkinScrollBar::OnScroll(TMessage& m, bool vertical)
+{
+    m_pressedPart = PressedPartOf(m.WParam, vertical);
+    bool& scrolling = vertical ? m_verticalScrolling : m_horizontalScrolling;
+    {
+        scrolling = true;
+        auto const done = OnScopeExit([&] { scrolling = false; });
+        CallPrevious(m);
+    }
+    PaintWindow(nullptr);
+    return false;
+}
+
+// A press on a thumb starts the skinner's own drag; other presses go to
+// the control.
+bool TSkinScrollBar::ThumbPress(TMessage& m)
+{
+    if (m.WParam != HTHSCROLL && m.WParam != HTVSCROLL)
+        return true;
+    // Signed: screens left of or above the primary one have negative coordinates.
+    POINT p {GET_X_LPARAM(m.LParam), GET_Y_LPARAM(m.LParam)};
+    ScreenToClient(m_handle, &p);
+    bool const vertical = m.WParam == HTVSCROLL;
+    int const part = HitPart(vertical ? p.y : p.x, vertical);
+    m_pressedPart = vertical ? spVertThumb : spHorzThumb;
+    if (part != SB_THUMBTRACK)
+        return true;
+    PaintWindow(nullptr);
+    TrackThumb(vertical, vertical ? WM_VSCROLL : WM_HSCROLL);
+    m.Result = 0;
+    return false;
+}
+
+void TSkinScrollBar::AfterMessage(TMessage& m)
+{
+    switch (m.Msg) {
+    case WM_NCPAINT: PaintWindow(nullptr); break;
+    case WM_PRINT: PaintWindow(reinterpret_cast<HDC>(m.WParam)); break;
+    default: TSkinControl::AfterMessage(m); break;
+    }
+}
+
+int TSkinScrollBar::HitPart(int coordinate, bool vertical) const
+{
+    return tandrel::HitPart(coordinate, vertical ? m_vertical : m_horizontal);
+}
+
+bool TSkinScrollBar::TrackThumb(bool vertical, UINT scrollMessage)
+{
+    HWND const window = m_handle;
+    TBarGeometry& bar = vertical ? m_vertical : m_horizontal;
+    SCROLLINFO& info = vertical ? m_verticalInfo : m_horizontalInfo;
+    TScrollRange const range {info.nMin, info.nMax, info.nPage, info.nPos};
+    POINT start {};
+    GetCursorPos(&start);
+    int const startOffset = bar.ThumbOffset;
+    std::int64_t position = info.nPos;
+    // Still attached to the same live window after a dispatch.
+    auto const alive = [&] { return m_handle == window && IsWindow(window); };
+    auto const finish = [&] {
+        m_tracking = false;
+        SendMessageW(window, scrollMessage, MAKEWPARAM(SB_THUMBPOSITION, LOWORD(position)), 0);
+        if (alive())
+            PostMessageW(window, scrollMessage, SB_ENDSCROLL, 0);
+    };
+
+    m_tracking = true;
+    // The capture brings the release wherever it happens.
+    SetCapture(window);
+    auto const release = OnScopeExit([&] {
+        m_tracking = false;
+        if (GetCapture() == window)
+            ReleaseCapture();
+    });
+    MSG msg {};
+    while (m_tracking) {
+        BOOL const got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            // The application is quitting: the loop above must see it too.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return false;
+        }
+        if (got == -1)
+            return false;
+        if (msg.message == WM_LBUTTONUP || msg.message == WM_NCLBUTTONUP) {
+            finish();
+            return true;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+        if (!alive())
+            return false;
+        if (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE) {
+            POINT c {};
+            GetCursorPos(&c);
+            TThumbDrag const drag = DragThumb(startOffset + (vertical ? c.y - start.y : c.x - start.x), bar, range);
+            bar.ThumbOffset = drag.Offset;
+            if (drag.Pos != position) {
+                info.fMask = SIF_POS;
+                info.nPos = info.nTrackPos = static_cast<int>(drag.Pos);
+                SetScrollInfo(window, vertical ? SB_VERT : SB_HORZ, &info, FALSE);
+                position = drag.Pos;
+                SendMessageW(window, scrollMessage, MAKEWPARAM(SB_THUMBTRACK, LOWORD(drag.Pos)), 0);
+                if (!alive())
+                    return false;
+            }
+        }
+        // Another window took the mouse: the drag ends where it stands.
+        if (GetCapture() != window) {
+            finish();
+            return true;
+        }
+    }
+    return true;
+}
+
+void TSkinScrollBar::ThumbGeometry(const RECT& barRect, bool vertical)
+{
+    if (m_tracking)
+        return;
+    int const arrow = GetSystemMetrics(SM_CXHSCROLL);
+    int const length = vertical ? barRect.bottom - barRect.top : barRect.right - barRect.left;
+    SCROLLINFO read {sizeof read, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS, 0, 0, 0, 0, 0};
+    if (!GetScrollInfo(m_handle, vertical ? SB_VERT : SB_HORZ, &read))
+        return;
+    TScrollRange const range {read.nMin, read.nMax, read.nPage, read.nPos};
+    if (ComputeThumb(vertical ? m_vertical : m_horizontal, length, arrow, MinimumThumb(),
+                     GetSystemMetrics(SM_CXHTHUMB), range))
+        (vertical ? m_verticalInfo : m_horizontalInfo) = read;
+}
+
+void TSkinScrollBar::BarGeometry(const RECT& rect)
+{
+    RECT client {};
+    GetClientRect(m_handle, &client);
+    TScrollFrame f;
+    f.Width = rect.right - rect.left;
+    f.Height = rect.bottom - rect.top;
+    f.ClientWidth = client.right;
+    f.ClientHeight = client.bottom;
+    f.BarSize = GetSystemMetrics(SM_CXHSCROLL);
+    f.Edge = GetSystemMetrics(SM_CXEDGE);
+    f.HasHorizontal = (m_style & WS_HSCROLL) != 0;
+    f.HasVertical = (m_style & WS_VSCROLL) != 0;
+    f.LeftScrollBar = (m_exStyle & WS_EX_LEFTSCROLLBAR) != 0;
+    TScrollBarsLayout const layout = ScrollBarsLayout(f);
+    m_horizontalBar = RectOf(layout.Horizontal);
+    m_verticalBar = RectOf(layout.Vertical);
+    m_corner = RectOf(layout.Corner);
+}
+
+void TSkinScrollBar::DrawBar(HDC dc, const RECT& barRect, bool vertical)
+{
+    // The control is handling that bar's step; it is drawn when it is done.
+    if (vertical ? m_verticalScrolling : m_horizontalScrolling)
+        return;
+    ThumbGeometry(barRect, vertical);
+    PaintBar(dc, barRect, vertical, *m_skinData, vertical ? m_vertical : m_horizontal, m_pressedPart, true);
+}
+
+void TSkinScrollBar::DrawControl(HDC dc, const RECT& rect)
+{
+    if (!CanDrawBars(m_skinData))
+        return;
+    m_style = GetWindowLongW(m_handle, GWL_STYLE);
+    m_exStyle = GetWindowLongW(m_handle, GWL_EXSTYLE);
+    if (m_verticalScrolling)
+        m_style |= WS_VSCROLL;
+    if (m_horizontalScrolling)
+        m_style |= WS_HSCROLL;
+    if (!(m_style & (WS_HSCROLL | WS_VSCROLL)))
+        return;
+    BarGeometry(rect);
+    if (!IsRectEmpty(&m_horizontalBar))
+        DrawBar(dc, m_horizontalBar, false);
+    if (!IsRectEmpty(&m_verticalBar))
+        DrawBar(dc, m_verticalBar, true);
+    if (!IsRectEmpty(&m_corner))
+        FillFace(dc, m_corner);
+}
+
+// List views.
+
+void TSkinListView::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canvas, bool setColour)
+{
+    AttachScroll(control, skinData, canvas, setColour);
+}
+
+// The stand-alone scroll-bar control.
+
+bool TSkinScControl::Vertical() const { return PublishedOrdinal(m_control, "Kind", 0) != 0; }
+
+bool TSkinScControl::BeforeMessage(TMessage& m)
+{
+    switch (m.Msg) {
+    case WM_NCMOUSEMOVE: return m.WParam != HTHSCROLL && m.WParam != HTVSCROLL;
+    case SBM_SETSCROLLINFO:
+        CallPrevious(m);
+        PaintWindow(nullptr);
+        return false;
+    case CN_HSCROLL:
+    case CN_VSCROLL:
+        m_pressedPart = PressedPartOf(m.WParam, m.Msg == CN_VSCROLL);
+        CallPrevious(m);
+        PaintWindow(nullptr);
+        return false;
+    default: return true;
+    }
+}
+
+void TSkinScControl::DrawControl(HDC dc, const RECT& rect)
+{
+    if (!CanDrawBars(m_skinData) || !m_control)
+        return;
+    bool const vertical = Vertical();
+    int const length = vertical ? rect.bottom - rect.top : rect.right - rect.left;
+    TScrollRange const range {PublishedOrdinal(m_control, "Min", 0), PublishedOrdinal(m_control, "Max", 100),
+                              PublishedOrdinal(m_control, "PageSize", 0), PublishedOrdinal(m_control, "Position", 0)};
+    ComputeThumb(m_bar, length, GetSystemMetrics(SM_CXHSCROLL), MinimumThumb(), GetSystemMetrics(SM_CXHTHUMB), range,
+                 1);
+    PaintBar(dc, rect, vertical, *m_skinData, m_bar, m_pressedPart, true);
+}
+
+} // namespace tandrel
