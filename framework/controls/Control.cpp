@@ -142,6 +142,8 @@ void TControl::SetBounds(int left, int top, int width, int height)
         InvalidateParentArea(old);
         InvalidateParentArea(BoundsRect());
     }
+    if (m_parent)
+        m_parent->ControlsChanged();
 }
 
 POINT TControl::ClientOrigin() const
@@ -171,6 +173,8 @@ void TControl::SetVisible(bool visible)
     m_visible = visible;
     Perform(CM_VISIBLECHANGED, visible);
     VisibleChanged();
+    if (m_parent)
+        m_parent->ControlsChanged();
 }
 
 bool TControl::Showing() const { return m_visible && m_parent && m_parent->Showing(); }

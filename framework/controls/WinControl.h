@@ -99,9 +99,11 @@ protected:
     virtual void KeyDown(WORD& key, TShiftState shift);
     virtual void KeyUp(WORD& key, TShiftState shift);
     virtual void KeyPress(wchar_t& key);
-    // The window has gained (DoEnter) or is losing (DoExit) the keyboard focus.
+    // The window has gained (DoEnter) or lost (DoExit, on CM_EXIT) the keyboard focus.
     virtual void DoEnter();
     virtual void DoExit();
+    // A child came, went, moved, resized or was shown or hidden.
+    virtual void ControlsChanged() {}
 
     void WndProc(TMessage& message) override;
     void DefaultHandler(TMessage& message) override;
