@@ -4,11 +4,6 @@
 
 namespace tandrel {
 
-namespace {
-const TEnumInfo kBorderStyles {{"bsNone", "bsSingle"}};
-const TEnumInfo kScrollStyles {{"ssNone", "ssHorizontal", "ssVertical", "ssBoth"}};
-}
-
 const TClassInfo& TCustomEdit::StaticClassInfo()
 {
     static const TClassInfo info = [] {
@@ -16,7 +11,7 @@ const TClassInfo& TCustomEdit::StaticClassInfo()
         TPublisher<TCustomEdit>(i)
             .String("Text", &TCustomEdit::Text, &TCustomEdit::SetTextValue)
             .Boolean("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly)
-            .Enumeration("BorderStyle", kBorderStyles, &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle)
+            .Enumeration("BorderStyle", BorderStyleNames(), &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle)
             .Integer("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength)
             .Event("OnChange", &TCustomEdit::OnChange);
         return i;
@@ -92,7 +87,7 @@ const TClassInfo& TCustomMemo::StaticClassInfo()
         TClassInfo i("TCustomMemo", &TCustomEdit::StaticClassInfo());
         TPublisher<TCustomMemo>(i)
             .Strings("Lines", &TCustomMemo::LinesObject)
-            .Enumeration("ScrollBars", kScrollStyles, &TCustomMemo::ScrollBars, &TCustomMemo::SetScrollBars)
+            .Enumeration("ScrollBars", ScrollStyleNames(), &TCustomMemo::ScrollBars, &TCustomMemo::SetScrollBars)
             .Boolean("WordWrap", &TCustomMemo::WordWrap, &TCustomMemo::SetWordWrap)
             .Boolean("WantTabs", &TCustomMemo::WantTabs, &TCustomMemo::SetWantTabs);
         return i;
