@@ -203,12 +203,14 @@ void TControl::SetText(const std::wstring& text)
 
 void TControl::TextChanged() { Invalidate(); }
 
+// A colour given to the control itself stops it following its parent's,
+// even one equal to the colour it has now.
 void TControl::SetColor(TColor colour)
 {
+    m_parentColor = false;
     if (colour == m_color)
         return;
     m_color = colour;
-    m_parentColor = false;
     ColorChanged();
     Perform(CM_COLORCHANGED);
 }
