@@ -7,7 +7,9 @@
 #include "framework/core/FormReader.h"
 #include "framework/controls/Image.h"
 #include "framework/controls/Label.h"
+#include "framework/controls/Panel.h"
 #include "framework/controls/RadioGroup.h"
+#include "framework/controls/ScrollBox.h"
 #include "framework/forms/Menus.h"
 #include "framework/controls/SpeedButton.h"
 #include "framework/controls/TrackBar.h"
@@ -28,6 +30,9 @@ void RegisterFrameworkClasses()
     RegisterComponentClass<TRadioButton>("TRadioButton");
     RegisterComponentClass<TGroupBox>("TGroupBox");
     RegisterComponentClass<TRadioGroup>("TRadioGroup");
+    RegisterComponentClass<TPanel>("TPanel");
+    RegisterComponentClass<TScrollBar>("TScrollBar");
+    RegisterComponentClass<TScrollBox>("TScrollBox");
     RegisterComponentClass<TMenuItem>("TMenuItem");
     RegisterComponentClass<TPopupMenu>("TPopupMenu");
     RegisterComponentClass<TMainMenu>("TMainMenu");
