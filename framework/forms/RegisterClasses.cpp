@@ -7,6 +7,8 @@
 #include "framework/core/FormReader.h"
 #include "framework/controls/Image.h"
 #include "framework/controls/Label.h"
+#include "framework/controls/ListBox.h"
+#include "framework/controls/ListView.h"
 #include "framework/controls/Panel.h"
 #include "framework/controls/RadioGroup.h"
 #include "framework/controls/ScrollBox.h"
@@ -31,8 +33,10 @@ void RegisterFrameworkClasses()
     RegisterComponentClass<TGroupBox>("TGroupBox");
     RegisterComponentClass<TRadioGroup>("TRadioGroup");
     RegisterComponentClass<TPanel>("TPanel");
+    RegisterComponentClass<TListBox>("TListBox");
     RegisterComponentClass<TScrollBar>("TScrollBar");
     RegisterComponentClass<TScrollBox>("TScrollBox");
+    RegisterComponentClass<TListView>("TListView");
     RegisterComponentClass<TMenuItem>("TMenuItem");
     RegisterComponentClass<TPopupMenu>("TPopupMenu");
     RegisterComponentClass<TMainMenu>("TMainMenu");
