@@ -11,6 +11,7 @@
 #include "framework/controls/ListView.h"
 #include "framework/controls/Panel.h"
 #include "framework/controls/RadioGroup.h"
+#include "framework/controls/RichEdit.h"
 #include "framework/controls/ScrollBox.h"
 #include "framework/forms/Menus.h"
 #include "framework/controls/SpeedButton.h"
@@ -37,6 +38,7 @@ void RegisterFrameworkClasses()
     RegisterComponentClass<TScrollBar>("TScrollBar");
     RegisterComponentClass<TScrollBox>("TScrollBox");
     RegisterComponentClass<TListView>("TListView");
+    RegisterComponentClass<TRichEdit>("TRichEdit");
     RegisterComponentClass<TMenuItem>("TMenuItem");
     RegisterComponentClass<TPopupMenu>("TPopupMenu");
     RegisterComponentClass<TMainMenu>("TMainMenu");
