@@ -9,7 +9,10 @@
 #include "framework/controls/RadioGroup.h"
 #include "framework/controls/RichEdit.h"
 #include "framework/controls/ScrollBox.h"
+#include "framework/core/FormReader.h"
 #include "tests/framework/controls/FormFixture.h"
+
+#include <richedit.h>
 
 namespace tandrel::test {
 
@@ -142,6 +145,54 @@ TEST_F(TStandardControlsTest, EveryKindFreesEveryGdiObjectItMakes)
     }
     PumpIdle();
     EXPECT_EQ(LiveGdiObjects(), before);
+}
+
+TEST_F(TStandardControlsTest, AFormDefinitionSetsWhatEachKindPublishes)
+{
+    ReadComponentDefinition(*m_form, R"({
+      "class": "TPlainForm", "name": "Bench",
+      "components": [
+        { "class": "TPanel", "name": "Panel1", "BevelOuter": "bvLowered", "BevelWidth": 2, "Alignment": "taLeftJustify",
+          "components": [
+            { "class": "TCheckBox", "name": "Check1", "AllowGrayed": true, "State": "cbGrayed",
+              "Alignment": "taLeftJustify" } ] },
+        { "class": "TGroupBox", "name": "Group1", "Caption": "组",
+          "components": [ { "class": "TRadioButton", "name": "Radio1", "Checked": true } ] },
+        { "class": "TRadioGroup", "name": "Radios", "ItemIndex": 2, "Columns": 2, "Items": ["a", "b", "c"] },
+        { "class": "TScrollBar", "name": "Bar", "Kind": "sbVertical", "Max": 100000, "Min": 10, "PageSize": 50,
+          "Position": 70000, "LargeChange": 50 },
+        { "class": "TListBox", "name": "List", "Sorted": true, "Items": ["b", "a"], "ItemIndex": 0 },
+        { "class": "TScrollBox", "name": "Box", "VertScrollBar": { "Increment": 20 } },
+        { "class": "TListView", "name": "View", "ViewStyle": "vsReport", "RowSelect": true },
+        { "class": "TRichEdit", "name": "Rich", "Lines": ["x", "y"], "ReadOnly": true, "PlainText": true }
+      ] })");
+    auto find = [this]<class T>(T*, const char* name) { return dynamic_cast<T*>(m_form->FindComponent(name)); };
+    auto* check = find((TCheckBox*)nullptr, "Check1");
+    ASSERT_TRUE(check);
+    EXPECT_EQ(check->Parent(), m_form->FindComponent("Panel1"));
+    EXPECT_EQ(check->State(), TCheckBoxState::cbGrayed);
+    EXPECT_EQ(check->Alignment(), TLeftRight::taLeftJustify);
+    auto* panel = find((TPanel*)nullptr, "Panel1");
+    EXPECT_EQ(panel->BevelOuter(), TPanelBevel::bvLowered);
+    EXPECT_EQ(panel->BevelWidth(), 2);
+    EXPECT_TRUE(find((TRadioButton*)nullptr, "Radio1")->Checked());
+    auto* radios = find((TRadioGroup*)nullptr, "Radios");
+    EXPECT_EQ(radios->ItemIndex(), 2);  // given before its items
+    EXPECT_TRUE(radios->Buttons(2)->Checked());
+    auto* bar = find((TScrollBar*)nullptr, "Bar");
+    EXPECT_EQ(bar->Kind(), TScrollBarKind::sbVertical);
+    EXPECT_EQ(bar->Min(), 10);
+    EXPECT_EQ(bar->Position(), 70000);
+    EXPECT_EQ(find((TListBox*)nullptr, "List")->ItemIndex(), 0);
+    EXPECT_EQ(find((TScrollBox*)nullptr, "Box")->VertScrollBar().Increment(), 20);
+    EXPECT_EQ(find((TListView*)nullptr, "View")->ViewStyle(), TViewStyle::vsReport);
+    auto* rich = find((TRichEdit*)nullptr, "Rich");
+    EXPECT_TRUE(rich->ReadOnly());
+    ShowForm();
+    EXPECT_EQ(rich->Text(), L"x\r\ny");
+    EXPECT_EQ(SendMessageW(rich->Handle(), EM_GETTEXTMODE, 0, 0) & TM_PLAINTEXT, TM_PLAINTEXT);
+    EXPECT_EQ(SendMessageW(check->Handle(), BM_GETCHECK, 0, 0), BST_INDETERMINATE);
+    EXPECT_EQ(GetScrollPos(bar->Handle(), SB_CTL), 70000);
 }
 
 } // namespace tandrel::test
