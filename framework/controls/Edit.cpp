@@ -34,8 +34,7 @@ void TCustomEdit::CreateParams(TCreateParams& p)
     p.Style |= ES_AUTOHSCROLL | ES_AUTOVSCROLL;
     if (m_readOnly)
         p.Style |= ES_READONLY;
-    if (m_borderStyle == TBorderStyle::bsSingle)
-        p.ExStyle |= WS_EX_CLIENTEDGE;
+    p.ExStyle |= BorderExStyle(m_borderStyle);
 }
 
 void TCustomEdit::InitializeWindow()
@@ -53,10 +52,7 @@ void TCustomEdit::SetReadOnly(bool readOnly)
 
 void TCustomEdit::SetBorderStyle(TBorderStyle style)
 {
-    if (style != m_borderStyle) {
-        m_borderStyle = style;
-        RecreateWnd();
-    }
+    SetWindowProperty(m_borderStyle, style);
 }
 
 void TCustomEdit::SetMaxLength(int length)
@@ -135,18 +131,12 @@ void TCustomMemo::CreateParams(TCreateParams& p)
 
 void TCustomMemo::SetScrollBars(TScrollStyle style)
 {
-    if (style != m_scrollBars) {
-        m_scrollBars = style;
-        RecreateWnd();
-    }
+    SetWindowProperty(m_scrollBars, style);
 }
 
 void TCustomMemo::SetWordWrap(bool wordWrap)
 {
-    if (wordWrap != m_wordWrap) {
-        m_wordWrap = wordWrap;
-        RecreateWnd();
-    }
+    SetWindowProperty(m_wordWrap, wordWrap);
 }
 
 void TCustomMemo::WndProc(TMessage& m)

@@ -42,8 +42,7 @@ void TCustomListBox::CreateParams(TCreateParams& p)
         p.Style |= LBS_SORT;
     if (m_multiSelect)
         p.Style |= LBS_EXTENDEDSEL;
-    if (m_borderStyle == TBorderStyle::bsSingle)
-        p.ExStyle |= WS_EX_CLIENTEDGE;
+    p.ExStyle |= BorderExStyle(m_borderStyle);
 }
 
 void TCustomListBox::InitializeWindow()
@@ -159,26 +158,17 @@ int TCustomListBox::TopIndex() const
 
 void TCustomListBox::SetSorted(bool sorted)
 {
-    if (sorted != m_sorted) {
-        m_sorted = sorted;
-        RecreateWnd();
-    }
+    SetWindowProperty(m_sorted, sorted);
 }
 
 void TCustomListBox::SetMultiSelect(bool multiSelect)
 {
-    if (multiSelect != m_multiSelect) {
-        m_multiSelect = multiSelect;
-        RecreateWnd();
-    }
+    SetWindowProperty(m_multiSelect, multiSelect);
 }
 
 void TCustomListBox::SetBorderStyle(TBorderStyle style)
 {
-    if (style != m_borderStyle) {
-        m_borderStyle = style;
-        RecreateWnd();
-    }
+    SetWindowProperty(m_borderStyle, style);
 }
 
 void TCustomListBox::WndProc(TMessage& m)

@@ -260,10 +260,7 @@ void TCustomListView::SetRowSelect(bool rowSelect)
 
 void TCustomListView::SetMultiSelect(bool multiSelect)
 {
-    if (multiSelect != m_multiSelect) {
-        m_multiSelect = multiSelect;
-        RecreateWnd();
-    }
+    SetWindowProperty(m_multiSelect, multiSelect);
 }
 
 void TCustomListView::OnNotify(TMessage& m)

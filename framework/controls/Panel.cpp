@@ -37,8 +37,7 @@ TCustomPanel::TCustomPanel(TComponent* owner) : TCustomControl(owner)
 void TCustomPanel::CreateParams(TCreateParams& p)
 {
     TCustomControl::CreateParams(p);
-    if (m_borderStyle == TBorderStyle::bsSingle)
-        p.ExStyle |= WS_EX_CLIENTEDGE;
+    p.ExStyle |= BorderExStyle(m_borderStyle);
 }
 
 void TCustomPanel::SetAlignment(TAlignment alignment)
@@ -67,10 +66,7 @@ void TCustomPanel::SetBevelWidth(int width)
 
 void TCustomPanel::SetBorderStyle(TBorderStyle style)
 {
-    if (style != m_borderStyle) {
-        m_borderStyle = style;
-        RecreateWnd();
-    }
+    SetWindowProperty(m_borderStyle, style);
 }
 
 // The system's edges in the system's colours: raised is highlight over

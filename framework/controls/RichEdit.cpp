@@ -73,10 +73,7 @@ TRichEdit::TRichEdit(TComponent* owner) : TCustomMemo(owner) {}
 
 void TRichEdit::SetPlainText(bool plain)
 {
-    if (plain != m_plainText) {
-        m_plainText = plain;
-        RecreateWnd();
-    }
+    SetWindowProperty(m_plainText, plain);
 }
 
 void TRichEdit::CreateParams(TCreateParams& p)

@@ -190,16 +190,12 @@ TScrollBox::TScrollBox(TComponent* owner) : TScrollingWinControl(owner)
 void TScrollBox::CreateParams(TCreateParams& p)
 {
     TScrollingWinControl::CreateParams(p);
-    if (m_borderStyle == TBorderStyle::bsSingle)
-        p.ExStyle |= WS_EX_CLIENTEDGE;
+    p.ExStyle |= BorderExStyle(m_borderStyle);
 }
 
 void TScrollBox::SetBorderStyle(TBorderStyle style)
 {
-    if (style != m_borderStyle) {
-        m_borderStyle = style;
-        RecreateWnd();
-    }
+    SetWindowProperty(m_borderStyle, style);
 }
 
 } // namespace tandrel

@@ -113,6 +113,16 @@ protected:
     void FontChanged() override;
     void ColorChanged() override;
 
+    // Stores a value that only a new window can show, and makes that window.
+    template <class T>
+    void SetWindowProperty(T& field, T value)
+    {
+        if (field != value) {
+            field = value;
+            RecreateWnd();
+        }
+    }
+
     // Windows built on a system class paint themselves; ours paint through PaintWindow.
     bool IsOwnClass() const { return m_defWndProc == DefWindowProcW; }
     HBRUSH BackgroundBrush() { return m_brush.Handle(); }
