@@ -17,18 +17,14 @@ const TClassInfo& TButton::StaticClassInfo()
     return info;
 }
 
-TButton::TButton(TComponent* owner) : TWinControl(owner)
+TButton::TButton(TComponent* owner) : TButtonControl(owner)
 {
-    // The system control produces the click; the framework must not add one.
-    m_controlStyle = csSetCaption | csDoubleClicks;
-    SetTabStop(true);
     SetBounds(0, 0, 75, 25);
 }
 
 void TButton::CreateParams(TCreateParams& p)
 {
-    TWinControl::CreateParams(p);
-    p.BaseClassName = L"BUTTON";
+    TButtonControl::CreateParams(p);
     p.Style |= (m_default ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | BS_MULTILINE;
 }
 
@@ -46,16 +42,7 @@ void TButton::Click()
     if (m_modalResult != mrNone)
         if (TModalHost* form = ParentModalHost(this))
             form->SetModalResult(m_modalResult);
-    TWinControl::Click();
-}
-
-void TButton::WndProc(TMessage& m)
-{
-    if (m.Msg == CN_COMMAND && HIWORD(m.WParam) == BN_CLICKED) {
-        Click();
-        return;
-    }
-    TWinControl::WndProc(m);
+    TButtonControl::Click();
 }
 
 } // namespace tandrel

@@ -1,11 +1,11 @@
 #pragma once
 // The system push button.
 
-#include "framework/controls/WinControl.h"
+#include "framework/controls/ButtonControl.h"
 
 namespace tandrel {
 
-class TButton : public TWinControl {
+class TButton : public TButtonControl {
 public:
     explicit TButton(TComponent* owner);
     const char* ClassName() const override { return "TButton"; }
@@ -24,7 +24,6 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
-    void WndProc(TMessage& message) override;
 
 private:
     bool m_default = false;

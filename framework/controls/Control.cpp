@@ -142,6 +142,8 @@ void TControl::SetBounds(int left, int top, int width, int height)
         InvalidateParentArea(old);
         InvalidateParentArea(BoundsRect());
     }
+    if (m_parent)
+        m_parent->ControlsChanged();
 }
 
 POINT TControl::ClientOrigin() const
@@ -171,6 +173,8 @@ void TControl::SetVisible(bool visible)
     m_visible = visible;
     Perform(CM_VISIBLECHANGED, visible);
     VisibleChanged();
+    if (m_parent)
+        m_parent->ControlsChanged();
 }
 
 bool TControl::Showing() const { return m_visible && m_parent && m_parent->Showing(); }
@@ -199,12 +203,14 @@ void TControl::SetText(const std::wstring& text)
 
 void TControl::TextChanged() { Invalidate(); }
 
+// A colour given to the control itself stops it following its parent's,
+// even one equal to the colour it has now.
 void TControl::SetColor(TColor colour)
 {
+    m_parentColor = false;
     if (colour == m_color)
         return;
     m_color = colour;
-    m_parentColor = false;
     ColorChanged();
     Perform(CM_COLORCHANGED);
 }

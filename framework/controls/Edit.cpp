@@ -4,11 +4,6 @@
 
 namespace tandrel {
 
-namespace {
-const TEnumInfo kBorderStyles {{"bsNone", "bsSingle"}};
-const TEnumInfo kScrollStyles {{"ssNone", "ssHorizontal", "ssVertical", "ssBoth"}};
-}
-
 const TClassInfo& TCustomEdit::StaticClassInfo()
 {
     static const TClassInfo info = [] {
@@ -16,7 +11,7 @@ const TClassInfo& TCustomEdit::StaticClassInfo()
         TPublisher<TCustomEdit>(i)
             .String("Text", &TCustomEdit::Text, &TCustomEdit::SetTextValue)
             .Boolean("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly)
-            .Enumeration("BorderStyle", kBorderStyles, &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle)
+            .Enumeration("BorderStyle", BorderStyleNames(), &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle)
             .Integer("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength)
             .Event("OnChange", &TCustomEdit::OnChange);
         return i;
@@ -39,8 +34,7 @@ void TCustomEdit::CreateParams(TCreateParams& p)
     p.Style |= ES_AUTOHSCROLL | ES_AUTOVSCROLL;
     if (m_readOnly)
         p.Style |= ES_READONLY;
-    if (m_borderStyle == TBorderStyle::bsSingle)
-        p.ExStyle |= WS_EX_CLIENTEDGE;
+    p.ExStyle |= BorderExStyle(m_borderStyle);
 }
 
 void TCustomEdit::InitializeWindow()
@@ -58,10 +52,7 @@ void TCustomEdit::SetReadOnly(bool readOnly)
 
 void TCustomEdit::SetBorderStyle(TBorderStyle style)
 {
-    if (style != m_borderStyle) {
-        m_borderStyle = style;
-        RecreateWnd();
-    }
+    SetWindowProperty(m_borderStyle, style);
 }
 
 void TCustomEdit::SetMaxLength(int length)
@@ -92,7 +83,7 @@ const TClassInfo& TCustomMemo::StaticClassInfo()
         TClassInfo i("TCustomMemo", &TCustomEdit::StaticClassInfo());
         TPublisher<TCustomMemo>(i)
             .Strings("Lines", &TCustomMemo::LinesObject)
-            .Enumeration("ScrollBars", kScrollStyles, &TCustomMemo::ScrollBars, &TCustomMemo::SetScrollBars)
+            .Enumeration("ScrollBars", ScrollStyleNames(), &TCustomMemo::ScrollBars, &TCustomMemo::SetScrollBars)
             .Boolean("WordWrap", &TCustomMemo::WordWrap, &TCustomMemo::SetWordWrap)
             .Boolean("WantTabs", &TCustomMemo::WantTabs, &TCustomMemo::SetWantTabs);
         return i;
@@ -140,18 +131,12 @@ void TCustomMemo::CreateParams(TCreateParams& p)
 
 void TCustomMemo::SetScrollBars(TScrollStyle style)
 {
-    if (style != m_scrollBars) {
-        m_scrollBars = style;
-        RecreateWnd();
-    }
+    SetWindowProperty(m_scrollBars, style);
 }
 
 void TCustomMemo::SetWordWrap(bool wordWrap)
 {
-    if (wordWrap != m_wordWrap) {
-        m_wordWrap = wordWrap;
-        RecreateWnd();
-    }
+    SetWindowProperty(m_wordWrap, wordWrap);
 }
 
 void TCustomMemo::WndProc(TMessage& m)

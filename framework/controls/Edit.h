@@ -1,13 +1,12 @@
 #pragma once
 // The system edit control, single or multi-line.
 
+#include "framework/controls/ControlTypes.h"
 #include "framework/core/Strings.h"
 #include "framework/controls/WinControl.h"
 
 namespace tandrel {
 
-enum class TBorderStyle { bsNone, bsSingle };
-enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 
 class TCustomEdit : public TWinControl {
 public:

@@ -5,7 +5,6 @@
 namespace tandrel {
 
 namespace {
-const TEnumInfo kAlignments {{"taLeftJustify", "taRightJustify", "taCenter"}};
 const TEnumInfo kLayouts {{"tlTop", "tlCenter", "tlBottom"}};
 }
 
@@ -15,7 +14,7 @@ const TClassInfo& TLabel::StaticClassInfo()
         TClassInfo i("TLabel", &TControl::StaticClassInfo());
         TPublisher<TLabel>(i)
             .Boolean("AutoSize", &TLabel::AutoSize, &TLabel::SetAutoSize)
-            .Enumeration("Alignment", kAlignments, &TLabel::Alignment, &TLabel::SetAlignment)
+            .Enumeration("Alignment", AlignmentNames(), &TLabel::Alignment, &TLabel::SetAlignment)
             .Enumeration("Layout", kLayouts, &TLabel::Layout, &TLabel::SetLayout)
             .Boolean("WordWrap", &TLabel::WordWrap, &TLabel::SetWordWrap)
             .Boolean("Transparent", &TLabel::Transparent, &TLabel::SetTransparent)

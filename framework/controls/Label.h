@@ -1,11 +1,11 @@
 #pragma once
 // A line (or block) of text drawn on its parent.
 
+#include "framework/controls/ControlTypes.h"
 #include "framework/controls/GraphicControl.h"
 
 namespace tandrel {
 
-enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum class TTextLayout { tlTop, tlCenter, tlBottom };
 
 class TLabel : public TGraphicControl {

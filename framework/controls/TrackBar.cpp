@@ -91,10 +91,7 @@ void TTrackBar::SetFrequency(int value)
 
 void TTrackBar::SetOrientation(TTrackBarOrientation orientation)
 {
-    if (orientation != m_orientation) {
-        m_orientation = orientation;
-        RecreateWnd();
-    }
+    SetWindowProperty(m_orientation, orientation);
 }
 
 void TTrackBar::Changed()

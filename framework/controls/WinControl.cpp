@@ -259,6 +259,7 @@ void TWinControl::InsertControl(TControl* control)
             windowed->HandleNeeded();
     }
     control->Invalidate();
+    ControlsChanged();
 }
 
 void TWinControl::RemoveControl(TControl* control)
@@ -271,6 +272,7 @@ void TWinControl::RemoveControl(TControl* control)
             windowed->DestroyHandle();
     }
     control->m_parent = nullptr;
+    ControlsChanged();
 }
 
 void TWinControl::MoveControlToFront(TControl* control)
@@ -328,10 +330,14 @@ void TWinControl::UpdateBoundsFromWindow()
         if (parent)
             MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
     }
+    const RECT old = BoundsRect();
     m_left = r.left;
     m_top = r.top;
     m_width = r.right - r.left;
     m_height = r.bottom - r.top;
+    const RECT now = BoundsRect();
+    if (!EqualRect(&old, &now) && Parent())
+        Parent()->ControlsChanged();
 }
 
 RECT TWinControl::ClientRect() const
@@ -543,6 +549,7 @@ void TWinControl::WndProc(TMessage& m)
     case WM_KEYUP:
     case WM_SYSKEYUP: return OnKeyUpMessage(m);
     case WM_CHAR: return OnCharMessage(m);
+    case CM_EXIT: return DoExit();
     case WM_SYSCOLORCHANGE:
         SystemColoursChanged();
         Invalidate();
@@ -725,10 +732,12 @@ void TWinControl::OnSetFocusMessage(TMessage& m)
     DoEnter();
 }
 
+// CM_EXIT goes through WindowProc once the system has taken the focus away,
+// so that a replaced handler sees the control without its focus look.
 void TWinControl::OnKillFocusMessage(TMessage& m)
 {
-    DoExit();
     DefaultHandler(m);
+    Perform(CM_EXIT);
 }
 
 void TWinControl::OnKeyDownMessage(TMessage& m)

@@ -99,9 +99,11 @@ protected:
     virtual void KeyDown(WORD& key, TShiftState shift);
     virtual void KeyUp(WORD& key, TShiftState shift);
     virtual void KeyPress(wchar_t& key);
-    // The window has gained (DoEnter) or is losing (DoExit) the keyboard focus.
+    // The window has gained (DoEnter) or lost (DoExit, on CM_EXIT) the keyboard focus.
     virtual void DoEnter();
     virtual void DoExit();
+    // A child came, went, moved, resized or was shown or hidden.
+    virtual void ControlsChanged() {}
 
     void WndProc(TMessage& message) override;
     void DefaultHandler(TMessage& message) override;
@@ -110,6 +112,16 @@ protected:
     void TextChanged() override;
     void FontChanged() override;
     void ColorChanged() override;
+
+    // Stores a value that only a new window can show, and makes that window.
+    template <class T>
+    void SetWindowProperty(T& field, T value)
+    {
+        if (field != value) {
+            field = value;
+            RecreateWnd();
+        }
+    }
 
     // Windows built on a system class paint themselves; ours paint through PaintWindow.
     bool IsOwnClass() const { return m_defWndProc == DefWindowProcW; }

@@ -36,9 +36,11 @@ constexpr UINT CM_MOUSEENTER = CM_BASE + 19;
 constexpr UINT CM_MOUSELEAVE = CM_BASE + 20;
 constexpr UINT CM_MENUCHANGED = CM_BASE + 21;
 constexpr UINT CM_VISIBLECHANGED = CM_BASE + 23;
-constexpr UINT CM_EXIT = CM_BASE + 27;
+constexpr UINT CM_EXIT = CM_BASE + 27;  // the keyboard focus has left the control
 constexpr UINT CM_RELEASE = CM_BASE + 33;
 constexpr UINT CM_BUTTONPRESSED = CM_BASE + 35;
+// A check box or radio button whose checked state the program changed tells
+// its own window, so that whoever watches its messages can repaint.
 constexpr UINT CM_CHECKSTATECHANGED = CM_BASE + 0xD0;
 
 // Notifications a parent reflects back to the child control that sent them.
@@ -57,7 +59,6 @@ constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 
 static_assert(CM_DIALOGCHAR == 0xB006 && CM_ENABLEDCHANGED == 0xB00C && CM_MOUSEENTER == 0xB013 &&
               CM_MOUSELEAVE == 0xB014 && CM_MENUCHANGED == 0xB015 && CM_EXIT == 0xB01B && CM_RELEASE == 0xB021 &&
-              CM_CHECKSTATECHANGED == 0xB0D0 &&
-              CN_HSCROLL == 0xBD14 && CN_VSCROLL == 0xBD15);
+              CM_CHECKSTATECHANGED == 0xB0D0 && CN_HSCROLL == 0xBD14 && CN_VSCROLL == 0xBD15);
 
 } // namespace tandrel

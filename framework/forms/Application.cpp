@@ -4,6 +4,7 @@
 #include "framework/core/FormReader.h"
 #include "framework/forms/Screen.h"
 #include "framework/core/SysUtils.h"
+#include "framework/controls/RichEdit.h"
 #include "framework/controls/WinControl.h"
 
 #include <commctrl.h>
@@ -43,6 +44,7 @@ void FinalizeFramework()
     Application = nullptr;
     delete Screen;
     Screen = nullptr;
+    FinalizeRichEdit();  // after the forms, whose rich edits use it
 }
 
 TApplication::TApplication() : TComponent(nullptr) {}

@@ -2,10 +2,17 @@
 
 #include "framework/controls/BitBtn.h"
 #include "framework/controls/Button.h"
+#include "framework/controls/CheckBox.h"
 #include "framework/controls/Edit.h"
 #include "framework/core/FormReader.h"
 #include "framework/controls/Image.h"
 #include "framework/controls/Label.h"
+#include "framework/controls/ListBox.h"
+#include "framework/controls/ListView.h"
+#include "framework/controls/Panel.h"
+#include "framework/controls/RadioGroup.h"
+#include "framework/controls/RichEdit.h"
+#include "framework/controls/ScrollBox.h"
 #include "framework/forms/Menus.h"
 #include "framework/controls/SpeedButton.h"
 #include "framework/controls/TrackBar.h"
@@ -22,6 +29,16 @@ void RegisterFrameworkClasses()
     RegisterComponentClass<TMemo>("TMemo");
     RegisterComponentClass<TImage>("TImage");
     RegisterComponentClass<TTrackBar>("TTrackBar");
+    RegisterComponentClass<TCheckBox>("TCheckBox");
+    RegisterComponentClass<TRadioButton>("TRadioButton");
+    RegisterComponentClass<TGroupBox>("TGroupBox");
+    RegisterComponentClass<TRadioGroup>("TRadioGroup");
+    RegisterComponentClass<TPanel>("TPanel");
+    RegisterComponentClass<TListBox>("TListBox");
+    RegisterComponentClass<TScrollBar>("TScrollBar");
+    RegisterComponentClass<TScrollBox>("TScrollBox");
+    RegisterComponentClass<TListView>("TListView");
+    RegisterComponentClass<TRichEdit>("TRichEdit");
     RegisterComponentClass<TMenuItem>("TMenuItem");
     RegisterComponentClass<TPopupMenu>("TPopupMenu");
     RegisterComponentClass<TMainMenu>("TMainMenu");
