@@ -23,6 +23,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         return 1;
     }
     Application->Run();
+    StopApplication();
     FinalizeFramework();
     FinalizeSkinEngine();
     FinalizeEditors();

@@ -44,14 +44,14 @@ struct TRawMouse {
 // header of two 32-bit fields and two pointer-sized ones, then RAWMOUSE.
 struct TRawInputLayout {
     std::size_t PointerSize;
-    std::size_t DeviceOffset() const { return 8; }
-    std::size_t MouseOffset() const { return 8 + 2 * PointerSize; }
+    constexpr std::size_t DeviceOffset() const { return 8; }
+    constexpr std::size_t MouseOffset() const { return 8 + 2 * PointerSize; }
     static constexpr std::size_t kFlagsOffset = 0;        // usFlags
     static constexpr std::size_t kButtonFlagsOffset = 4;  // usButtonFlags
     static constexpr std::size_t kLastXOffset = 12;       // lLastX
     static constexpr std::size_t kLastYOffset = 16;       // lLastY
     static constexpr std::size_t kMouseSize = 24;
-    std::size_t RecordSize() const { return MouseOffset() + kMouseSize; }
+    constexpr std::size_t RecordSize() const { return MouseOffset() + kMouseSize; }
 };
 
 constexpr std::uint32_t kRawTypeMouse = 0;  // RIM_TYPEMOUSE

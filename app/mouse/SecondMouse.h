@@ -79,6 +79,8 @@ public:
     void CancelChoosing();
     // False when nothing was bound.
     bool Unbind();
+    // Lets go of the bound buttons still held (the program is ending).
+    void ReleaseButtons() { ReleaseAll(); }
 
     void Input(const TRawMouse& record);
     void DeviceArrived(TDeviceHandle device);
