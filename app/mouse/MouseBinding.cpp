@@ -201,6 +201,9 @@ void TMouseBinding::CursorTo(TScreenPoint tip)
     SendMouseFlags(MOUSEEVENTF_MOVE);
 }
 
+// FIXME: the bound mouse's own press has already reached the window under
+// the system cursor; holding it back needs a system-wide low-level hook that
+// can tell the devices apart, which the system does not offer.
 void TMouseBinding::ButtonDown(TBoundButton button) { SendMouseFlags(DownFlag(button)); }
 
 void TMouseBinding::ButtonUp(TBoundButton button) { SendMouseFlags(UpFlag(button)); }

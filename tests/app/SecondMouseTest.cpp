@@ -165,6 +165,7 @@ TEST_F(TSecondMouseTest, InstallListensInTheBackgroundBindsTheMouseThatMovesAndU
     EXPECT_EQ(Form3->Label1->Caption(), L"请移动您要用作第二个指针的鼠标");
     // The help says what the system cannot do.
     EXPECT_NE(Form3->Label2->Caption().find(L"同时也会移动系统光标"), std::wstring::npos);
+    EXPECT_NE(Form3->Label2->Caption().find(L"按键也会在系统光标处生效"), std::wstring::npos);
     EXPECT_NE(Form3->Label2->Caption().find(L"系统光标会移到箭头尖端"), std::wstring::npos);
     EXPECT_EQ(Form3->Button1->Caption(), L"取消");
     ASSERT_NE(SkinManager, nullptr);
@@ -338,6 +339,59 @@ TEST_F(TSecondMouseTest, TheOverlayStaysOnTopAndNeverTakesTheFocusWhenItMoves)
     PumpIdle();
     EXPECT_TRUE(IsAbove(Form4->Handle(), rival.Handle()));
     EXPECT_EQ(GetForegroundWindow(), target.Handle());
+}
+
+// Wine gives injected input the handle of its one mouse (Windows gives none),
+// so here the test's own input plays a real mouse, through WM_INPUT and
+// GetRawInputData.
+void SendRelativeMove(LONG dx, LONG dy)
+{
+    INPUT input {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = dx;
+    input.mi.dy = dy;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &input, sizeof input);
+}
+
+std::vector<TMouseDevice> WinesMouseAndAnother()
+{
+    auto mice = SystemMice();
+    mice.push_back({kSecond, kSecondName});
+    return mice;
+}
+
+TEST_F(TSecondMouseTest, RealRawInputBindsAMouseThatMoves)
+{
+    ASSERT_FALSE(SystemMice().empty());
+    SetMiceSource(WinesMouseAndAnother);
+    MouseBinding->Mouse().BeginChoosing();  // no click, so no mouse is the clicker
+    ASSERT_TRUE(PumpUntil([] {
+        SendRelativeMove(4, 0);
+        return MouseBinding->Mouse().Bound();
+    }));
+    EXPECT_EQ(MouseBinding->Mouse().BoundDevice(), SystemMice()[0].Handle);
+    // Its real motion moves the overlay by one pixel per count.
+    const int left = Form4->Left();
+    SendRelativeMove(9, 0);
+    EXPECT_TRUE(PumpUntil([&] { return Form4->Left() >= left + 9; }));
+}
+
+TEST_F(TSecondMouseTest, TheMouseThatClickedInstallIsNotChosen)
+{
+    SetMiceSource(WinesMouseAndAnother);
+    const POINT button = Form1->SpeedButton1->ClientToScreen({20, 20});
+    MouseDownAt(button);
+    ASSERT_TRUE(PumpUntil([] { return MouseBinding->Mouse().Listening(); }));
+    MouseUpAt(button);  // its record names the clicking mouse
+    ASSERT_TRUE(PumpUntil([] { return Form3 && IsWindowVisible(Form3->Handle()); }));
+    for (int i = 0; i < 5; ++i) {
+        SendRelativeMove(4, 0);
+        PumpIdle();
+    }
+    EXPECT_FALSE(MouseBinding->Mouse().Bound());
+    Feed(kSecond, 0, 0, 2);
+    EXPECT_EQ(MouseBinding->Mouse().BoundDevice(), kSecond);
 }
 
 TEST_F(TStartUpTest, TheRememberedMouseIsBoundAtTheNextStart)
