@@ -78,6 +78,9 @@ void TForm3::Loaded()
 void TForm3::Present(TBindPromptKind kind)
 {
     const TPromptTexts texts = TextsOf(kind);
+    // A waiting prompt that now says something else waits no longer.
+    if (m_waiting && kind != TBindPromptKind::bpWaiting && MouseBinding)
+        MouseBinding->Mouse().CancelChoosing();
     m_kind = kind;
     SetCaption(texts.Caption);
     Label1->SetCaption(texts.Message);

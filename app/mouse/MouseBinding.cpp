@@ -104,8 +104,12 @@ TMouseBinding::TMouseBinding()
 TMouseBinding::~TMouseBinding()
 {
     m_mouse.ReleaseButtons();
-    if (m_mouse.Listening())
-        Listen(false);
+    try {
+        if (m_mouse.Listening())
+            Listen(false);
+    } catch (...) {
+        // The registration ends with the process anyway.
+    }
     SetWindowLongPtrW(m_window.Get(), GWLP_USERDATA, 0);
 }
 

@@ -243,6 +243,16 @@ TEST_F(TSecondMouseTest, WithOneMouseOrNothingBoundThePromptSaysSo)
     EXPECT_EQ(Form3->Kind(), TBindPromptKind::bpNothingBound);
     EXPECT_EQ(Form3->Caption(), L"卸载USB鼠标");
     EXPECT_EQ(Form3->Label1->Caption(), L"没有已安装的USB鼠标");
+    ClickControl(*Form3->Button1);
+    ASSERT_TRUE(PumpUntil([] { return Form3 == nullptr; }));
+
+    // Uninstall while the prompt waits: the prompt says so, and waits no longer.
+    SetMiceSource(TwoMice);
+    ClickInstall();
+    ClickControl(*Form1->SpeedButton2);
+    EXPECT_EQ(Form3->Kind(), TBindPromptKind::bpNothingBound);
+    EXPECT_FALSE(MouseBinding->Mouse().Choosing());
+    EXPECT_TRUE(Registered().empty());
 }
 
 TEST_F(TSecondMouseTest, TheBoundMouseClicksAndDragsAtTheTipAndTheCursorComesBack)
