@@ -3,11 +3,19 @@
 #include "framework/forms/Application.h"
 #include "skin/engine/SkinManage.h"
 #include "app/U_About.h"
+#include "app/U_Bind.h"
+#include "app/mouse/MouseBinding.h"
 #include "app/Unit1.h"
 #include "app/Unit4.h"
 #include "editors/cxEditRegistration.h"
 
+#include <memory>
+
 namespace tandrel {
+
+namespace {
+std::unique_ptr<TMouseBinding> g_mouseBinding;
+}
 
 void StartApplication()
 {
@@ -18,10 +26,21 @@ void StartApplication()
     InitializeSkinEngine();
     Form4 = Application->CreateForm<TForm4>();
     Form1 = Application->CreateForm<TForm1>();
+    g_mouseBinding = std::make_unique<TMouseBinding>();
+    MouseBinding = g_mouseBinding.get();
+    MouseBinding->OnChosen = BindPromptChosen;
+    try {
+        MouseBinding->Mouse().Start();
+    } catch (...) {
+        // Without its second mouse the program still runs: say why, go on.
+        Application->HandleException(Application);
+    }
 }
 
 void StopApplication()
 {
+    MouseBinding = nullptr;
+    g_mouseBinding.reset();
     delete Form1;
     Form1 = nullptr;
     delete Form4;

@@ -2,6 +2,8 @@
 
 #include "framework/forms/Application.h"
 #include "app/U_About.h"
+#include "app/U_Bind.h"
+#include "app/mouse/MouseBinding.h"
 #include "app/Unit4.h"
 
 namespace tandrel {
@@ -10,6 +12,14 @@ TForm1* Form1 = nullptr;
 
 TForm1::TForm1(TComponent* owner) : TForm(owner)
 {
+    PublishHandler("SpeedButton1MouseDown", TMouseEvent([this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
+                       SpeedButton1MouseDown(s, b, sh, x, y);
+                   }));
+    PublishHandler("SpeedButton1MouseUp", TMouseEvent([this](TObject* s, TMouseButton b, TShiftState sh, int x, int y) {
+                       SpeedButton1MouseUp(s, b, sh, x, y);
+                   }));
+    PublishHandler("SpeedButton1Click", TNotifyEvent([this](TObject* s) { SpeedButton1Click(s); }));
+    PublishHandler("SpeedButton2Click", TNotifyEvent([this](TObject* s) { SpeedButton2Click(s); }));
     PublishHandler("SpeedButton3Click", TNotifyEvent([this](TObject* s) { SpeedButton3Click(s); }));
     PublishHandler("SpeedButton4Click", TNotifyEvent([this](TObject* s) { SpeedButton4Click(s); }));
     PublishHandler("SpeedButton6Click", TNotifyEvent([this](TObject* s) { SpeedButton6Click(s); }));
@@ -34,6 +44,35 @@ void TForm1::Loaded()
     BindComponent(speed, "speed");
     BindComponent(BitBtn1, "BitBtn1");
     BindComponent(SkinData1, "SkinData1");
+}
+
+// Listening from the press on lets the release tell which mouse clicked.
+void TForm1::SpeedButton1MouseDown(TObject*, TMouseButton button, TShiftState, int, int)
+{
+    if (button == TMouseButton::mbLeft)
+        MouseBinding->Mouse().Arm();
+}
+
+void TForm1::SpeedButton1MouseUp(TObject*, TMouseButton button, TShiftState, int x, int y)
+{
+    // Released off the button: no click follows.
+    const bool inside = x >= 0 && y >= 0 && x < SpeedButton1->Width() && y < SpeedButton1->Height();
+    if (button == TMouseButton::mbLeft && !inside)
+        MouseBinding->Mouse().Disarm();
+}
+
+void TForm1::SpeedButton1Click(TObject*)
+{
+    const TChooseStart start = MouseBinding->Mouse().BeginChoosing();
+    ShowBindPrompt(this, start == TChooseStart::csWaiting ? TBindPromptKind::bpWaiting
+                                                          : TBindPromptKind::bpOnlyOneMouse);
+}
+
+void TForm1::SpeedButton2Click(TObject*)
+{
+    // Unbound, the overlay stays where it is and moves by the nudges only.
+    if (!MouseBinding->Mouse().Unbind())
+        ShowBindPrompt(this, TBindPromptKind::bpNothingBound);
 }
 
 void TForm1::SpeedButton3Click(TObject*)

@@ -1,6 +1,6 @@
 #pragma once
-// The main panel: nudges the pointer overlay, opens the About window, hides
-// itself and ends the application.
+// The main panel: binds and unbinds the second mouse, nudges the pointer
+// overlay, opens the About window, hides itself and ends the application.
 
 #include "framework/controls/BitBtn.h"
 #include "framework/forms/Forms.h"
@@ -35,6 +35,10 @@ protected:
     void Loaded() override;
 
 private:
+    void SpeedButton1MouseDown(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
+    void SpeedButton1MouseUp(TObject* sender, TMouseButton button, TShiftState shift, int x, int y);
+    void SpeedButton1Click(TObject* sender);
+    void SpeedButton2Click(TObject* sender);
     void SpeedButton3Click(TObject* sender);
     void SpeedButton4Click(TObject* sender);
     void SpeedButton6Click(TObject* sender);

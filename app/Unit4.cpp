@@ -18,6 +18,7 @@ TForm4* Form4 = nullptr;
 namespace {
 
 NOTIFYICONDATAA g_tray {};
+bool g_trayShown = false;
 // Its handle is shown by the tray icon, so it lives as long as the application.
 std::unique_ptr<TIcon> g_trayIcon;
 TTrayObserver g_trayObserver;
@@ -28,6 +29,7 @@ void NotifyTray(DWORD message)
 {
     // The system's answer is of no use here: the icon is a convenience.
     Shell_NotifyIconA(message, &g_tray);
+    g_trayShown = message == NIM_ADD;
     if (g_trayObserver)
         g_trayObserver(message, g_tray);
 }
@@ -63,6 +65,18 @@ TOwnedRegion BuildOverlayRegion(int formWidth, int formHeight, TBitmap& picture)
     return region;
 }
 
+UINT TaskbarCreatedMessage()
+{
+    static const UINT message = RegisterWindowMessageW(L"TaskbarCreated");
+    return message;
+}
+
+UINT ShowPanelMessage()
+{
+    static const UINT message = RegisterWindowMessageW(L"Tandrel.ShowPanel");
+    return message;
+}
+
 const NOTIFYICONDATAA& TrayRecord() { return g_tray; }
 
 void DeleteTrayIcon() { NotifyTray(NIM_DELETE); }
@@ -93,6 +107,28 @@ void TForm4::CreateParams(TCreateParams& params)
     TForm::CreateParams(params);
     params.Style ^= WS_DLGFRAME;
     params.WndParent = nullptr;  // not owned by the application's window
+    // Never activated, and clicks go through to the window under the arrow:
+    // the second mouse clicks at the tip, which is a pixel of this window.
+    params.ExStyle |= WS_EX_NOACTIVATE | WS_EX_LAYERED | WS_EX_TRANSPARENT;
+}
+
+void TForm4::InitializeWindow()
+{
+    TForm::InitializeWindow();
+    // A layered window shows nothing until it is given its opacity.
+    SetLayeredWindowAttributes(Handle(), 0, 255, LWA_ALPHA);
+}
+
+POINT TForm4::Tip() const
+{
+    const POINT origin = ClientOrigin();
+    return {origin.x + kOverlayTip.x, origin.y + kOverlayTip.y};
+}
+
+void TForm4::MoveTipTo(POINT tip)
+{
+    const POINT now = Tip();
+    SetBounds(Left() + tip.x - now.x, Top() + tip.y - now.y, Width(), Height());
 }
 
 void TForm4::FormCreate(TObject*)
@@ -132,7 +168,37 @@ void TForm4::WndProc(TMessage& m)
 {
     if (m.Msg == WM_TRAYNOTIFY)
         return OnTrayNotify(m);
+    if (m.Msg == WM_WINDOWPOSCHANGING)
+        OnWindowPosChanging(m);
+    else if (m.Msg == TaskbarCreatedMessage())
+        return OnTaskbarCreated(m);
+    else if (m.Msg == ShowPanelMessage())
+        return OnShowPanel(m);
     TForm::WndProc(m);
+}
+
+// Every move puts the overlay back on top of the topmost windows (the
+// taskbar among them) and never activates it.
+void TForm4::OnWindowPosChanging(TMessage& m)
+{
+    auto* pos = reinterpret_cast<WINDOWPOS*>(m.LParam);
+    if (pos->flags & SWP_NOMOVE)
+        return;
+    pos->flags = (pos->flags & ~SWP_NOZORDER) | SWP_NOACTIVATE;
+    pos->hwndInsertAfter = HWND_TOPMOST;
+}
+
+void TForm4::OnTaskbarCreated(TMessage&)
+{
+    if (g_trayShown)
+        NotifyTray(NIM_ADD);
+    SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TForm4::OnShowPanel(TMessage& m)
+{
+    Form1->Show();
+    m.Result = 1;
 }
 
 void TForm4::OnTrayNotify(TMessage& m)
@@ -144,10 +210,13 @@ void TForm4::OnTrayNotify(TMessage& m)
     case WM_RBUTTONDOWN: {
         POINT p;
         GetCursorPos(&p);
-        // A tray menu closes when the user clicks elsewhere only if its owner is in front.
-        SetForegroundWindow(Handle());
+        // A tray menu closes when the user clicks elsewhere only if the window
+        // it belongs to is in front (the overlay itself is never activated),
+        // and the empty message lets the next one open at once.
+        HWND owner = PopupListWindow();
+        SetForegroundWindow(owner);
         PopupMenu1->Popup(p.x, p.y);
-        PostMessageW(Handle(), WM_NULL, 0, 0);
+        PostMessageW(owner, WM_NULL, 0, 0);
         break;
     }
     default:

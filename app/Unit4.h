@@ -17,6 +17,13 @@ class TBitmap;
 
 // The callback message the tray icon sends to the overlay.
 constexpr UINT WM_TRAYNOTIFY = WM_USER + 100;
+// Where the arrow's tip lies in the overlay's picture (client coordinates).
+constexpr POINT kOverlayTip {56, 48};
+
+// Broadcast by the shell when the taskbar is made again (the shell restarted).
+UINT TaskbarCreatedMessage();
+// Sent by a second start of the program to the running overlay: show the panel.
+UINT ShowPanelMessage();
 
 class TForm4 : public TForm {
 public:
@@ -28,11 +35,16 @@ public:
     TMenuItem* About1 = nullptr;
     TMenuItem* N1 = nullptr;
 
+    // The arrow's tip on the screen, and a move that puts it at a point.
+    POINT Tip() const;
+    void MoveTipTo(POINT tip);
+
 protected:
     friend class TCustomForm;
     explicit TForm4(TComponent* owner);
     void Loaded() override;
     void CreateParams(TCreateParams& params) override;
+    void InitializeWindow() override;
     void WndProc(TMessage& message) override;
 
 private:
@@ -42,6 +54,9 @@ private:
     void About1Click(TObject* sender);
     void N1Click(TObject* sender);
     void OnTrayNotify(TMessage& m);
+    void OnWindowPosChanging(TMessage& m);
+    void OnTaskbarCreated(TMessage& m);
+    void OnShowPanel(TMessage& m);
 };
 
 extern TForm4* Form4;

@@ -2,6 +2,7 @@
 
 #include "framework/forms/Application.h"
 #include "skin/engine/SkinManage.h"
+#include "app/SingleInstance.h"
 #include "app/Tandrel.h"
 #include "editors/cxEditRegistration.h"
 
@@ -10,6 +11,11 @@
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     using namespace tandrel;
+    TSingleInstance instance;
+    if (!instance.First()) {
+        ShowRunningInstance();
+        return 0;
+    }
     try {
         StartApplication();
     } catch (...) {
@@ -17,6 +23,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         return 1;
     }
     Application->Run();
+    StopApplication();
     FinalizeFramework();
     FinalizeSkinEngine();
     FinalizeEditors();

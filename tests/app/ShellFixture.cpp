@@ -3,6 +3,9 @@
 
 #include "tests/app/ShellFixture.h"
 
+#include "app/mouse/MouseBinding.h"
+#include "framework/core/Registry.h"
+
 namespace tandrel::test {
 
 void TShellRecorder::Attach()
@@ -21,6 +24,12 @@ void TShellRecorder::Detach()
         Application->OnException = nullptr;
 }
 
+void ForgetStoredMouse()
+{
+    TRegistryKey key(HKEY_CURRENT_USER, kTandrelKey, TRegistryOpen::roRead);
+    key.DeleteValue(kSecondMouseValue);
+}
+
 void StopShell()
 {
     if (Form4 && TrayRecord().hWnd == Form4->Handle())
@@ -33,6 +42,7 @@ void StopShell()
 
 void TStartUpTest::SetUp()
 {
+    ForgetStoredMouse();
     StartApplication();
     m_recorder.Attach();
     // The application window outlives each start: give it the state a start finds.
@@ -74,6 +84,7 @@ TShellRecorder TShellTest::s_recorder;
 
 void TShellTest::SetUpTestSuite()
 {
+    ForgetStoredMouse();
     StartApplication();
     s_recorder.Attach();
     TStartUpTest::StartRunning();

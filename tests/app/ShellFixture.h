@@ -33,6 +33,9 @@ struct TShellRecorder {
     void Detach();
 };
 
+// A second mouse remembered by an earlier run must not bind at a test's start.
+void ForgetStoredMouse();
+
 // Ends a start of the shell: the tray icon and the forms go, and the
 // application is ready to start again.
 void StopShell();

@@ -2,6 +2,8 @@
 
 #include "tests/app/ShellFixture.h"
 
+#include "app/SingleInstance.h"
+#include "framework/core/KernelHandle.h"
 #include "framework/core/Streams.h"
 
 #include <cstring>
@@ -129,6 +131,70 @@ TEST_F(TShellTest, TrayRightButtonPopsTheMenuUpAtTheCursor)
     EXPECT_EQ(items, 3);
     PumpIdle();
     EXPECT_FALSE(Form1->Visible());
+}
+
+TEST_F(TShellTest, TrayMenuBelongsToTheForegroundAndClosesOnAClickOutside)
+{
+    HidePanel();
+    bool shown = false, inFront = false, forced = false;
+    RunSoon([&] {
+        HWND menu = FindWindowW(L"#32768", nullptr);
+        shown = menu && IsWindowVisible(menu);
+        inFront = GetForegroundWindow() == PopupListWindow();
+        // On the bare desktop, far from the menu; the menu's own loop takes it.
+        SendMouseInput(MOUSEEVENTF_LEFTDOWN, {1200, 1000});
+        SendMouseInput(MOUSEEVENTF_LEFTUP, {1200, 1000});
+    }, 100);
+    RunSoon([&] {
+        forced = true;
+        EndMenu();
+    }, 5000);
+    SendMessageW(Form4->Handle(), WM_TRAYNOTIFY, 0, WM_RBUTTONDOWN);
+    CancelSoon();
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(inFront);
+    EXPECT_FALSE(forced) << "the menu stayed open after a click outside it";
+    EXPECT_FALSE(Form1->Visible());
+}
+
+TEST_F(TShellTest, TaskbarCreatedAddsTheIconAgain)
+{
+    PostMessageW(Form4->Handle(), TaskbarCreatedMessage(), 0, 0);
+    ASSERT_TRUE(PumpUntil([&] { return !m_trayCalls.empty(); }));
+    ASSERT_EQ(m_trayCalls.size(), 1u);
+    EXPECT_EQ(m_trayCalls[0].Message, static_cast<DWORD>(NIM_ADD));
+    EXPECT_EQ(m_trayCalls[0].Record.hWnd, Form4->Handle());
+    EXPECT_EQ(m_trayCalls[0].Record.uCallbackMessage, 1124u);
+    EXPECT_EQ(m_trayCalls[0].Record.hIcon, TrayRecord().hIcon);
+}
+
+TEST_F(TShellTest, ASecondStartShowsTheRunningPanelAndEndsWithZero)
+{
+    HidePanel();
+    TSingleInstance first;  // this process plays the running Tandrel
+    ASSERT_TRUE(first.First());
+    EXPECT_FALSE(TSingleInstance().First());
+
+    std::wstring command = L"\"Z:" + Utf8ToWide(TANDREL_EXE) + L"\"";
+    for (wchar_t& c : command)
+        if (c == L'/')
+            c = L'\\';
+    STARTUPINFOW startup {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info {};
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &info))
+        << WideToUtf8(command);
+    TKernelHandle process(info.hProcess);
+    TKernelHandle thread(info.hThread);
+    const bool ended = PumpUntil([&] { return WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0; }, 30000);
+    if (!ended)
+        TerminateProcess(process.Get(), 99);
+    ASSERT_TRUE(ended) << "the second start kept running";
+    DWORD code = 1;
+    GetExitCodeProcess(process.Get(), &code);
+    EXPECT_EQ(code, 0u);
+    EXPECT_TRUE(PumpUntil([] { return IsWindowVisible(Form1->Handle()) != FALSE; }));
+    EXPECT_TRUE(m_trayCalls.empty());  // no second icon
 }
 
 TEST_F(TShellTest, TrayMenuHasItsThreeItemsInOrder)
