@@ -168,7 +168,11 @@ bool TSkinScrollBar::ThumbPress(TMessage& m)
 void TSkinScrollBar::AfterMessage(TMessage& m)
 {
     switch (m.Msg) {
-    case WM_NCPAINT: PaintWindow(nullptr); break;
+    case WM_NCPAINT:
+    // The platform's own tracking of an arrow or page press ends with a
+    // redraw of its own bar after the last scroll notification.
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK: PaintWindow(nullptr); break;
     case WM_PRINT: PaintWindow(reinterpret_cast<HDC>(m.WParam)); break;
     default: TSkinControl::AfterMessage(m); break;
     }
@@ -340,6 +344,16 @@ bool TSkinScControl::BeforeMessage(TMessage& m)
         return false;
     default: return true;
     }
+}
+
+void TSkinScControl::AfterMessage(TMessage& m)
+{
+    // The bar's own tracking of a press redraws the bar when it ends,
+    // after its last scroll notification.
+    if (m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK)
+        PaintWindow(nullptr);
+    else
+        TSkinControl::AfterMessage(m);
 }
 
 void TSkinScControl::DrawControl(HDC dc, const RECT& rect)

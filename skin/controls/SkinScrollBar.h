@@ -84,6 +84,7 @@ public:
     const char* ClassName() const override { return "TSkinScControl"; }
 
     bool BeforeMessage(TMessage& message) override;
+    void AfterMessage(TMessage& message) override;
     void DrawControl(HDC dc, const RECT& rect) override;
 
     int PressedPart() const { return m_pressedPart; }

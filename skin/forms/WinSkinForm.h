@@ -247,7 +247,10 @@ private:
     // The dispatch's steps.
     void SkinComponent(TWinControl* container, TComponent* component);
     void SkinByRules(TComponent* component, const std::string& upperClass, int tagRest);
+    bool SkinBoxesAndChoices(TComponent* component, const std::string& upperClass);
     bool SkinScrolling(TComponent* component, const std::string& upperClass, int tagRest);
+    template <class T>
+    void SkinGroupChildren(TWinControl* group);
     bool InSkin3rd(const std::string& className) const;
     std::string Skin3rdKind(const std::string& className) const;
     template <class T>

@@ -5,7 +5,16 @@
 
 #include "framework/controls/BitBtn.h"
 #include "framework/controls/Button.h"
+#include "framework/controls/CheckBox.h"
 #include "framework/controls/Edit.h"
+#include "framework/controls/GroupBox.h"
+#include "framework/controls/ListBox.h"
+#include "framework/controls/ListView.h"
+#include "framework/controls/Panel.h"
+#include "framework/controls/RadioButton.h"
+#include "framework/controls/RadioGroup.h"
+#include "framework/controls/ScrollBar.h"
+#include "framework/controls/ScrollBox.h"
 #include "framework/controls/SpeedButton.h"
 #include "framework/core/Strings.h"
 #include "skin/controls/SkinButton.h"
@@ -29,6 +38,8 @@ bool IsOneOf(const std::string& name, std::initializer_list<const char*> names)
 {
     return std::any_of(names.begin(), names.end(), [&](const char* n) { return name == n; });
 }
+
+bool IsPanel(const TComponent* c) { return Is<TCustomPanel>(c); }
 
 // A windowed control that is no form but owns components of its own.
 bool IsFrame(TComponent* c)
@@ -115,7 +126,8 @@ bool TWinSkinForm::HasOwnScrollBars(TComponent* component) const
     if (!control)
         return false;
     LONG const style = GetWindowLongW(control->Handle(), GWL_STYLE);
-    return (style & (WS_HSCROLL | WS_VSCROLL)) != 0 || Is<TCustomMemo>(control) || control->Tag() == 55;
+    return (style & (WS_HSCROLL | WS_VSCROLL)) != 0 || Is<TCustomListBox>(control) || Is<TCustomMemo>(control) ||
+           control->Tag() == 55 || Is<TScrollingWinControl>(control) || Is<TCustomListView>(control);
 }
 
 void TWinSkinForm::SkinComponents(TWinControl* container)
@@ -151,6 +163,8 @@ void TWinSkinForm::SkinComponent(TWinControl* container, TComponent* c)
             if (RegisterSkinner(skinner))
                 return;
             skinner->Attach(windowed, &skin, &m_skinners.Canvas(), skinner->SetColour());
+            if (IsPanel(c))
+                SkinComponents(windowed);
             return;
         }
     }
@@ -173,12 +187,19 @@ void TWinSkinForm::SkinByRules(TComponent* c, const std::string& u, int t)
         SkinComponents(windowed);
         return;
     }
+    if (SkinBoxesAndChoices(c, u))
+        return;
     if (Is<TBitBtn>(c) && skins(xcBitBtn)) {
         AttachSkinner<TSkinBitButton>(windowed, false);
         return;
     }
     if (auto* speed = dynamic_cast<TSpeedButton*>(c); speed && skins(xcSpeedButton)) {
         NewSkinner<TSkinSpeedButton>().AttachGraphic(speed, &skin, &m_skinners.Canvas());
+        return;
+    }
+    if (IsPanel(c) && skins(xcPanel)) {
+        AttachSkinner<TSkinBox>(windowed, true);
+        SkinComponents(windowed);
         return;
     }
     if (SkinScrolling(c, u, t))
@@ -197,6 +218,57 @@ void TWinSkinForm::SkinByRules(TComponent* c, const std::string& u, int t)
     }
 }
 
+// Check boxes, radio buttons and the boxes that group them, and the
+// stand-alone scroll bar.
+bool TWinSkinForm::SkinBoxesAndChoices(TComponent* c, const std::string& u)
+{
+    TSkinData& skin = *m_skinData;
+    auto* windowed = dynamic_cast<TWinControl*>(c);
+    if (!windowed)
+        return false;
+    if (Is<TCustomCheckBox>(c) && skin.Skins(xcCheckBox)) {
+        AttachSkinner<TSkinCheckBox>(windowed, true);
+        return true;
+    }
+    if (Is<TCustomRadioGroup>(c) && skin.Skins(xcRadioButton)) {
+        SkinGroupChildren<TSkinRadioButton>(windowed);
+        return true;
+    }
+    if (u == "TDBNAVIGATOR" && skin.Skins(xcPanel)) {
+        SetEnumProperty(c, "Flat", "True");
+        AttachSkinner<TSkinBox>(windowed, true);
+        return true;
+    }
+    if (Is<TCustomGroupBox>(c) && skin.Skins(xcPanel)) {
+        for (int i = 0; i < windowed->ControlCount(); ++i)
+            windowed->Controls(i)->SetParentColor(false);
+        AttachSkinner<TSkinBox>(windowed, true);
+        SkinComponents(windowed);
+        return true;
+    }
+    if (Is<TRadioButton>(c) && skin.Skins(xcRadioButton)) {
+        AttachSkinner<TSkinRadioButton>(windowed, true);
+        return true;
+    }
+    if (Is<TScrollBar>(c) && skin.Skins(xcScrollbar)) {
+        AttachSkinner<TSkinScControl>(windowed, false);
+        return true;
+    }
+    return false;
+}
+
+// Each child of a group gets the skinner of its kind, then the group its box.
+template <class T>
+void TWinSkinForm::SkinGroupChildren(TWinControl* group)
+{
+    for (int i = 0; i < group->ControlCount(); ++i)
+        if (auto* child = dynamic_cast<TWinControl*>(group->Controls(i))) {
+            child->SetParentColor(false);
+            AttachSkinner<T>(child, true);
+        }
+    AttachSkinner<TSkinBox>(group, true);
+}
+
 // Controls with scroll bars of their own.
 bool TWinSkinForm::SkinScrolling(TComponent* c, const std::string& u, int t)
 {
@@ -211,6 +283,10 @@ bool TWinSkinForm::SkinScrolling(TComponent* c, const std::string& u, int t)
     }
     if (IsOneOf(u, {"TDXTREELIST", "TDXDBTREELIST", "TDXDBGRID"})) {
         AttachScrollSkinner(windowed, false);
+        return true;
+    }
+    if (Is<TCustomListView>(c)) {
+        AttachSkinner<TSkinListView>(windowed, false);
         return true;
     }
     if (Is<TCustomMemo>(c) || t == 96 || HasOwnScrollBars(c)) {
@@ -247,15 +323,6 @@ bool TWinSkinForm::SkinThirdParty(const std::string& className, TControl* contro
     auto* windowed = dynamic_cast<TWinControl*>(control);
     if (!windowed)
         return true;
-    auto const skinChildren = [&](auto tag) {
-        using TSkinner = typename decltype(tag)::type;
-        for (int i = 0; i < windowed->ControlCount(); ++i)
-            if (auto* child = dynamic_cast<TWinControl*>(windowed->Controls(i))) {
-                child->SetParentColor(false);
-                AttachSkinner<TSkinner>(child, true);
-            }
-        AttachSkinner<TSkinBox>(windowed, true);
-    };
     if (kind == "radiobutton" && skin.Skins(xcRadioButton)) {
         AttachSkinner<TSkinRadioButton>(windowed, true);
     } else if (kind == "panel" && skin.Skins(xcPanel)) {
@@ -265,10 +332,10 @@ bool TWinSkinForm::SkinThirdParty(const std::string& className, TControl* contro
         AttachSkinner<TSkinButton>(windowed, false);
     } else if (kind == "radiogroup" && skin.Skins(xcPanel)) {
         if (skin.Skins(xcRadioButton))
-            skinChildren(std::type_identity<TSkinRadioButton> {});
+            SkinGroupChildren<TSkinRadioButton>(windowed);
     } else if (kind == "checkgroup" && skin.Skins(xcPanel)) {
         if (skin.Skins(xcCheckBox))
-            skinChildren(std::type_identity<TSkinCheckBox> {});
+            SkinGroupChildren<TSkinCheckBox>(windowed);
     } else if (kind == "checkbox" && skin.Skins(xcCheckBox)) {
         AttachSkinner<TSkinCheckBox>(windowed, true);
     } else if (kind == "scrollbar" && skin.Skins(xcScrollbar)) {

@@ -1,0 +1,275 @@
+// Scroll-bar skinners on real windows and the dispatch of the grouping and
+// list kinds: where the thumb sits and what it shows, a real drag of the
+// skinned thumb, the stand-alone bar, and which skinner each kind gets.
+
+#include "framework/controls/Button.h"
+#include "framework/controls/CheckBox.h"
+#include "framework/controls/Edit.h"
+#include "framework/controls/GroupBox.h"
+#include "framework/controls/ListBox.h"
+#include "framework/controls/ListView.h"
+#include "framework/controls/Panel.h"
+#include "framework/controls/RadioButton.h"
+#include "framework/controls/RadioGroup.h"
+#include "framework/controls/RichEdit.h"
+#include "framework/controls/ScrollBar.h"
+#include "framework/controls/ScrollBox.h"
+#include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinControlList.h"
+#include "skin/controls/SkinScrollBar.h"
+#include "tests/skin/forms/SkinFormFixture.h"
+#include "tests/support/TestSupport.h"
+
+#include <set>
+#include <string>
+
+namespace tandrel::test {
+
+namespace {
+
+template <class T>
+T* Put(TWinControl& parent, TComponent& owner, int left, int top, int width, int height)
+{
+    auto* control = new T(&owner);
+    control->SetParent(&parent);
+    control->SetBounds(left, top, width, height);
+    return control;
+}
+
+std::string SkinnerOf(TWinSkinForm& skin, TWinControl& control)
+{
+    TSkinControl* s = skin.FindSkinner(control.Handle());
+    return s ? s->ClassName() : "none";
+}
+
+// The centre pixel of frame `frame` of a strip of `count`.
+COLORREF FrameCentre(TBitmap& strip, int count, int frame)
+{
+    int const w = strip.Width() / count;
+    return PixelOf(strip, w * (frame - 1) + w / 2, strip.Height() / 2);
+}
+
+// Whether every pixel of `area` in `shot` is a colour frame `frame` of the
+// strip has, or the bar's background where the frame is see-through: a
+// copy stretched colour on colour makes no new colours.
+bool ShowsOnlyColoursOf(TBitmap& shot, const RECT& area, TBitmap& strip, int count, int frame, COLORREF background)
+{
+    int const w = strip.Width() / count;
+    std::set<COLORREF> palette {background};
+    for (int y = 0; y < strip.Height(); ++y)
+        for (int x = w * (frame - 1); x < w * frame; ++x)
+            palette.insert(PixelOf(strip, x, y));
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (!palette.count(PixelOf(shot, x, y)))
+                return false;
+    return true;
+}
+
+TMemo* LongMemo(TCustomForm& form, TScrollStyle bars)
+{
+    auto* memo = Put<TMemo>(form, form, 10, 10, 200, 150);
+    memo->SetScrollBars(bars);
+    for (int i = 0; i < 200; ++i)
+        memo->Lines().Add(L"Line " + std::to_wstring(i) + L" of a memo long enough to scroll both ways, and then some");
+    return memo;
+}
+
+} // namespace
+
+// The bars are the skin's: the arrows' frames, the thumb where the geometry
+// puts it, the corner in the face colour.
+TEST_F(TSkinFormTest, MemoBarsAreDrawnFromTheSkinWithTheThumbInPlace)
+{
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 260, 200);
+    TMemo* memo = LongMemo(*form, TScrollStyle::ssBoth);
+    TWinSkinForm* skin = ShowSkinned(*form);
+    auto* bars = dynamic_cast<TSkinScrollBar*>(skin->FindSkinner(memo->Handle()));
+    ASSERT_NE(bars, nullptr);
+    EXPECT_TRUE(bars->OwnThumbDrag());
+    SendMessageW(memo->Handle(), EM_LINESCROLL, 0, 50);
+    RedrawWindow(memo->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    PumpIdle();
+    auto shot = CaptureWindow(memo->Handle());
+    SaveScreenshot(*shot, "skinned-memo-bars");
+
+    RECT const v = bars->VerticalBar();
+    RECT const h = bars->HorizontalBar();
+    RECT const corner = bars->Corner();
+    ASSERT_FALSE(IsRectEmpty(&v));
+    ASSERT_FALSE(IsRectEmpty(&h));
+    EXPECT_EQ(PixelOf(*shot, corner.left + 2, corner.top + 2), ColorToRGB(Skin().ButtonFaceColour));
+
+    // The geometry follows what the platform says of the bar.
+    SCROLLINFO info {sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+    GetScrollInfo(memo->Handle(), SB_VERT, &info);
+    TBarGeometry expected;
+    ComputeThumb(expected, v.bottom - v.top, GetSystemMetrics(SM_CXHSCROLL), 8, GetSystemMetrics(SM_CXHTHUMB),
+                 {info.nMin, info.nMax, info.nPage, info.nPos});
+    TBarGeometry const& g = bars->Geometry(true);
+    EXPECT_EQ(g.ThumbOffset, expected.ThumbOffset);
+    EXPECT_EQ(g.ThumbSize, expected.ThumbSize);
+    EXPECT_GT(g.ThumbOffset, 0);
+
+    // Up arrow, down arrow and the thumb's middle come from their images.
+    TBitmap& arrows = Skin().Scrollbar->Bitmap;
+    int const x = (v.left + v.right) / 2;
+    int const a = g.Arrow;
+    EXPECT_TRUE(ShowsOnlyColoursOf(*shot, {v.left, v.top, v.right, v.top + a}, arrows, 23, 9, ColorToRGB(Skin().ScrollbarColour)));
+    EXPECT_TRUE(ShowsOnlyColoursOf(*shot, {v.left, v.bottom - a, v.right, v.bottom}, arrows, 23, 13, ColorToRGB(Skin().ScrollbarColour)));
+    TDataSkinObject& thumb = *Skin().VertScrollThumb;
+    EXPECT_EQ(PixelOf(*shot, x, v.top + a + g.ThumbOffset + g.ThumbSize / 2),
+              FrameCentre(thumb.Bitmap, thumb.FrameCount > 0 ? thumb.FrameCount : 3, 1));
+    EXPECT_TRUE(ShowsOnlyColoursOf(*shot, {h.left, h.top, h.left + a, h.bottom}, arrows, 23, 1, ColorToRGB(Skin().ScrollbarColour)));
+}
+
+// A real drag of the skinned thumb scrolls the memo; the drag holds the
+// mouse, so a release outside the window ends it.
+TEST_F(TSkinFormTest, MemoScrollsByARealDragOfTheSkinnedThumb)
+{
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 260, 200);
+    TMemo* memo = LongMemo(*form, TScrollStyle::ssVertical);
+    TWinSkinForm* skin = ShowSkinned(*form);
+    auto* bars = dynamic_cast<TSkinScrollBar*>(skin->FindSkinner(memo->Handle()));
+    ASSERT_NE(bars, nullptr);
+    RedrawWindow(memo->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    PumpIdle();
+    RECT window {};
+    GetWindowRect(memo->Handle(), &window);
+    RECT const v = bars->VerticalBar();
+    TBarGeometry const g = bars->Geometry(true);
+    POINT const onThumb {window.left + (v.left + v.right) / 2, window.top + v.top + g.Arrow + g.ThumbOffset + g.ThumbSize / 2};
+    POINT const moved {onThumb.x, onThumb.y + 40};
+    POINT const outside {window.right + 60, onThumb.y + 40};
+
+    int lineDuringDrag = -1;
+    int offsetDuringDrag = -1;
+    bool trackedDuringDrag = false;
+    // The drag runs its own loop: the steps run from inside it.
+    RunSoon([&] {
+        trackedDuringDrag = bars->Tracking();
+        SendMouseInput(0, moved);
+        RunSoon([&] {
+            lineDuringDrag = static_cast<int>(SendMessageW(memo->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+            offsetDuringDrag = bars->Geometry(true).ThumbOffset;
+            SendMouseInput(0, outside);
+            RunSoon([&] { SendMouseInput(MOUSEEVENTF_LEFTUP, outside); }, 50);
+        }, 100);
+    }, 100);
+    MoveMouseTo(onThumb);
+    SendMouseInput(MOUSEEVENTF_LEFTDOWN, onThumb);
+    ASSERT_TRUE(PumpUntil([&] { return lineDuringDrag >= 0 && !bars->Tracking(); }));
+    PumpIdle();
+    EXPECT_TRUE(trackedDuringDrag);
+    EXPECT_GT(lineDuringDrag, 0);
+    EXPECT_GE(offsetDuringDrag, g.ThumbOffset + 39);
+    EXPECT_LE(offsetDuringDrag, g.ThumbOffset + 41);
+    EXPECT_EQ(bars->PressedPart(), spNone); // the end of the drag resets it
+    EXPECT_NE(GetCapture(), memo->Handle());
+    EXPECT_GT(SendMessageW(memo->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+
+    // A click on an arrow goes to the platform, which scrolls a line.
+    int const before = static_cast<int>(SendMessageW(memo->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+    ClickAt({onThumb.x, window.top + v.bottom - g.Arrow / 2});
+    EXPECT_TRUE(PumpUntil([&] { return SendMessageW(memo->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0) == before + 1; }));
+    PumpIdle();
+    // The bar is the skin's again once the platform's own press is over.
+    auto shot = CaptureWindow(memo->Handle());
+    EXPECT_TRUE(ShowsOnlyColoursOf(*shot, {v.left, v.bottom - g.Arrow, v.right, v.bottom}, Skin().Scrollbar->Bitmap, 23,
+                                   13, ColorToRGB(Skin().ScrollbarColour)));
+}
+
+TEST_F(TSkinFormTest, GroupingAndListKindsGetTheirSkinners)
+{
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 520, 360);
+    auto* check = Put<TCheckBox>(*form, *form, 10, 10, 120, 20);
+    check->SetColor(clYellow);
+    auto* radio = Put<TRadioButton>(*form, *form, 10, 35, 120, 20);
+    auto* group = Put<TRadioGroup>(*form, *form, 10, 60, 150, 90);
+    group->Items().Add(L"One");
+    group->Items().Add(L"Two");
+    auto* box = Put<TGroupBox>(*form, *form, 170, 10, 150, 90);
+    auto* inBox = Put<TCheckBox>(*box, *form, 10, 20, 100, 20);
+    // A panel's own components are reached through it; those the form owns
+    // on it through the form.
+    auto* panel = Put<TPanel>(*form, *form, 170, 110, 150, 90);
+    auto* panelOwned = Put<TButton>(*panel, *panel, 10, 10, 80, 25);
+    auto* formOwned = Put<TButton>(*panel, *form, 10, 45, 80, 25);
+    auto* bar = Put<TScrollBar>(*form, *form, 330, 10, 150, 17);
+    auto* list = Put<TListBox>(*form, *form, 330, 40, 150, 60);
+    auto* view = Put<TListView>(*form, *form, 330, 110, 150, 80);
+    auto* rich = Put<TRichEdit>(*form, *form, 10, 210, 150, 80);
+    auto* scrollBox = Put<TScrollBox>(*form, *form, 170, 210, 150, 80);
+    TWinSkinForm* skin = ShowSkinned(*form);
+
+    EXPECT_EQ(SkinnerOf(*skin, *check), "TSkinCheckBox");
+    EXPECT_EQ(SkinnerOf(*skin, *radio), "TSkinRadioButton");
+    EXPECT_EQ(SkinnerOf(*skin, *group), "TSkinBox");
+    ASSERT_EQ(group->ButtonCount(), 2);
+    EXPECT_EQ(SkinnerOf(*skin, *group->Buttons(1)), "TSkinRadioButton");
+    EXPECT_EQ(SkinnerOf(*skin, *box), "TSkinBox");
+    EXPECT_EQ(SkinnerOf(*skin, *inBox), "TSkinCheckBox");
+    EXPECT_FALSE(inBox->ParentColor());
+    EXPECT_EQ(SkinnerOf(*skin, *panel), "TSkinBox");
+    EXPECT_EQ(SkinnerOf(*skin, *panelOwned), "TSkinButton");
+    EXPECT_EQ(SkinnerOf(*skin, *formOwned), "TSkinButton");
+    EXPECT_EQ(SkinnerOf(*skin, *bar), "TSkinScControl");
+    EXPECT_EQ(SkinnerOf(*skin, *list), "TSkinScrollBar");
+    EXPECT_EQ(SkinnerOf(*skin, *view), "TSkinListView");
+    EXPECT_FALSE(dynamic_cast<TSkinListView*>(skin->FindSkinner(view->Handle()))->OwnThumbDrag());
+    EXPECT_EQ(SkinnerOf(*skin, *rich), "TSkinScrollBar");
+    EXPECT_EQ(SkinnerOf(*skin, *scrollBox), "TSkinScrollBar");
+
+    // Boxes and checks take the face colour and give their own back.
+    TColor const face = Skin().ButtonFaceColour;
+    EXPECT_EQ(check->Color(), face);
+    EXPECT_EQ(panel->Color(), face);
+    auto shot = Shot(form->Handle());
+    SaveScreenshot(*shot, "bench-controls");
+    Skin().SetActive(false);
+    SkinManager->ActionTimer();
+    EXPECT_EQ(check->Color(), clYellow);
+    Skin().SetActive(true);
+    SkinManager->ActionTimer();
+    ASSERT_TRUE(PumpUntil([&] { return SkinOf(form->Handle()) && SkinOf(form->Handle())->SkinState() == ssSkinned; }));
+}
+
+// The stand-alone bar reads its range from the control; the platform drags
+// its thumb and the skinner draws after every step.
+TEST_F(TSkinFormTest, StandAloneScrollBarFollowsTheControl)
+{
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 300, 120);
+    auto* bar = Put<TScrollBar>(*form, *form, 10, 10, 217, 17);
+    bar->SetParams(0, 0, 99);
+    bar->SetPageSize(10);
+    TWinSkinForm* skin = ShowSkinned(*form);
+    auto* skinner = dynamic_cast<TSkinScControl*>(skin->FindSkinner(bar->Handle()));
+    ASSERT_NE(skinner, nullptr);
+    EXPECT_FALSE(skinner->Vertical());
+    bar->SetPosition(90);
+    PumpIdle();
+    // 217 less two 17-pixel arrows; the range counts both ends: 100.
+    TBarGeometry const& g = skinner->Geometry();
+    EXPECT_EQ(g.Track, 217 - 2 * g.Arrow);
+    EXPECT_EQ(g.ThumbSize, std::max<int>(MulDiv(10, g.Track, 100), 8));
+    EXPECT_EQ(g.ThumbOffset, g.Track - g.ThumbSize);
+
+    // A real click on the left arrow: the platform steps a line, the skinner
+    // shows the pressed arrow while it does and draws the bar after.
+    RECT window {};
+    GetWindowRect(bar->Handle(), &window);
+    int pressedDuringStep = -1;
+    bar->OnChange = [&](TObject*) { pressedDuringStep = skinner->PressedPart(); };
+    ClickAt({window.left + g.Arrow / 2, (window.top + window.bottom) / 2});
+    ASSERT_TRUE(PumpUntil([&] { return bar->Position() == 89; }));
+    PumpIdle();
+    bar->OnChange = nullptr;
+    EXPECT_EQ(pressedDuringStep, spLeftArrow);
+    EXPECT_EQ(skinner->PressedPart(), spNone);
+    auto shot = CaptureWindow(bar->Handle());
+    SaveScreenshot(*shot, "skinned-scroll-bar");
+    EXPECT_TRUE(ShowsOnlyColoursOf(*shot, {0, 0, g.Arrow, window.bottom - window.top}, Skin().Scrollbar->Bitmap, 23, 1,
+                                   ColorToRGB(Skin().ScrollbarColour)));
+}
+
+} // namespace tandrel::test
