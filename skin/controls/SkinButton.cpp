@@ -137,6 +137,16 @@ TColor TSkinButton::CaptionColour(int frame, bool enabled) const
     }
 }
 
+void TSkinButton::UseWindowFont(TCanvas& canvas)
+{
+    // A font is made only when the window's changes.
+    auto const font = reinterpret_cast<HFONT>(SendMessageW(m_handle, WM_GETFONT, 0, 0));
+    if (font != m_font) {
+        canvas.Font().AssignHandle(font);
+        m_font = font;
+    }
+}
+
 bool TSkinButton::BeforeMessage(TMessage& m)
 {
     // Without a button strip the control keeps its own look and behaviour.
@@ -231,7 +241,7 @@ void TSkinButton::DrawControl(HDC dc, const RECT& rect)
     HDC const buffer = canvas.Handle();
     FillFace(buffer, r);
     DrawSkinObject(buffer, r, 5, frame, *m_skinData->Buttons);
-    canvas.Font().AssignHandle(reinterpret_cast<HFONT>(SendMessageW(m_handle, WM_GETFONT, 0, 0)));
+    UseWindowFont(canvas);
     canvas.Font().SetColor(CaptionColour(frame, m_enabled));
     DrawCaption(canvas, r, m_text, m_enabled, DT_CENTER);
     BitBlt(dc, rect.left, rect.top, r.right, r.bottom, canvas.Handle(), 0, 0, SRCCOPY);
@@ -265,7 +275,7 @@ void TSkinBitButton::DrawControl(HDC dc, const RECT& rect)
     RECT const r = AtOrigin(rect);
     m_buffer.SetSize(r.right, r.bottom);
     TCanvas& canvas = m_buffer.Canvas();
-    canvas.Font().AssignHandle(reinterpret_cast<HFONT>(SendMessageW(m_handle, WM_GETFONT, 0, 0)));
+    UseWindowFont(canvas);
     FillFace(canvas.Handle(), r);
     DrawSkinObject(canvas.Handle(), r, ButtonFrameCount(*m_skinData->Buttons), frame, *m_skinData->Buttons);
 

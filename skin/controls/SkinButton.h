@@ -28,7 +28,11 @@ protected:
     // The caption colour of a button frame.
     TColor CaptionColour(int frame, bool enabled) const;
 
+    // The buffer's canvas takes the window's font.
+    void UseWindowFont(TCanvas& canvas);
+
     TBitmap m_buffer; // the control is composed here, then copied at once
+    HFONT m_font = nullptr; // the window font the buffer's canvas has
 };
 
 // A framework bitmap button: its glyph beside the caption.

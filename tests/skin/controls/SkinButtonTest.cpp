@@ -357,6 +357,43 @@ TEST_F(TSkinFormTest, ADialogsChildWindowsAreSkinnedByClass)
     EXPECT_EQ(answer, IDOK);
 }
 
+// Detaching gives the control its own handling back, once; a windowless
+// control that goes takes its skinner with it; a control freed under its
+// skinner leaves nothing pointing at it.
+TEST_F(TSkinFormTest, SkinnersLetGoOfTheirControlsSafely)
+{
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
+    auto* button = Add<TButton>(*form, 10, 10);
+    auto* speed = Add<TSpeedButton>(*form, 110, 10);
+    auto* doomed = Add<TButton>(*form, 10, 50);
+    int clicks = 0;
+    button->OnClick = [&](TObject*) { ++clicks; };
+    TWinSkinForm* skin = ShowSkinned(*form);
+    TSkinControl* skinner = skin->FindSkinner(button->Handle());
+    ASSERT_NE(skinner, nullptr);
+
+    skinner->Detach();
+    skinner->Detach();
+    // The control's own handler again: the press reaches it and it clicks.
+    SendMessageW(button->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_FALSE(skinner->Pressed());
+    SendMessageW(button->Handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }));
+
+    std::size_t const count = skin->Skinners().Items().size();
+    delete speed;
+    EXPECT_EQ(skin->Skinners().Items().size(), count - 1);
+    TSkinControl* left = skin->FindSkinner(doomed->Handle());
+    ASSERT_NE(left, nullptr);
+    delete doomed;
+    PumpIdle();
+    EXPECT_EQ(left->Control(), nullptr);
+    EXPECT_EQ(left->Handle(), nullptr);
+    EXPECT_TRUE(skin->Skinners().Contains(*left));
+    RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpIdle();
+}
+
 // Skinning and unskinning a form full of controls a hundred times leaves no
 // GDI object and no skinner behind, and gives each control its colour back.
 TEST_F(TSkinFormTest, SkinningAndUnskinningControlsLeavesNothingBehind)
