@@ -217,6 +217,14 @@ void TWinControl::CreateHandle()
 {
     if (m_handle)
         return;
+    // The parent's window first: making it makes its children's windows, this
+    // one's among them. Asked for later, from CreateParams, it would leave
+    // this control with two windows.
+    if (Parent()) {
+        Parent()->HandleNeeded();
+        if (m_handle)
+            return;
+    }
     {
         m_controlState |= csCreating;
         auto const created = OnScopeExit([this] { m_controlState &= ~csCreating; });

@@ -3,6 +3,7 @@
 #include "framework/forms/Application.h"
 #include "framework/controls/BitBtn.h"
 #include "framework/controls/ButtonLayout.h"
+#include "framework/controls/CustomControl.h"
 #include "framework/controls/Edit.h"
 #include "framework/forms/Forms.h"
 #include "framework/controls/Label.h"
@@ -13,9 +14,49 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace tandrel::test {
+
+namespace {
+
+// A windowed container of our own class.
+class TBox : public TCustomControl {
+public:
+    explicit TBox(TComponent* owner) : TCustomControl(owner) { m_controlStyle |= csAcceptsControls; }
+    const char* ClassName() const override { return "TBox"; }
+};
+
+// Every window under parent, at any depth.
+std::vector<HWND> ChildWindows(HWND parent)
+{
+    std::vector<HWND> found;
+    EnumChildWindows(
+        parent,
+        [](HWND window, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// The form's windows are exactly those of the given controls. Fatal: with
+// an orphaned window the message loop would never return.
+void ExpectOneWindowEach(TCustomForm& form, std::vector<TWinControl*> controls)
+{
+    ASSERT_TRUE(form.HandleAllocated());
+    std::vector<HWND> expected;
+    for (TWinControl* c : controls)
+        expected.push_back(c->Handle());
+    std::vector<HWND> windows = ChildWindows(form.Handle());
+    std::sort(expected.begin(), expected.end());
+    std::sort(windows.begin(), windows.end());
+    ASSERT_EQ(windows, expected);
+}
+
+} // namespace
 
 TEST_F(TFormTest, EveryMessageOfAWindowlessControlGoesThroughItsReplaceableHandler)
 {
@@ -276,6 +317,33 @@ TEST_F(TFormTest, FreedControlLeavesTheTabOrderAndKeysReachTheFocusedOne)
     EXPECT_EQ(last->Text(), L"X");  // WM_CHAR was not swallowed
     EXPECT_EQ(enters, 1);
     EXPECT_EQ(exits, 1);
+}
+
+// A child's window asked for before its form's makes the form's first; each
+// control must still end with one window, or an orphaned second one takes
+// paint requests nobody answers and the message loop never goes quiet.
+TEST_F(TFormTest, ChildWindowMadeBeforeTheFormsIsItsControlsOnlyOne)
+{
+    auto* edit = Add<TEdit>(10, 10, 90, 25);
+    auto* button = Add<TButton>(10, 40, 90, 25);
+    edit->Handle();
+    ASSERT_NO_FATAL_FAILURE(ExpectOneWindowEach(*m_form, {edit, button}));
+
+    m_form->Show();
+    ASSERT_TRUE(PumpUntil([this] { return GetActiveWindow() == m_form->Handle(); }));
+    EXPECT_TRUE(PumpUntil([] { return !(HIWORD(GetQueueStatus(QS_PAINT)) & QS_PAINT); }));
+    EXPECT_TRUE(IsWindowVisible(edit->Handle()));
+}
+
+TEST_F(TFormTest, GrandchildWindowMadeFirstMakesEachAncestorsOnce)
+{
+    auto* box = Add<TBox>(10, 10, 150, 60);
+    auto* button = new TButton(m_form.get());
+    button->SetParent(box);
+    button->SetBounds(5, 5, 80, 25);
+    button->Handle();
+    ASSERT_NO_FATAL_FAILURE(ExpectOneWindowEach(*m_form, {box, button}));
+    EXPECT_EQ(GetParent(button->Handle()), box->Handle());
 }
 
 TEST_F(TFormTest, FormsAndControlsFreeEveryGdiObjectTheyMake)
