@@ -2,6 +2,10 @@
 
 #include "tests/app/ShellFixture.h"
 
+#include "skin/controls/SkinScrollBar.h"
+#include "skin/engine/SkinManage.h"
+#include "skin/forms/WinSkinForm.h"
+
 namespace tandrel::test {
 
 namespace {
@@ -125,6 +129,54 @@ TEST_F(TShellTest, AboutShowsItsLabelsAndTheTenMemoLines)
         CloseAbout();
     });
     Form4->About1->Click();
+}
+
+// The memo's skinned bars scroll it by a real drag of the thumb, by a page
+// and by an arrow.
+TEST_F(TShellTest, AboutMemoScrollsByItsSkinnedBars)
+{
+    bool done = false;
+    RunInModalLoop([&] {
+        ASSERT_NE(Form2, nullptr);
+        TMemo& memo = *Form2->Memo1;
+        for (int i = 0; i < 60; ++i)
+            memo.Lines().Add(L"更多的一行 " + std::to_wstring(i));
+        auto* bars = dynamic_cast<TSkinScrollBar*>(SkinManager->FindSkinnedWindow(Form2->Handle())->FindSkinner(memo.Handle()));
+        ASSERT_NE(bars, nullptr);
+        RedrawWindow(memo.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+        PumpIdle();
+        auto const firstLine = [&] { return static_cast<int>(SendMessageW(memo.Handle(), EM_GETFIRSTVISIBLELINE, 0, 0)); };
+        RECT window {};
+        GetWindowRect(memo.Handle(), &window);
+        RECT const v = bars->VerticalBar();
+        TBarGeometry const g = bars->Geometry(true);
+        int const x = window.left + (v.left + v.right) / 2;
+        POINT const onThumb {x, window.top + v.top + g.Arrow + g.ThumbOffset + g.ThumbSize / 2};
+
+        // Drag: the steps run from inside the drag's own loop.
+        RunSoon([&] {
+            SendMouseInput(0, {x, onThumb.y + 30});
+            RunSoon([&] { SendMouseInput(MOUSEEVENTF_LEFTUP, {x, onThumb.y + 30}); }, 100);
+        }, 100);
+        MoveMouseTo(onThumb);
+        SendMouseInput(MOUSEEVENTF_LEFTDOWN, onThumb);
+        ASSERT_TRUE(PumpUntil([&] { return firstLine() > 0 && !bars->Tracking(); }));
+        PumpIdle();
+        int const dragged = firstLine();
+
+        // A page back up, in the track above the thumb.
+        TBarGeometry const after = bars->Geometry(true);
+        ClickAt({x, window.top + v.top + after.Arrow + after.ThumbOffset / 2});
+        EXPECT_TRUE(PumpUntil([&] { return firstLine() < dragged; }));
+        // And a line down by the arrow.
+        int const paged = firstLine();
+        ClickAt({x, window.top + v.bottom - g.Arrow / 2});
+        EXPECT_TRUE(PumpUntil([&] { return firstLine() == paged + 1; }));
+        done = true;
+        CloseAbout();
+    });
+    Form4->About1->Click();
+    EXPECT_TRUE(done);
 }
 
 TEST_F(TShellTest, LinksTurnRedUnderTheMouseWithTheHandCursor)

@@ -13,6 +13,7 @@
 #include "skin/controls/SkinControlList.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/geometry/SkinControlGeometry.h"
+#include "tests/skin/controls/ControlsPage.h"
 #include "tests/skin/forms/SkinFormFixture.h"
 #include "tests/support/TestSupport.h"
 
@@ -398,15 +399,11 @@ TEST_F(TSkinFormTest, SkinnersLetGoOfTheirControlsSafely)
 // GDI object and no skinner behind, and gives each control its colour back.
 TEST_F(TSkinFormTest, SkinningAndUnskinningControlsLeavesNothingBehind)
 {
-    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 420, 300);
-    auto* button = Add<TButton>(*form, 10, 10);
-    Add<TBitBtn>(*form, 110, 10);
-    Add<TSpeedButton>(*form, 210, 10);
-    auto* memo = Add<TMemo>(*form, 10, 50, 150, 60);
-    memo->SetScrollBars(TScrollStyle::ssBoth);
-    memo->SetColor(clYellow);
-    ShowSkinned(*form);
-    PumpIdle();
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 640, 420);
+    TControlsPage const page = BuildControlsPage(*form);
+    page.Memo->SetColor(clYellow);
+    TWinSkinForm* first = ShowSkinned(*form);
+    std::size_t const skinners = first->Skinners().Items().size();
     auto const cycle = [&] {
         Skin().SetActive(false);
         SkinManager->ActionTimer();
@@ -424,9 +421,32 @@ TEST_F(TSkinFormTest, SkinningAndUnskinningControlsLeavesNothingBehind)
     EXPECT_EQ(LiveGdiObjects(), before);
     TWinSkinForm* skin = SkinOf(form->Handle());
     ASSERT_NE(skin, nullptr);
-    EXPECT_EQ(skin->Skinners().Items().size(), 4u);
-    EXPECT_EQ(memo->Color(), clYellow); // scroll bars leave the colour alone
-    (void)button;
+    EXPECT_EQ(skin->Skinners().Items().size(), skinners);
+    EXPECT_EQ(page.Memo->Color(), clYellow); // scroll bars leave the colour alone
+}
+
+// A skin without a button strip: the push button keeps its own painting
+// and its own mouse handling.
+TEST_F(TSkinFormTest, WithoutAButtonStripTheButtonIsItsOwn)
+{
+    TBitmap saved;
+    saved.Assign(Skin().Buttons->Bitmap);
+    Skin().Buttons->Bitmap.SetSize(0, 0);
+    auto const restore = OnScopeExit([&] { Skin().Buttons->Bitmap.Assign(saved); });
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
+    auto* button = Add<TButton>(*form, 10, 10, 136, 25);
+    button->SetCaption(L"Its own look");
+    TWinSkinForm* skin = ShowSkinned(*form);
+    ASSERT_EQ(SkinnerOf(*skin, button->Handle()), "TSkinButton");
+    HWND const h = button->Handle();
+    SendMessageW(h, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    EXPECT_EQ(GetCapture(), h); // the control saw the press
+    SendMessageW(h, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    // The system painted it: no frame of the skin's strip shows.
+    RedrawWindow(h, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    auto shot = CaptureWindow(h);
+    for (int frame = 1; frame <= 5; ++frame)
+        EXPECT_FALSE(ShowsFrameCorner(*shot, {0, 0}, saved, 5, frame)) << frame;
 }
 
 } // namespace tandrel::test

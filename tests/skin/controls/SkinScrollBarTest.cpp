@@ -17,6 +17,7 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinControlList.h"
 #include "skin/controls/SkinScrollBar.h"
+#include "tests/skin/controls/ControlsPage.h"
 #include "tests/skin/forms/SkinFormFixture.h"
 #include "tests/support/TestSupport.h"
 
@@ -179,56 +180,45 @@ TEST_F(TSkinFormTest, MemoScrollsByARealDragOfTheSkinnedThumb)
                                    13, ColorToRGB(Skin().ScrollbarColour)));
 }
 
-TEST_F(TSkinFormTest, GroupingAndListKindsGetTheirSkinners)
+TEST_F(TSkinFormTest, EveryKindOfTheControlsPageGetsItsSkinner)
 {
-    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 520, 360);
-    auto* check = Put<TCheckBox>(*form, *form, 10, 10, 120, 20);
-    check->SetColor(clYellow);
-    auto* radio = Put<TRadioButton>(*form, *form, 10, 35, 120, 20);
-    auto* group = Put<TRadioGroup>(*form, *form, 10, 60, 150, 90);
-    group->Items().Add(L"One");
-    group->Items().Add(L"Two");
-    auto* box = Put<TGroupBox>(*form, *form, 170, 10, 150, 90);
-    auto* inBox = Put<TCheckBox>(*box, *form, 10, 20, 100, 20);
-    // A panel's own components are reached through it; those the form owns
-    // on it through the form.
-    auto* panel = Put<TPanel>(*form, *form, 170, 110, 150, 90);
-    auto* panelOwned = Put<TButton>(*panel, *panel, 10, 10, 80, 25);
-    auto* formOwned = Put<TButton>(*panel, *form, 10, 45, 80, 25);
-    auto* bar = Put<TScrollBar>(*form, *form, 330, 10, 150, 17);
-    auto* list = Put<TListBox>(*form, *form, 330, 40, 150, 60);
-    auto* view = Put<TListView>(*form, *form, 330, 110, 150, 80);
-    auto* rich = Put<TRichEdit>(*form, *form, 10, 210, 150, 80);
-    auto* scrollBox = Put<TScrollBox>(*form, *form, 170, 210, 150, 80);
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 640, 420, L"Skinned controls");
+    TControlsPage const p = BuildControlsPage(*form);
+    p.Check->SetColor(clYellow);
     TWinSkinForm* skin = ShowSkinned(*form);
+    MouseAway();
 
-    EXPECT_EQ(SkinnerOf(*skin, *check), "TSkinCheckBox");
-    EXPECT_EQ(SkinnerOf(*skin, *radio), "TSkinRadioButton");
-    EXPECT_EQ(SkinnerOf(*skin, *group), "TSkinBox");
-    ASSERT_EQ(group->ButtonCount(), 2);
-    EXPECT_EQ(SkinnerOf(*skin, *group->Buttons(1)), "TSkinRadioButton");
-    EXPECT_EQ(SkinnerOf(*skin, *box), "TSkinBox");
-    EXPECT_EQ(SkinnerOf(*skin, *inBox), "TSkinCheckBox");
-    EXPECT_FALSE(inBox->ParentColor());
-    EXPECT_EQ(SkinnerOf(*skin, *panel), "TSkinBox");
-    EXPECT_EQ(SkinnerOf(*skin, *panelOwned), "TSkinButton");
-    EXPECT_EQ(SkinnerOf(*skin, *formOwned), "TSkinButton");
-    EXPECT_EQ(SkinnerOf(*skin, *bar), "TSkinScControl");
-    EXPECT_EQ(SkinnerOf(*skin, *list), "TSkinScrollBar");
-    EXPECT_EQ(SkinnerOf(*skin, *view), "TSkinListView");
-    EXPECT_FALSE(dynamic_cast<TSkinListView*>(skin->FindSkinner(view->Handle()))->OwnThumbDrag());
-    EXPECT_EQ(SkinnerOf(*skin, *rich), "TSkinScrollBar");
-    EXPECT_EQ(SkinnerOf(*skin, *scrollBox), "TSkinScrollBar");
+    EXPECT_EQ(SkinnerOf(*skin, *p.Check), "TSkinCheckBox");
+    EXPECT_EQ(SkinnerOf(*skin, *p.Grayed), "TSkinCheckBox");
+    EXPECT_EQ(SkinnerOf(*skin, *p.Radio), "TSkinRadioButton");
+    EXPECT_EQ(SkinnerOf(*skin, *p.Group), "TSkinBox");
+    ASSERT_EQ(p.Group->ButtonCount(), 2);
+    EXPECT_EQ(SkinnerOf(*skin, *p.Group->Buttons(1)), "TSkinRadioButton");
+    EXPECT_EQ(SkinnerOf(*skin, *p.Box), "TSkinBox");
+    EXPECT_EQ(SkinnerOf(*skin, *p.InBox), "TSkinCheckBox");
+    EXPECT_FALSE(p.InBox->ParentColor());
+    EXPECT_EQ(SkinnerOf(*skin, *p.Panel), "TSkinBox");
+    EXPECT_EQ(SkinnerOf(*skin, *p.PanelOwned), "TSkinButton");
+    EXPECT_EQ(SkinnerOf(*skin, *p.FormOwned), "TSkinButton");
+    EXPECT_EQ(SkinnerOf(*skin, *p.Bar), "TSkinScControl");
+    EXPECT_EQ(SkinnerOf(*skin, *p.List), "TSkinScrollBar");
+    EXPECT_EQ(SkinnerOf(*skin, *p.View), "TSkinListView");
+    EXPECT_FALSE(dynamic_cast<TSkinListView*>(skin->FindSkinner(p.View->Handle()))->OwnThumbDrag());
+    EXPECT_EQ(SkinnerOf(*skin, *p.Memo), "TSkinScrollBar");
+    EXPECT_EQ(SkinnerOf(*skin, *p.Rich), "TSkinScrollBar");
+    EXPECT_EQ(SkinnerOf(*skin, *p.ScrollBox), "TSkinScrollBar");
 
     // Boxes and checks take the face colour and give their own back.
     TColor const face = Skin().ButtonFaceColour;
-    EXPECT_EQ(check->Color(), face);
-    EXPECT_EQ(panel->Color(), face);
+    EXPECT_EQ(p.Check->Color(), face);
+    EXPECT_EQ(p.Panel->Color(), face);
+    RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    PumpIdle();
     auto shot = Shot(form->Handle());
     SaveScreenshot(*shot, "bench-controls");
     Skin().SetActive(false);
     SkinManager->ActionTimer();
-    EXPECT_EQ(check->Color(), clYellow);
+    EXPECT_EQ(p.Check->Color(), clYellow);
     Skin().SetActive(true);
     SkinManager->ActionTimer();
     ASSERT_TRUE(PumpUntil([&] { return SkinOf(form->Handle()) && SkinOf(form->Handle())->SkinState() == ssSkinned; }));

@@ -1,0 +1,50 @@
+#pragma once
+// A bench page holding one of every control kind the skinners of buttons,
+// boxes and scroll bars take, with captions and content: what the dispatch
+// tests, the leak cycles and the bench screenshot share.
+
+#include "framework/controls/BitBtn.h"
+#include "framework/controls/Button.h"
+#include "framework/controls/CheckBox.h"
+#include "framework/controls/Edit.h"
+#include "framework/controls/GroupBox.h"
+#include "framework/controls/ListBox.h"
+#include "framework/controls/ListView.h"
+#include "framework/controls/Panel.h"
+#include "framework/controls/RadioButton.h"
+#include "framework/controls/RadioGroup.h"
+#include "framework/controls/RichEdit.h"
+#include "framework/controls/ScrollBar.h"
+#include "framework/controls/ScrollBox.h"
+#include "framework/controls/SpeedButton.h"
+#include "framework/forms/Forms.h"
+
+namespace tandrel::test {
+
+struct TControlsPage {
+    TButton* Button = nullptr;
+    TButton* Disabled = nullptr;
+    TBitBtn* BitBtn = nullptr;
+    TSpeedButton* Speed = nullptr;
+    TSpeedButton* Down = nullptr;
+    TCheckBox* Check = nullptr;
+    TCheckBox* Grayed = nullptr;
+    TRadioButton* Radio = nullptr;
+    TRadioGroup* Group = nullptr;
+    TGroupBox* Box = nullptr;
+    TCheckBox* InBox = nullptr;
+    TPanel* Panel = nullptr;
+    TButton* PanelOwned = nullptr; // owned by the panel
+    TButton* FormOwned = nullptr;  // owned by the form, placed on the panel
+    TScrollBar* Bar = nullptr;
+    TListBox* List = nullptr;
+    TListView* View = nullptr;
+    TMemo* Memo = nullptr;
+    TRichEdit* Rich = nullptr;
+    TScrollBox* ScrollBox = nullptr;
+};
+
+// Fills a form of at least 640 x 420 client pixels.
+TControlsPage BuildControlsPage(TCustomForm& form);
+
+} // namespace tandrel::test
