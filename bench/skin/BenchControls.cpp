@@ -4,6 +4,7 @@
 
 #include "app/Tandrel.h"
 #include "app/Unit1.h"
+#include "bench/support/AppBench.h"
 #include "bench/support/Bench.h"
 #include "editors/cxEditRegistration.h"
 #include "framework/controls/Button.h"
@@ -106,18 +107,4 @@ int Run()
 
 } // namespace
 
-int main()
-{
-    int result = 1;
-    try {
-        StartApplication();
-        result = Run();
-    } catch (const std::exception& error) {
-        std::printf("failed: %s\n", error.what());
-    }
-    StopApplication();
-    FinalizeFramework();
-    FinalizeSkinEngine();
-    FinalizeEditors();
-    return result;
-}
+int main() { return tandrel::bench::RunWithApplication(Run); }

@@ -5,6 +5,7 @@
 // skin and unskin cycles. A count that grew fails the run.
 
 #include "framework/forms/Application.h"
+#include "bench/support/AppBench.h"
 #include "bench/support/Bench.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/forms/Forms.h"
@@ -305,18 +306,4 @@ int Run()
 
 } // namespace
 
-int main()
-{
-    int result = 1;
-    try {
-        StartApplication();
-        result = Run();
-    } catch (const std::exception& error) {
-        std::printf("failed: %s\n", error.what());
-    }
-    StopApplication();
-    FinalizeFramework();
-    FinalizeSkinEngine();
-    FinalizeEditors();
-    return result;
-}
+int main() { return tandrel::bench::RunWithApplication(Run); }

@@ -95,8 +95,8 @@ void TFont::AssignHandle(HFONT font)
         return;
     m_name = lf.lfFaceName;
     m_height = lf.lfHeight;
-    m_style = (lf.lfWeight >= FW_BOLD ? fsBold : 0) | (lf.lfItalic ? fsItalic : 0) |
-              (lf.lfUnderline ? fsUnderline : 0) | (lf.lfStrikeOut ? fsStrikeOut : 0);
+    m_style = (lf.lfWeight >= FW_BOLD ? TFontStyles {fsBold} : 0u) | (lf.lfItalic ? TFontStyles {fsItalic} : 0u) |
+              (lf.lfUnderline ? TFontStyles {fsUnderline} : 0u) | (lf.lfStrikeOut ? TFontStyles {fsStrikeOut} : 0u);
     m_charset = lf.lfCharSet;
     Rebuild();
 }

@@ -416,42 +416,37 @@ void TSkinSpeedButton::DrawSpeedButton(TCanvas& canvas, const RECT& rect)
 
 // Check boxes and radio buttons.
 
-void TSkinCheckBox::AfterMessage(TMessage& m)
+void TSkinChoiceButton::AfterMessage(TMessage& m)
 {
     if (RepaintsBox(m.Msg))
         RepaintNow();
     else
         TSkinControl::AfterMessage(m);
+}
+
+void TSkinChoiceButton::DrawChoice(HDC dc, const RECT& rect, TBitmap& strip, int frameCount, UINT query,
+                                   bool thirdState)
+{
+    if (strip.Empty())
+        return;
+    auto const state = static_cast<UINT>(SendMessageW(m_handle, query, 0, 0));
+    bool const checked = PublishedChecked(m_control, (state & BST_CHECKED) != 0);
+    int const frame = CheckFrame(checked, !WindowDisabled(m_handle), thirdState && (state & BST_INDETERMINATE) != 0);
+    DrawCheckBox(*this, m_canvas, dc, rect, strip, frameCount, frame);
 }
 
 void TSkinCheckBox::DrawControl(HDC dc, const RECT& rect)
 {
-    if (!m_skinData || !m_skinData->Buttons || m_skinData->Buttons->CheckBitmap.Empty())
-        return;
-    TDataSkinButton& element = *m_skinData->Buttons;
-    auto const state = static_cast<UINT>(SendMessageW(m_handle, BM_GETSTATE, 0, 0));
-    bool const checked = PublishedChecked(m_control, (state & BST_CHECKED) != 0);
-    int const frame = CheckFrame(checked, !WindowDisabled(m_handle), (state & BST_INDETERMINATE) != 0);
-    DrawCheckBox(*this, m_canvas, dc, rect, element.CheckBitmap, element.CheckFrameCount, frame);
-}
-
-void TSkinRadioButton::AfterMessage(TMessage& m)
-{
-    if (RepaintsBox(m.Msg))
-        RepaintNow();
-    else
-        TSkinControl::AfterMessage(m);
+    if (m_skinData && m_skinData->Buttons)
+        DrawChoice(dc, rect, m_skinData->Buttons->CheckBitmap, m_skinData->Buttons->CheckFrameCount, BM_GETSTATE,
+                   true);
 }
 
 void TSkinRadioButton::DrawControl(HDC dc, const RECT& rect)
 {
-    if (!m_skinData || !m_skinData->Buttons || m_skinData->Buttons->RadioBitmap.Empty())
-        return;
-    TDataSkinButton& element = *m_skinData->Buttons;
-    auto const state = static_cast<UINT>(SendMessageW(m_handle, BM_GETCHECK, 0, 0));
-    bool const checked = PublishedChecked(m_control, (state & BST_CHECKED) != 0);
-    int const frame = CheckFrame(checked, !WindowDisabled(m_handle), false);
-    DrawCheckBox(*this, m_canvas, dc, rect, element.RadioBitmap, element.RadioFrameCount, frame);
+    if (m_skinData && m_skinData->Buttons)
+        DrawChoice(dc, rect, m_skinData->Buttons->RadioBitmap, m_skinData->Buttons->RadioFrameCount, BM_GETCHECK,
+                   false);
 }
 
 // Boxes.

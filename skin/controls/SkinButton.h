@@ -63,22 +63,30 @@ private:
     TSpeedButton* Button() const;
 };
 
-// The control paints itself; the skin's box goes over the control's own.
-class TSkinCheckBox : public TSkinControl {
+// Check boxes and radio buttons: the control paints itself, and the skin's
+// box goes over the control's own.
+class TSkinChoiceButton : public TSkinControl {
 public:
-    explicit TSkinCheckBox(TComponent* owner) : TSkinControl(owner) {}
-    const char* ClassName() const override { return "TSkinCheckBox"; }
-
+    explicit TSkinChoiceButton(TComponent* owner) : TSkinControl(owner) {}
     void AfterMessage(TMessage& message) override;
+
+protected:
+    // The strip's frame for the check state `query` (BM_GETSTATE or
+    // BM_GETCHECK) reports, or the control's published "Checked".
+    void DrawChoice(HDC dc, const RECT& rect, TBitmap& strip, int frameCount, UINT query, bool thirdState);
+};
+
+class TSkinCheckBox : public TSkinChoiceButton {
+public:
+    explicit TSkinCheckBox(TComponent* owner) : TSkinChoiceButton(owner) {}
+    const char* ClassName() const override { return "TSkinCheckBox"; }
     void DrawControl(HDC dc, const RECT& rect) override;
 };
 
-class TSkinRadioButton : public TSkinControl {
+class TSkinRadioButton : public TSkinChoiceButton {
 public:
-    explicit TSkinRadioButton(TComponent* owner) : TSkinControl(owner) {}
+    explicit TSkinRadioButton(TComponent* owner) : TSkinChoiceButton(owner) {}
     const char* ClassName() const override { return "TSkinRadioButton"; }
-
-    void AfterMessage(TMessage& message) override;
     void DrawControl(HDC dc, const RECT& rect) override;
 };
 

@@ -1,6 +1,7 @@
 #include "skin/geometry/SkinControlGeometry.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace tandrel {
 
@@ -147,13 +148,16 @@ std::int64_t MulDiv64(std::int64_t value, std::int64_t numerator, std::int64_t d
 {
     if (denominator == 0)
         return -1;
+    std::int64_t product = 0;
+    if (__builtin_mul_overflow(value, numerator, &product))
+        return std::llround(static_cast<long double>(value) * numerator / denominator);
     // Round half away from zero, as the platform does.
-    __int128 const product = static_cast<__int128>(value) * numerator;
     bool const negative = (product < 0) != (denominator < 0);
-    __int128 const a = product < 0 ? -product : product;
-    __int128 const d = denominator < 0 ? -static_cast<__int128>(denominator) : denominator;
-    __int128 const q = (a + d / 2) / d;
-    return static_cast<std::int64_t>(negative ? -q : q);
+    std::uint64_t const a = product < 0 ? 0 - static_cast<std::uint64_t>(product) : static_cast<std::uint64_t>(product);
+    std::uint64_t const d =
+        denominator < 0 ? 0 - static_cast<std::uint64_t>(denominator) : static_cast<std::uint64_t>(denominator);
+    auto const q = static_cast<std::int64_t>((a + d / 2) / d);
+    return negative ? -q : q;
 }
 
 bool ComputeThumb(TBarGeometry& bar, int length, int arrow, int minThumb, int systemThumb, const TScrollRange& r,
