@@ -137,6 +137,27 @@ TColor TSkinButton::CaptionColour(int frame, bool enabled) const
     }
 }
 
+TCanvas& TSkinButton::ComposeFace(const RECT& r, int frameCount, int frame)
+{
+    // The face of a frame at a size is composed once; a repaint copies it.
+    TFaceKey const key {r.right, r.bottom, frameCount, frame};
+    if (!(key == m_faceKey)) {
+        m_face.SetSize(r.right, r.bottom);
+        FillFace(m_face.Canvas().Handle(), r);
+        DrawSkinObject(m_face.Canvas().Handle(), r, frameCount, frame, *m_skinData->Buttons);
+        m_faceKey = key;
+    }
+    m_buffer.SetSize(r.right, r.bottom);
+    BitBlt(m_buffer.Canvas().Handle(), 0, 0, r.right, r.bottom, m_face.Canvas().Handle(), 0, 0, SRCCOPY);
+    return m_buffer.Canvas();
+}
+
+void TSkinButton::Refresh()
+{
+    m_faceKey = {};
+    TSkinControl::Refresh();
+}
+
 void TSkinButton::UseWindowFont(TCanvas& canvas)
 {
     // A font is made only when the window's changes.
@@ -236,11 +257,7 @@ void TSkinButton::DrawControl(HDC dc, const RECT& rect)
     int const frame = PushButtonFrame(m_focused, Pressed(), Hot(), m_enabled);
 
     RECT const r = AtOrigin(rect);
-    m_buffer.SetSize(r.right, r.bottom);
-    TCanvas& canvas = m_buffer.Canvas();
-    HDC const buffer = canvas.Handle();
-    FillFace(buffer, r);
-    DrawSkinObject(buffer, r, 5, frame, *m_skinData->Buttons);
+    TCanvas& canvas = ComposeFace(r, 5, frame);
     UseWindowFont(canvas);
     canvas.Font().SetColor(CaptionColour(frame, m_enabled));
     DrawCaption(canvas, r, m_text, m_enabled, DT_CENTER);
@@ -273,11 +290,8 @@ void TSkinBitButton::DrawControl(HDC dc, const RECT& rect)
     int const frame = PushButtonFrame(m_focused, Pressed(), Hot(), enabled);
 
     RECT const r = AtOrigin(rect);
-    m_buffer.SetSize(r.right, r.bottom);
-    TCanvas& canvas = m_buffer.Canvas();
+    TCanvas& canvas = ComposeFace(r, ButtonFrameCount(*m_skinData->Buttons), frame);
     UseWindowFont(canvas);
-    FillFace(canvas.Handle(), r);
-    DrawSkinObject(canvas.Handle(), r, ButtonFrameCount(*m_skinData->Buttons), frame, *m_skinData->Buttons);
 
     std::wstring const caption = button->Caption();
     TBitmap& glyph = button->ShownGlyph();

@@ -21,6 +21,8 @@ public:
     bool BeforeMessage(TMessage& message) override;
     void AfterMessage(TMessage& message) override;
     void DrawControl(HDC dc, const RECT& rect) override;
+    // Forgets the composed faces: the skin changed.
+    void Refresh() override;
 
 protected:
     // The skin has a button strip to draw.
@@ -28,11 +30,25 @@ protected:
     // The caption colour of a button frame.
     TColor CaptionColour(int frame, bool enabled) const;
 
+    // The buffer holding frame `frame` of the strip at r's size over the
+    // face colour, ready for the caption.
+    TCanvas& ComposeFace(const RECT& r, int frameCount, int frame);
     // The buffer's canvas takes the window's font.
     void UseWindowFont(TCanvas& canvas);
 
-    TBitmap m_buffer; // the control is composed here, then copied at once
+    TBitmap m_buffer;       // the control is composed here, then copied at once
     HFONT m_font = nullptr; // the window font the buffer's canvas has
+
+private:
+    struct TFaceKey {
+        int Width = -1;
+        int Height = -1;
+        int FrameCount = 0;
+        int Frame = 0;
+        bool operator==(const TFaceKey&) const = default;
+    };
+    TBitmap m_face; // the face last composed, and what it shows
+    TFaceKey m_faceKey;
 };
 
 // A framework bitmap button: its glyph beside the caption.
