@@ -263,8 +263,12 @@ TEST_F(TShellTest, ButtonsLightUpPressAndActWithTheRealMouse)
         const int left = Form4->Left();
         MoveMouseTo(middle);
         EXPECT_TRUE(looks(*c, 4)) << c->Name() << " hot";
+        if (c == Form1->SpeedButton8)
+            SaveScreenshot(*CaptureWindow(Form1->Handle()), "main-panel-hot");
         MouseDownAt(middle);
         EXPECT_TRUE(looks(*c, 2)) << c->Name() << " pressed";
+        if (c == Form1->SpeedButton8)
+            SaveScreenshot(*CaptureWindow(Form1->Handle()), "main-panel-pressed");
         if (c == Form1->BitBtn1) {
             MouseUpAt(middle);
             ASSERT_TRUE(PumpUntil([] { return !IsWindowVisible(Form1->Handle()); }));
