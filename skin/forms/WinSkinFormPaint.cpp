@@ -70,8 +70,8 @@ void TWinSkinForm::PaintCaption(HDC dc, int windowHeight)
 {
     int const w = m_windowWidth;
     int const c = m_sizes.Caption;
-    TCaptionKey const key {w, c, m_active, m_text, m_windowState, m_availability, m_style & WS_POPUP,
-                           m_rightButtonLimit, ActiveMdiChildMaximized()};
+    TCaptionKey const key {w, c, m_active, m_text, m_windowState, m_availability,
+                           static_cast<LONG_PTR>(m_style & WS_POPUP), m_rightButtonLimit, ActiveMdiChildMaximized()};
     if (key == m_captionKey && !m_captionBuffer.Empty() && m_captionBuffer.Width() == w &&
         m_captionBuffer.Height() == c) {
         BitBlt(dc, 0, 0, w, c, m_captionBuffer.Canvas().Handle(), 0, 0, SRCCOPY);
