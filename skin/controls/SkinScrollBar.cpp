@@ -1,10 +1,13 @@
 #include "skin/controls/SkinScrollBar.h"
 
+#include "skin/controls/SkinHeader.h"
+
 #include "framework/core/ScopeGuard.h"
 #include "framework/graphics/Bitmap.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/SkinDraw.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -322,6 +325,12 @@ void TSkinScrollBar::DrawControl(HDC dc, const RECT& rect)
 void TSkinListView::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canvas, bool setColour)
 {
     AttachScroll(control, skinData, canvas, setColour);
+    auto const header = m_handle ? reinterpret_cast<HWND>(SendMessageW(m_handle, LVM_GETHEADER, 0, 0)) : nullptr;
+    if (!header || !SkinOwner())
+        return;
+    // The form skinning object's skinner list takes it over as it attaches.
+    m_header = new TSkinHeader(dynamic_cast<TComponent*>(SkinOwner()));
+    m_header->AttachHandle(header, skinData, canvas);
 }
 
 // The stand-alone scroll-bar control.

@@ -12,6 +12,8 @@
 
 namespace tandrel {
 
+class TSkinHeader;
+
 // The non-client scroll bars of a scrolling control.
 class TSkinScrollBar : public TSkinControl {
 public:
@@ -71,8 +73,13 @@ public:
     explicit TSkinListView(TComponent* owner) : TSkinScrollBar(owner) {}
     const char* ClassName() const override { return "TSkinListView"; }
 
-    // setColour is the own-thumb-drag flag here.
+    // setColour is the own-thumb-drag flag here. The column header gets a
+    // skinner of its own.
     void Attach(TWinControl* control, TSkinData* skinData, TCanvas* canvas, bool setColour) override;
+    TSkinHeader* Header() const { return m_header; }
+
+private:
+    TSkinHeader* m_header = nullptr; // owned by the form skinning object's list
 };
 
 // The stand-alone scroll-bar control, whose whole window is one bar. It

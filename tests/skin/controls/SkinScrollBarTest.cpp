@@ -16,6 +16,7 @@
 #include "framework/controls/ScrollBox.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinControlList.h"
+#include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "tests/skin/controls/ControlsPage.h"
 #include "tests/skin/forms/SkinFormFixture.h"
@@ -222,6 +223,43 @@ TEST_F(TSkinFormTest, EveryKindOfTheControlsPageGetsItsSkinner)
     Skin().SetActive(true);
     SkinManager->ActionTimer();
     ASSERT_TRUE(PumpUntil([&] { return SkinOf(form->Handle()) && SkinOf(form->Handle())->SkinState() == ssSkinned; }));
+}
+
+// A list view's column header is drawn from the skin's Headerbar: each
+// heading and the area after the last one, with the headings' texts.
+TEST_F(TSkinFormTest, ListViewHeaderIsDrawnFromTheSkin)
+{
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 400, 200);
+    auto* view = Put<TListView>(*form, *form, 10, 10, 360, 150);
+    view->SetViewStyle(TViewStyle::vsReport);
+    view->AddColumn(L"名称", 120);
+    view->AddColumn(L"Value", 100);
+    view->AddItem(L"Row").SubItems().Add(L"1");
+    TWinSkinForm* skin = ShowSkinned(*form);
+    auto* bars = dynamic_cast<TSkinListView*>(skin->FindSkinner(view->Handle()));
+    ASSERT_NE(bars, nullptr);
+    HWND const header = reinterpret_cast<HWND>(SendMessageW(view->Handle(), LVM_GETHEADER, 0, 0));
+    ASSERT_NE(header, nullptr);
+    EXPECT_EQ(skin->FindSkinner(header), static_cast<TSkinControl*>(bars->Header()));
+    EXPECT_STREQ(skin->FindSkinner(header)->ClassName(), "TSkinHeader");
+    EXPECT_EQ(SendMessageW(header, WM_ERASEBKGND, 0, 0), 1);
+
+    RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    PumpIdle();
+    auto shot = CaptureWindow(header);
+    SaveScreenshot(*shot, "skinned-list-header");
+    // The skin's frame: its top-left pixel at each heading's start and after
+    // the last one; the text in the window-text colour.
+    TBitmap& strip = Skin().Headerbar->Bitmap;
+    COLORREF const corner = PixelOf(strip, 0, 0);
+    EXPECT_EQ(PixelOf(*shot, 0, 0), corner);
+    EXPECT_EQ(PixelOf(*shot, 120, 0), corner);
+    EXPECT_EQ(PixelOf(*shot, 230, 0), corner);
+    bool text = false;
+    for (int y = 0; y < shot->Height() && !text; ++y)
+        for (int x = 2; x < 60 && !text; ++x)
+            text = PixelOf(*shot, x, y) == ColorToRGB(clWindowText);
+    EXPECT_TRUE(text);
 }
 
 // The stand-alone bar reads its range from the control; the platform drags
