@@ -18,6 +18,7 @@
 #include "framework/controls/SpeedButton.h"
 #include "framework/core/Strings.h"
 #include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/forms/WinSkinForm.h"
 #include "skin/forms/WinSkinFormPrivate.h"
@@ -208,6 +209,10 @@ void TWinSkinForm::SkinByRules(TComponent* c, const std::string& u, int t)
         AttachSkinner<TSkinButton>(windowed, false);
         return;
     }
+    if ((Is<TCustomEdit>(c) || (windowed && t == 97)) && skins(xcEdit)) {
+        AttachHandleSkinner<TSkinEdit>(windowed->Handle());
+        return;
+    }
     if (IsFrame(c)) {
         SkinComponents(windowed);
         return;
@@ -323,7 +328,9 @@ bool TWinSkinForm::SkinThirdParty(const std::string& className, TControl* contro
     auto* windowed = dynamic_cast<TWinControl*>(control);
     if (!windowed)
         return true;
-    if (kind == "radiobutton" && skin.Skins(xcRadioButton)) {
+    if (kind == "edit" && skin.Skins(xcEdit)) {
+        AttachHandleSkinner<TSkinEdit>(windowed->Handle());
+    } else if (kind == "radiobutton" && skin.Skins(xcRadioButton)) {
         AttachSkinner<TSkinRadioButton>(windowed, true);
     } else if (kind == "panel" && skin.Skins(xcPanel)) {
         SetEnumProperty(control, "Transparent", "True");
@@ -371,6 +378,8 @@ void TWinSkinForm::SkinChildWindow(HWND handle)
         // Group boxes, owner-drawn and other buttons keep their own look.
         default: break;
         }
+    } else if (cls == "edit") {
+        AttachHandleSkinner<TSkinEdit>(handle);
     }
 }
 

@@ -82,19 +82,28 @@ TEST_F(TSkinFormTest, EachControlGetsItsSkinnerByKindAndTag)
     ASSERT_NE(GraphicSkinner(*skin, *speed), nullptr);
     EXPECT_STREQ(GraphicSkinner(*skin, *speed)->ClassName(), "TSkinSpeedButton");
     EXPECT_EQ(SkinnerOf(*skin, memo->Handle()), "TSkinScrollBar");
-    EXPECT_EQ(SkinnerOf(*skin, edit->Handle()), "none");
+    EXPECT_EQ(SkinnerOf(*skin, edit->Handle()), "TSkinEdit");
     EXPECT_EQ(SkinnerOf(*skin, off99->Handle()), "none");
     EXPECT_EQ(SkinnerOf(*skin, off199->Handle()), "none");
     EXPECT_EQ(SkinnerOf(*skin, off1099->Handle()), "none");
     EXPECT_EQ(SkinnerOf(*skin, minus99->Handle()), "TSkinButton");
     EXPECT_EQ(SkinnerOf(*skin, tag96->Handle()), "TSkinScrollBar");
     EXPECT_EQ(SkinnerOf(*skin, tag55->Handle()), "TSkinScrollBar");
-    EXPECT_EQ(SkinnerOf(*skin, tag155->Handle()), "none");
+    EXPECT_EQ(SkinnerOf(*skin, tag155->Handle()), "TSkinEdit");
+
+    // An edit's border becomes a shadow ring with a white ring inside.
+    RedrawWindow(edit->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    PumpIdle();
+    auto frame = CaptureWindow(edit->Handle());
+    EXPECT_EQ(PixelOf(*frame, 0, 0), ColorToRGB(Skin().ButtonShadowColour));
+    EXPECT_EQ(PixelOf(*frame, 45, frame->Height() - 1), ColorToRGB(Skin().ButtonShadowColour));
+    EXPECT_EQ(PixelOf(*frame, 1, 1), RGB(255, 255, 255));
+    EXPECT_EQ(PixelOf(*frame, frame->Width() - 2, 12), RGB(255, 255, 255));
 
     // Every control has one skinner, registered once.
     EXPECT_TRUE(skin->IsAlreadySkinned(button));
     EXPECT_TRUE(skin->IsAlreadySkinned(speed));
-    EXPECT_FALSE(skin->IsAlreadySkinned(edit));
+    EXPECT_TRUE(skin->IsAlreadySkinned(edit));
     std::size_t const count = skin->Skinners().Items().size();
     skin->SkinComponents(form);
     EXPECT_EQ(skin->Skinners().Items().size(), count);
@@ -248,6 +257,7 @@ TEST_F(TSkinFormTest, ADialogsChildWindowsAreSkinnedByClass)
         int Id;
         const wchar_t* Text;
         short X, Y;
+        WORD Class = 0x0080; // "button"
     };
     const TItem items[] = {
         {BS_DEFPUSHBUTTON, IDOK, L"OK", 10, 10},
@@ -257,6 +267,7 @@ TEST_F(TSkinFormTest, ADialogsChildWindowsAreSkinnedByClass)
         {BS_AUTORADIOBUTTON, 104, L"Radio", 10, 95},
         {BS_GROUPBOX, 105, L"Group", 100, 30},
         {BS_OWNERDRAW, 106, L"Owner", 100, 90},
+        {WS_BORDER | ES_AUTOHSCROLL, 107, L"Edit", 100, 105, 0x0081}, // "edit"
     };
     // A dialog template in memory: the header, then each item, DWORD-aligned.
     std::vector<WORD> t(1024);
@@ -264,7 +275,7 @@ TEST_F(TSkinFormTest, ADialogsChildWindowsAreSkinnedByClass)
     header->style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
     header->cdit = static_cast<WORD>(std::size(items));
     header->cx = 180;
-    header->cy = 120;
+    header->cy = 130;
     std::size_t at = sizeof(DLGTEMPLATE) / sizeof(WORD);
     t[at++] = 0; // no menu
     t[at++] = 0; // the dialog class
@@ -282,7 +293,7 @@ TEST_F(TSkinFormTest, ADialogsChildWindowsAreSkinnedByClass)
         d->id = static_cast<WORD>(item.Id);
         at += sizeof(DLGITEMTEMPLATE) / sizeof(WORD);
         t[at++] = 0xFFFF;
-        t[at++] = 0x0080; // "button"
+        t[at++] = item.Class;
         for (wchar_t const* c = item.Text; *c; ++c)
             t[at++] = *c;
         t[at++] = 0;
@@ -303,6 +314,7 @@ TEST_F(TSkinFormTest, ADialogsChildWindowsAreSkinnedByClass)
         EXPECT_EQ(of(104), "TSkinRadioButton");
         EXPECT_EQ(of(105), "none");
         EXPECT_EQ(of(106), "none");
+        EXPECT_EQ(of(107), "TSkinEdit");
 
         // The boxes: frame by state, placed as the geometry says.
         TDataSkinButton& b = *Skin().Buttons;
