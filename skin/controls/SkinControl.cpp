@@ -207,6 +207,11 @@ void TSkinControl::AfterMessage(TMessage& m)
 
 void TSkinControl::PaintWindow(HDC dc)
 {
+    DrawOnWindow(dc, [this](HDC target, const RECT& rect) { DrawControl(target, rect); });
+}
+
+void TSkinControl::DrawOnWindow(HDC dc, const std::function<void(HDC, const RECT&)>& draw)
+{
     RECT window {};
     if (!m_handle || !GetWindowRect(m_handle, &window))
         return;
@@ -219,7 +224,7 @@ void TSkinControl::PaintWindow(HDC dc)
                 ReleaseDC(m_handle, own);
         });
         if (HDC const target = dc ? dc : own)
-            DrawControl(target, rect);
+            draw(target, rect);
     } catch (...) {
         // The control keeps what its own handler painted.
     }

@@ -12,6 +12,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace tandrel {
@@ -106,6 +107,11 @@ protected:
 
     void AddState(unsigned char flags) { m_state |= flags; }
     void RemoveState(unsigned char flags) { m_state &= static_cast<unsigned char>(~flags); }
+    // Runs draw on dc, or on the whole window's own device context when dc
+    // is none, with the window rectangle at the origin (kept as the paint
+    // rectangle). A failure in draw is swallowed: the control keeps what
+    // its own handler painted.
+    void DrawOnWindow(HDC dc, const std::function<void(HDC, const RECT&)>& draw);
     // Puts the control's own handler back (framework controls).
     void RestoreHandler();
     // Routes a framework control's messages through this skinner.

@@ -1,7 +1,6 @@
 #include "skin/controls/SkinEdit.h"
 
 #include "framework/core/Colors.h"
-#include "framework/core/ScopeGuard.h"
 #include "framework/graphics/GdiObjects.h"
 #include "skin/data/WinSkinData.h"
 
@@ -46,29 +45,16 @@ void TSkinEdit::DrawControl(HDC dc, const RECT& rect)
 
 void TSkinEdit::PrintFrame(HDC dc)
 {
-    RECT window {};
-    if (!m_handle || !GetWindowRect(m_handle, &window))
-        return;
-    m_paintRect = window;
-    try {
-        RECT const r {0, 0, window.right - window.left, window.bottom - window.top};
-        HDC const own = dc ? nullptr : GetWindowDC(m_handle);
-        auto const release = OnScopeExit([&] {
-            if (own)
-                ReleaseDC(m_handle, own);
-        });
-        HDC const target = dc ? dc : own;
+    DrawOnWindow(dc, [this](HDC target, const RECT& r) {
         RECT client {};
         GetClientRect(m_handle, &client);
-        if (!target || client.right + 2 >= r.right || client.bottom + 2 >= r.bottom)
+        if (client.right + 2 >= r.right || client.bottom + 2 >= r.bottom)
             return;
         RECT inner = r;
         InflateRect(&inner, -1, -1);
         FrameRect(target, &inner, static_cast<HBRUSH>(GetCurrentObject(target, OBJ_BRUSH)));
         FrameWith(target, r, ColorToRGB(m_skinData->ButtonShadowColour));
-    } catch (...) {
-        // A print keeps what the control drew.
-    }
+    });
 }
 
 } // namespace tandrel
