@@ -1,5 +1,7 @@
 #include "skin/draw/SkinDraw.h"
 
+#include "framework/core/ScopeGuard.h"
+
 #include "framework/core/SysUtils.h"
 #include "framework/graphics/formats/BmpFormat.h"
 
@@ -221,7 +223,11 @@ void DrawSkinFrame(TCanvas& canvas, const RECT& dest, TBitmap& source, int frame
 
 void DrawSkinFrame(TCanvas& controlCanvas, HDC dc, const RECT& dest, TBitmap& source, int frameCount, int frameIndex)
 {
+    // Bound for this drawing only: the device context may be released as
+    // soon as the caller is done with it.
+    HDC const previous = controlCanvas.Handle();
     controlCanvas.SetHandle(dc);
+    auto const unbind = OnScopeExit([&] { controlCanvas.SetHandle(previous); });
     DrawSkinFrame(controlCanvas, dest, source, frameCount, frameIndex);
 }
 

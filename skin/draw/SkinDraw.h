@@ -79,7 +79,8 @@ void DrawSkinFrame(HDC dc, const RECT& dest, TBitmap& source, TSkinTransparency 
 void DrawSkinFrameTransparent(HDC dc, const RECT& dest, TBitmap& source, int frameCount, int frameIndex);
 // On a canvas, key colour transparent.
 void DrawSkinFrame(TCanvas& canvas, const RECT& dest, TBitmap& source, int frameCount, int frameIndex);
-// On a control's canvas bound to `dc` for the drawing, key colour transparent.
+// On a control's canvas bound to `dc` for the drawing only (its own binding
+// is put back), key colour transparent.
 void DrawSkinFrame(TCanvas& controlCanvas, HDC dc, const RECT& dest, TBitmap& source, int frameCount,
                    int frameIndex);
 // At the frame's own size at `dest`'s top-left, transparent where it shows

@@ -239,6 +239,12 @@ TEST(SkinDraw, SingleFramesInEveryVariant)
     DrawSkinFrame(target->Canvas(), { 0, 20, 10, 30 }, *strip, 3, 1);
     EXPECT_EQ(PixelOf(*target, 5, 25), back);
     EXPECT_EQ(PixelOf(*target, 4, 25), colours[0]);
+    // A control's canvas is bound for the drawing only: the device context
+    // may go right after.
+    TCanvas control;
+    DrawSkinFrame(control, dc, { 10, 20, 20, 30 }, *strip, 3, 2);
+    EXPECT_EQ(PixelOf(*target, 14, 25), colours[1]);
+    EXPECT_EQ(control.Handle(), nullptr);
 
     // A glyph keeps its own size; its top-left pixel's colour is transparent.
     auto glyphs = PaintedBitmap(12, 6, [](int x, int y) {
