@@ -85,9 +85,13 @@ void TSkinHeader::DrawControl(HDC dc, const RECT& rect)
         return;
     int const width = rect.right - rect.left;
     int const height = rect.bottom - rect.top;
-    TBitmap bitmap(width, height, TPixelFormat::pf24bit);
-    TCanvas& canvas = bitmap.Canvas();
-    canvas.Font().AssignHandle(reinterpret_cast<HFONT>(SendMessageW(m_handle, WM_GETFONT, 0, 0)));
+    m_buffer.SetSize(width, height);
+    TCanvas& canvas = m_buffer.Canvas();
+    // A font is made only when the window's changes.
+    if (auto const font = reinterpret_cast<HFONT>(SendMessageW(m_handle, WM_GETFONT, 0, 0)); font != m_font) {
+        canvas.Font().AssignHandle(font);
+        m_font = font;
+    }
     canvas.Font().SetColor(clWindowText);
     auto const images = reinterpret_cast<HIMAGELIST>(SendMessageW(m_handle, HDM_GETIMAGELIST, 0, 0));
     int const count = static_cast<int>(SendMessageW(m_handle, HDM_GETITEMCOUNT, 0, 0));

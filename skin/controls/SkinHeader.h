@@ -2,6 +2,7 @@
 // The column header of a list view, drawn from the skin's Headerbar
 // element: every heading and the empty area after the last one.
 
+#include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 #include "skin/controls/SkinControl.h"
 
@@ -24,6 +25,9 @@ public:
 private:
     bool CanDraw() const;
     void DrawItem(TCanvas& canvas, HDC target, int index, const RECT& place, HIMAGELIST images);
+
+    TBitmap m_buffer;       // the header is composed here, then copied at once
+    HFONT m_font = nullptr; // the window font the buffer's canvas has
 };
 
 // An optional image of an image list and one line of text in rect,

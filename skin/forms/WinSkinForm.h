@@ -251,7 +251,7 @@ private:
     bool SkinScrolling(TComponent* component, const std::string& upperClass, int tagRest);
     template <class T>
     void SkinGroupChildren(TWinControl* group);
-    bool InSkin3rd(const std::string& className) const;
+    void SkinThirdPartyKind(const std::string& kind, TControl* control);
     std::string Skin3rdKind(const std::string& className) const;
     template <class T>
     T& NewSkinner();

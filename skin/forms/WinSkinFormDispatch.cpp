@@ -180,9 +180,11 @@ void TWinSkinForm::SkinByRules(TComponent* c, const std::string& u, int t)
 
     if (IsOneOf(u, {"TDBCOMBOBOXEH", "TQRPREVIEW", "TFRDESIGNERPAGE", "TFRPBOX"}))
         return;
-    if (auto* control = dynamic_cast<TControl*>(c); control && InSkin3rd(c->ClassName())) {
-        SkinThirdParty(c->ClassName(), control);
-        return;
+    if (auto* control = dynamic_cast<TControl*>(c)) {
+        if (std::string const kind = Skin3rdKind(c->ClassName()); !kind.empty()) {
+            SkinThirdPartyKind(kind, control);
+            return;
+        }
     }
     if (u == "TMVCPANEL" && windowed) {
         SkinComponents(windowed);
@@ -301,11 +303,6 @@ bool TWinSkinForm::SkinScrolling(TComponent* c, const std::string& u, int t)
     return false;
 }
 
-bool TWinSkinForm::InSkin3rd(const std::string& className) const
-{
-    return !Skin3rdKind(className).empty();
-}
-
 std::string TWinSkinForm::Skin3rdKind(const std::string& className) const
 {
     std::string const key = LowerCase(className) + "=";
@@ -324,10 +321,16 @@ bool TWinSkinForm::SkinThirdParty(const std::string& className, TControl* contro
     std::string const kind = Skin3rdKind(className);
     if (kind.empty())
         return false;
+    SkinThirdPartyKind(kind, control);
+    return true;
+}
+
+void TWinSkinForm::SkinThirdPartyKind(const std::string& kind, TControl* control)
+{
     TSkinData& skin = *m_skinData;
     auto* windowed = dynamic_cast<TWinControl*>(control);
     if (!windowed)
-        return true;
+        return;
     if (kind == "edit" && skin.Skins(xcEdit)) {
         AttachHandleSkinner<TSkinEdit>(windowed->Handle());
     } else if (kind == "radiobutton" && skin.Skins(xcRadioButton)) {
@@ -348,7 +351,6 @@ bool TWinSkinForm::SkinThirdParty(const std::string& className, TControl* contro
     } else if (kind == "scrollbar" && skin.Skins(xcScrollbar)) {
         AttachScrollSkinner(windowed, true);
     }
-    return true;
 }
 
 void TWinSkinForm::SkinChildWindows()
