@@ -6,11 +6,14 @@
 #include "framework/controls/BitBtn.h"
 #include "framework/controls/Button.h"
 #include "framework/controls/CheckBox.h"
+#include "framework/controls/ComboBox.h"
+#include "framework/controls/DateTimePicker.h"
 #include "framework/controls/Edit.h"
 #include "framework/controls/GroupBox.h"
 #include "framework/controls/ListBox.h"
 #include "framework/controls/ListView.h"
 #include "framework/controls/Panel.h"
+#include "framework/controls/ProgressBar.h"
 #include "framework/controls/RadioButton.h"
 #include "framework/controls/RadioGroup.h"
 #include "framework/controls/ScrollBar.h"
@@ -18,8 +21,13 @@
 #include "framework/controls/SpeedButton.h"
 #include "framework/core/Strings.h"
 #include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScrollBar.h"
+#include "skin/controls/SkinSizer.h"
+#include "skin/controls/SkinTrackBar.h"
+#include "skin/controls/SkinUpDown.h"
 #include "skin/forms/WinSkinForm.h"
 #include "skin/forms/WinSkinFormPrivate.h"
 
@@ -192,6 +200,8 @@ void TWinSkinForm::SkinByRules(TComponent* c, const std::string& u, int t)
     }
     if (SkinBoxesAndChoices(c, u))
         return;
+    if (SkinEditFamily(c, u, t))
+        return;
     if (Is<TBitBtn>(c) && skins(xcBitBtn)) {
         AttachSkinner<TSkinBitButton>(windowed, false);
         return;
@@ -237,6 +247,14 @@ bool TWinSkinForm::SkinBoxesAndChoices(TComponent* c, const std::string& u)
         AttachSkinner<TSkinCheckBox>(windowed, true);
         return true;
     }
+    if (u == "TTRACKBAR" && skin.Skins(xcButton)) {
+        AttachSkinner<TSkinTrackBar>(windowed, false);
+        return true;
+    }
+    if (u == "TUPDOWN" && skin.Skins(xcButton)) {
+        AttachSkinner<TSkinUpDown>(windowed, false);
+        return true;
+    }
     if (Is<TCustomRadioGroup>(c) && skin.Skins(xcRadioButton)) {
         SkinGroupChildren<TSkinRadioButton>(windowed);
         return true;
@@ -259,6 +277,35 @@ bool TWinSkinForm::SkinBoxesAndChoices(TComponent* c, const std::string& u)
     }
     if (Is<TScrollBar>(c) && skin.Skins(xcScrollbar)) {
         AttachSkinner<TSkinScControl>(windowed, false);
+        return true;
+    }
+    return false;
+}
+
+// Progress bars, combo boxes and date pickers: edit-like controls that
+// come before the buttons, panels and scrolling controls.
+bool TWinSkinForm::SkinEditFamily(TComponent* c, const std::string& u, int t)
+{
+    TSkinData& skin = *m_skinData;
+    auto* windowed = dynamic_cast<TWinControl*>(c);
+    if (!windowed)
+        return false;
+    if (Is<TProgressBar>(c) && skin.Skins(xcProgress)) {
+        AttachSkinner<TSkinProgress>(windowed, false);
+        return true;
+    }
+    if ((Is<TCustomComboBox>(c) || t == 95) && skin.Skins(xcCombo)) {
+        AttachSkinner<TSkinComBox>(windowed, false);
+        return true;
+    }
+    if (u == "TDATETIMEPICKER" && skin.Skins(xcEdit)) {
+        // A picker that spins its date looks like an edit; one that drops
+        // a calendar down, like a combo box.
+        auto* picker = dynamic_cast<TDateTimePicker*>(c);
+        if (picker && picker->DateMode() == TDTDateMode::dmUpDown)
+            AttachSkinner<TSkinEdit>(windowed, false);
+        else
+            AttachSkinner<TSkinComBox>(windowed, false);
         return true;
     }
     return false;
@@ -331,15 +378,22 @@ void TWinSkinForm::SkinThirdPartyKind(const std::string& kind, TControl* control
     auto* windowed = dynamic_cast<TWinControl*>(control);
     if (!windowed)
         return;
-    if (kind == "edit" && skin.Skins(xcEdit)) {
+    if (kind == "combobox" && skin.Skins(xcCombo)) {
+        AttachSkinner<TSkinComBox>(windowed, false);
+    } else if (kind == "edit" && skin.Skins(xcEdit)) {
         AttachHandleSkinner<TSkinEdit>(windowed->Handle());
     } else if (kind == "radiobutton" && skin.Skins(xcRadioButton)) {
         AttachSkinner<TSkinRadioButton>(windowed, true);
     } else if (kind == "panel" && skin.Skins(xcPanel)) {
         SetEnumProperty(control, "Transparent", "True");
         AttachSkinner<TSkinBox>(windowed, true);
+    } else if (kind == "trackbar" && skin.Skins(xcButton)) {
+        SetEnumProperty(control, "Transparent", "True");
+        AttachSkinner<TSkinTrackBar>(windowed, false);
     } else if (kind == "button" && skin.Skins(xcButton)) {
         AttachSkinner<TSkinButton>(windowed, false);
+    } else if (kind == "progress" && skin.Skins(xcProgress)) {
+        AttachSkinner<TSkinProgress>(windowed, false);
     } else if (kind == "radiogroup" && skin.Skins(xcPanel)) {
         if (skin.Skins(xcRadioButton))
             SkinGroupChildren<TSkinRadioButton>(windowed);
@@ -380,6 +434,17 @@ void TWinSkinForm::SkinChildWindow(HWND handle)
         // Group boxes, owner-drawn and other buttons keep their own look.
         default: break;
         }
+    } else if (cls == "combobox") {
+        // A simple combo box has no button to skin.
+        if ((style & 3) != CBS_SIMPLE)
+            AttachHandleSkinner<TSkinComBox>(handle);
+    } else if (cls == "comboboxex32") {
+        // The extended combo box draws through the plain combo box inside it.
+        HWND const inner = GetWindow(handle, GW_CHILD);
+        if (inner && !FindSkinner(inner))
+            AttachHandleSkinner<TSkinComBox>(inner);
+    } else if (cls == "scrollbar") {
+        AttachHandleSkinner<TSkinSizer>(handle);
     } else if (cls == "edit") {
         AttachHandleSkinner<TSkinEdit>(handle);
     }
