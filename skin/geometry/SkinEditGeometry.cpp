@@ -89,7 +89,9 @@ TSkinRect ProgressBarRect(const TSkinRect& rect, std::int64_t position, std::int
 TSkinRect ProgressChunkRect(const TSkinRect& rect, const TSkinMargins& margins, int chunkThickness,
                             std::int64_t position, std::int64_t min, std::int64_t max, TProgressAxis axis)
 {
-    int const thickness = std::max(0, chunkThickness);
+    // A chunk thicker than the bar is cut to it.
+    int const across = axis == TProgressAxis::paVertical ? rect.Width() : rect.Height();
+    int const thickness = std::clamp(chunkThickness, 0, std::max(0, across));
     if (axis == TProgressAxis::paVertical) {
         TSkinRect const inner {rect.Left, rect.Top + std::max(0, margins.Top), rect.Right,
                                rect.Bottom - std::max(0, margins.Bottom)};

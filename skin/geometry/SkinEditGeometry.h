@@ -56,8 +56,8 @@ enum class TProgressAxis { paHorizontal, paVertical };
 TSkinRect ProgressBarRect(const TSkinRect& rect, std::int64_t position, std::int64_t min, std::int64_t max,
                           TProgressAxis axis);
 // The row of chunks of a chunk-style bar: inside the element's margins
-// along the bar, chunkThickness across it and centred; it grows as
-// ProgressBarRect does.
+// along the bar, chunkThickness across it (at most the bar's) and centred;
+// it grows as ProgressBarRect does.
 TSkinRect ProgressChunkRect(const TSkinRect& rect, const TSkinMargins& margins, int chunkThickness,
                             std::int64_t position, std::int64_t min, std::int64_t max, TProgressAxis axis);
 

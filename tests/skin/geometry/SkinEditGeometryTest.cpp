@@ -127,6 +127,9 @@ TEST(SkinEditGeometry, ChunksStayInsideTheMargins)
     // Vertical: up from the bottom margin, centred across.
     EXPECT_EQ(ProgressChunkRect({0, 0, 20, 108}, m, 8, 50, 0, 100, TProgressAxis::paVertical),
               (TSkinRect {6, 53, 14, 103}));
+    // A hostile chunk taller than the bar is cut to the bar.
+    EXPECT_EQ(ProgressChunkRect({0, 0, 200, 20}, m, 100000, 100, 0, 100, TProgressAxis::paHorizontal),
+              (TSkinRect {4, 0, 194, 20}));
     // Margins wider than the bar leave nothing to fill.
     EXPECT_TRUE(ProgressChunkRect({0, 0, 8, 20}, m, 10, 100, 0, 100, TProgressAxis::paHorizontal).Empty());
 }
