@@ -42,7 +42,9 @@ void TCustomComboBox::CreateParams(TCreateParams& p)
     p.Style |= WS_VSCROLL | CBS_AUTOHSCROLL | CBS_HASSTRINGS;
     switch (m_style) {
     case TComboBoxStyle::csDropDown: p.Style |= CBS_DROPDOWN; break;
-    case TComboBoxStyle::csSimple: p.Style |= CBS_SIMPLE; break;
+    // The list fills the control's height: a gap under a list of whole
+    // items would show whatever was there before.
+    case TComboBoxStyle::csSimple: p.Style |= CBS_SIMPLE | CBS_NOINTEGRALHEIGHT; break;
     case TComboBoxStyle::csDropDownList: p.Style |= CBS_DROPDOWNLIST; break;
     }
 }
