@@ -126,10 +126,14 @@ void TSkinUpDown::DrawPlainButton(HDC dc, const RECT& button, int index, int sta
     Rectangle(dc, button.left, button.top, button.right, button.bottom);
     int const x = button.left + (button.right - button.left) / 2;
     int const y = button.top + (button.bottom - button.top) / 2;
-    if (horizontal)
-        index == 0 ? DrawLine(dc, x, y, kLeft) : DrawLine(dc, x, y, kRight);
+    if (horizontal && index == 0)
+        DrawLine(dc, x, y, kLeft);
+    else if (horizontal)
+        DrawLine(dc, x, y, kRight);
+    else if (index == 0)
+        DrawSegments(dc, x, y - 2, kUp);
     else
-        index == 0 ? DrawSegments(dc, x, y - 2, kUp) : DrawSegments(dc, x, y - 2, kDown);
+        DrawSegments(dc, x, y - 2, kDown);
 }
 
 } // namespace tandrel
