@@ -3,6 +3,7 @@
 // and the spin button inside an edit, inset and owned apart from the list.
 
 #include "framework/controls/Edit.h"
+#include "framework/controls/UpDown.h"
 #include "skin/controls/SkinControlList.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinUpDown.h"
@@ -186,6 +187,27 @@ TEST_F(TSkinFormTest, SpinButtonInsideAnEditIsInset)
     Skin().SetActive(true);
     SkinManager->ActionTimer();
     ASSERT_TRUE(PumpUntil([&] { return SkinOf(form->Handle()) && SkinOf(form->Handle())->SkinState() == ssSkinned; }));
+}
+
+// A framework spin button placed inside an edit has its own skinner from
+// the dispatch; the edit's skinner leaves it to that one.
+TEST_F(TSkinFormTest, ASpinButtonWithASkinnerIsNotSkinnedTwice)
+{
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
+    auto* edit = new TEdit(form);
+    edit->SetParent(form);
+    edit->SetBounds(10, 10, 120, 26);
+    auto* up = new TUpDown(form);
+    up->SetParent(edit);
+    up->SetBounds(100, 0, 16, 20);
+    TWinSkinForm* skin = ShowSkinned(*form);
+    auto* editSkinner = dynamic_cast<TSkinEdit*>(skin->FindSkinner(edit->Handle()));
+    ASSERT_NE(editSkinner, nullptr);
+    EXPECT_STREQ(skin->FindSkinner(up->Handle())->ClassName(), "TSkinUpDown");
+    RedrawWindow(edit->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
+    PumpIdle();
+    EXPECT_EQ(editSkinner->SpinSkinner(), nullptr);
+    EXPECT_EQ(skin->Skinners().AdoptedCount(), 0u);
 }
 
 } // namespace tandrel::test
