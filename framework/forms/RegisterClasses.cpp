@@ -3,6 +3,8 @@
 #include "framework/controls/BitBtn.h"
 #include "framework/controls/Button.h"
 #include "framework/controls/CheckBox.h"
+#include "framework/controls/ComboBox.h"
+#include "framework/controls/DateTimePicker.h"
 #include "framework/controls/Edit.h"
 #include "framework/core/FormReader.h"
 #include "framework/controls/Image.h"
@@ -10,6 +12,7 @@
 #include "framework/controls/ListBox.h"
 #include "framework/controls/ListView.h"
 #include "framework/controls/Panel.h"
+#include "framework/controls/ProgressBar.h"
 #include "framework/controls/RadioGroup.h"
 #include "framework/controls/RichEdit.h"
 #include "framework/controls/ScrollBox.h"
@@ -21,6 +24,7 @@
 #include "framework/controls/StatusBar.h"
 #include "framework/controls/TabSet.h"
 #include "framework/controls/ToolBar.h"
+#include "framework/controls/UpDown.h"
 
 namespace tandrel {
 
@@ -34,6 +38,10 @@ void RegisterFrameworkClasses()
     RegisterComponentClass<TMemo>("TMemo");
     RegisterComponentClass<TImage>("TImage");
     RegisterComponentClass<TTrackBar>("TTrackBar");
+    RegisterComponentClass<TComboBox>("TComboBox");
+    RegisterComponentClass<TUpDown>("TUpDown");
+    RegisterComponentClass<TProgressBar>("TProgressBar");
+    RegisterComponentClass<TDateTimePicker>("TDateTimePicker");
     RegisterComponentClass<TCheckBox>("TCheckBox");
     RegisterComponentClass<TRadioButton>("TRadioButton");
     RegisterComponentClass<TGroupBox>("TGroupBox");
