@@ -4,11 +4,14 @@
 #include "framework/core/Colors.h"
 #include "framework/core/ScopeGuard.h"
 #include "framework/graphics/GdiObjects.h"
+#include "skin/controls/SkinControlList.h"
 #include "skin/controls/SkinHeader.h"
+#include "skin/controls/SkinUpDown.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/SkinDraw.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace tandrel {
 
@@ -27,6 +30,22 @@ void CopyImage(TBitmap& target, const TBitmap& source)
 TSkinTransparency TransparencyOf(int trans)
 {
     return trans == 1 ? TSkinTransparency::stKeyColour : TSkinTransparency::stOpaque;
+}
+
+// A spin-button skinner for the arrows of a skinned control: owned by the
+// form skinning object beside its skinner list, and never a second one for
+// a window the dispatch skinned.
+TSkinUpDown* AdoptScroller(TSkinControl& parent, HWND arrows, int horizontal, TCanvas* canvas)
+{
+    TSkinControlOwner* const owner = parent.SkinOwner();
+    if (!owner || !arrows || owner->Skinners().Find(arrows))
+        return nullptr;
+    TSkinUpDown& skinner =
+        owner->Skinners().Adopt(std::make_unique<TSkinUpDown>(dynamic_cast<TComponent*>(owner)));
+    skinner.Horizontal = horizontal;
+    skinner.AttachHandle(arrows, parent.SkinData(), canvas);
+    InvalidateRect(arrows, nullptr, FALSE);
+    return &skinner;
 }
 
 } // namespace
@@ -84,15 +103,15 @@ void TSkinTab::PrepareTabImages()
     }
 }
 
-TSkinControl* TSkinTab::SkinScroller(HWND, bool) { return nullptr; }
-
 bool TSkinTab::FindScroller()
 {
     HWND const arrows = FindWindowExW(m_handle, nullptr, UPDOWN_CLASSW, nullptr);
     if (!arrows)
         return false;
-    if (!m_scroller || m_scrollerWindow != arrows) {
-        m_scroller = SkinScroller(arrows, false);
+    // Arrows made anew (the tabs came to fit and then overflowed again) get a
+    // skinner of their own; the old one let go with its window.
+    if (!m_scroller || !m_scroller->Handle() || m_scrollerWindow != arrows) {
+        m_scroller = AdoptScroller(*this, arrows, 0, m_canvas);
         m_scrollerWindow = arrows;
     }
     return (GetWindowLongW(arrows, GWL_STYLE) & WS_VISIBLE) != 0;
@@ -195,11 +214,10 @@ void TSkinTab31::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canv
     if (!tabSet || tabSet->ComponentCount() == 0)
         return;
     m_scroller = dynamic_cast<TTabSetScroller*>(tabSet->Components(0));
+    // Its arrows lie left and right, whatever their style says.
     if (m_scroller)
-        m_scrollerSkinner = SkinScroller(m_scroller->Handle(), true);
+        m_scrollerSkinner = AdoptScroller(*this, m_scroller->Handle(), 1, m_canvas);
 }
-
-TSkinControl* TSkinTab31::SkinScroller(HWND, bool) { return nullptr; }
 
 bool TSkinTab31::BeforeMessage(TMessage& m)
 {

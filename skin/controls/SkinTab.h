@@ -11,6 +11,7 @@
 
 namespace tandrel {
 
+class TSkinUpDown;
 class TTabSetScroller;
 
 class TSkinTab : public TSkinControl {
@@ -24,13 +25,12 @@ public:
 
     TTabSide Position() const { return m_position; }
     // The skinner of the scroll arrows, once they have been found.
-    TSkinControl* ScrollerSkinner() const { return m_scroller; }
+    TSkinUpDown* ScrollerSkinner() const { return m_scroller; }
 
 private:
     void PrepareTabImages();
     // Whether the control's scroll arrows show; skins them the first time.
     bool FindScroller();
-    TSkinControl* SkinScroller(HWND arrows, bool horizontal);
     void DrawStrip(HDC dc, const RECT& rect, const TSkinRect& page);
     void DrawTab(int index, const TSkinRect& place, bool current, HIMAGELIST images);
 
@@ -38,7 +38,7 @@ private:
     TBitmap m_tabImage;    // the skin's tab strip, upside down for bottom tabs
     TBitmap m_borderImage; // the page edge, turned for the side
     TBitmap m_strip;       // the tabs are composed here
-    TSkinControl* m_scroller = nullptr; // owned by the form skinning object
+    TSkinUpDown* m_scroller = nullptr; // owned by the form skinning object
     HWND m_scrollerWindow = nullptr;
     HFONT m_font = nullptr; // the window font the strip's canvas has
 };
@@ -52,14 +52,12 @@ public:
     bool BeforeMessage(TMessage& message) override;
     void DrawControl(HDC dc, const RECT& rect) override;
 
-    TSkinControl* ScrollerSkinner() const { return m_scrollerSkinner; }
+    TSkinUpDown* ScrollerSkinner() const { return m_scrollerSkinner; }
 
 private:
-    TSkinControl* SkinScroller(HWND arrows, bool horizontal);
-
     TBitmap m_tabImage; // the skin's tab strip, upside down: these tabs hang
     TBitmap m_buffer;
-    TSkinControl* m_scrollerSkinner = nullptr; // owned by the form skinning object
+    TSkinUpDown* m_scrollerSkinner = nullptr; // owned by the form skinning object
     TTabSetScroller* m_scroller = nullptr;     // owned by the tab set
 };
 

@@ -9,6 +9,7 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinControlList.h"
 #include "skin/controls/SkinTab.h"
+#include "skin/controls/SkinUpDown.h"
 #include "skin/draw/SkinDraw.h"
 #include "tests/skin/controls/TabsPage.h"
 #include "tests/skin/forms/SkinFormFixture.h"
@@ -189,8 +190,14 @@ TEST_F(TSkinFormTest, EveryTabAndBarKindGetsItsSkinner)
     EXPECT_TRUE(otherBar->Flat());
     // Headers are skinned only under list views.
     EXPECT_EQ(SkinnerOf(*skin, *p.Header), "none");
-    // The tab set's arrows get a skinner that the list does not hold.
+    // The tab set's arrows get a skinner that the list does not hold, with
+    // its buttons left and right.
     EXPECT_EQ(SkinnerOf(*skin, p.TabSet->Scroller()), "none");
+    auto* tabSet = dynamic_cast<TSkinTab31*>(skin->FindSkinner(p.TabSet->Handle()));
+    ASSERT_NE(tabSet->ScrollerSkinner(), nullptr);
+    EXPECT_EQ(tabSet->ScrollerSkinner()->Handle(), p.TabSet->Scroller().Handle());
+    EXPECT_EQ(tabSet->ScrollerSkinner()->Horizontal, 1);
+    EXPECT_FALSE(skin->Skinners().Contains(*tabSet->ScrollerSkinner()));
 }
 
 TEST_F(TSkinFormTest, WithoutTabsInTheSkinOrInSkinControlsTabsKeepTheirOwnLook)
@@ -296,6 +303,12 @@ TEST_F(TSkinFormTest, OverflowingTabsKeepTheirArrowsVisibleAndWorking)
     auto* tab = dynamic_cast<TSkinTab*>(skin->FindSkinner(h));
     ASSERT_NE(tab, nullptr);
     Repaint(h);
+    // The arrows have their spin-button skinner, outside the list.
+    TSkinUpDown* arrowSkinner = tab->ScrollerSkinner();
+    ASSERT_NE(arrowSkinner, nullptr);
+    EXPECT_EQ(arrowSkinner->Handle(), arrows);
+    EXPECT_EQ(arrowSkinner->Horizontal, 0);
+    EXPECT_EQ(skin->FindSkinner(arrows), nullptr);
     auto shot = CaptureWindow(h);
     SaveScreenshot(*shot, "skinned-tabs-overflowing");
     EXPECT_TRUE(ShowsTabFrame(*Skin().Tabs, *shot, h, tsTop, 0, 2));
