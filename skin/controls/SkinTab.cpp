@@ -50,6 +50,21 @@ TSkinUpDown* AdoptScroller(TSkinControl& parent, HWND arrows, int horizontal, TC
 
 } // namespace
 
+const TComposedPicture& TTabFaces::Get(TBitmap& image, const TDataSkinBorder& tabs, const TSkinMargins& margins,
+                                       int frame, int width, int height)
+{
+    for (const auto& face : m_faces)
+        if (face->Fits(width, height, frame))
+            return *face;
+    // Tabs of many sizes (a stranger's font, odd texts) keep no more than a few.
+    if (m_faces.size() >= 16)
+        m_faces.clear();
+    m_faces.push_back(std::make_unique<TComposedPicture>(image, margins, MiddleFillOf(tabs.Tile),
+                                                         TransparencyOf(tabs.Trans), std::max(1, tabs.FrameCount),
+                                                         frame, width, height));
+    return *m_faces.back();
+}
+
 TSkinMargins FlippedMargins(const TSkinMargins& m) { return {m.Left, m.Bottom, m.Right, m.Top}; }
 
 TSkinMargins PageEdgeMargins(TTabSide side)
@@ -85,6 +100,7 @@ void TSkinTab::Refresh()
 void TSkinTab::PrepareTabImages()
 {
     m_position = TabSideOfStyle(static_cast<std::uint32_t>(GetWindowLongW(m_handle, GWL_STYLE)));
+    m_faces.Clear();
     if (!m_skinData || !m_skinData->Tabs)
         return;
     TDataSkinBorder& tabs = *m_skinData->Tabs;
@@ -193,8 +209,7 @@ void TSkinTab::DrawTab(int index, const TSkinRect& place, bool current, HIMAGELI
     int const state = current ? 2 : 1;
     // The image is upside down for bottom tabs; so are its margins.
     TSkinMargins const margins = m_position == tsBottom ? FlippedMargins(MarginsOf(tabs)) : MarginsOf(tabs);
-    DrawSkinImage(canvas.Handle(), r, m_tabImage, margins, TFrameLayout::flHorizontal, MiddleFillOf(tabs.Tile),
-                  TransparencyOf(tabs.Trans), std::max(1, tabs.FrameCount), state);
+    m_faces.Get(m_tabImage, tabs, margins, state, r.right - r.left, r.bottom - r.top).Draw(canvas.Handle(), r.left, r.top);
     canvas.Font().SetColor(current ? static_cast<TColor>(tabs.MouseOverColour2) : static_cast<TColor>(tabs.NormalColour2));
     DrawIconText(canvas, r, images, item.iImage, text, 1, m_enabled);
 }
@@ -206,6 +221,7 @@ void TSkinTab31::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canv
     TSkinControl::Attach(control, skinData, canvas, setColour);
     if (!m_attached)
         return;
+    m_faces.Clear();
     if (m_skinData && m_skinData->Tabs && !m_skinData->Tabs->Bitmap.Empty()) {
         CopyImage(m_tabImage, m_skinData->Tabs->Bitmap);
         FlipBitmap(m_tabImage);
@@ -262,8 +278,8 @@ void TSkinTab31::DrawControl(HDC dc, const RECT& rect)
         int const index = first + static_cast<int>(k);
         bool const selected = index == tabSet->TabIndex();
         RECT const tab {lefts[k], 0, lefts[k] + widths[k], r.bottom};
-        DrawSkinImage(canvas.Handle(), tab, m_tabImage, margins, TFrameLayout::flHorizontal, MiddleFillOf(tabs.Tile),
-                      TransparencyOf(tabs.Trans), std::max(1, tabs.FrameCount), selected ? 2 : 1);
+        m_faces.Get(m_tabImage, tabs, margins, selected ? 2 : 1, tab.right - tab.left, tab.bottom - tab.top)
+            .Draw(canvas.Handle(), tab.left, tab.top);
         canvas.Font().SetColor(selected ? static_cast<TColor>(tabs.MouseOverColour2)
                                         : static_cast<TColor>(tabs.NormalColour2));
         DrawCaption(canvas, tab, tabSet->Tabs().Strings(index), true, DT_CENTER);

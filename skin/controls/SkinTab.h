@@ -5,14 +5,30 @@
 
 #include "framework/graphics/Bitmap.h"
 #include "skin/controls/SkinControl.h"
+#include "skin/draw/SkinDraw.h"
 #include "skin/geometry/SkinTabGeometry.h"
 
 #include <commctrl.h>
+
+#include <memory>
+#include <vector>
 
 namespace tandrel {
 
 class TSkinUpDown;
 class TTabSetScroller;
+
+// The tab pictures a skinner drew, by size and frame: the tabs of one
+// control mostly share their sizes, so a repaint composes none.
+class TTabFaces {
+public:
+    const TComposedPicture& Get(TBitmap& image, const TDataSkinBorder& tabs, const TSkinMargins& margins, int frame,
+                                int width, int height);
+    void Clear() { m_faces.clear(); }
+
+private:
+    std::vector<std::unique_ptr<TComposedPicture>> m_faces;
+};
 
 class TSkinTab : public TSkinControl {
 public:
@@ -38,6 +54,7 @@ private:
     TBitmap m_tabImage;    // the skin's tab strip, upside down for bottom tabs
     TBitmap m_borderImage; // the page edge, turned for the side
     TBitmap m_strip;       // the tabs are composed here
+    TTabFaces m_faces;
     TSkinUpDown* m_scroller = nullptr; // owned by the form skinning object
     HWND m_scrollerWindow = nullptr;
     HFONT m_font = nullptr; // the window font the strip's canvas has
@@ -57,6 +74,7 @@ public:
 private:
     TBitmap m_tabImage; // the skin's tab strip, upside down: these tabs hang
     TBitmap m_buffer;
+    TTabFaces m_faces;
     TSkinUpDown* m_scrollerSkinner = nullptr; // owned by the form skinning object
     TTabSetScroller* m_scroller = nullptr;     // owned by the tab set
 };
