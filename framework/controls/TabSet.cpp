@@ -222,6 +222,12 @@ void TTabSet::Paint()
         canvas.Pen().SetColor(clWindowText);
         int const top = selected ? 0 : 1;
         canvas.Polygon({{r.left, top}, {r.right, top}, {r.right - kSlant, r.bottom}, {r.left + kSlant, r.bottom}});
+        if (selected) {
+            // The selected tab is open to the page above it.
+            canvas.Pen().SetColor(clWindow);
+            canvas.MoveTo(r.left + 1, 0);
+            canvas.LineTo(r.right, 0);
+        }
         RECT text = r;
         canvas.Brush().SetStyle(TBrushStyle::bsClear);
         canvas.DrawText(m_tabs.Strings(i), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);

@@ -188,8 +188,12 @@ TEST_F(TSkinFormTest, EveryTabAndBarKindGetsItsSkinner)
     EXPECT_EQ(p.Tools->Color(), Skin().ButtonFaceColour);
     EXPECT_EQ(SkinnerOf(*skin, *otherBar), "TSkinBox");
     EXPECT_TRUE(otherBar->Flat());
-    // Headers are skinned only under list views.
+    // Headers are skinned only under list views; this one still works.
     EXPECT_EQ(SkinnerOf(*skin, *p.Header), "none");
+    int clicked = -1;
+    p.Header->OnSectionClick = [&](TObject*, int index) { clicked = index; };
+    ClickAt(ScreenPointOf(p.Header->Handle(), {200, 10}));
+    EXPECT_TRUE(PumpUntil([&] { return clicked == 1; }));
     // The tab set's arrows get a skinner that the list does not hold, with
     // its buttons left and right.
     EXPECT_EQ(SkinnerOf(*skin, p.TabSet->Scroller()), "none");
@@ -469,16 +473,30 @@ TEST_F(TSkinFormTest, SkinningAndUnskinningTabsAndBarsLeavesNothingBehind)
     EXPECT_EQ(skin->Skinners().Items().size(), skinners);
 }
 
-// The bench page skinned, for a look.
-TEST_F(TSkinFormTest, TabsPageSkinned)
+// The bench page skinned, and then as the controls draw themselves, for a look.
+TEST_F(TSkinFormTest, TabsPageSkinnedAndUnskinned)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 640, 420, L"Skinned tabs and bars");
-    BuildTabsPage(*form);
+    TTabsPage const p = BuildTabsPage(*form);
     ShowSkinned(*form);
     MouseAway();
     Repaint(form->Handle());
     auto shot = Shot(form->Handle());
     SaveScreenshot(*shot, "bench-tab-controls");
+
+    Skin().SetActive(false);
+    SkinManager->ActionTimer();
+    ASSERT_EQ(SkinOf(form->Handle()), nullptr);
+    Repaint(form->Handle());
+    auto plain = Shot(form->Handle());
+    SaveScreenshot(*plain, "bench-tab-controls-unskinned");
+    // The tool bar keeps the flat look and colour it was given; the status
+    // bar has no grip.
+    EXPECT_TRUE(p.Tools->Flat());
+    EXPECT_FALSE(p.Status->SizeGrip());
+    Skin().SetActive(true);
+    SkinManager->ActionTimer();
+    ASSERT_TRUE(PumpUntil([&] { return SkinOf(form->Handle()) && SkinOf(form->Handle())->SkinState() == ssSkinned; }));
 }
 
 } // namespace tandrel::test
