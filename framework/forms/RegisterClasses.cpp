@@ -19,6 +19,11 @@
 #include "framework/forms/Menus.h"
 #include "framework/controls/SpeedButton.h"
 #include "framework/controls/TrackBar.h"
+#include "framework/controls/HeaderControl.h"
+#include "framework/controls/PageControl.h"
+#include "framework/controls/StatusBar.h"
+#include "framework/controls/TabSet.h"
+#include "framework/controls/ToolBar.h"
 #include "framework/controls/UpDown.h"
 
 namespace tandrel {
@@ -47,6 +52,13 @@ void RegisterFrameworkClasses()
     RegisterComponentClass<TScrollBox>("TScrollBox");
     RegisterComponentClass<TListView>("TListView");
     RegisterComponentClass<TRichEdit>("TRichEdit");
+    RegisterComponentClass<TStatusBar>("TStatusBar");
+    RegisterComponentClass<TTabControl>("TTabControl");
+    RegisterComponentClass<TPageControl>("TPageControl");
+    RegisterComponentClass<TTabSheet>("TTabSheet");
+    RegisterComponentClass<TTabSet>("TTabSet");
+    RegisterComponentClass<THeaderControl>("THeaderControl");
+    RegisterComponentClass<TToolBar>("TToolBar");
     RegisterComponentClass<TMenuItem>("TMenuItem");
     RegisterComponentClass<TPopupMenu>("TPopupMenu");
     RegisterComponentClass<TMainMenu>("TMainMenu");

@@ -10,6 +10,7 @@
 #include "framework/controls/DateTimePicker.h"
 #include "framework/controls/Edit.h"
 #include "framework/controls/GroupBox.h"
+#include "framework/controls/PageControl.h"
 #include "framework/controls/ListBox.h"
 #include "framework/controls/ListView.h"
 #include "framework/controls/Panel.h"
@@ -19,6 +20,9 @@
 #include "framework/controls/ScrollBar.h"
 #include "framework/controls/ScrollBox.h"
 #include "framework/controls/SpeedButton.h"
+#include "framework/controls/StatusBar.h"
+#include "framework/controls/TabSet.h"
+#include "framework/controls/ToolBar.h"
 #include "framework/core/Strings.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinComBox.h"
@@ -26,10 +30,14 @@
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/controls/SkinSizer.h"
+#include "skin/controls/SkinStatusBar.h"
+#include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinUpDown.h"
 #include "skin/forms/WinSkinForm.h"
 #include "skin/forms/WinSkinFormPrivate.h"
+
+#include <commctrl.h>
 
 #include <algorithm>
 
@@ -49,6 +57,15 @@ bool IsOneOf(const std::string& name, std::initializer_list<const char*> names)
 }
 
 bool IsPanel(const TComponent* c) { return Is<TCustomPanel>(c); }
+
+// Tab controls of the second kind: framework controls built straight on the
+// system's tab control without being one of the framework's tab controls
+// (those are the first kind).
+bool IsBareTabControl(const TComponent* c)
+{
+    auto* windowed = dynamic_cast<const TWinControl*>(c);
+    return windowed && !Is<TCustomTabControl>(c) && windowed->BuiltOn(WC_TABCONTROLW);
+}
 
 // A windowed control that is no form but owns components of its own.
 bool IsFrame(TComponent* c)
@@ -188,18 +205,52 @@ void TWinSkinForm::SkinByRules(TComponent* c, const std::string& u, int t)
 
     if (IsOneOf(u, {"TDBCOMBOBOXEH", "TQRPREVIEW", "TFRDESIGNERPAGE", "TFRPBOX"}))
         return;
+    if (u == "TTOOLBAR") {
+        // Its flat look shows the face colour; it needs no skinner.
+        SetEnumProperty(c, "Flat", "True");
+        if (auto* control = dynamic_cast<TControl*>(c))
+            control->SetColor(skin.ButtonFaceColour);
+        return;
+    }
+    bool const tabs = skins(xcTab) && skin.Tabs;
+    if (Is<TCustomTabControl>(c) && tabs) {
+        AttachHandleSkinner<TSkinTab>(windowed->Handle());
+        return;
+    }
     if (auto* control = dynamic_cast<TControl*>(c)) {
         if (std::string const kind = Skin3rdKind(c->ClassName()); !kind.empty()) {
             SkinThirdPartyKind(kind, control);
             return;
         }
     }
+    if (u == "TTABSET" && windowed && tabs) {
+        AttachSkinner<TSkinTab31>(windowed, false);
+        return;
+    }
+    if (u == "TTABBEDNOTEBOOK" && windowed && tabs) {
+        AttachHandleSkinner<TSkinTab>(windowed->Handle());
+        return;
+    }
     if (u == "TMVCPANEL" && windowed) {
         SkinComponents(windowed);
         return;
     }
+    if (IsBareTabControl(c) && tabs) {
+        AttachHandleSkinner<TSkinTab>(windowed->Handle());
+        return;
+    }
     if (SkinBoxesAndChoices(c, u))
         return;
+    if (Is<TToolBar>(c) && skins(xcToolbar)) {
+        SetEnumProperty(c, "Flat", "True");
+        AttachSkinner<TSkinBox>(windowed, true);
+        return;
+    }
+    if (auto* bar = dynamic_cast<TStatusBar*>(c); bar && skins(xcStatusBar)) {
+        bar->SetSizeGrip(false);
+        AttachSkinner<TSkinStatusBar>(windowed, false);
+        return;
+    }
     if (SkinEditFamily(c, u, t))
         return;
     if (Is<TBitBtn>(c) && skins(xcBitBtn)) {
@@ -404,6 +455,8 @@ void TWinSkinForm::SkinThirdPartyKind(const std::string& kind, TControl* control
         AttachSkinner<TSkinCheckBox>(windowed, true);
     } else if (kind == "scrollbar" && skin.Skins(xcScrollbar)) {
         AttachScrollSkinner(windowed, true);
+    } else if (kind == "tab" && skin.Skins(xcTab) && skin.Tabs) {
+        AttachHandleSkinner<TSkinTab>(windowed->Handle());
     }
 }
 
@@ -445,6 +498,10 @@ void TWinSkinForm::SkinChildWindow(HWND handle)
             AttachHandleSkinner<TSkinComBox>(inner);
     } else if (cls == "scrollbar") {
         AttachHandleSkinner<TSkinSizer>(handle);
+    } else if (cls == "systabcontrol32") {
+        // Owner-drawn tabs draw themselves.
+        if (!(style & TCS_OWNERDRAWFIXED))
+            AttachHandleSkinner<TSkinTab>(handle);
     } else if (cls == "edit") {
         AttachHandleSkinner<TSkinEdit>(handle);
     }
