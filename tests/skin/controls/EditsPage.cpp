@@ -1,3 +1,4 @@
+#include "tests/skin/controls/ControlsPage.h"
 #include "tests/skin/controls/EditsPage.h"
 
 #include <commctrl.h>
@@ -7,15 +8,6 @@
 namespace tandrel::test {
 
 namespace {
-
-template <class T>
-T* Put(TWinControl& parent, TComponent& owner, int left, int top, int width, int height)
-{
-    auto* control = new T(&owner);
-    control->SetParent(&parent);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
 
 TComboBox* Combo(TCustomForm& form, int left, int top, TComboBoxStyle style, const std::wstring& text)
 {

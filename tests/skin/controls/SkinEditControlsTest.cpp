@@ -15,6 +15,7 @@
 #include "skin/controls/SkinControlList.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinUpDown.h"
+#include "tests/support/DialogTemplate.h"
 #include "tests/skin/controls/EditsPage.h"
 #include "tests/skin/controls/SkinElements.h"
 #include "tests/skin/forms/SkinFormFixture.h"
@@ -291,52 +292,13 @@ TEST_F(TSkinFormTest, ADialogsEditFamilyIsSkinnedByClass)
 {
     INITCOMMONCONTROLSEX classes {sizeof classes, ICC_USEREX_CLASSES};
     InitCommonControlsEx(&classes);
-    struct TItem {
-        DWORD Style;
-        int Id;
-        const wchar_t* Class;
-        short X, Y, Cx, Cy;
-    };
-    const TItem items[] = {
-        {WS_BORDER | ES_AUTOHSCROLL, 201, L"\x81", 10, 10, 80, 14},
-        {CBS_DROPDOWNLIST | WS_VSCROLL, 202, L"\x85", 10, 30, 80, 60},
-        {CBS_SIMPLE, 203, L"\x85", 100, 10, 70, 40},
-        {SBS_SIZEGRIP | SBS_SIZEBOXBOTTOMRIGHTALIGN, 204, L"\x84", 160, 110, 10, 10},
-        {CBS_DROPDOWNLIST, 205, L"ComboBoxEx32", 100, 60, 70, 60},
-    };
-    std::vector<WORD> t(1024);
-    auto* header = reinterpret_cast<DLGTEMPLATE*>(t.data());
-    header->style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
-    header->cdit = static_cast<WORD>(std::size(items));
-    header->cx = 180;
-    header->cy = 130;
-    std::size_t at = sizeof(DLGTEMPLATE) / sizeof(WORD);
-    t[at++] = 0; // no menu
-    t[at++] = 0; // the dialog class
-    for (wchar_t const c : std::wstring(L"Edits dialog"))
-        t[at++] = c;
-    t[at++] = 0;
-    for (const TItem& item : items) {
-        at = (at + 1) & ~std::size_t {1};
-        auto* d = reinterpret_cast<DLGITEMTEMPLATE*>(&t[at]);
-        d->style = WS_CHILD | WS_VISIBLE | item.Style;
-        d->x = item.X;
-        d->y = item.Y;
-        d->cx = item.Cx;
-        d->cy = item.Cy;
-        d->id = static_cast<WORD>(item.Id);
-        at += sizeof(DLGITEMTEMPLATE) / sizeof(WORD);
-        if (item.Class[1] == 0 && item.Class[0] < 0x100) { // a predefined class by its atom
-            t[at++] = 0xFFFF;
-            t[at++] = item.Class[0];
-        } else {
-            for (wchar_t const* c = item.Class; *c; ++c)
-                t[at++] = *c;
-            t[at++] = 0;
-        }
-        t[at++] = 0; // no text
-        t[at++] = 0; // no creation data
-    }
+    std::vector<WORD> const dialog = DialogTemplate(L"Edits dialog", 180, 130, {
+        {WS_BORDER | ES_AUTOHSCROLL, 201, L"\x81", L"", 10, 10, 80, 14},
+        {CBS_DROPDOWNLIST | WS_VSCROLL, 202, L"\x85", L"", 10, 30, 80, 60},
+        {CBS_SIMPLE, 203, L"\x85", L"", 100, 10, 70, 40},
+        {SBS_SIZEGRIP | SBS_SIZEBOXBOTTOMRIGHTALIGN, 204, L"\x84", L"", 160, 110, 10, 10},
+        {CBS_DROPDOWNLIST, 205, L"ComboBoxEx32", L"", 100, 60, 70, 60},
+    });
 
     bool checked = false;
     RunSoon([&] {
@@ -372,7 +334,7 @@ TEST_F(TSkinFormTest, ADialogsEditFamilyIsSkinnedByClass)
             EndDialog(box, IDCANCEL);
     }, 10000);
     INT_PTR const answer = DialogBoxIndirectParamW(
-        GetModuleHandleW(nullptr), header, nullptr,
+        GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), nullptr,
         [](HWND, UINT msg, WPARAM, LPARAM) -> INT_PTR { return msg == WM_INITDIALOG; }, 0);
     EXPECT_TRUE(checked);
     EXPECT_EQ(answer, IDOK);

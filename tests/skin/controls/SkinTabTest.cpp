@@ -11,6 +11,8 @@
 #include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinUpDown.h"
 #include "skin/draw/SkinDraw.h"
+#include "tests/skin/controls/ControlsPage.h"
+#include "tests/support/DialogTemplate.h"
 #include "tests/skin/controls/TabsPage.h"
 #include "tests/skin/forms/SkinFormFixture.h"
 #include "tests/support/TestSupport.h"
@@ -58,15 +60,6 @@ public:
     using TToolBar::TToolBar;
     const char* ClassName() const override { return "TOtherToolBar"; }
 };
-
-template <class T>
-T* Put(TWinControl& parent, TComponent& owner, int left, int top, int width, int height)
-{
-    auto* control = new T(&owner);
-    control->SetParent(&parent);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
 
 std::string SkinnerOf(TWinSkinForm& skin, TWinControl& control)
 {
@@ -393,34 +386,10 @@ TEST_F(TSkinFormTest, ADialogsTabControlsAreSkinnedByClass)
 {
     INITCOMMONCONTROLSEX classes {sizeof classes, ICC_TAB_CLASSES};
     InitCommonControlsEx(&classes);
-    std::vector<WORD> t(512);
-    auto* header = reinterpret_cast<DLGTEMPLATE*>(t.data());
-    header->style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
-    header->cdit = 2;
-    header->cx = 200;
-    header->cy = 140;
-    std::size_t at = sizeof(DLGTEMPLATE) / sizeof(WORD);
-    t[at++] = 0;
-    t[at++] = 0;
-    for (wchar_t const c : std::wstring(L"Tab dialog"))
-        t[at++] = c;
-    t[at++] = 0;
-    for (int item = 0; item < 2; ++item) {
-        at = (at + 1) & ~std::size_t {1};
-        auto* d = reinterpret_cast<DLGITEMTEMPLATE*>(&t[at]);
-        d->style = WS_CHILD | WS_VISIBLE | (item == 1 ? TCS_OWNERDRAWFIXED : 0);
-        d->x = 5;
-        d->y = static_cast<short>(5 + item * 65);
-        d->cx = 180;
-        d->cy = 60;
-        d->id = static_cast<WORD>(201 + item);
-        at += sizeof(DLGITEMTEMPLATE) / sizeof(WORD);
-        for (wchar_t const c : std::wstring(WC_TABCONTROLW))
-            t[at++] = c;
-        t[at++] = 0;
-        t[at++] = 0; // no title
-        t[at++] = 0; // no creation data
-    }
+    std::vector<WORD> const dialog = DialogTemplate(L"Tab dialog", 200, 140, {
+        {0, 201, WC_TABCONTROLW, L"", 5, 5, 180, 60},
+        {TCS_OWNERDRAWFIXED, 202, WC_TABCONTROLW, L"", 5, 70, 180, 60},
+    });
     bool checked = false;
     RunSoon([&] {
         HWND const box = FindWindowW(L"#32770", L"Tab dialog");
@@ -439,7 +408,7 @@ TEST_F(TSkinFormTest, ADialogsTabControlsAreSkinnedByClass)
             EndDialog(box, IDCANCEL);
     }, 10000);
     INT_PTR const answer = DialogBoxIndirectParamW(
-        GetModuleHandleW(nullptr), header, nullptr,
+        GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), nullptr,
         [](HWND, UINT msg, WPARAM, LPARAM) -> INT_PTR { return msg == WM_INITDIALOG; }, 0);
     EXPECT_TRUE(checked);
     EXPECT_EQ(answer, IDOK);

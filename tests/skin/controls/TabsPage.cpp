@@ -1,3 +1,4 @@
+#include "tests/skin/controls/ControlsPage.h"
 #include "tests/skin/controls/TabsPage.h"
 
 #include "framework/controls/Button.h"
@@ -7,15 +8,6 @@
 namespace tandrel::test {
 
 namespace {
-
-template <class T>
-T* Put(TWinControl& parent, TComponent& owner, int left, int top, int width, int height)
-{
-    auto* control = new T(&owner);
-    control->SetParent(&parent);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
 
 TTabControl* ThreeTabs(TCustomForm& form, TTabPosition position, int left, int top)
 {
