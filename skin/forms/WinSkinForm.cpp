@@ -118,6 +118,7 @@ void TWinSkinForm::Initialize(TSkinData* skinData)
     GetWindowRect(m_handle, &window);
     m_ncExtent = {(window.right - window.left) - m_clientRecord.right,
                   (window.bottom - window.top) - m_clientRecord.bottom};
+    m_windowRecord = {window.right - window.left, window.bottom - window.top};
 
     m_availability = 0;
     if ((m_style & WS_SYSMENU) || systemMenu)

@@ -282,6 +282,7 @@ private:
     // The window as it was when skinning started, and as it is.
     RECT m_clientRecord {};
     SIZE m_ncExtent {};
+    SIZE m_windowRecord {}; // the window's size when the client record was taken
     LONG_PTR m_style = 0;
     LONG_PTR m_ownCaptionStyles = 0; // the window's own system-menu and box bits
     unsigned m_availability = 0;

@@ -174,6 +174,19 @@ LRESULT TWinSkinForm::OnSize(WPARAM wParam, LPARAM lParam)
     }
     if (m_windowState == fwsMinimized)
         return result;
+    // A window that sizes itself before its skin starts (the system's file
+    // dialog lays itself out so) keeps that client area once skinned. Only
+    // a new window size counts: taking the menu bar off changes the client
+    // area alone.
+    if (m_skinState == ssAttached && m_windowState == fwsNormal) {
+        RECT window {};
+        GetWindowRect(m_handle, &window);
+        SIZE const size {window.right - window.left, window.bottom - window.top};
+        if (size.cx != m_windowRecord.cx || size.cy != m_windowRecord.cy) {
+            m_windowRecord = size;
+            GetClientRect(m_handle, &m_clientRecord);
+        }
+    }
     if (m_formKind == fkMdiChild && (MdiMaxFlag() || m_windowState != fwsNormal))
         return result;
     if (m_skinState == ssSkinned || m_skinState == ssApplying)

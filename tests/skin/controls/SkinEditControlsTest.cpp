@@ -15,14 +15,19 @@
 #include "skin/controls/SkinControlList.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinUpDown.h"
-#include "tests/support/DialogTemplate.h"
 #include "tests/skin/controls/EditsPage.h"
 #include "tests/skin/controls/SkinElements.h"
 #include "tests/skin/forms/SkinFormFixture.h"
+#include "tests/support/DialogTemplate.h"
 #include "tests/support/TestSupport.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
 
+#include <cstdio>
+#include <cwctype>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -369,6 +374,71 @@ TEST_F(TSkinFormTest, SkinningTheEditsPageLeavesNothingBehind)
     ASSERT_NE(skin, nullptr);
     // The spin buttons inside the edit and inside the spinning date picker.
     EXPECT_EQ(skin->Skinners().AdoptedCount(), 2u);
+}
+
+} // namespace tandrel::test
+
+namespace tandrel::test {
+
+// The system's own file dialog, opened from a skinned window, is skinned
+// with it: its drop-down combo boxes (the extended one through the combo
+// box inside it) and its buttons, by window class. It lays itself out
+// before its skin starts, and keeps that layout inside the skinned frame.
+TEST_F(TSkinFormTest, TheSystemsFileDialogGetsItsCombosSkinned)
+{
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 300, 200);
+    ShowSkinned(*form);
+    std::map<std::string, std::multiset<std::string>> seen; // window class -> skinners
+    bool checked = false;
+    RunSoon([&] {
+        HWND box = nullptr;
+        ASSERT_TRUE(PumpUntil([&] {
+            box = FindWindowW(L"#32770", nullptr);
+            return box && SkinOf(box) && SkinOf(box)->SkinState() == ssSkinned;
+        }));
+        PumpIdle();
+        TWinSkinForm& skin = *SkinOf(box);
+        auto const note = [&](HWND window) {
+            wchar_t name[64] {};
+            GetClassNameW(window, name, 64);
+            std::string cls;
+            for (wchar_t const* c = name; *c; ++c)
+                cls += static_cast<char>(*c < 0x80 ? std::towlower(*c) : '?');
+            TSkinControl* s = skin.FindSkinner(window);
+            seen[cls].insert(s ? s->ClassName() : "none");
+        };
+        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            note(child);
+            if (HWND inner = GetWindow(child, GW_CHILD); inner && IsWindowVisible(child))
+                note(inner);
+        }
+        SaveScreenshot(*Shot(box), "file-dialog");
+        // The skinned frame leaves the dialog its whole layout: Cancel shows.
+        RECT client {}, cancel {};
+        GetClientRect(box, &client);
+        MapWindowPoints(box, nullptr, reinterpret_cast<POINT*>(&client), 2);
+        GetWindowRect(GetDlgItem(box, IDCANCEL), &cancel);
+        EXPECT_LE(cancel.bottom, client.bottom);
+        EXPECT_LE(cancel.right, client.right);
+        checked = true;
+        PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+    }, 0);
+    wchar_t file[MAX_PATH] {};
+    OPENFILENAMEW ofn {};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = form->Handle();
+    ofn.lpstrFilter = L"Skins\0*.skn\0All files\0*.*\0";
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY;
+    GetOpenFileNameW(&ofn);
+    ASSERT_TRUE(checked);
+    // The name and type fields, and the folder list's own combo box.
+    ASSERT_GE(seen["combobox"].size(), 2u);
+    for (const std::string& s : seen["combobox"])
+        EXPECT_EQ(s, "TSkinComBox");
+    EXPECT_EQ(seen["comboboxex32"].count("none"), seen["comboboxex32"].size()); // skinned through its inner box
+    EXPECT_GE(seen["button"].count("TSkinButton"), 2u); // Open and Cancel
 }
 
 } // namespace tandrel::test
