@@ -51,6 +51,13 @@ void TSkinComBox::AfterMessage(TMessage& m)
     }
 }
 
+// A new skin brings a new edge.
+void TSkinComBox::Refresh()
+{
+    m_edge.reset();
+    TSkinControl::Refresh();
+}
+
 void TSkinComBox::DrawControl(HDC dc, const RECT& rect)
 {
     TDataSkinBorder* const button = m_skinData ? m_skinData->ComboButton.get() : nullptr;
@@ -78,7 +85,12 @@ void TSkinComBox::DrawControl(HDC dc, const RECT& rect)
     TSaveDC const saved(dc);
     ExcludeClipRect(dc, layout.TextField.Left, layout.TextField.Top, layout.TextField.Right,
                     layout.TextField.Bottom);
-    DrawSkinObject(dc, r, edge->FrameCount, state, *edge);
+    if (!m_edge || !m_edge->Fits(r.right, r.bottom, state))
+        m_edge = std::make_unique<TComposedPicture>(
+            edge->Bitmap, MarginsOf(*edge), MiddleFillOf(edge->Tile),
+            edge->Trans == 1 ? TSkinTransparency::stKeyColour : TSkinTransparency::stOpaque, edge->FrameCount, state,
+            r.right, r.bottom);
+    m_edge->Draw(dc, 0, 0);
     TBitmap& face = left && !button->Bitmap2.Empty() ? button->Bitmap2 : button->Bitmap;
     int const count = std::max(1, button->FrameCount);
     if (m_canvas)

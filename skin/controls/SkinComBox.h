@@ -3,6 +3,9 @@
 // edge goes round it and the skin's button with its arrow over its own.
 
 #include "skin/controls/SkinControl.h"
+#include "skin/draw/SkinDraw.h"
+
+#include <memory>
 
 namespace tandrel {
 
@@ -13,6 +16,7 @@ public:
 
     void AfterMessage(TMessage& message) override;
     void DrawControl(HDC dc, const RECT& rect) override;
+    void Refresh() override;
 
     // The window's style and extended style as of the last paint.
     LONG Style() const { return m_style; }
@@ -21,6 +25,9 @@ public:
 private:
     LONG m_style = 0;
     LONG m_exStyle = 0;
+    // The sunken edge composed for the last size and state: most paints
+    // only copy it.
+    std::unique_ptr<TComposedPicture> m_edge;
 };
 
 } // namespace tandrel
