@@ -51,6 +51,19 @@ void TSkinComBox::AfterMessage(TMessage& m)
     }
 }
 
+// The scroll-bar side puts the button at the left; the skin's button goes
+// over the control's own one, even where the system keeps that at the
+// right whatever the side (text under a skin button would be lost).
+bool TSkinComBox::ButtonAtTheLeft(int width) const
+{
+    bool const leftSide = (m_exStyle & WS_EX_LEFTSCROLLBAR) != 0;
+    COMBOBOXINFO info {};
+    info.cbSize = sizeof info;
+    if (!leftSide || !GetComboBoxInfo(m_handle, &info) || IsRectEmpty(&info.rcButton))
+        return leftSide;
+    return info.rcButton.left < width / 2;
+}
+
 // A new skin brings a new edge.
 void TSkinComBox::Refresh()
 {
@@ -76,7 +89,7 @@ void TSkinComBox::DrawControl(HDC dc, const RECT& rect)
     bool const focused = focus && (focus == m_handle || IsChild(m_handle, focus));
     bool const enabled = (m_style & WS_DISABLED) == 0;
     int const state = ComboState(enabled, focused, Pressed(), Hot());
-    bool const left = (m_exStyle & WS_EX_LEFTSCROLLBAR) != 0;
+    bool const left = ButtonAtTheLeft(r.right);
     TComboLayout const layout = ComboLayout(r.right, r.bottom, GetSystemMetrics(SM_CXHSCROLL),
                                             left ? TComboButtonSide::cbLeft : TComboButtonSide::cbRight);
 

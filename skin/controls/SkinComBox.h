@@ -23,6 +23,8 @@ public:
     LONG ExStyle() const { return m_exStyle; }
 
 private:
+    bool ButtonAtTheLeft(int width) const;
+
     LONG m_style = 0;
     LONG m_exStyle = 0;
     // The sunken edge composed for the last size and state: most paints

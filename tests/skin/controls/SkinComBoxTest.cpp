@@ -120,9 +120,12 @@ TEST_F(TSkinFormTest, ComboBoxOpensOnARealClick)
     MouseAway();
 }
 
-// With the scroll bar at the left, the mirrored button sits at the left
-// edge, B + 2 pixels wide.
-TEST_F(TSkinFormTest, ComboBoxButtonAtTheLeft)
+// With the scroll bar at the left, the skin's button goes over the
+// control's own one: the mirrored image, B + 2 pixels wide, at the left
+// edge where the system puts the button there; the plain image at the
+// right where the system keeps it at the right. The text field stays the
+// control's own either way.
+TEST_F(TSkinFormTest, ComboBoxButtonWithTheScrollBarAtTheLeft)
 {
     TComboSkin const elements(Skin());
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
@@ -134,11 +137,25 @@ TEST_F(TSkinFormTest, ComboBoxButtonAtTheLeft)
     ASSERT_NE(skin->FindSkinner(combo->Handle()), nullptr);
     other->SetFocus();
     RedrawWindow(combo->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_UPDATENOW);
-    EXPECT_TRUE(ShowsState(combo->Handle(), 1, TComboButtonSide::cbLeft));
+    COMBOBOXINFO info {};
+    info.cbSize = sizeof info;
+    ASSERT_TRUE(GetComboBoxInfo(combo->Handle(), &info));
+    RECT window {};
+    GetWindowRect(combo->Handle(), &window);
+    int const width = window.right - window.left;
+    bool const systemLeft = info.rcButton.left < width / 2;
+    EXPECT_TRUE(ShowsState(combo->Handle(), 1, systemLeft ? TComboButtonSide::cbLeft : TComboButtonSide::cbRight));
     auto shot = CaptureWindow(combo->Handle());
     int const b = GetSystemMetrics(SM_CXHSCROLL);
-    EXPECT_EQ(PixelOf(*shot, b + 1, 1), FrameColour(1, 1));
-    EXPECT_NE(PixelOf(*shot, b + 2, 3), FrameColour(1, 1));
+    if (systemLeft) {
+        EXPECT_EQ(PixelOf(*shot, b + 1, 1), FrameColour(1, 1));
+        EXPECT_NE(PixelOf(*shot, b + 2, 3), FrameColour(1, 1));
+    } else {
+        // No skin button over the text field's start.
+        for (int x = 2; x < b + 4; ++x)
+            EXPECT_NE(PixelOf(*shot, x, 3), FrameColour(1, 1)) << x;
+        EXPECT_EQ(PixelOf(*shot, width - b - 2, 1), FrameColour(1, 0));
+    }
 }
 
 // Drawing puts the device context's clipping back as it found it, and a
