@@ -55,6 +55,7 @@ TWinSkinForm::~TWinSkinForm()
             HandleCallbackException(this);
         }
     }
+    SetPopupOwnerDraw(false);
     m_skinners.Clear();
     m_hotObject = nullptr;
     m_captionButtons.Clear();
@@ -70,6 +71,8 @@ void TWinSkinForm::Notification(TComponent* component, TOperation operation)
     TComponent::Notification(component, operation);
     // The form went before this object: its window, and with it the
     // handlers put in front of it, went first.
+    if (operation == TOperation::opRemove)
+        ForgetOwnerDrawn(component);
     if (operation == TOperation::opRemove && component == m_form) {
         m_form = nullptr;
         m_formHooked = false;
@@ -89,7 +92,7 @@ void TWinSkinForm::AttachToForm(TSkinData* skinData, TCustomForm* form)
     Initialize(skinData);
     m_formColour = form->Color();
     form->SetColor(skinData->ButtonFaceColour);
-    // Owner-drawing of the form's popup menus starts here once menus are skinned.
+    SetPopupOwnerDraw(true);
 }
 
 void TWinSkinForm::Initialize(TSkinData* skinData)
@@ -267,6 +270,9 @@ void TWinSkinForm::ApplyChangedSkin()
                 owned->SetColor(m_skinData->ButtonFaceColour);
     }
     m_skinners.Refresh();
+    // The new skin may skin popup menus differently.
+    SetPopupOwnerDraw(false);
+    SetPopupOwnerDraw(true);
     m_skinState = ssApplying;
     if (m_skinData->Skins(xcMainMenu)) {
         if (m_borderClass != bcBorderless)

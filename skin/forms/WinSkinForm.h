@@ -14,6 +14,7 @@
 #include "skin/forms/CaptionButtons.h"
 #include "skin/forms/FramePictures.h"
 #include "skin/geometry/SkinFrameGeometry.h"
+#include "skin/menus/SkinMenuItem.h"
 #include "skin/menus/WinSkinMenu.h"
 
 #include <windows.h>
@@ -25,6 +26,8 @@
 namespace tandrel {
 
 class TMdiClientHook;
+class TMenu;
+class TMenuItem;
 class TPopupMenu;
 
 enum TSkinState : int {
@@ -108,6 +111,12 @@ public:
     void SystemMenuClick(int tag);
     // The skin manager's MDI-maximised flag changed (MDI children only).
     void MdiMaximizedChanged(bool maximized);
+
+    // Owner-drawing of the form's popup menus from the skin, at every depth.
+    // Switching off removes only what switching on installed.
+    void SetPopupOwnerDraw(bool on);
+    // The item painter of this window's menus.
+    TMenuItemPainter MenuPainter() const;
 
     // TNCHost: the caption button or menu-strip item in its hot or pressed look.
     TNCObject* HotObject() const override { return m_hotObject; }
@@ -242,7 +251,16 @@ private:
     LRESULT OnNcLButtonUp(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcRButtonDown(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
     void FormWndProc(TMessage& message);
+
+    // Menu steps.
+    void OwnerDrawMenu(TMenu& menu);
+    void InstallItemPainter(TMenuItem& item);
+    bool InstalledOn(const TMenuItem* item) const;
+    void ForgetOwnerDrawn(TComponent* component);
+    TMenuItem* MainMenuItem(UINT command) const;
 
     // The dispatch's steps.
     void SkinComponent(TWinControl* container, TComponent* component);
@@ -324,6 +342,11 @@ private:
     DWORD m_lastRightClick = 0;
     UINT m_doubleClickTime = 0;
     bool m_menuTracking = false;
+    HMENU m_trackedPopup = nullptr; // the menu-bar popup being shown
+    // What SetPopupOwnerDraw installed: item handlers and menus it switched
+    // to owner-drawing (watched, as they may go first).
+    std::vector<TMenuItem*> m_ownerDrawnItems;
+    std::vector<TMenu*> m_ownerDrawnMenus;
 
     struct TRegionRecord {
         bool Set = false;

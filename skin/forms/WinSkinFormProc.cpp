@@ -91,8 +91,8 @@ LRESULT TWinSkinForm::Stage3(UINT msg, WPARAM wParam, LPARAM lParam)
     if (IsMdiChildOutsideNormal() || m_windowState == fwsMinimized || m_skinState == ssAttached)
         return Saved(msg, wParam, lParam);
     switch (msg) {
-    // WM_DRAWITEM and WM_MEASUREITEM of owner-drawn menu items belong here
-    // once menus are skinned; until then the menus are the system's own.
+    case WM_MEASUREITEM: return OnMeasureItem(wParam, lParam);
+    case WM_DRAWITEM: return OnDrawItem(wParam, lParam);
     case WM_NCCALCSIZE: return OnNcCalcSize(wParam, lParam);
     case WM_NCHITTEST: return OnNcHitTest(wParam, lParam);
     case WM_NCPAINT: return OnNcPaint(wParam, lParam);

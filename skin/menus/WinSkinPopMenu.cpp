@@ -7,6 +7,20 @@
 
 namespace tandrel {
 
+namespace {
+TWinSkinPopMenu* g_waiting = nullptr;
+}
+
+TWinSkinPopMenu* TWinSkinPopMenu::Waiting() { return g_waiting; }
+
+void TWinSkinPopMenu::LearnMenu(HMENU menu)
+{
+    if (g_waiting && menu) {
+        g_waiting->m_menu = menu;
+        g_waiting = nullptr;
+    }
+}
+
 void TWinSkinPopMenu::Attach(HWND window, TSkinData* skinData)
 {
     m_window = window;
@@ -20,6 +34,8 @@ void TWinSkinPopMenu::Detach()
         RemoveWindowSubclass(m_window, SubclassProc, kPopupSubclassId);
     m_subclassed = false;
     m_background.SetSize(0, 0);
+    if (g_waiting == this)
+        g_waiting = nullptr;
 }
 
 LRESULT CALLBACK TWinSkinPopMenu::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,

@@ -29,6 +29,12 @@ public:
     // The composed background (empty until something composes it).
     TBitmap& Background() { return m_background; }
 
+    // A popup window paints its background before its items: the object
+    // that composed one without knowing its menu waits, and learns the menu
+    // from the next item drawn. Process-wide, as menus are modal.
+    static TWinSkinPopMenu* Waiting();
+    static void LearnMenu(HMENU menu);
+
 private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR data);
