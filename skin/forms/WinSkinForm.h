@@ -173,7 +173,7 @@ public:
     bool RightToLeft() const { return m_rightToLeft; }
     unsigned Availability() const { return m_availability; }
     HWND MdiClient() const;
-    TWinSkinMenu* MenuBar() const { return m_menuBar.get(); }
+    TWinSkinMenu* MenuBar() const override { return m_menuBar.get(); }
     TPopupMenu* SkinnedSystemMenu() const { return m_systemMenu.get(); }
     const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const { return m_captionButtons.Items(); }
     const std::wstring& Text() const { return m_text; }
@@ -185,7 +185,7 @@ public:
     TBitmap& IconBitmap() { return m_iconBitmap; }
     bool ActiveMdiChildMaximized() const override;
     // Screen point to window coordinates, as the non-client handlers use them.
-    POINT WindowPointOf(POINT screen) const;
+    POINT WindowPointOf(POINT screen) const override;
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
@@ -197,6 +197,7 @@ private:
     void PaintMdiButtons(HDC dc, POINT barOrigin) override;
     void BeginMenuLoop() override;
     void EndMenuLoop() override;
+    void ClearMenuTracking() override { m_menuTracking = false; }
 
     // Set-up steps.
     void ReadWindowState();
@@ -253,6 +254,7 @@ private:
     LRESULT OnNcRButtonDown(WPARAM wParam, LPARAM lParam);
     LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
     LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam);
     void FormWndProc(TMessage& message);
 
     // Menu steps.
@@ -342,7 +344,6 @@ private:
     DWORD m_lastRightClick = 0;
     UINT m_doubleClickTime = 0;
     bool m_menuTracking = false;
-    HMENU m_trackedPopup = nullptr; // the menu-bar popup being shown
     // What SetPopupOwnerDraw installed: item handlers and menus it switched
     // to owner-drawing (watched, as they may go first).
     std::vector<TMenuItem*> m_ownerDrawnItems;

@@ -5,6 +5,7 @@
 
 #include "framework/forms/Menus.h"
 #include "skin/geometry/SkinMenuGeometry.h"
+#include "skin/menus/MenuTracking.h"
 #include "skin/menus/SkinMenuItem.h"
 #include "skin/menus/WinSkinPopMenu.h"
 
@@ -131,8 +132,8 @@ LRESULT TWinSkinForm::OnMeasureItem(WPARAM wParam, LPARAM lParam)
         return TRUE;
     }
     wchar_t text[kCaptionLength + 1] {};
-    if (m_trackedPopup)
-        GetMenuStringW(m_trackedPopup, measure->itemID, text, kCaptionLength + 1, MF_BYCOMMAND);
+    if (HMENU const popup = tandrel::MenuTracking().Host == this ? tandrel::MenuTracking().Popup : nullptr)
+        GetMenuStringW(popup, measure->itemID, text, kCaptionLength + 1, MF_BYCOMMAND);
     TOwnedFont const font = CreateMenuFont();
     TSelectObject const selected(dc.Get(), font.Get());
     SIZE extent {};
@@ -174,6 +175,12 @@ LRESULT TWinSkinForm::OnDrawItem(WPARAM wParam, LPARAM lParam)
     stand.SetChecked((info.fState & MFS_CHECKED) != 0);
     painter.PaintHandleMenuItem(menu, stand, selected, draw->rcItem, draw->hDC);
     return TRUE;
+}
+
+LRESULT TWinSkinForm::OnMenuSelect(WPARAM wParam, LPARAM lParam)
+{
+    TrackingMenuSelect(*this, wParam, lParam);
+    return Saved(WM_MENUSELECT, wParam, lParam);
 }
 
 } // namespace tandrel

@@ -8,6 +8,7 @@
 #include "skin/draw/SkinDraw.h"
 #include "framework/core/ScopeGuard.h"
 #include "skin/forms/WinSkinFormPrivate.h"
+#include "skin/menus/MenuTracking.h"
 #include "skin/menus/WinSkinMenu.h"
 #include "skin/controls/SkinControl.h"
 
@@ -80,6 +81,7 @@ LRESULT TWinSkinForm::Stage2(UINT msg, WPARAM wParam, LPARAM lParam)
         break;
     case WM_SKINSTART: return OnSkinStart();
     case CM_MENUCHANGED: return OnMenuChanged(wParam, lParam);
+    case WM_MENUSELECT: return OnMenuSelect(wParam, lParam);
     default: break;
     }
     return Stage3(msg, wParam, lParam);
@@ -377,6 +379,13 @@ LRESULT TWinSkinForm::OnNcMouseMove(WPARAM wParam, LPARAM lParam)
 
 LRESULT TWinSkinForm::OnNcLButtonDown(WPARAM wParam, LPARAM lParam)
 {
+    // Only one menu loop runs at a time: a click that would open a strip
+    // item while one is open (the switch to another item) waits for its end.
+    if (tandrel::MenuTracking().Host) {
+        EndMenu();
+        PostMessageW(m_handle, WM_NCLBUTTONDOWN, wParam, lParam);
+        return 0;
+    }
     if (TNCObject* element = HitElement(WindowPointOf({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))) {
         if (!m_active)
             SetForegroundWindow(m_handle);

@@ -4,6 +4,7 @@
 #include "tests/app/ShellFixture.h"
 
 #include "skin/menus/WinSkinPopMenu.h"
+#include "tests/support/LoopScript.h"
 
 namespace tandrel::test {
 
@@ -16,49 +17,6 @@ TWinSkinPopMenu* ShownTrayPopup()
             !popup->Background().Empty())
             return popup.get();
     return nullptr;
-}
-
-// Runs the steps one after the other inside the menu's loop, each once
-// `ready` holds (polled); a step that never gets ready ends the menu.
-struct TMenuScript {
-    struct TStep {
-        std::function<bool()> Ready;
-        std::function<void()> Action;
-    };
-    std::vector<TStep> Steps;
-    size_t Next = 0;
-    int Polls = 0;
-    bool GaveUp = false;
-
-    void Then(std::function<bool()> ready, std::function<void()> action)
-    {
-        Steps.push_back({std::move(ready), std::move(action)});
-    }
-    void Start() { RunSoon([this] { Poll(); }, 20); }
-    void Poll()
-    {
-        if (Next >= Steps.size())
-            return;
-        if (Steps[Next].Ready()) {
-            Polls = 0;
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
-            Steps[Next++].Action();
-        } else if (++Polls > 400) {
-            GaveUp = true;
-            EndMenu();
-            return;
-        }
-        RunSoon([this] { Poll(); }, 10);
-    }
-};
-
-void Key(WORD key)
-{
-    INPUT keys[2] {};
-    keys[0].type = keys[1].type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = keys[1].ki.wVk = key;
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
 }
 
 RECT ItemRect(int index)
@@ -80,7 +38,7 @@ bool LooksSelected(int index)
 
 // Opens the menu as a right click on the tray icon does and runs the
 // script inside its loop; the menu is ended after a while whatever happens.
-void OpenTrayMenu(TMenuScript& script)
+void OpenTrayMenu(TLoopScript& script)
 {
     MoveMouseTo({600, 400});
     script.Start();
@@ -99,7 +57,7 @@ TEST_F(TShellTest, TheTrayMenuIsDrawnFromTheSkinAndClosesOnEscape)
     TSkinData& skin = *SkinManager->FindSkinData(Form4->Handle());
     TBitmap& art = skin.MenuBackground->Bitmap;
 
-    TMenuScript script;
+    TLoopScript script;
     COLORREF corner = CLR_INVALID;
     COLORREF unselected = CLR_INVALID;
     bool selectedSeen = false;
@@ -110,7 +68,7 @@ TEST_F(TShellTest, TheTrayMenuIsDrawnFromTheSkinAndClosesOnEscape)
         corner = PixelOf(*CaptureScreen(window), 0, 0);
         RECT const first = ItemRect(0);
         unselected = PixelOf(*CaptureScreen(first), first.right - first.left - 12, (first.bottom - first.top) / 2);
-        Key(VK_DOWN);
+        PressKey(VK_DOWN);
     });
     script.Then([] { return LooksSelected(0); }, [&] {
         selectedSeen = true;
@@ -124,16 +82,16 @@ TEST_F(TShellTest, TheTrayMenuIsDrawnFromTheSkinAndClosesOnEscape)
         for (int y = 0; y < item->Height(); ++y)
             for (int x = 0; x < item->Width(); ++x)
                 captionInk += PixelOf(*item, x, y) == ColorToRGB(skin.HilightTextColour);
-        Key(VK_ESCAPE);
+        PressKey(VK_ESCAPE);
     });
     OpenTrayMenu(script);
-    EXPECT_FALSE(script.GaveUp) << "stopped at step " << script.Next;
+    EXPECT_FALSE(script.GaveUp()) << "stopped at step " << script.Next();
     EXPECT_EQ(corner, PixelOf(art, 0, 0));
     // An item not selected shows the background under it (the image's face).
     EXPECT_EQ(unselected, PixelOf(art, art.Width() - 12, art.Height() / 2));
     EXPECT_TRUE(selectedSeen);
     EXPECT_GT(captionInk, 10);
-    EXPECT_EQ(script.Next, 2u);
+    EXPECT_TRUE(script.Done());
     PumpIdle();
     EXPECT_FALSE(Form1->Visible()); // Escape chose nothing
     EXPECT_TRUE(SkinManager->SkinnedPopups().empty());
@@ -142,16 +100,16 @@ TEST_F(TShellTest, TheTrayMenuIsDrawnFromTheSkinAndClosesOnEscape)
 TEST_F(TShellTest, TheSkinnedTrayMenuIsChosenFromByKeyAndByMouse)
 {
     HidePanel();
-    TMenuScript byKey;
-    byKey.Then([] { return ShownTrayPopup() != nullptr; }, [] { Key(VK_DOWN); });
-    byKey.Then([] { return LooksSelected(0); }, [] { Key(VK_RETURN); });
+    TLoopScript byKey;
+    byKey.Then([] { return ShownTrayPopup() != nullptr; }, [] { PressKey(VK_DOWN); });
+    byKey.Then([] { return LooksSelected(0); }, [] { PressKey(VK_RETURN); });
     OpenTrayMenu(byKey);
-    EXPECT_FALSE(byKey.GaveUp) << "stopped at step " << byKey.Next;
+    EXPECT_FALSE(byKey.GaveUp()) << "stopped at step " << byKey.Next();
     EXPECT_TRUE(PumpUntil([] { return IsWindowVisible(Form1->Handle()) != FALSE; }));
     CancelSoon();
     HidePanel();
 
-    TMenuScript byMouse;
+    TLoopScript byMouse;
     byMouse.Then([] { return ShownTrayPopup() != nullptr; }, [] {
         // Real input only: pumping here would take the menu loop's messages.
         RECT const first = ItemRect(0);
@@ -165,7 +123,7 @@ TEST_F(TShellTest, TheSkinnedTrayMenuIsChosenFromByKeyAndByMouse)
         SendMouseInput(MOUSEEVENTF_LEFTUP, middle);
     });
     OpenTrayMenu(byMouse);
-    EXPECT_FALSE(byMouse.GaveUp) << "stopped at step " << byMouse.Next;
+    EXPECT_FALSE(byMouse.GaveUp()) << "stopped at step " << byMouse.Next();
     EXPECT_TRUE(PumpUntil([] { return IsWindowVisible(Form1->Handle()) != FALSE; }));
     CancelSoon();
     HidePanel();
