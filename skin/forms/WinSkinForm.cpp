@@ -344,12 +344,17 @@ void TWinSkinForm::LoadFormIcon(TBitmap& bitmap)
 void TWinSkinForm::BuildSystemMenu()
 {
     auto menu = std::make_unique<TPopupMenu>(nullptr);
+    // The restore, maximize, minimize and close glyphs, by tag.
+    menu->SetImages(&m_skinData->MenuImages());
+    menu->SetOwnerDraw(true);
     auto add = [&](const wchar_t* caption, TSystemMenuTag tag) {
         auto* item = new TMenuItem(menu.get());
         item->SetCaption(caption);
         item->SetTag(tag);
         item->SetImageIndex(tag == smSeparator ? -1 : tag);
         item->OnClick = [this, tag](TObject*) { SystemMenuClick(tag); };
+        // The menu and its handlers go with this object.
+        SetItemPainter(*item);
         menu->Items().Add(item);
         return item;
     };
@@ -359,6 +364,7 @@ void TWinSkinForm::BuildSystemMenu()
     if (m_availability & caMinimizeBox)
         add(L" Minimize ", smMinimize);
     add(L"-", smSeparator);
+    // Shown only: nothing acts on the keys.
     add(L" Close ", smClose)->SetShortCut(scShift | VK_F4);
     m_systemMenu = std::move(menu);
 }

@@ -260,6 +260,7 @@ private:
     // Menu steps.
     void OwnerDrawMenu(TMenu& menu);
     void InstallItemPainter(TMenuItem& item);
+    void SetItemPainter(TMenuItem& item);
     bool InstalledOn(const TMenuItem* item) const;
     void ForgetOwnerDrawn(TComponent* component);
     TMenuItem* MainMenuItem(UINT command) const;

@@ -53,6 +53,13 @@ void TWinSkinForm::InstallItemPainter(TMenuItem& item)
 {
     if (item.OnAdvancedDrawItem || InstalledOn(&item))
         return;
+    SetItemPainter(item);
+    m_ownerDrawnItems.push_back(&item);
+    FreeNotification(&item);
+}
+
+void TWinSkinForm::SetItemPainter(TMenuItem& item)
+{
     item.OnAdvancedDrawItem = [this](TObject* sender, HDC dc, const RECT& r, UINT state) {
         if (auto* i = dynamic_cast<TMenuItem*>(sender))
             MenuPainter().PaintMenuItem(*i, dc, (state & ODS_SELECTED) != 0, r);
@@ -61,8 +68,6 @@ void TWinSkinForm::InstallItemPainter(TMenuItem& item)
         if (auto* i = dynamic_cast<TMenuItem*>(sender))
             MenuPainter().MeasureMenuItem(*i, width, height);
     };
-    m_ownerDrawnItems.push_back(&item);
-    FreeNotification(&item);
 }
 
 void TWinSkinForm::OwnerDrawMenu(TMenu& menu)

@@ -6,6 +6,8 @@
 
 #include "framework/graphics/GdiObjects.h"
 #include "skin/menus/SkinMenuItem.h"
+#include "skin/menus/WinSkinPopMenu.h"
+#include "tests/support/LoopScript.h"
 
 namespace tandrel::test {
 
@@ -494,6 +496,106 @@ TEST_F(TSkinFormTest, ASkinnedWindowDrawsFrameworkAndOtherMenuItemsFromTheSkin)
     TBitmap untouched(kItemWidth, kItemHeight, TPixelFormat::pf24bit);
     EXPECT_EQ(Draw(bare->Handle(), exit->ParentHandle(), exit->Command(), true, untouched), 0);
     EXPECT_NE(PixelOf(untouched, kItemWidth - 20, kItemHeight / 2), menu);
+}
+
+} // namespace tandrel::test
+
+// The skinned system menu, opened from the window's icon.
+
+namespace tandrel::test {
+
+TEST_F(TSkinFormTest, TheSkinnedSystemMenuShowsItsFourGlyphsAndAShortcutNothingActsOn)
+{
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
+    TWinSkinForm* skin = ShowSkinned(*form);
+    ASSERT_NE(skin, nullptr);
+    HWND const w = form->Handle();
+    TWinSysButton* icon = nullptr;
+    for (const auto& b : skin->CaptionButtons())
+        if (b->Object.Action == caSystemMenu && b->Enabled)
+            icon = b.get();
+    ASSERT_NE(icon, nullptr);
+    // Showing the menu sets its items' states, which builds its handle anew.
+    auto menu = [&] { return skin->SkinnedSystemMenu()->Handle(); };
+    TImageList& glyphs = Skin().MenuImages();
+    ASSERT_EQ(glyphs.Count(), 4);
+
+    // Each glyph as the list draws it, on the key colour.
+    auto glyph = [&](int index) {
+        auto picture = std::make_unique<TBitmap>(16, 16, TPixelFormat::pf24bit);
+        TOwnedBrush fuchsia(CreateSolidBrush(RGB(255, 0, 255)));
+        RECT const all {0, 0, 16, 16};
+        FillRect(picture->Canvas().Handle(), &all, fuchsia.Get());
+        glyphs.Draw(picture->Canvas().Handle(), 0, 0, index);
+        return picture;
+    };
+    // Positions of the glyph items by image index; the separator is at 3.
+    int const positions[4] = {0, 1, 2, 4};
+    int matching[4] = {-1, -1, -1, -1};
+    int shortcutInk = 0;
+    TLoopScript script;
+    script.Then(
+        [&] {
+            for (const auto& popup : SkinManager->SkinnedPopups())
+                if (IsWindowVisible(popup->Handle()) && popup->Menu() == menu())
+                    return true;
+            return false;
+        },
+        [&] {
+            RECT window;
+            GetWindowRect(FindWindowW(L"#32768", nullptr), &window);
+            SaveScreenshot(*CaptureScreen(window), "system-menu");
+            for (int index = 0; index < 4; ++index) {
+                RECT item {};
+                GetMenuItemRect(nullptr, menu(), static_cast<UINT>(positions[index]), &item);
+                auto shot = CaptureScreen(item);
+                auto wanted = glyph(index);
+                // Restore is disabled in a normal window: its glyph is greyed.
+                if (!skin->SkinnedSystemMenu()->Items().Items(positions[index])->Enabled())
+                    continue;
+                matching[index] = 0;
+                for (int y = 0; y < 16; ++y)
+                    for (int x = 0; x < 16; ++x) {
+                        COLORREF const p = PixelOf(*wanted, x, y);
+                        if (p != RGB(255, 0, 255))
+                            matching[index] += PixelOf(*shot, 5 + x, 1 + y) == p ? 1 : -1000;
+                    }
+                if (index == smClose)
+                    for (int y = 0; y < shot->Height(); ++y)
+                        for (int x = shot->Width() / 2; x < shot->Width() - 11; ++x)
+                            shortcutInk += PixelOf(*shot, x, y) == ColorToRGB(Skin().MenuTextColour);
+            }
+            PressKey(VK_ESCAPE);
+        });
+    script.Start();
+    RunSoon([] { EndMenu(); }, 10000);
+    POINT const at = ScreenOf(w, {(icon->Rect.left + icon->Rect.right) / 2, (icon->Rect.top + icon->Rect.bottom) / 2});
+    SendMouseInput(0, at);
+    SendMouseInput(MOUSEEVENTF_LEFTDOWN, at);
+    SendMouseInput(MOUSEEVENTF_LEFTUP, at);
+    ASSERT_TRUE(PumpUntil([&] { return script.Done() || script.GaveUp(); }, 15000));
+    EXPECT_FALSE(script.GaveUp());
+    EXPECT_EQ(matching[smRestore], -1); // greyed, not compared
+    EXPECT_GT(matching[smMaximize], 10);
+    EXPECT_GT(matching[smMinimize], 10);
+    EXPECT_GT(matching[smClose], 10);
+    EXPECT_GT(shortcutInk, 10);
+
+    // Shift+F4 is shown only.
+    PumpUntil([] { return FindWindowW(L"#32768", nullptr) == nullptr; });
+    SetForegroundWindow(w);
+    INPUT keys[4] {};
+    for (auto& k : keys)
+        k.type = INPUT_KEYBOARD;
+    keys[0].ki.wVk = VK_SHIFT;
+    keys[1].ki.wVk = keys[2].ki.wVk = VK_F4;
+    keys[2].ki.dwFlags = KEYEVENTF_KEYUP;
+    keys[3].ki.wVk = VK_SHIFT;
+    keys[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(4, keys, sizeof(INPUT));
+    PumpIdle();
+    EXPECT_EQ(form->Closes, 0);
+    EXPECT_TRUE(IsWindowVisible(w));
 }
 
 } // namespace tandrel::test
