@@ -249,6 +249,12 @@ void TWinControl::DestroyHandle()
     }
 }
 
+bool TWinControl::BuiltOn(const wchar_t* systemClass) const
+{
+    WNDCLASSEXW info {sizeof info};
+    return systemClass && GetClassInfoExW(nullptr, systemClass, &info) && info.lpfnWndProc == m_defWndProc;
+}
+
 void TWinControl::RecreateWnd()
 {
     if (!m_handle)
@@ -346,6 +352,8 @@ void TWinControl::UpdateBoundsFromWindow()
     const RECT now = BoundsRect();
     if (!EqualRect(&old, &now) && Parent())
         Parent()->ControlsChanged();
+    if (old.right - old.left != m_width || old.bottom - old.top != m_height)
+        NotifyControls(CM_PARENTSIZED);
 }
 
 RECT TWinControl::ClientRect() const

@@ -44,6 +44,8 @@ public:
     bool HandleAllocated() const { return m_handle != nullptr; }
     void HandleNeeded() { Handle(); }
     void RecreateWnd();
+    // Whether the window is built on that system class ("SysTabControl32").
+    bool BuiltOn(const wchar_t* systemClass) const;
 
     int ControlCount() const { return static_cast<int>(m_controls.size()); }
     TControl* Controls(int index) const { return m_controls.at(static_cast<size_t>(index)); }

@@ -42,6 +42,9 @@ constexpr UINT CM_BUTTONPRESSED = CM_BASE + 35;
 // A check box or radio button whose checked state the program changed tells
 // its own window, so that whoever watches its messages can repaint.
 constexpr UINT CM_CHECKSTATECHANGED = CM_BASE + 0xD0;
+// A windowed control's size changed; each of its child controls hears it,
+// so that those that keep to an edge can follow.
+constexpr UINT CM_PARENTSIZED = CM_BASE + 0xD1;
 
 // Notifications a parent reflects back to the child control that sent them.
 constexpr UINT CN_BASE = 0xBC00;

@@ -60,6 +60,13 @@ void TSkinControlList::Clear()
         skinner->Detach();
     for (auto& skinner : skinners)
         Retire(std::move(skinner));
+    // Adopted skinners belong to listed ones, which are gone now.
+    std::vector<std::unique_ptr<TSkinControl>> adopted;
+    adopted.swap(m_adopted);
+    for (auto& skinner : adopted) {
+        skinner->Detach();
+        Retire(std::move(skinner));
+    }
 }
 
 void TSkinControlList::Drop(TSkinControl& skinner)

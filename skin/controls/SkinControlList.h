@@ -31,6 +31,18 @@ public:
     // True when the skinner is in the list already; otherwise the list
     // takes it over (it was made with new and belongs to nobody else).
     bool Register(TSkinControl& skinner);
+    // Takes over a skinner that another skinner made for a child window of
+    // its control (the spin button inside an edit). It stays out of the
+    // list: Find, Refresh and Clear's detaching pass do not see it; it is
+    // detached when it is freed, with the list's skinners.
+    template <class T>
+    T& Adopt(std::unique_ptr<T> skinner)
+    {
+        T& adopted = *skinner;
+        m_adopted.push_back(std::move(skinner));
+        return adopted;
+    }
+    std::size_t AdoptedCount() const { return m_adopted.size(); }
     bool Contains(const TSkinControl& skinner) const;
     // The first skinner of that window, or none.
     TSkinControl* Find(HWND window) const;
@@ -60,6 +72,7 @@ private:
     void Retire(std::unique_ptr<TSkinControl> skinner);
 
     std::vector<std::unique_ptr<TSkinControl>> m_skinners;
+    std::vector<std::unique_ptr<TSkinControl>> m_adopted;
     std::vector<std::unique_ptr<TSkinControl>> m_retired;
     TSkinControl* m_hot = nullptr;
     TCanvas m_canvas;

@@ -2,7 +2,11 @@
 
 #include "framework/core/Colors.h"
 #include "framework/graphics/GdiObjects.h"
+#include "skin/controls/SkinControlList.h"
 #include "skin/data/WinSkinData.h"
+
+#include <memory>
+#include <string>
 
 namespace tandrel {
 
@@ -12,6 +16,14 @@ void FrameWith(HDC dc, const RECT& rect, COLORREF colour)
 {
     TOwnedBrush const brush(CreateSolidBrush(colour));
     FrameRect(dc, &rect, brush.Get());
+}
+
+bool IsSpinClass(HWND window)
+{
+    wchar_t name[32] {};
+    GetClassNameW(window, name, 32);
+    std::wstring const cls = name;
+    return cls == L"msctls_updown32" || cls == L"TSpinButton";
 }
 
 } // namespace
@@ -30,8 +42,31 @@ void TSkinEdit::AfterMessage(TMessage& m)
     }
 }
 
+// The first spin button among the edit's children, top of the z-order
+// first, gets a skinner of its own, inset into the edit's client area.
+void TSkinEdit::FindSpinButton()
+{
+    if ((m_spin && m_spin->Handle()) || !SkinOwner())
+        return;
+    auto* owner = dynamic_cast<TComponent*>(SkinOwner());
+    TSkinControlList& skinners = SkinOwner()->Skinners();
+    for (HWND child = GetWindow(m_handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (!IsSpinClass(child))
+            continue;
+        // A spin button the dispatch skinned already keeps that skinner.
+        if (skinners.Find(child))
+            return;
+        m_spin = &skinners.Adopt(std::make_unique<TSkinUpDown>(owner));
+        m_spin->AttachHandle(child, m_skinData, m_canvas);
+        m_spin->Inset = true;
+        InvalidateRect(child, nullptr, FALSE);
+        return;
+    }
+}
+
 void TSkinEdit::DrawControl(HDC dc, const RECT& rect)
 {
+    FindSpinButton();
     RECT client {};
     GetClientRect(m_handle, &client);
     // Without a border on either axis there is nothing to replace.

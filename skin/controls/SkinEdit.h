@@ -1,8 +1,10 @@
 #pragma once
 // Edit boxes: the control paints itself; its border is replaced by a
-// two-pixel frame in skin colours.
+// two-pixel frame in skin colours, and a spin button inside the edit is
+// skinned as well.
 
 #include "skin/controls/SkinControl.h"
+#include "skin/controls/SkinUpDown.h"
 
 namespace tandrel {
 
@@ -16,6 +18,15 @@ public:
     // The frame when the control is printed into dc (WM_PRINT): the inner
     // ring in the brush the control left selected.
     void PrintFrame(HDC dc);
+
+    // The skinner of the spin button found inside the edit; none until one
+    // is found. The form skinning object owns it.
+    TSkinUpDown* SpinSkinner() const { return m_spin; }
+
+private:
+    void FindSpinButton();
+
+    TSkinUpDown* m_spin = nullptr;
 };
 
 } // namespace tandrel

@@ -297,6 +297,31 @@ void TKeyedPicture::Draw(HDC dc, int x, int y) const
         MaskCopy(dc, x, y, m_picture->Width(), m_picture->Height(), *m_picture, m_mask.Get());
 }
 
+TComposedPicture::TComposedPicture(TBitmap& source, const TSkinMargins& margins, TMiddleFill fill,
+                                   TSkinTransparency transparency, int frameCount, int frameIndex, int width,
+                                   int height)
+    : m_width(width), m_height(height), m_frameIndex(frameIndex)
+{
+    if (source.Empty() || width <= 0 || height <= 0)
+        return;
+    m_picture = ComposeSkinImage({0, 0, width, height}, source, margins, frameIndex, frameCount, fill,
+                                 TFrameLayout::flHorizontal);
+    if (m_picture->Empty())
+        m_picture.reset();
+    else if (transparency == TSkinTransparency::stKeyColour)
+        m_mask = KeyMask(*m_picture, SkinKeyColour);
+}
+
+void TComposedPicture::Draw(HDC dc, int x, int y) const
+{
+    if (!m_picture)
+        return;
+    if (m_mask)
+        MaskCopy(dc, x, y, m_picture->Width(), m_picture->Height(), *m_picture, m_mask.Get());
+    else
+        BitBlt(dc, x, y, m_picture->Width(), m_picture->Height(), m_picture->Canvas().Handle(), 0, 0, SRCCOPY);
+}
+
 void DrawCentredText(TCanvas& canvas, const RECT& rect, const std::wstring& text, int alignment, TTextLook look)
 {
     canvas.Brush().SetStyle(TBrushStyle::bsClear);

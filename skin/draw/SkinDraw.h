@@ -108,6 +108,27 @@ private:
     int m_height = 0;
 };
 
+// DrawSkinImage's picture made once and drawn as often as needed at its
+// size: one frame composed with its margins, opaque or with its key-colour
+// pixels left out. Empty (drawing nothing) for an empty source or size.
+class TComposedPicture {
+public:
+    TComposedPicture(TBitmap& source, const TSkinMargins& margins, TMiddleFill fill, TSkinTransparency transparency,
+                     int frameCount, int frameIndex, int width, int height);
+    void Draw(HDC dc, int x, int y) const;
+    bool Fits(int width, int height, int frameIndex) const
+    {
+        return width == m_width && height == m_height && frameIndex == m_frameIndex;
+    }
+
+private:
+    std::unique_ptr<TBitmap> m_picture;
+    TOwnedBitmap m_mask; // none when drawn opaque
+    int m_width = 0;
+    int m_height = 0;
+    int m_frameIndex = 0;
+};
+
 // A region of the pixels that are not the key colour, each channel matching
 // from the key's value up to key + tolerance (at most 255). One rectangle
 // per run of such pixels in each row, offset by (xOffset, yOffset).

@@ -270,6 +270,7 @@ private:
     void SkinByRules(TComponent* component, const std::string& upperClass, int tagRest);
     bool SkinBoxesAndChoices(TComponent* component, const std::string& upperClass);
     bool SkinScrolling(TComponent* component, const std::string& upperClass, int tagRest);
+    bool SkinEditFamily(TComponent* component, const std::string& upperClass, int tagRest);
     template <class T>
     void SkinGroupChildren(TWinControl* group);
     void SkinThirdPartyKind(const std::string& kind, TControl* control);

@@ -6,22 +6,38 @@
 #include "framework/controls/BitBtn.h"
 #include "framework/controls/Button.h"
 #include "framework/controls/CheckBox.h"
+#include "framework/controls/ComboBox.h"
+#include "framework/controls/DateTimePicker.h"
 #include "framework/controls/Edit.h"
 #include "framework/controls/GroupBox.h"
+#include "framework/controls/PageControl.h"
 #include "framework/controls/ListBox.h"
 #include "framework/controls/ListView.h"
 #include "framework/controls/Panel.h"
+#include "framework/controls/ProgressBar.h"
 #include "framework/controls/RadioButton.h"
 #include "framework/controls/RadioGroup.h"
 #include "framework/controls/ScrollBar.h"
 #include "framework/controls/ScrollBox.h"
 #include "framework/controls/SpeedButton.h"
+#include "framework/controls/StatusBar.h"
+#include "framework/controls/TabSet.h"
+#include "framework/controls/ToolBar.h"
 #include "framework/core/Strings.h"
 #include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScrollBar.h"
+#include "skin/controls/SkinSizer.h"
+#include "skin/controls/SkinStatusBar.h"
+#include "skin/controls/SkinTab.h"
+#include "skin/controls/SkinTrackBar.h"
+#include "skin/controls/SkinUpDown.h"
 #include "skin/forms/WinSkinForm.h"
 #include "skin/forms/WinSkinFormPrivate.h"
+
+#include <commctrl.h>
 
 #include <algorithm>
 
@@ -41,6 +57,15 @@ bool IsOneOf(const std::string& name, std::initializer_list<const char*> names)
 }
 
 bool IsPanel(const TComponent* c) { return Is<TCustomPanel>(c); }
+
+// Tab controls of the second kind: framework controls built straight on the
+// system's tab control without being one of the framework's tab controls
+// (those are the first kind).
+bool IsBareTabControl(const TComponent* c)
+{
+    auto* windowed = dynamic_cast<const TWinControl*>(c);
+    return windowed && !Is<TCustomTabControl>(c) && windowed->BuiltOn(WC_TABCONTROLW);
+}
 
 // A windowed control that is no form but owns components of its own.
 bool IsFrame(TComponent* c)
@@ -180,17 +205,53 @@ void TWinSkinForm::SkinByRules(TComponent* c, const std::string& u, int t)
 
     if (IsOneOf(u, {"TDBCOMBOBOXEH", "TQRPREVIEW", "TFRDESIGNERPAGE", "TFRPBOX"}))
         return;
+    if (u == "TTOOLBAR") {
+        // Its flat look shows the face colour; it needs no skinner.
+        SetEnumProperty(c, "Flat", "True");
+        if (auto* control = dynamic_cast<TControl*>(c))
+            control->SetColor(skin.ButtonFaceColour);
+        return;
+    }
+    bool const tabs = skins(xcTab) && skin.Tabs;
+    if (Is<TCustomTabControl>(c) && tabs) {
+        AttachHandleSkinner<TSkinTab>(windowed->Handle());
+        return;
+    }
     if (auto* control = dynamic_cast<TControl*>(c)) {
         if (std::string const kind = Skin3rdKind(c->ClassName()); !kind.empty()) {
             SkinThirdPartyKind(kind, control);
             return;
         }
     }
+    if (u == "TTABSET" && windowed && tabs) {
+        AttachSkinner<TSkinTab31>(windowed, false);
+        return;
+    }
+    if (u == "TTABBEDNOTEBOOK" && windowed && tabs) {
+        AttachHandleSkinner<TSkinTab>(windowed->Handle());
+        return;
+    }
     if (u == "TMVCPANEL" && windowed) {
         SkinComponents(windowed);
         return;
     }
+    if (IsBareTabControl(c) && tabs) {
+        AttachHandleSkinner<TSkinTab>(windowed->Handle());
+        return;
+    }
     if (SkinBoxesAndChoices(c, u))
+        return;
+    if (Is<TToolBar>(c) && skins(xcToolbar)) {
+        SetEnumProperty(c, "Flat", "True");
+        AttachSkinner<TSkinBox>(windowed, true);
+        return;
+    }
+    if (auto* bar = dynamic_cast<TStatusBar*>(c); bar && skins(xcStatusBar)) {
+        bar->SetSizeGrip(false);
+        AttachSkinner<TSkinStatusBar>(windowed, false);
+        return;
+    }
+    if (SkinEditFamily(c, u, t))
         return;
     if (Is<TBitBtn>(c) && skins(xcBitBtn)) {
         AttachSkinner<TSkinBitButton>(windowed, false);
@@ -237,6 +298,14 @@ bool TWinSkinForm::SkinBoxesAndChoices(TComponent* c, const std::string& u)
         AttachSkinner<TSkinCheckBox>(windowed, true);
         return true;
     }
+    if (u == "TTRACKBAR" && skin.Skins(xcButton)) {
+        AttachSkinner<TSkinTrackBar>(windowed, false);
+        return true;
+    }
+    if (u == "TUPDOWN" && skin.Skins(xcButton)) {
+        AttachSkinner<TSkinUpDown>(windowed, false);
+        return true;
+    }
     if (Is<TCustomRadioGroup>(c) && skin.Skins(xcRadioButton)) {
         SkinGroupChildren<TSkinRadioButton>(windowed);
         return true;
@@ -259,6 +328,35 @@ bool TWinSkinForm::SkinBoxesAndChoices(TComponent* c, const std::string& u)
     }
     if (Is<TScrollBar>(c) && skin.Skins(xcScrollbar)) {
         AttachSkinner<TSkinScControl>(windowed, false);
+        return true;
+    }
+    return false;
+}
+
+// Progress bars, combo boxes and date pickers: edit-like controls that
+// come before the buttons, panels and scrolling controls.
+bool TWinSkinForm::SkinEditFamily(TComponent* c, const std::string& u, int t)
+{
+    TSkinData& skin = *m_skinData;
+    auto* windowed = dynamic_cast<TWinControl*>(c);
+    if (!windowed)
+        return false;
+    if (Is<TProgressBar>(c) && skin.Skins(xcProgress)) {
+        AttachSkinner<TSkinProgress>(windowed, false);
+        return true;
+    }
+    if ((Is<TCustomComboBox>(c) || t == 95) && skin.Skins(xcCombo)) {
+        AttachSkinner<TSkinComBox>(windowed, false);
+        return true;
+    }
+    if (u == "TDATETIMEPICKER" && skin.Skins(xcEdit)) {
+        // A picker that spins its date looks like an edit; one that drops
+        // a calendar down, like a combo box.
+        auto* picker = dynamic_cast<TDateTimePicker*>(c);
+        if (picker && picker->DateMode() == TDTDateMode::dmUpDown)
+            AttachSkinner<TSkinEdit>(windowed, false);
+        else
+            AttachSkinner<TSkinComBox>(windowed, false);
         return true;
     }
     return false;
@@ -331,15 +429,22 @@ void TWinSkinForm::SkinThirdPartyKind(const std::string& kind, TControl* control
     auto* windowed = dynamic_cast<TWinControl*>(control);
     if (!windowed)
         return;
-    if (kind == "edit" && skin.Skins(xcEdit)) {
+    if (kind == "combobox" && skin.Skins(xcCombo)) {
+        AttachSkinner<TSkinComBox>(windowed, false);
+    } else if (kind == "edit" && skin.Skins(xcEdit)) {
         AttachHandleSkinner<TSkinEdit>(windowed->Handle());
     } else if (kind == "radiobutton" && skin.Skins(xcRadioButton)) {
         AttachSkinner<TSkinRadioButton>(windowed, true);
     } else if (kind == "panel" && skin.Skins(xcPanel)) {
         SetEnumProperty(control, "Transparent", "True");
         AttachSkinner<TSkinBox>(windowed, true);
+    } else if (kind == "trackbar" && skin.Skins(xcButton)) {
+        SetEnumProperty(control, "Transparent", "True");
+        AttachSkinner<TSkinTrackBar>(windowed, false);
     } else if (kind == "button" && skin.Skins(xcButton)) {
         AttachSkinner<TSkinButton>(windowed, false);
+    } else if (kind == "progress" && skin.Skins(xcProgress)) {
+        AttachSkinner<TSkinProgress>(windowed, false);
     } else if (kind == "radiogroup" && skin.Skins(xcPanel)) {
         if (skin.Skins(xcRadioButton))
             SkinGroupChildren<TSkinRadioButton>(windowed);
@@ -350,6 +455,8 @@ void TWinSkinForm::SkinThirdPartyKind(const std::string& kind, TControl* control
         AttachSkinner<TSkinCheckBox>(windowed, true);
     } else if (kind == "scrollbar" && skin.Skins(xcScrollbar)) {
         AttachScrollSkinner(windowed, true);
+    } else if (kind == "tab" && skin.Skins(xcTab) && skin.Tabs) {
+        AttachHandleSkinner<TSkinTab>(windowed->Handle());
     }
 }
 
@@ -380,6 +487,21 @@ void TWinSkinForm::SkinChildWindow(HWND handle)
         // Group boxes, owner-drawn and other buttons keep their own look.
         default: break;
         }
+    } else if (cls == "combobox") {
+        // A simple combo box has no button to skin.
+        if ((style & 3) != CBS_SIMPLE)
+            AttachHandleSkinner<TSkinComBox>(handle);
+    } else if (cls == "comboboxex32") {
+        // The extended combo box draws through the plain combo box inside it.
+        HWND const inner = GetWindow(handle, GW_CHILD);
+        if (inner && !FindSkinner(inner))
+            AttachHandleSkinner<TSkinComBox>(inner);
+    } else if (cls == "scrollbar") {
+        AttachHandleSkinner<TSkinSizer>(handle);
+    } else if (cls == "systabcontrol32") {
+        // Owner-drawn tabs draw themselves.
+        if (!(style & TCS_OWNERDRAWFIXED))
+            AttachHandleSkinner<TSkinTab>(handle);
     } else if (cls == "edit") {
         AttachHandleSkinner<TSkinEdit>(handle);
     }

@@ -4,22 +4,6 @@
 
 namespace tandrel::test {
 
-namespace {
-
-template <class T>
-T* Put(TWinControl& parent, TComponent& owner, int left, int top, int width, int height,
-       const std::wstring& caption = {})
-{
-    auto* control = new T(&owner);
-    control->SetParent(&parent);
-    control->SetBounds(left, top, width, height);
-    if (!caption.empty())
-        control->SetCaption(caption);
-    return control;
-}
-
-} // namespace
-
 TControlsPage BuildControlsPage(TCustomForm& form)
 {
     TControlsPage p;

@@ -19,6 +19,8 @@
 #include "framework/controls/SpeedButton.h"
 #include "framework/forms/Forms.h"
 
+#include <string>
+
 namespace tandrel::test {
 
 struct TControlsPage {
@@ -43,6 +45,19 @@ struct TControlsPage {
     TRichEdit* Rich = nullptr;
     TScrollBox* ScrollBox = nullptr;
 };
+
+// A control owned by owner, placed on parent, with a caption when one is given.
+template <class T>
+T* Put(TWinControl& parent, TComponent& owner, int left, int top, int width, int height,
+       const std::wstring& caption = {})
+{
+    auto* control = new T(&owner);
+    control->SetParent(&parent);
+    control->SetBounds(left, top, width, height);
+    if (!caption.empty())
+        control->SetCaption(caption);
+    return control;
+}
 
 // Fills a form of at least 640 x 420 client pixels.
 TControlsPage BuildControlsPage(TCustomForm& form);

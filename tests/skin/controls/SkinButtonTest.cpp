@@ -13,6 +13,7 @@
 #include "skin/controls/SkinControlList.h"
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/geometry/SkinControlGeometry.h"
+#include "tests/support/DialogTemplate.h"
 #include "tests/skin/controls/ControlsPage.h"
 #include "tests/skin/forms/SkinFormFixture.h"
 #include "tests/support/TestSupport.h"
@@ -252,53 +253,16 @@ TEST_F(TSkinFormTest, ButtonFramesFollowTheState)
 // frames and a real click on its skinned button works.
 TEST_F(TSkinFormTest, ADialogsChildWindowsAreSkinnedByClass)
 {
-    struct TItem {
-        DWORD Style;
-        int Id;
-        const wchar_t* Text;
-        short X, Y;
-        WORD Class = 0x0080; // "button"
-    };
-    const TItem items[] = {
-        {BS_DEFPUSHBUTTON, IDOK, L"OK", 10, 10},
-        {BS_AUTOCHECKBOX, 101, L"Check", 10, 35},
-        {BS_AUTO3STATE, 102, L"Three", 10, 55},
-        {BS_AUTOCHECKBOX | BS_LEFTTEXT, 103, L"Left text", 10, 75},
-        {BS_AUTORADIOBUTTON, 104, L"Radio", 10, 95},
-        {BS_GROUPBOX, 105, L"Group", 100, 30},
-        {BS_OWNERDRAW, 106, L"Owner", 100, 90},
-        {WS_BORDER | ES_AUTOHSCROLL, 107, L"Edit", 100, 105, 0x0081}, // "edit"
-    };
-    // A dialog template in memory: the header, then each item, DWORD-aligned.
-    std::vector<WORD> t(1024);
-    auto* header = reinterpret_cast<DLGTEMPLATE*>(t.data());
-    header->style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
-    header->cdit = static_cast<WORD>(std::size(items));
-    header->cx = 180;
-    header->cy = 130;
-    std::size_t at = sizeof(DLGTEMPLATE) / sizeof(WORD);
-    t[at++] = 0; // no menu
-    t[at++] = 0; // the dialog class
-    for (wchar_t const c : std::wstring(L"Bench dialog"))
-        t[at++] = c;
-    t[at++] = 0;
-    for (const TItem& item : items) {
-        at = (at + 1) & ~std::size_t {1};
-        auto* d = reinterpret_cast<DLGITEMTEMPLATE*>(&t[at]);
-        d->style = WS_CHILD | WS_VISIBLE | item.Style;
-        d->x = item.X;
-        d->y = item.Y;
-        d->cx = item.Style == BS_GROUPBOX ? 70 : 80;
-        d->cy = item.Style == BS_GROUPBOX ? 50 : 14;
-        d->id = static_cast<WORD>(item.Id);
-        at += sizeof(DLGITEMTEMPLATE) / sizeof(WORD);
-        t[at++] = 0xFFFF;
-        t[at++] = item.Class;
-        for (wchar_t const* c = item.Text; *c; ++c)
-            t[at++] = *c;
-        t[at++] = 0;
-        t[at++] = 0; // no creation data
-    }
+    std::vector<WORD> const dialog = DialogTemplate(L"Bench dialog", 180, 130, {
+        {BS_DEFPUSHBUTTON, IDOK, L"\x80", L"OK", 10, 10, 80, 14},
+        {BS_AUTOCHECKBOX, 101, L"\x80", L"Check", 10, 35, 80, 14},
+        {BS_AUTO3STATE, 102, L"\x80", L"Three", 10, 55, 80, 14},
+        {BS_AUTOCHECKBOX | BS_LEFTTEXT, 103, L"\x80", L"Left text", 10, 75, 80, 14},
+        {BS_AUTORADIOBUTTON, 104, L"\x80", L"Radio", 10, 95, 80, 14},
+        {BS_GROUPBOX, 105, L"\x80", L"Group", 100, 30, 70, 50},
+        {BS_OWNERDRAW, 106, L"\x80", L"Owner", 100, 90, 80, 14},
+        {WS_BORDER | ES_AUTOHSCROLL, 107, L"\x81", L"Edit", 100, 105, 80, 14},
+    });
 
     bool checked = false;
     RunSoon([&] {
@@ -357,7 +321,7 @@ TEST_F(TSkinFormTest, ADialogsChildWindowsAreSkinnedByClass)
             EndDialog(box, IDCANCEL);
     }, 10000);
     INT_PTR const answer = DialogBoxIndirectParamW(
-        GetModuleHandleW(nullptr), header, nullptr,
+        GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), nullptr,
         [](HWND window, UINT msg, WPARAM wParam, LPARAM) -> INT_PTR {
             if (msg == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
                 EndDialog(window, LOWORD(wParam));
@@ -414,26 +378,9 @@ TEST_F(TSkinFormTest, SkinningAndUnskinningControlsLeavesNothingBehind)
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 640, 420);
     TControlsPage const page = BuildControlsPage(*form);
     page.Memo->SetColor(clYellow);
-    TWinSkinForm* first = ShowSkinned(*form);
-    std::size_t const skinners = first->Skinners().Items().size();
-    auto const cycle = [&] {
-        Skin().SetActive(false);
-        SkinManager->ActionTimer();
-        ASSERT_EQ(SkinOf(form->Handle()), nullptr);
-        Skin().SetActive(true);
-        SkinManager->ActionTimer();
-        ASSERT_TRUE(PumpUntil([&] { return SkinOf(form->Handle()) && SkinOf(form->Handle())->SkinState() == ssSkinned; }));
-        RedrawWindow(form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
-    };
-    cycle();
-    int const before = LiveGdiObjects();
-    for (int i = 0; i < 100; ++i)
-        cycle();
-    PumpIdle();
-    EXPECT_EQ(LiveGdiObjects(), before);
-    TWinSkinForm* skin = SkinOf(form->Handle());
+    ShowSkinned(*form);
+    TWinSkinForm* skin = ExpectSkinCyclesLeaveNothing(*form);
     ASSERT_NE(skin, nullptr);
-    EXPECT_EQ(skin->Skinners().Items().size(), skinners);
     EXPECT_EQ(page.Memo->Color(), clYellow); // scroll bars leave the colour alone
 }
 

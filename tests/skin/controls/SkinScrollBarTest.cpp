@@ -29,15 +29,6 @@ namespace tandrel::test {
 
 namespace {
 
-template <class T>
-T* Put(TWinControl& parent, TComponent& owner, int left, int top, int width, int height)
-{
-    auto* control = new T(&owner);
-    control->SetParent(&parent);
-    control->SetBounds(left, top, width, height);
-    return control;
-}
-
 std::string SkinnerOf(TWinSkinForm& skin, TWinControl& control)
 {
     TSkinControl* s = skin.FindSkinner(control.Handle());

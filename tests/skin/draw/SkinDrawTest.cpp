@@ -290,6 +290,44 @@ TEST(SkinDraw, AKeyedPictureDrawsWhatAKeyedFrameDraws)
     EXPECT_EQ(LiveGdiObjects(), live);
 }
 
+// A composed picture made once draws what DrawSkinImage draws, margins,
+// tiling and key colour included, opaque or keyed; an empty one nothing.
+TEST(SkinDraw, AComposedPictureDrawsWhatDrawSkinImageDraws)
+{
+    auto strip = PaintedBitmap(36, 9, [](int x, int y) {
+        return (x + y) % 5 == 0 ? RGB(255, 0, 255) : RGB(20 * (x / 12) + 3, 7 * y, 200 - 5 * (x % 12));
+    });
+    TSkinMargins const margins {3, 2, 4, 3};
+    for (TSkinTransparency const look : {TSkinTransparency::stOpaque, TSkinTransparency::stKeyColour})
+        for (TMiddleFill const fill : {TMiddleFill::mfStretch, TMiddleFill::mfTile})
+            for (SIZE const size : {SIZE {12, 9}, SIZE {25, 7}, SIZE {6, 20}})
+                for (int frame = 1; frame <= 3; ++frame) {
+                    SCOPED_TRACE(std::to_string(size.cx) + "x" + std::to_string(size.cy) + " frame " +
+                                 std::to_string(frame));
+                    auto expected = SolidBitmap(30, 30, RGB(9, 99, 199));
+                    auto actual = SolidBitmap(30, 30, RGB(9, 99, 199));
+                    DrawSkinImage(expected->Canvas().Handle(), {2, 3, 2 + size.cx, 3 + size.cy}, *strip, margins,
+                                  TFrameLayout::flHorizontal, fill, look, 3, frame);
+                    TComposedPicture const picture(*strip, margins, fill, look, 3, frame, size.cx, size.cy);
+                    EXPECT_TRUE(picture.Fits(size.cx, size.cy, frame));
+                    EXPECT_FALSE(picture.Fits(size.cx, size.cy, frame % 3 + 1));
+                    picture.Draw(actual->Canvas().Handle(), 2, 3);
+                    picture.Draw(actual->Canvas().Handle(), 2, 3);
+                    for (int y = 0; y < 30; ++y)
+                        for (int x = 0; x < 30; ++x)
+                            ASSERT_EQ(PixelOf(*actual, x, y), PixelOf(*expected, x, y)) << x << "," << y;
+                }
+    TBitmap empty;
+    auto target = SolidBitmap(4, 4, RGB(1, 2, 3));
+    HDC const dc = target->Canvas().Handle();
+    int const live = LiveGdiObjects();
+    TComposedPicture(empty, margins, TMiddleFill::mfStretch, TSkinTransparency::stOpaque, 1, 1, 4, 4).Draw(dc, 0, 0);
+    TComposedPicture(*strip, margins, TMiddleFill::mfStretch, TSkinTransparency::stKeyColour, 3, 1, 0, 4)
+        .Draw(dc, 0, 0);
+    EXPECT_EQ(PixelOf(*target, 1, 1), RGB(1, 2, 3));
+    EXPECT_EQ(LiveGdiObjects(), live);
+}
+
 TEST(SkinDraw, DrawTransparentCopiesNoMoreThanTheSource)
 {
     auto source = PaintedBitmap(6, 4, [](int x, int) { return x == 0 ? RGB(255, 0, 255) : RGB(1, 100, 200); });

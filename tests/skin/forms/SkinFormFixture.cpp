@@ -1,6 +1,7 @@
 #include "tests/skin/forms/SkinFormFixture.h"
 
 #include "framework/core/Streams.h"
+#include "framework/graphics/GdiObjects.h"
 
 #include <algorithm>
 #include <cstring>
@@ -111,6 +112,43 @@ TWinSkinForm* TSkinFormTest::ShowSkinned(TCustomForm& form)
     });
     EXPECT_TRUE(started) << "the skin did not start on " << form.Name();
     PumpIdle();
+    return skin;
+}
+
+TWinSkinForm* TSkinFormTest::ExpectSkinCyclesLeaveNothing(TCustomForm& form, int cycles)
+{
+    TWinSkinForm* const first = SkinOf(form.Handle());
+    EXPECT_NE(first, nullptr);
+    if (!first)
+        return nullptr;
+    std::size_t const skinners = first->Skinners().Items().size();
+    auto const cycle = [&] {
+        Skin().SetActive(false);
+        SkinManager->ActionTimer();
+        if (SkinOf(form.Handle()))
+            return false;
+        Skin().SetActive(true);
+        SkinManager->ActionTimer();
+        if (!PumpUntil([&] { return SkinOf(form.Handle()) && SkinOf(form.Handle())->SkinState() == ssSkinned; }))
+            return false;
+        RedrawWindow(form.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+        return true;
+    };
+    EXPECT_TRUE(cycle());
+    int const before = LiveGdiObjects();
+    for (int i = 0; i < cycles; ++i) {
+        if (!cycle()) {
+            ADD_FAILURE() << "the skin did not come off and back in cycle " << i;
+            return SkinOf(form.Handle());
+        }
+    }
+    PumpIdle();
+    EXPECT_EQ(LiveGdiObjects(), before);
+    TWinSkinForm* const skin = SkinOf(form.Handle());
+    EXPECT_NE(skin, nullptr);
+    if (skin) {
+        EXPECT_EQ(skin->Skinners().Items().size(), skinners);
+    }
     return skin;
 }
 

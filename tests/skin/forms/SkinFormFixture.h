@@ -59,6 +59,10 @@ protected:
     static TMenuItem* AddFileMenu(TBenchForm& form, const wchar_t* itemCaption);
     // Shows the form (activating it) and waits until its skin has started.
     TWinSkinForm* ShowSkinned(TCustomForm& form);
+    // Takes the skin off the shown, skinned form and puts it back `cycles`
+    // times, then checks that no GDI object and no skinner was left behind.
+    // Answers the form's skinning object at the end.
+    TWinSkinForm* ExpectSkinCyclesLeaveNothing(TCustomForm& form, int cycles = 100);
     // Frees a form the test made, before the test ends.
     void FreeForm(TCustomForm* form);
     static TWinSkinForm* SkinOf(HWND window) { return SkinManager ? SkinManager->FindSkinnedWindow(window) : nullptr; }

@@ -1,0 +1,159 @@
+#include "framework/controls/HeaderControl.h"
+
+#include "framework/graphics/ImageList.h"
+
+#include <commctrl.h>
+
+namespace tandrel {
+
+void THeaderSection::SetText(const std::wstring& text)
+{
+    m_text = text;
+    m_owner.PutSection(*this, false);
+}
+
+int THeaderSection::Width() const
+{
+    if (!m_owner.HandleAllocated())
+        return m_width;
+    RECT r {};
+    if (!SendMessageW(m_owner.Handle(), HDM_GETITEMRECT, static_cast<WPARAM>(m_index), reinterpret_cast<LPARAM>(&r)))
+        return m_width;
+    return r.right - r.left;
+}
+
+void THeaderSection::SetWidth(int width)
+{
+    m_width = width < 0 ? 0 : width;
+    m_owner.PutSection(*this, false);
+}
+
+void THeaderSection::SetAlignment(TAlignment alignment)
+{
+    m_alignment = alignment;
+    m_owner.PutSection(*this, false);
+}
+
+void THeaderSection::SetImageIndex(int index)
+{
+    m_imageIndex = index < -1 ? -1 : index;
+    m_owner.PutSection(*this, false);
+}
+
+THeaderControl::THeaderControl(TComponent* owner) : TWinControl(owner)
+{
+    m_controlStyle = csDoubleClicks;
+    SetColor(clBtnFace);
+    SetBounds(0, 0, 250, 17);
+}
+
+// The window goes first: its notifications name the sections.
+THeaderControl::~THeaderControl()
+{
+    Destroying();
+    DestroyHandle();
+    if (m_images)
+        m_images->RemoveFreeNotification(this);
+}
+
+void THeaderControl::CreateParams(TCreateParams& p)
+{
+    TWinControl::CreateParams(p);
+    p.BaseClassName = WC_HEADERW;
+    p.Caption.clear();
+    p.Style |= HDS_BUTTONS | HDS_HORZ;
+}
+
+void THeaderControl::CreateWnd()
+{
+    INITCOMMONCONTROLSEX classes {sizeof classes, ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&classes);
+    TWinControl::CreateWnd();
+}
+
+void THeaderControl::InitializeWindow()
+{
+    TWinControl::InitializeWindow();
+    if (m_images)
+        SendMessageW(m_handle, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images->Handle()));
+    for (const auto& section : m_sections)
+        PutSection(*section, true);
+}
+
+void THeaderControl::DestroyHandle()
+{
+    if (HandleAllocated())
+        for (const auto& section : m_sections)
+            section->m_width = section->Width();
+    TWinControl::DestroyHandle();
+}
+
+THeaderSection& THeaderControl::AddSection(const std::wstring& text, int width)
+{
+    m_sections.push_back(std::make_unique<THeaderSection>(*this, SectionCount()));
+    THeaderSection& section = *m_sections.back();
+    section.m_text = text;
+    section.m_width = width < 0 ? 0 : width;
+    PutSection(section, true);
+    return section;
+}
+
+void THeaderControl::PutSection(const THeaderSection& section, bool insert)
+{
+    if (!HandleAllocated())
+        return;
+    HDITEMW item {};
+    item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT | HDI_IMAGE;
+    item.pszText = const_cast<wchar_t*>(section.m_text.c_str());
+    item.cxy = section.m_width;
+    item.fmt = HDF_STRING | (section.m_alignment == TAlignment::taCenter       ? HDF_CENTER
+                             : section.m_alignment == TAlignment::taRightJustify ? HDF_RIGHT
+                                                                                 : HDF_LEFT);
+    if (section.m_imageIndex >= 0)
+        item.fmt |= HDF_IMAGE;
+    item.iImage = section.m_imageIndex;
+    SendMessageW(m_handle, insert ? HDM_INSERTITEMW : HDM_SETITEMW, static_cast<WPARAM>(section.Index()),
+                 reinterpret_cast<LPARAM>(&item));
+}
+
+void THeaderControl::SetImages(TImageList* images)
+{
+    if (m_images)
+        m_images->RemoveFreeNotification(this);
+    m_images = images;
+    if (m_images)
+        m_images->FreeNotification(this);
+    if (HandleAllocated())
+        SendMessageW(m_handle, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images ? m_images->Handle() : nullptr));
+}
+
+void THeaderControl::Notification(TComponent* component, TOperation operation)
+{
+    TWinControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == m_images) {
+        m_images = nullptr;
+        if (HandleAllocated() && !IsDestroying())
+            SendMessageW(m_handle, HDM_SETIMAGELIST, 0, 0);
+    }
+}
+
+void THeaderControl::OnNotify(TMessage& m)
+{
+    const auto* header = reinterpret_cast<const NMHEADERW*>(m.LParam);
+    m.Result = 0;
+    if (!header)
+        return;
+    UINT const code = header->hdr.code;
+    if ((code == static_cast<UINT>(HDN_ITEMCLICKW) || code == static_cast<UINT>(HDN_ITEMCLICKA)) &&
+        OnSectionClick && header->iItem >= 0 && header->iItem < SectionCount())
+        OnSectionClick(this, header->iItem);
+}
+
+void THeaderControl::WndProc(TMessage& m)
+{
+    if (m.Msg == CN_NOTIFY)
+        return OnNotify(m);
+    TWinControl::WndProc(m);
+}
+
+} // namespace tandrel

@@ -1,0 +1,205 @@
+#include "framework/controls/TabControl.h"
+
+#include "framework/core/Publisher.h"
+#include "framework/graphics/ImageList.h"
+
+#include <commctrl.h>
+
+namespace tandrel {
+
+namespace {
+
+const TEnumInfo kTabPositions {{"tpTop", "tpBottom", "tpLeft", "tpRight"}};
+
+DWORD PositionBits(TTabPosition position)
+{
+    switch (position) {
+    case TTabPosition::tpBottom: return TCS_BOTTOM;
+    // Tabs on a side stand in rows of their own: the system has no single
+    // scrolling column.
+    case TTabPosition::tpLeft: return TCS_VERTICAL | TCS_MULTILINE;
+    case TTabPosition::tpRight: return TCS_VERTICAL | TCS_RIGHT | TCS_MULTILINE;
+    default: return 0;
+    }
+}
+
+} // namespace
+
+const TClassInfo& TCustomTabControl::StaticClassInfo()
+{
+    static const TClassInfo info = [] {
+        TClassInfo i("TCustomTabControl", &TWinControl::StaticClassInfo());
+        TPublisher<TCustomTabControl>(i)
+            .Integer("TabIndex", &TCustomTabControl::TabIndex, &TCustomTabControl::SetTabIndex)
+            .Enumeration("TabPosition", kTabPositions, &TCustomTabControl::TabPosition,
+                         &TCustomTabControl::SetTabPosition)
+            .Boolean("MultiLine", &TCustomTabControl::MultiLine, &TCustomTabControl::SetMultiLine)
+            .Event("OnChange", &TCustomTabControl::OnChange);
+        return i;
+    }();
+    return info;
+}
+
+const TClassInfo& TTabControl::StaticClassInfo()
+{
+    static const TClassInfo info = [] {
+        TClassInfo i("TTabControl", &TCustomTabControl::StaticClassInfo());
+        TPublisher<TTabControl>(i).Strings("Tabs", &TTabControl::TabsObject);
+        return i;
+    }();
+    return info;
+}
+
+TCustomTabControl::TCustomTabControl(TComponent* owner) : TWinControl(owner)
+{
+    m_controlStyle = csAcceptsControls | csDoubleClicks;
+    SetColor(clBtnFace);
+    SetTabStop(true);
+    SetBounds(0, 0, 289, 193);
+    m_tabs.OnChange = [this] { PutTabs(); };
+}
+
+// The window goes first: its notifications reach this object.
+TCustomTabControl::~TCustomTabControl()
+{
+    Destroying();
+    DestroyHandle();
+    if (m_images)
+        m_images->RemoveFreeNotification(this);
+}
+
+void TCustomTabControl::CreateParams(TCreateParams& p)
+{
+    TWinControl::CreateParams(p);
+    p.BaseClassName = WC_TABCONTROLW;
+    p.Caption.clear();
+    p.Style |= WS_CLIPCHILDREN | TCS_TABS | PositionBits(m_tabPosition);
+    if (m_multiLine)
+        p.Style |= TCS_MULTILINE;
+}
+
+void TCustomTabControl::CreateWnd()
+{
+    INITCOMMONCONTROLSEX classes {sizeof classes, ICC_TAB_CLASSES};
+    InitCommonControlsEx(&classes);
+    TWinControl::CreateWnd();
+}
+
+void TCustomTabControl::InitializeWindow()
+{
+    TWinControl::InitializeWindow();
+    if (m_images)
+        SendMessageW(m_handle, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images->Handle()));
+    PutTabs();
+    SetTabIndex(m_savedIndex);
+}
+
+void TCustomTabControl::DestroyHandle()
+{
+    if (HandleAllocated())
+        m_savedIndex = TabIndex();
+    TWinControl::DestroyHandle();
+}
+
+void TCustomTabControl::PutTabs()
+{
+    if (!HandleAllocated())
+        return;
+    int const selected = TabIndex();
+    SendMessageW(m_handle, TCM_DELETEALLITEMS, 0, 0);
+    for (int i = 0; i < m_tabs.Count(); ++i) {
+        TCITEMW item {};
+        item.mask = TCIF_TEXT | TCIF_IMAGE;
+        item.pszText = const_cast<wchar_t*>(m_tabs.Strings(i).c_str());
+        item.iImage = i < static_cast<int>(m_imageIndexes.size()) ? m_imageIndexes[static_cast<size_t>(i)] : -1;
+        SendMessageW(m_handle, TCM_INSERTITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+    }
+    if (selected >= 0 && selected < m_tabs.Count())
+        SendMessageW(m_handle, TCM_SETCURSEL, static_cast<WPARAM>(selected), 0);
+}
+
+int TCustomTabControl::TabIndex() const
+{
+    if (!HandleAllocated())
+        return m_savedIndex;
+    return static_cast<int>(SendMessageW(m_handle, TCM_GETCURSEL, 0, 0));
+}
+
+void TCustomTabControl::SetTabIndex(int index)
+{
+    if (index < -1 || index >= m_tabs.Count())
+        index = -1;
+    m_savedIndex = index;
+    if (HandleAllocated())
+        SendMessageW(m_handle, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+void TCustomTabControl::SetTabPosition(TTabPosition position) { SetWindowProperty(m_tabPosition, position); }
+
+void TCustomTabControl::SetMultiLine(bool multiLine) { SetWindowProperty(m_multiLine, multiLine); }
+
+void TCustomTabControl::SetImages(TImageList* images)
+{
+    if (m_images)
+        m_images->RemoveFreeNotification(this);
+    m_images = images;
+    if (m_images)
+        m_images->FreeNotification(this);
+    if (HandleAllocated()) {
+        SendMessageW(m_handle, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images ? m_images->Handle() : nullptr));
+        Invalidate();
+    }
+}
+
+void TCustomTabControl::SetTabImage(int tab, int imageIndex)
+{
+    if (tab < 0)
+        return;
+    if (static_cast<int>(m_imageIndexes.size()) <= tab)
+        m_imageIndexes.resize(static_cast<size_t>(tab) + 1, -1);
+    m_imageIndexes[static_cast<size_t>(tab)] = imageIndex;
+    PutTabs();
+}
+
+void TCustomTabControl::Notification(TComponent* component, TOperation operation)
+{
+    TWinControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == m_images) {
+        m_images = nullptr;
+        if (HandleAllocated() && !(ComponentState() & csDestroying))
+            SendMessageW(m_handle, TCM_SETIMAGELIST, 0, 0);
+    }
+}
+
+RECT TCustomTabControl::DisplayRect() const
+{
+    RECT r = ClientRect();
+    if (HandleAllocated())
+        SendMessageW(m_handle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
+    return r;
+}
+
+void TCustomTabControl::Change()
+{
+    if (OnChange)
+        OnChange(this);
+}
+
+void TCustomTabControl::OnNotify(TMessage& m)
+{
+    const auto* header = reinterpret_cast<const NMHDR*>(m.LParam);
+    if (header && header->code == static_cast<UINT>(TCN_SELCHANGE)) {
+        m_savedIndex = TabIndex();
+        Change();
+    }
+    m.Result = 0;
+}
+
+void TCustomTabControl::WndProc(TMessage& m)
+{
+    if (m.Msg == CN_NOTIFY)
+        return OnNotify(m);
+    TWinControl::WndProc(m);
+}
+
+} // namespace tandrel

@@ -1,0 +1,77 @@
+#pragma once
+// The common controls' tab control: a row of tabs over a display area.
+// TTabControl shows one set of tabs over one area; TPageControl
+// (PageControl.h) shows a page per tab.
+
+#include "framework/controls/WinControl.h"
+#include "framework/core/Strings.h"
+
+namespace tandrel {
+
+class TImageList;
+
+enum class TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
+
+class TCustomTabControl : public TWinControl {
+public:
+    explicit TCustomTabControl(TComponent* owner);
+    ~TCustomTabControl() override;
+    const char* ClassName() const override { return "TCustomTabControl"; }
+    const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+    static const TClassInfo& StaticClassInfo();
+
+    // The selected tab, or -1.
+    int TabIndex() const;
+    void SetTabIndex(int index);
+    TTabPosition TabPosition() const { return m_tabPosition; }
+    void SetTabPosition(TTabPosition position);
+    // Rows of tabs instead of one row with scroll arrows when they overflow.
+    bool MultiLine() const { return m_multiLine; }
+    void SetMultiLine(bool multiLine);
+    TImageList* Images() const { return m_images; }
+    void SetImages(TImageList* images);
+    // Which image each tab shows (-1 for none); tabs without an entry show none.
+    void SetTabImage(int tab, int imageIndex);
+
+    // The client area the tabs leave free.
+    RECT DisplayRect() const;
+
+    TNotifyEvent OnChange; // the user selected another tab
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void InitializeWindow() override;
+    void DestroyHandle() override;
+    void WndProc(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
+
+    // The tab texts shown; each change rebuilds the tabs.
+    TStrings& TabTexts() { return m_tabs; }
+    void PutTabs();
+    // The selection moved by the user's hand.
+    virtual void Change();
+
+private:
+    void OnNotify(TMessage& m);
+
+    TStringList m_tabs;
+    std::vector<int> m_imageIndexes;
+    TImageList* m_images = nullptr;
+    TTabPosition m_tabPosition = TTabPosition::tpTop;
+    bool m_multiLine = false;
+    int m_savedIndex = -1;
+};
+
+class TTabControl : public TCustomTabControl {
+public:
+    explicit TTabControl(TComponent* owner) : TCustomTabControl(owner) {}
+    const char* ClassName() const override { return "TTabControl"; }
+    const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
+    static const TClassInfo& StaticClassInfo();
+
+    TStrings& Tabs() { return TabTexts(); }
+    TStrings* TabsObject() { return &TabTexts(); }
+};
+
+} // namespace tandrel

@@ -1,0 +1,168 @@
+#include "framework/controls/ToolBar.h"
+
+#include "framework/core/Publisher.h"
+#include "framework/graphics/GdiObjects.h"
+#include "framework/graphics/ImageList.h"
+
+#include <commctrl.h>
+
+namespace tandrel {
+
+namespace {
+constexpr int kFirstCommand = 100; // command ids of the buttons, in order
+}
+
+void TToolButton::SetCaption(const std::wstring& caption)
+{
+    m_caption = caption;
+    m_owner.PutButtons();
+}
+
+void TToolButton::SetImageIndex(int index)
+{
+    m_imageIndex = index < -1 ? -1 : index;
+    m_owner.PutButtons();
+}
+
+const TClassInfo& TToolBar::StaticClassInfo()
+{
+    static const TClassInfo info = [] {
+        TClassInfo i("TToolBar", &TWinControl::StaticClassInfo());
+        TPublisher<TToolBar>(i)
+            .Boolean("Flat", &TToolBar::Flat, &TToolBar::SetFlat)
+            .Boolean("ShowCaptions", &TToolBar::ShowCaptions, &TToolBar::SetShowCaptions);
+        return i;
+    }();
+    return info;
+}
+
+TToolBar::TToolBar(TComponent* owner) : TWinControl(owner)
+{
+    m_controlStyle = csDoubleClicks;
+    SetColor(clBtnFace);
+    SetBounds(0, 0, 150, 29);
+}
+
+// The window goes first: its commands name the buttons.
+TToolBar::~TToolBar()
+{
+    Destroying();
+    DestroyHandle();
+    if (m_images)
+        m_images->RemoveFreeNotification(this);
+}
+
+void TToolBar::CreateParams(TCreateParams& p)
+{
+    TWinControl::CreateParams(p);
+    p.BaseClassName = TOOLBARCLASSNAMEW;
+    p.Caption.clear();
+    // The framework places the bar; the system must not move it.
+    p.Style |= CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER | TBSTYLE_TOOLTIPS;
+    if (m_flat)
+        p.Style |= TBSTYLE_FLAT;
+}
+
+void TToolBar::CreateWnd()
+{
+    INITCOMMONCONTROLSEX classes {sizeof classes, ICC_BAR_CLASSES};
+    InitCommonControlsEx(&classes);
+    TWinControl::CreateWnd();
+}
+
+void TToolBar::InitializeWindow()
+{
+    TWinControl::InitializeWindow();
+    SendMessageW(m_handle, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(m_handle, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images ? m_images->Handle() : nullptr));
+    PutButtons();
+}
+
+void TToolBar::SetFlat(bool flat) { SetWindowProperty(m_flat, flat); }
+
+void TToolBar::SetShowCaptions(bool show)
+{
+    m_showCaptions = show;
+    PutButtons();
+}
+
+void TToolBar::SetImages(TImageList* images)
+{
+    if (m_images)
+        m_images->RemoveFreeNotification(this);
+    m_images = images;
+    if (m_images)
+        m_images->FreeNotification(this);
+    if (HandleAllocated()) {
+        SendMessageW(m_handle, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images ? m_images->Handle() : nullptr));
+        PutButtons();
+    }
+}
+
+TToolButton& TToolBar::AddButton(const std::wstring& caption, int imageIndex)
+{
+    m_buttons.push_back(std::make_unique<TToolButton>(*this, ButtonCount()));
+    TToolButton& button = *m_buttons.back();
+    button.m_caption = caption;
+    button.m_imageIndex = imageIndex < -1 ? -1 : imageIndex;
+    PutButtons();
+    return button;
+}
+
+void TToolBar::PutButtons()
+{
+    if (!HandleAllocated())
+        return;
+    while (SendMessageW(m_handle, TB_BUTTONCOUNT, 0, 0) > 0)
+        SendMessageW(m_handle, TB_DELETEBUTTON, 0, 0);
+    for (const auto& button : m_buttons) {
+        TBBUTTON b {};
+        b.iBitmap = button->m_imageIndex >= 0 ? button->m_imageIndex : I_IMAGENONE;
+        b.idCommand = kFirstCommand + button->Index();
+        b.fsState = TBSTATE_ENABLED;
+        b.fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE;
+        b.iString = m_showCaptions ? reinterpret_cast<INT_PTR>(button->m_caption.c_str()) : -1;
+        SendMessageW(m_handle, TB_INSERTBUTTONW, static_cast<WPARAM>(button->Index()), reinterpret_cast<LPARAM>(&b));
+    }
+    SendMessageW(m_handle, TB_AUTOSIZE, 0, 0);
+    Invalidate();
+}
+
+void TToolBar::ColorChanged()
+{
+    TWinControl::ColorChanged();
+    Invalidate();
+}
+
+void TToolBar::OnEraseBackground(TMessage& m)
+{
+    // The bar's face is its Color, not the system's button face.
+    RECT const client = ClientRect();
+    TOwnedBrush const brush(CreateSolidBrush(ColorToRGB(Color())));
+    FillRect(reinterpret_cast<HDC>(m.WParam), &client, brush.Get());
+    m.Result = 1;
+}
+
+void TToolBar::Notification(TComponent* component, TOperation operation)
+{
+    TWinControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == m_images) {
+        m_images = nullptr;
+        if (HandleAllocated() && !IsDestroying())
+            SendMessageW(m_handle, TB_SETIMAGELIST, 0, 0);
+    }
+}
+
+void TToolBar::WndProc(TMessage& m)
+{
+    if (m.Msg == CN_COMMAND) {
+        int const index = LOWORD(m.WParam) - kFirstCommand;
+        if (index >= 0 && index < ButtonCount() && m_buttons[static_cast<size_t>(index)]->OnClick)
+            m_buttons[static_cast<size_t>(index)]->OnClick(this);
+        m.Result = 0;
+        return;
+    }
+    TWinControl::WndProc(m);
+}
+
+} // namespace tandrel

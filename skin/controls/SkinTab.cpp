@@ -1,0 +1,290 @@
+#include "skin/controls/SkinTab.h"
+
+#include "framework/controls/TabSet.h"
+#include "framework/core/Colors.h"
+#include "framework/core/ScopeGuard.h"
+#include "framework/graphics/GdiObjects.h"
+#include "skin/controls/SkinControlList.h"
+#include "skin/controls/SkinHeader.h"
+#include "skin/controls/SkinUpDown.h"
+#include "skin/data/WinSkinData.h"
+#include "skin/draw/SkinDraw.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace tandrel {
+
+namespace {
+
+TSkinRect ToSkin(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+RECT ToRect(const TSkinRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
+
+// A 24-bit copy of a skin image.
+void CopyImage(TBitmap& target, const TBitmap& source)
+{
+    target.Assign(source);
+    target.SetPixelFormat(TPixelFormat::pf24bit);
+}
+
+TSkinTransparency TransparencyOf(int trans)
+{
+    return trans == 1 ? TSkinTransparency::stKeyColour : TSkinTransparency::stOpaque;
+}
+
+// A spin-button skinner for the arrows of a skinned control: owned by the
+// form skinning object beside its skinner list, and never a second one for
+// a window the dispatch skinned.
+TSkinUpDown* AdoptScroller(TSkinControl& parent, HWND arrows, int horizontal, TCanvas* canvas)
+{
+    TSkinControlOwner* const owner = parent.SkinOwner();
+    if (!owner || !arrows || owner->Skinners().Find(arrows))
+        return nullptr;
+    TSkinUpDown& skinner =
+        owner->Skinners().Adopt(std::make_unique<TSkinUpDown>(dynamic_cast<TComponent*>(owner)));
+    skinner.Horizontal = horizontal;
+    skinner.AttachHandle(arrows, parent.SkinData(), canvas);
+    InvalidateRect(arrows, nullptr, FALSE);
+    return &skinner;
+}
+
+} // namespace
+
+const TComposedPicture& TTabFaces::Get(TBitmap& image, const TDataSkinBorder& tabs, const TSkinMargins& margins,
+                                       int frame, int width, int height)
+{
+    for (const auto& face : m_faces)
+        if (face->Fits(width, height, frame))
+            return *face;
+    // Tabs of many sizes (a stranger's font, odd texts) keep no more than a few.
+    if (m_faces.size() >= 16)
+        m_faces.clear();
+    m_faces.push_back(std::make_unique<TComposedPicture>(image, margins, MiddleFillOf(tabs.Tile),
+                                                         TransparencyOf(tabs.Trans), std::max(1, tabs.FrameCount),
+                                                         frame, width, height));
+    return *m_faces.back();
+}
+
+TSkinMargins FlippedMargins(const TSkinMargins& m) { return {m.Left, m.Bottom, m.Right, m.Top}; }
+
+TSkinMargins PageEdgeMargins(TTabSide side)
+{
+    // Left 4, top 5 (the side the tabs meet), right 4, bottom 4, as drawn for
+    // top tabs; the wide edge stays on the side of the tabs.
+    switch (side) {
+    case tsBottom: return {4, 4, 4, 5};
+    case tsLeft: return {5, 4, 4, 4};
+    case tsRight: return {4, 4, 5, 4};
+    default: return {4, 5, 4, 4};
+    }
+}
+
+void TSkinTab::AttachHandle(HWND handle, TSkinData* skinData, TCanvas* canvas)
+{
+    TSkinControl::AttachHandle(handle, skinData, canvas);
+    if (!m_attached)
+        return;
+    m_focused = GetFocus() == handle;
+    m_enabled = (GetWindowLongW(handle, GWL_STYLE) & WS_DISABLED) == 0;
+    m_text = WindowText(handle);
+    PrepareTabImages();
+    FindScroller();
+}
+
+void TSkinTab::Refresh()
+{
+    TSkinControl::Refresh();
+    PrepareTabImages();
+}
+
+void TSkinTab::PrepareTabImages()
+{
+    m_position = TabSideOfStyle(static_cast<std::uint32_t>(GetWindowLongW(m_handle, GWL_STYLE)));
+    m_faces.Clear();
+    if (!m_skinData || !m_skinData->Tabs)
+        return;
+    TDataSkinBorder& tabs = *m_skinData->Tabs;
+    if (tabs.Bitmap.Empty() || tabs.Bitmap2.Empty())
+        return;
+    CopyImage(m_tabImage, tabs.Bitmap);
+    CopyImage(m_borderImage, tabs.Bitmap2);
+    switch (m_position) {
+    case tsBottom:
+        FlipBitmap(m_tabImage);
+        FlipBitmap(m_borderImage);
+        break;
+    case tsLeft: RotateBitmapLeft(m_borderImage); break;
+    case tsRight: RotateBitmapRight(m_borderImage); break;
+    default: break;
+    }
+}
+
+bool TSkinTab::FindScroller()
+{
+    HWND const arrows = FindWindowExW(m_handle, nullptr, UPDOWN_CLASSW, nullptr);
+    if (!arrows)
+        return false;
+    // Arrows made anew (the tabs came to fit and then overflowed again) get a
+    // skinner of their own; the old one let go with its window.
+    if (!m_scroller || !m_scroller->Handle() || m_scrollerWindow != arrows) {
+        m_scroller = AdoptScroller(*this, arrows, 0, m_canvas);
+        m_scrollerWindow = arrows;
+    }
+    return (GetWindowLongW(arrows, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+void TSkinTab::DrawControl(HDC dc, const RECT& rect)
+{
+    if (!m_skinData || !m_skinData->Tabs || m_skinData->Tabs->Bitmap.Empty() || m_tabImage.Empty())
+        return;
+    RECT display = rect;
+    SendMessageW(m_handle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    TSkinRect const page = TabPageRect(ToSkin(display), m_position);
+    DrawStrip(dc, rect, page);
+    if (!m_skinData->Tabs->Bitmap2.Empty() && !m_borderImage.Empty())
+        DrawSkinEdges(dc, ToRect(page), m_borderImage, PageEdgeMargins(m_position), TFrameLayout::flHorizontal, 1, 1);
+}
+
+void TSkinTab::DrawStrip(HDC dc, const RECT& rect, const TSkinRect& page)
+{
+    TSkinRect const strip = TabStripRect(ToSkin(rect), page, m_position);
+    TSkinSize const size = TabStripBitmapSize(strip, m_position);
+    if (size.Width <= 0 || size.Height <= 0)
+        return;
+    m_strip.SetPixelFormat(TPixelFormat::pf24bit);
+    m_strip.SetSize(size.Width, size.Height);
+    TCanvas& canvas = m_strip.Canvas();
+    FillFace(canvas.Handle(), {0, 0, size.Width, size.Height});
+    {
+        auto font = reinterpret_cast<HFONT>(SendMessageW(m_handle, WM_GETFONT, 0, 0));
+        if (!font)
+            font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        // A font is made only when the window's changes.
+        if (font != m_font) {
+            canvas.Font().AssignHandle(font);
+            m_font = font;
+        }
+        int const count = static_cast<int>(SendMessageW(m_handle, TCM_GETITEMCOUNT, 0, 0));
+        int const current = static_cast<int>(SendMessageW(m_handle, TCM_GETCURFOCUS, 0, 0));
+        auto const images = reinterpret_cast<HIMAGELIST>(SendMessageW(m_handle, TCM_GETIMAGELIST, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            RECT tab {};
+            if (!SendMessageW(m_handle, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&tab)))
+                continue;
+            DrawTab(i, MapTabIntoStrip(ToSkin(tab), m_position, ToSkin(rect), page), i == current, images);
+        }
+    }
+    if (m_position == tsLeft)
+        RotateBitmapLeft(m_strip);
+    else if (m_position == tsRight)
+        RotateBitmapRight(m_strip);
+
+    int const saved = SaveDC(dc);
+    auto const restore = OnScopeExit([&] { RestoreDC(dc, saved); });
+    if (FindScroller()) {
+        // The skinned arrows stay on top of the strip.
+        RECT arrows {};
+        RECT window {};
+        GetWindowRect(m_scrollerWindow, &arrows);
+        GetWindowRect(m_handle, &window);
+        OffsetRect(&arrows, -window.left, -window.top);
+        ExcludeClipRect(dc, arrows.left, arrows.top, arrows.right, arrows.bottom);
+    }
+    BitBlt(dc, strip.Left, strip.Top, m_strip.Width(), m_strip.Height(), m_strip.Canvas().Handle(), 0, 0, SRCCOPY);
+}
+
+void TSkinTab::DrawTab(int index, const TSkinRect& place, bool current, HIMAGELIST images)
+{
+    TDataSkinBorder& tabs = *m_skinData->Tabs;
+    // The wide variant: tab texts may be Chinese.
+    wchar_t text[80] {};
+    TCITEMW item {};
+    item.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_STATE;
+    item.pszText = text;
+    item.cchTextMax = 80;
+    if (!SendMessageW(m_handle, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)))
+        return;
+    TCanvas& canvas = m_strip.Canvas();
+    RECT const r = ToRect(place);
+    int const state = current ? 2 : 1;
+    // The image is upside down for bottom tabs; so are its margins.
+    TSkinMargins const margins = m_position == tsBottom ? FlippedMargins(MarginsOf(tabs)) : MarginsOf(tabs);
+    m_faces.Get(m_tabImage, tabs, margins, state, r.right - r.left, r.bottom - r.top).Draw(canvas.Handle(), r.left, r.top);
+    canvas.Font().SetColor(current ? static_cast<TColor>(tabs.MouseOverColour2) : static_cast<TColor>(tabs.NormalColour2));
+    DrawIconText(canvas, r, images, item.iImage, text, 1, m_enabled);
+}
+
+void TSkinTab31::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canvas, bool setColour)
+{
+    if (m_attached)
+        return;
+    TSkinControl::Attach(control, skinData, canvas, setColour);
+    if (!m_attached)
+        return;
+    m_faces.Clear();
+    if (m_skinData && m_skinData->Tabs && !m_skinData->Tabs->Bitmap.Empty()) {
+        CopyImage(m_tabImage, m_skinData->Tabs->Bitmap);
+        FlipBitmap(m_tabImage);
+    }
+    auto* tabSet = dynamic_cast<TTabSet*>(control);
+    if (!tabSet || tabSet->ComponentCount() == 0)
+        return;
+    m_scroller = dynamic_cast<TTabSetScroller*>(tabSet->Components(0));
+    // Its arrows lie left and right, whatever their style says.
+    if (m_scroller)
+        m_scrollerSkinner = AdoptScroller(*this, m_scroller->Handle(), 1, m_canvas);
+}
+
+bool TSkinTab31::BeforeMessage(TMessage& m)
+{
+    switch (m.Msg) {
+    case WM_PAINT:
+        PaintMessage(m);
+        m.Result = 0;
+        return false;
+    case WM_ERASEBKGND: m.Result = 1; return false;
+    default: return true;
+    }
+}
+
+void TSkinTab31::DrawControl(HDC dc, const RECT& rect)
+{
+    auto* tabSet = dynamic_cast<TTabSet*>(m_control);
+    if (!tabSet || !m_skinData || !m_skinData->Tabs || m_skinData->Tabs->Bitmap.Empty() || m_tabImage.Empty())
+        return;
+    TDataSkinBorder& tabs = *m_skinData->Tabs;
+    RECT const r {0, 0, rect.right - rect.left, rect.bottom - rect.top};
+    if (r.right <= 0 || r.bottom <= 0)
+        return;
+    m_buffer.SetSize(r.right, r.bottom);
+    TCanvas& canvas = m_buffer.Canvas();
+    FillFace(canvas.Handle(), r);
+    canvas.Font().Assign(tabSet->Canvas().Font());
+
+    int const first = tabSet->FirstIndex();
+    std::vector<int> widths;
+    for (int i = first; i < tabSet->Tabs().Count(); ++i)
+        widths.push_back(canvas.TextWidth(tabSet->Tabs().Strings(i)) + 9);
+    bool const arrows = tabSet->Scroller().HandleAllocated() &&
+                        (GetWindowLongW(tabSet->Scroller().Handle(), GWL_STYLE) & WS_VISIBLE);
+    // The arrows take their own width, so that no tab hides under them.
+    int const reserve = std::max(12, tabSet->Scroller().Width());
+    std::vector<int> const lefts =
+        FitTabSetTabs(widths, tabSet->StartMargin(), r.right - tabSet->EndMargin(), arrows, reserve);
+    TSkinMargins const margins = FlippedMargins(MarginsOf(tabs));
+    for (size_t k = 0; k < lefts.size(); ++k) {
+        if (lefts[k] < 0)
+            continue;
+        int const index = first + static_cast<int>(k);
+        bool const selected = index == tabSet->TabIndex();
+        RECT const tab {lefts[k], 0, lefts[k] + widths[k], r.bottom};
+        m_faces.Get(m_tabImage, tabs, margins, selected ? 2 : 1, tab.right - tab.left, tab.bottom - tab.top)
+            .Draw(canvas.Handle(), tab.left, tab.top);
+        canvas.Font().SetColor(selected ? static_cast<TColor>(tabs.MouseOverColour2)
+                                        : static_cast<TColor>(tabs.NormalColour2));
+        DrawCaption(canvas, tab, tabSet->Tabs().Strings(index), true, DT_CENTER);
+    }
+    BitBlt(dc, rect.left, rect.top, r.right, r.bottom, canvas.Handle(), 0, 0, SRCCOPY);
+}
+
+} // namespace tandrel

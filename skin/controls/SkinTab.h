@@ -1,0 +1,87 @@
+#pragma once
+// Tab controls and tab sets. A tab control paints itself; its skinner then
+// paints the strip of tabs (composed lying down for tabs on a side, then
+// turned) and the page's edge ring. A tab set is painted whole.
+
+#include "framework/graphics/Bitmap.h"
+#include "skin/controls/SkinControl.h"
+#include "skin/draw/SkinDraw.h"
+#include "skin/geometry/SkinTabGeometry.h"
+
+#include <commctrl.h>
+
+#include <memory>
+#include <vector>
+
+namespace tandrel {
+
+class TSkinUpDown;
+class TTabSetScroller;
+
+// The tab pictures a skinner drew, by size and frame: the tabs of one
+// control mostly share their sizes, so a repaint composes none.
+class TTabFaces {
+public:
+    const TComposedPicture& Get(TBitmap& image, const TDataSkinBorder& tabs, const TSkinMargins& margins, int frame,
+                                int width, int height);
+    void Clear() { m_faces.clear(); }
+
+private:
+    std::vector<std::unique_ptr<TComposedPicture>> m_faces;
+};
+
+class TSkinTab : public TSkinControl {
+public:
+    explicit TSkinTab(TComponent* owner) : TSkinControl(owner) {}
+    const char* ClassName() const override { return "TSkinTab"; }
+
+    void AttachHandle(HWND handle, TSkinData* skinData, TCanvas* canvas) override;
+    void DrawControl(HDC dc, const RECT& rect) override;
+    void Refresh() override;
+
+    TTabSide Position() const { return m_position; }
+    // The skinner of the scroll arrows, once they have been found.
+    TSkinUpDown* ScrollerSkinner() const { return m_scroller; }
+
+private:
+    void PrepareTabImages();
+    // Whether the control's scroll arrows show; skins them the first time.
+    bool FindScroller();
+    void DrawStrip(HDC dc, const RECT& rect, const TSkinRect& page);
+    void DrawTab(int index, const TSkinRect& place, bool current, HIMAGELIST images);
+
+    TTabSide m_position = tsTop;
+    TBitmap m_tabImage;    // the skin's tab strip, upside down for bottom tabs
+    TBitmap m_borderImage; // the page edge, turned for the side
+    TBitmap m_strip;       // the tabs are composed here
+    TTabFaces m_faces;
+    TSkinUpDown* m_scroller = nullptr; // owned by the form skinning object
+    HWND m_scrollerWindow = nullptr;
+    HFONT m_font = nullptr; // the window font the strip's canvas has
+};
+
+class TSkinTab31 : public TSkinControl {
+public:
+    explicit TSkinTab31(TComponent* owner) : TSkinControl(owner) {}
+    const char* ClassName() const override { return "TSkinTab31"; }
+
+    void Attach(TWinControl* control, TSkinData* skinData, TCanvas* canvas, bool setColour) override;
+    bool BeforeMessage(TMessage& message) override;
+    void DrawControl(HDC dc, const RECT& rect) override;
+
+    TSkinUpDown* ScrollerSkinner() const { return m_scrollerSkinner; }
+
+private:
+    TBitmap m_tabImage; // the skin's tab strip, upside down: these tabs hang
+    TBitmap m_buffer;
+    TTabFaces m_faces;
+    TSkinUpDown* m_scrollerSkinner = nullptr; // owned by the form skinning object
+    TTabSetScroller* m_scroller = nullptr;     // owned by the tab set
+};
+
+// The skin's tab margins for an image turned upside down: top and bottom trade.
+TSkinMargins FlippedMargins(const TSkinMargins& margins);
+// The page edge's fixed margins, turned with the image for each side.
+TSkinMargins PageEdgeMargins(TTabSide side);
+
+} // namespace tandrel

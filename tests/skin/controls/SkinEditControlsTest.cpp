@@ -1,0 +1,374 @@
+// The progress-bar, track-bar and size-grip skinners, which control of the
+// edit family gets which skinner (framework forms, Skin3rd and the child
+// windows of a system dialog), real input through skinned controls, the
+// bench page's look and that skinning it over and over leaves nothing behind.
+
+#include "framework/controls/ComboBox.h"
+#include "framework/controls/DateTimePicker.h"
+#include "framework/controls/Edit.h"
+#include "framework/controls/Panel.h"
+#include "framework/controls/ProgressBar.h"
+#include "framework/controls/TrackBar.h"
+#include "framework/controls/UpDown.h"
+#include "framework/core/ScopeGuard.h"
+#include "framework/graphics/GdiObjects.h"
+#include "skin/controls/SkinControlList.h"
+#include "skin/controls/SkinEdit.h"
+#include "skin/controls/SkinUpDown.h"
+#include "tests/support/DialogTemplate.h"
+#include "tests/skin/controls/EditsPage.h"
+#include "tests/skin/controls/SkinElements.h"
+#include "tests/skin/forms/SkinFormFixture.h"
+#include "tests/support/TestSupport.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+namespace tandrel::test {
+
+namespace {
+
+template <class T>
+T* Add(TCustomForm& form, int left, int top, int width, int height, int tag = 0)
+{
+    auto* control = new T(&form);
+    control->SetParent(&form);
+    control->SetBounds(left, top, width, height);
+    control->SetTag(tag);
+    return control;
+}
+
+std::string SkinnerOf(TWinSkinForm& skin, HWND window)
+{
+    TSkinControl* s = skin.FindSkinner(window);
+    return s ? s->ClassName() : "none";
+}
+
+// A bar element: background frame 1 and bar frame 2, or in chunk style a
+// background and a chunk of 6 x 10 whose last column is the key colour.
+std::unique_ptr<TDataSkinBorder> ProgressElement(bool chunks)
+{
+    auto element = SolidElement<TDataSkinBorder>("Progress", chunks ? 1 : 2, 10, 10);
+    if (chunks) {
+        element->Style = 1;
+        element->LeftWidth = 3;
+        element->RightWidth = 3;
+        PaintStrip(element->Bitmap2, 1, 6, 10, 1);
+        TOwnedBrush const key(CreateSolidBrush(RGB(255, 0, 255)));
+        RECT const gap {5, 0, 6, 10};
+        FillRect(element->Bitmap2.Canvas().Handle(), &gap, key.Get());
+    }
+    return element;
+}
+
+bool RowShows(HWND window, int y, const std::vector<std::pair<int, COLORREF>>& expected)
+{
+    return PumpUntil([&] {
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        auto shot = CaptureWindow(window);
+        for (auto const& [x, colour] : expected)
+            if (PixelOf(*shot, x, y) != colour)
+                return false;
+        return true;
+    }, 3000);
+}
+
+} // namespace
+
+// The bar covers (position - min) of (max - min) of the control, within it.
+TEST_F(TSkinFormTest, ProgressBarFillsItsShareOfTheRange)
+{
+    TElementGuard const element(Skin().Progress, ProgressElement(false));
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
+    auto* bar = Add<TProgressBar>(*form, 10, 10, 200, 18);
+    bar->SetSmooth(true);
+    bar->SetPosition(50);
+    auto* column = Add<TProgressBar>(*form, 230, 10, 18, 120);
+    column->SetOrientation(TProgressBarOrientation::pbVertical);
+    column->SetPosition(25);
+    TWinSkinForm* skin = ShowSkinned(*form);
+    ASSERT_EQ(SkinnerOf(*skin, bar->Handle()), "TSkinProgress");
+    COLORREF const back = FrameColour(1);
+    COLORREF const full = FrameColour(2);
+    HWND const h = bar->Handle();
+
+    EXPECT_TRUE(RowShows(h, 9, {{0, full}, {99, full}, {100, back}, {199, back}}));
+    // A lower limit counts: 75 of 50..100 is half the bar.
+    bar->SetMin(50);
+    bar->SetPosition(75);
+    EXPECT_TRUE(RowShows(h, 9, {{99, full}, {100, back}}));
+    bar->SetMin(0);
+    for (int const position : {0, -20}) {
+        bar->SetPosition(position);
+        EXPECT_TRUE(RowShows(h, 9, {{0, back}, {100, back}}));
+    }
+    bar->SetPosition(40);
+    bar->SetMax(0);
+    EXPECT_TRUE(RowShows(h, 9, {{0, back}, {199, back}}));
+    // A position above the range shows a full bar, never more.
+    bar->SetMax(100);
+    SendMessageW(h, PBM_SETRANGE32, 0, 100);
+    SendMessageW(h, PBM_SETPOS, 100, 0);
+    EXPECT_TRUE(RowShows(h, 9, {{0, full}, {199, full}}));
+
+    // Vertical: from the bottom up.
+    EXPECT_TRUE(RowShows(column->Handle(), 95, {{9, full}}));
+    EXPECT_TRUE(RowShows(column->Handle(), 85, {{9, back}}));
+}
+
+// Chunks start after the left margin and stop at the right one; the key
+// colour between them shows the background.
+TEST_F(TSkinFormTest, ProgressChunksStayWithinTheMargins)
+{
+    TElementGuard const element(Skin().Progress, ProgressElement(true));
+    (void)element;
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
+    auto* bar = Add<TProgressBar>(*form, 10, 10, 200, 18);
+    bar->SetPosition(50);
+    ShowSkinned(*form);
+    COLORREF const back = FrameColour(1);
+    COLORREF const chunk = FrameColour(1, 1);
+    EXPECT_TRUE(RowShows(bar->Handle(), 9, {{1, back}, {3, chunk}, {8, back}, {9, chunk}, {101, back}}));
+    EXPECT_TRUE(RowShows(bar->Handle(), 2, {{3, back}})); // the row is centred, 10 high
+    bar->SetPosition(100);
+    EXPECT_TRUE(RowShows(bar->Handle(), 9, {{195, chunk}, {197, back}, {199, back}}));
+}
+
+// Without a Progress element the control paints itself.
+TEST_F(TSkinFormTest, ProgressBarWithoutTheElementIsItsOwn)
+{
+    TElementGuard const element(Skin().Progress, std::unique_ptr<TDataSkinBorder>());
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
+    auto* bar = Add<TProgressBar>(*form, 10, 10, 200, 18);
+    bar->SetSmooth(true);
+    bar->SetPosition(50);
+    TWinSkinForm* skin = ShowSkinned(*form);
+    ASSERT_EQ(SkinnerOf(*skin, bar->Handle()), "TSkinProgress");
+    RedrawWindow(bar->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    auto shot = CaptureWindow(bar->Handle());
+    // The system's bar in the highlight colour, its background in the face.
+    EXPECT_EQ(PixelOf(*shot, 50, 9), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_NE(PixelOf(*shot, 150, 9), GetSysColor(COLOR_HIGHLIGHT));
+}
+
+// The control draws channel and ticks; the thumb is frame 2 of the skin's
+// five, the horizontal image serving a vertical bar that has none of its own,
+// and a plain rectangle without either.
+TEST_F(TSkinFormTest, TrackBarThumbComesFromTheSkin)
+{
+    TElementGuard const horz(Skin().TrackbarThumbHorz, SolidElement<TDataSkinObject>("ThumbHorz", 5, 11, 21));
+    TElementGuard const vert(Skin().TrackbarThumbVert, std::unique_ptr<TDataSkinObject>());
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
+    auto* track = Add<TTrackBar>(*form, 10, 10, 180, 40);
+    track->SetPosition(4);
+    auto* column = Add<TTrackBar>(*form, 200, 10, 40, 150);
+    column->SetOrientation(TTrackBarOrientation::trVertical);
+    TWinSkinForm* skin = ShowSkinned(*form);
+    ASSERT_EQ(SkinnerOf(*skin, track->Handle()), "TSkinTrackBar");
+    auto const thumbShows = [&](TTrackBar& bar, COLORREF colour) {
+        return PumpUntil([&] {
+            RedrawWindow(bar.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            RECT thumb {};
+            SendMessageW(bar.Handle(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+            auto shot = CaptureWindow(bar.Handle());
+            return PixelOf(*shot, (thumb.left + thumb.right) / 2, (thumb.top + thumb.bottom) / 2) == colour;
+        }, 3000);
+    };
+    EXPECT_TRUE(thumbShows(*track, FrameColour(2)));
+    EXPECT_TRUE(thumbShows(*column, FrameColour(2)));
+    // The thumb follows the position; its look does not change when disabled.
+    track->SetPosition(8);
+    track->SetEnabled(false);
+    EXPECT_TRUE(thumbShows(*track, FrameColour(2)));
+
+    Skin().TrackbarThumbHorz.reset();
+    COLORREF const face = skin->FindSkinner(track->Handle())->FaceColour();
+    EXPECT_TRUE(thumbShows(*track, face));
+    RECT thumb {};
+    SendMessageW(track->Handle(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    auto shot = CaptureWindow(track->Handle());
+    EXPECT_EQ(PixelOf(*shot, thumb.left, (thumb.top + thumb.bottom) / 2), ColorToRGB(Skin().ButtonShadowColour));
+}
+
+// Which skinner each framework kind of the family gets, and the guards.
+TEST_F(TSkinFormTest, EditFamilyKindsGetTheirSkinners)
+{
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 560, 300);
+    TEditsPage const p = BuildEditsPage(*form);
+    auto* panel95 = Add<TPanel>(*form, 480, 10, 60, 30, 95);
+    TWinSkinForm* skin = ShowSkinned(*form);
+    EXPECT_EQ(SkinnerOf(*skin, p.DropDown->Handle()), "TSkinComBox");
+    EXPECT_EQ(SkinnerOf(*skin, p.DropDownList->Handle()), "TSkinComBox");
+    EXPECT_EQ(SkinnerOf(*skin, p.Simple->Handle()), "TSkinComBox");
+    EXPECT_EQ(SkinnerOf(*skin, p.Vert->Handle()), "TSkinUpDown");
+    EXPECT_EQ(SkinnerOf(*skin, p.Horz->Handle()), "TSkinUpDown");
+    EXPECT_EQ(SkinnerOf(*skin, p.Bar->Handle()), "TSkinProgress");
+    EXPECT_EQ(SkinnerOf(*skin, p.Column->Handle()), "TSkinProgress");
+    EXPECT_EQ(SkinnerOf(*skin, p.Track->Handle()), "TSkinTrackBar");
+    EXPECT_EQ(SkinnerOf(*skin, p.Calendar->Handle()), "TSkinComBox");
+    EXPECT_EQ(SkinnerOf(*skin, p.Spinner->Handle()), "TSkinEdit");
+    EXPECT_EQ(SkinnerOf(*skin, p.SpinEdit->Handle()), "TSkinEdit");
+    EXPECT_EQ(SkinnerOf(*skin, panel95->Handle()), "TSkinComBox"); // Tag 95 wins over the panel
+    EXPECT_EQ(skin->FindSkinner(p.InnerSpin), nullptr);             // owned apart, by the edit's skinner
+    FreeForm(form);
+
+    // Without their guard members they keep their own look.
+    TSkinControlTypes const saved = Skin().SkinControls();
+    auto const restore = OnScopeExit([&] { Skin().SetSkinControls(saved); });
+    Skin().SetSkinControls(saved & ~(SkinControlBit(xcButton) | SkinControlBit(xcCombo) |
+                                     SkinControlBit(xcProgress) | SkinControlBit(xcEdit)));
+    form = MakeForm(TFormBorderStyle::bsSizeable, 560, 300);
+    TEditsPage const q = BuildEditsPage(*form);
+    auto* panel = Add<TPanel>(*form, 480, 10, 60, 30, 95);
+    skin = ShowSkinned(*form);
+    for (TWinControl* c : std::initializer_list<TWinControl*> {q.DropDown, q.Vert, q.Bar, q.Track, q.Calendar,
+                                                               q.Spinner})
+        EXPECT_EQ(SkinnerOf(*skin, c->Handle()), "none") << c->ClassName();
+    EXPECT_EQ(SkinnerOf(*skin, panel->Handle()), "TSkinBox");
+}
+
+// Classes of other libraries named in Skin3rd as combo box, track bar or
+// progress bar.
+TEST_F(TSkinFormTest, Skin3rdKindsOfTheEditFamily)
+{
+    struct TOtherCombo : TEdit {
+        using TEdit::TEdit;
+        const char* ClassName() const override { return "TOtherCombo"; }
+    };
+    struct TOtherTrack : TTrackBar {
+        using TTrackBar::TTrackBar;
+        const char* ClassName() const override { return "TOtherTrack"; }
+    };
+    struct TOtherGauge : TPanel {
+        using TPanel::TPanel;
+        const char* ClassName() const override { return "TOtherGauge"; }
+    };
+    TStringList saved;
+    saved.Assign(Skin().Skin3rd());
+    auto const restore = OnScopeExit([&] { Skin().SetSkin3rd(saved); });
+    TStringList rows;
+    rows.SetLines({L"TOtherCombo=combobox", L"TOtherTrack=trackbar", L"TOtherGauge=progress"});
+    Skin().SetSkin3rd(rows);
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
+    auto* combo = Add<TOtherCombo>(*form, 10, 10, 120, 24);
+    auto* track = Add<TOtherTrack>(*form, 10, 40, 150, 40);
+    auto* gauge = Add<TOtherGauge>(*form, 10, 90, 150, 20);
+    TWinSkinForm* skin = ShowSkinned(*form);
+    EXPECT_EQ(SkinnerOf(*skin, combo->Handle()), "TSkinComBox");
+    EXPECT_EQ(SkinnerOf(*skin, track->Handle()), "TSkinTrackBar"); // no Transparent to set: harmless
+    EXPECT_EQ(SkinnerOf(*skin, gauge->Handle()), "TSkinProgress");
+}
+
+// A real click on a skinned spin button steps it and its buddy shows the
+// new value; a real click opens a skinned combo box.
+TEST_F(TSkinFormTest, SkinnedEditControlsTakeRealInput)
+{
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 560, 300);
+    TEditsPage const p = BuildEditsPage(*form);
+    TWinSkinForm* skin = ShowSkinned(*form);
+    ASSERT_EQ(SkinnerOf(*skin, p.Vert->Handle()), "TSkinUpDown");
+    int clicks = 0;
+    p.Vert->OnClick = [&](TObject*, TUDBtnType) { ++clicks; };
+    RECT r {};
+    GetWindowRect(p.Vert->Handle(), &r);
+    ClickAt({(r.left + r.right) / 2, r.top + 3});
+    EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }));
+    EXPECT_EQ(p.Vert->Position(), 13);
+    EXPECT_TRUE(PumpUntil([&] { return p.VertBuddy->Text() == L"13"; }));
+
+    GetWindowRect(p.DropDownList->Handle(), &r);
+    ClickAt({r.right - 6, (r.top + r.bottom) / 2});
+    EXPECT_TRUE(PumpUntil([&] { return p.DropDownList->DroppedDown(); }));
+    p.DropDownList->SetDroppedDown(false);
+    MouseAway();
+    PumpIdle();
+}
+
+// A system dialog under a skinned window: its edit, drop-down combo box and
+// size grip get their skinners by window class; a simple combo box none.
+TEST_F(TSkinFormTest, ADialogsEditFamilyIsSkinnedByClass)
+{
+    INITCOMMONCONTROLSEX classes {sizeof classes, ICC_USEREX_CLASSES};
+    InitCommonControlsEx(&classes);
+    std::vector<WORD> const dialog = DialogTemplate(L"Edits dialog", 180, 130, {
+        {WS_BORDER | ES_AUTOHSCROLL, 201, L"\x81", L"", 10, 10, 80, 14},
+        {CBS_DROPDOWNLIST | WS_VSCROLL, 202, L"\x85", L"", 10, 30, 80, 60},
+        {CBS_SIMPLE, 203, L"\x85", L"", 100, 10, 70, 40},
+        {SBS_SIZEGRIP | SBS_SIZEBOXBOTTOMRIGHTALIGN, 204, L"\x84", L"", 160, 110, 10, 10},
+        {CBS_DROPDOWNLIST, 205, L"ComboBoxEx32", L"", 100, 60, 70, 60},
+    });
+
+    bool checked = false;
+    RunSoon([&] {
+        HWND const box = FindWindowW(L"#32770", L"Edits dialog");
+        ASSERT_NE(box, nullptr);
+        ASSERT_TRUE(PumpUntil([&] { return SkinOf(box) && SkinOf(box)->SkinState() == ssSkinned; }));
+        TWinSkinForm& skin = *SkinOf(box);
+        auto const of = [&](int id) { return SkinnerOf(skin, GetDlgItem(box, id)); };
+        EXPECT_EQ(of(201), "TSkinEdit");
+        EXPECT_EQ(of(202), "TSkinComBox");
+        EXPECT_EQ(of(203), "none");
+        EXPECT_EQ(of(204), "TSkinSizer");
+        HWND const extended = GetDlgItem(box, 205);
+        EXPECT_EQ(of(205), "none");
+        EXPECT_EQ(SkinnerOf(skin, GetWindow(extended, GW_CHILD)), "TSkinComBox");
+
+        // The grip: a one-pixel shadow frame, the face inside.
+        HWND const grip = GetDlgItem(box, 204);
+        InvalidateRect(grip, nullptr, TRUE);
+        COLORREF const shadow = ColorToRGB(Skin().ButtonShadowColour);
+        EXPECT_TRUE(PumpUntil([&] {
+            auto shot = CaptureWindow(grip);
+            return PixelOf(*shot, 0, 0) == shadow && PixelOf(*shot, shot->Width() - 1, shot->Height() - 1) == shadow &&
+                   PixelOf(*shot, 2, 2) == skin.FindSkinner(grip)->FaceColour();
+        }, 3000));
+        auto shot = Shot(box);
+        SaveScreenshot(*shot, "bench-dialog-edits");
+        checked = true;
+        EndDialog(box, IDOK);
+    }, 200);
+    RunSoon([] {
+        if (HWND box = FindWindowW(L"#32770", L"Edits dialog"))
+            EndDialog(box, IDCANCEL);
+    }, 10000);
+    INT_PTR const answer = DialogBoxIndirectParamW(
+        GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), nullptr,
+        [](HWND, UINT msg, WPARAM, LPARAM) -> INT_PTR { return msg == WM_INITDIALOG; }, 0);
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(answer, IDOK);
+}
+
+// The bench page skinned, for a look.
+TEST_F(TSkinFormTest, EditControlsBenchPage)
+{
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 560, 300, L"Skinned edit controls");
+    TEditsPage const p = BuildEditsPage(*form);
+    TWinSkinForm* skin = ShowSkinned(*form);
+    MouseAway();
+    p.Spinner->SetFocus();
+    RedrawWindow(form->Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    auto* edit = dynamic_cast<TSkinEdit*>(skin->FindSkinner(p.SpinEdit->Handle()));
+    ASSERT_NE(edit, nullptr);
+    ASSERT_TRUE(PumpUntil([&] { return edit->SpinSkinner() != nullptr; }));
+    PumpIdle();
+    auto shot = Shot(form->Handle());
+    SaveScreenshot(*shot, "bench-edit-controls");
+}
+
+// Skinning and unskinning the bench page a hundred times leaves no GDI
+// object and no skinner behind.
+TEST_F(TSkinFormTest, SkinningTheEditsPageLeavesNothingBehind)
+{
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 560, 300);
+    BuildEditsPage(*form);
+    ShowSkinned(*form);
+    TWinSkinForm* skin = ExpectSkinCyclesLeaveNothing(*form);
+    ASSERT_NE(skin, nullptr);
+    // The spin buttons inside the edit and inside the spinning date picker.
+    EXPECT_EQ(skin->Skinners().AdoptedCount(), 2u);
+}
+
+} // namespace tandrel::test
