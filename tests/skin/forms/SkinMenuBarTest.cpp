@@ -12,6 +12,14 @@ namespace tandrel::test {
 
 namespace {
 
+MENUITEMINFOW TypeQuery()
+{
+    MENUITEMINFOW info {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE;
+    return info;
+}
+
 POINT Middle(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 // A main menu of four items: File with an image, a shortcut, a submenu and a
@@ -154,7 +162,7 @@ TEST_F(TSkinMenuBarTest, AStripPopupIsSkinnedWithItsFirstItemSelectedAndLeavesNo
     bool ownerDrawnWhileOpen = false;
     TLoopScript script;
     script.Then(Shown(0), [&] {
-        MENUITEMINFOW info {sizeof info, MIIM_FTYPE};
+        MENUITEMINFOW info = TypeQuery();
         GetMenuItemInfoW(file, 0, TRUE, &info);
         ownerDrawnWhileOpen = (info.fType & MFT_OWNERDRAW) != 0;
     });
@@ -174,7 +182,7 @@ TEST_F(TSkinMenuBarTest, AStripPopupIsSkinnedWithItsFirstItemSelectedAndLeavesNo
     EXPECT_TRUE(ownerDrawnWhileOpen);
     EXPECT_TRUE(firstSelected);
     // The items are the system's again once the popup is gone.
-    MENUITEMINFOW info {sizeof info, MIIM_FTYPE};
+    MENUITEMINFOW info = TypeQuery();
     GetMenuItemInfoW(file, 0, TRUE, &info);
     EXPECT_FALSE(info.fType & MFT_OWNERDRAW);
     GetMenuItemInfoW(m_menu->Recent->Handle(), 1, TRUE, &info);
