@@ -350,6 +350,7 @@ private:
     // to owner-drawing (watched, as they may go first).
     std::vector<TMenuItem*> m_ownerDrawnItems;
     std::vector<TMenu*> m_ownerDrawnMenus;
+    std::vector<TMenu*> m_watchedMenus; // whose later items get the painter
 
     struct TRegionRecord {
         bool Set = false;

@@ -78,12 +78,25 @@ void TWinSkinForm::OwnerDrawMenu(TMenu& menu)
         FreeNotification(&menu);
     }
     ForEachItem(menu.Items(), [this](TMenuItem& item) { InstallItemPainter(item); });
+    // Items added later are drawn by their owner too: they get the painter.
+    if (!menu.OnChange && std::find(m_watchedMenus.begin(), m_watchedMenus.end(), &menu) == m_watchedMenus.end()) {
+        TMenu* watched = &menu;
+        menu.OnChange = [this, watched] {
+            ForEachItem(watched->Items(), [this](TMenuItem& item) { InstallItemPainter(item); });
+        };
+        m_watchedMenus.push_back(&menu);
+        FreeNotification(&menu);
+    }
 }
 
 void TWinSkinForm::SetPopupOwnerDraw(bool on)
 {
     if (!on) {
         // Only what this object installed goes; the items' own handlers stay.
+        for (TMenu* menu : std::exchange(m_watchedMenus, {})) {
+            RemoveFreeNotification(menu);
+            menu->OnChange = nullptr;
+        }
         for (TMenuItem* item : std::exchange(m_ownerDrawnItems, {})) {
             RemoveFreeNotification(item);
             item->OnAdvancedDrawItem = nullptr;
@@ -110,6 +123,7 @@ void TWinSkinForm::ForgetOwnerDrawn(TComponent* component)
 {
     std::erase(m_ownerDrawnItems, component);
     std::erase(m_ownerDrawnMenus, component);
+    std::erase(m_watchedMenus, component);
 }
 
 // The framework item of the form's main menu with that command.

@@ -350,6 +350,12 @@ TEST_F(TSkinFormTest, PopupMenusOfASkinnedFormAreOwnerDrawnUnlessTheirTagSaysNo)
     popups.Own->OnAdvancedDrawItem(popups.Own, nullptr, kItem, 0);
     EXPECT_EQ(popups.OwnDraws, 1);
 
+    // An item added while skinned is drawn from the skin as well.
+    auto* later = new TMenuItem(form);
+    later->SetCaption(L"Later");
+    popups.Negative->Items().Add(later);
+    EXPECT_TRUE(TFormPopups::Installed(*later));
+
     // An item freed while skinned is forgotten; switching off takes away
     // only what was installed.
     delete popups.Plain->Items().Items(0)->Items(0);
@@ -358,6 +364,8 @@ TEST_F(TSkinFormTest, PopupMenusOfASkinnedFormAreOwnerDrawnUnlessTheirTagSaysNo)
     EXPECT_FALSE(popups.Plain->Items().Items(0)->OnAdvancedDrawItem);
     EXPECT_FALSE(popups.Plain->Items().Items(0)->OnMeasureItem);
     EXPECT_TRUE(popups.Disabled->OwnerDraw());
+    EXPECT_FALSE(later->OnAdvancedDrawItem);
+    EXPECT_FALSE(popups.Negative->OnChange);
     ASSERT_TRUE(popups.Own->OnAdvancedDrawItem);
     popups.Own->OnAdvancedDrawItem(popups.Own, nullptr, kItem, 0);
     EXPECT_EQ(popups.OwnDraws, 2);
