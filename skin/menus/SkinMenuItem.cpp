@@ -6,6 +6,8 @@
 #include "skin/geometry/SkinMenuGeometry.h"
 #include "skin/menus/WinSkinPopMenu.h"
 
+#include <algorithm>
+
 namespace tandrel {
 
 namespace {

@@ -90,18 +90,18 @@ int OpenItemShown()
     return -1;
 }
 
+BOOL CALLBACK CountMenuWindow(HWND window, LPARAM data)
+{
+    wchar_t name[16] {};
+    if (IsWindowVisible(window) && GetClassNameW(window, name, 16) && wcscmp(name, L"#32768") == 0)
+        ++*reinterpret_cast<int*>(data);
+    return TRUE;
+}
+
 int OpenMenuWindows()
 {
     int count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM data) -> BOOL {
-            wchar_t name[16] {};
-            if (IsWindowVisible(window) && GetClassNameW(window, name, 16) && wcscmp(name, L"#32768") == 0)
-                ++*reinterpret_cast<int*>(data);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    EnumThreadWindows(GetCurrentThreadId(), CountMenuWindow, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
