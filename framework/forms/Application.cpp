@@ -142,7 +142,7 @@ bool TApplication::ProcessMessage()
         m_terminated = true;
         return true;
     }
-    if (!IsDialogKey(msg)) {
+    if (!IsDialogKey(msg) && !IsDialogChar(msg)) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
@@ -188,6 +188,19 @@ bool TApplication::IsDialogKey(const MSG& msg)
         return false;
     form->SelectNext(control == form ? nullptr : control, GetKeyState(VK_SHIFT) >= 0, true);
     return true;
+}
+
+// Alt and a character: the form is asked first (CM_DIALOGCHAR), so that it
+// can act on it (open a menu) before the system's keyboard menu mode does.
+bool TApplication::IsDialogChar(const MSG& msg)
+{
+    if (msg.message != WM_SYSCHAR)
+        return false;
+    TWinControl* control = nullptr;
+    for (HWND w = msg.hwnd; w && !control; w = GetParent(w))
+        control = TWinControl::FindControl(w);
+    TCustomForm* form = GetParentForm(control);
+    return form && form->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
 }
 
 void TApplication::HandleException(TObject* sender)

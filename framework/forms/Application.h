@@ -78,6 +78,7 @@ private:
     static LRESULT CALLBACK AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     void FormCreated(TCustomForm* form);
     bool IsDialogKey(const MSG& msg);
+    bool IsDialogChar(const MSG& msg);
     void Idle();
     void FreeReleasedForms();
 

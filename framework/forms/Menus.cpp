@@ -48,13 +48,13 @@ LRESULT CALLBACK PopupListProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
         case WM_MEASUREITEM: {
             auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
             if (measure->CtlType == ODT_MENU)
-                if (TMenuItem* item = TMenuItem::FindByCommand(measure->itemID); item && item->OnMeasureItem) {
+                if (TMenuItem* item = TMenuItem::FindByCommand(measure->itemID)) {
                     int width = static_cast<int>(measure->itemWidth);
                     int height = static_cast<int>(measure->itemHeight);
                     {
                         // The handler may throw; the DC goes back all the same.
                         TWindowDC const dc(window);
-                        item->OnMeasureItem(item, dc.Get(), width, height);
+                        item->MeasureItem(dc.Get(), width, height);
                     }
                     measure->itemWidth = static_cast<UINT>(width);
                     measure->itemHeight = static_cast<UINT>(height);
@@ -106,6 +106,22 @@ std::wstring ShortCutToText(TShortCut shortCut)
     if (shortCut & scAlt)
         prefix += L"Alt+";
     return prefix + name;
+}
+
+LOGFONTW MenuLogFont()
+{
+    NONCLIENTMETRICSW metrics {};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof metrics.lfMenuFont, &metrics.lfMenuFont);
+    metrics.lfMenuFont.lfCharSet = DEFAULT_CHARSET;
+    return metrics.lfMenuFont;
+}
+
+TOwnedFont CreateMenuFont()
+{
+    LOGFONTW const font = MenuLogFont();
+    return TOwnedFont(CreateFontIndirectW(&font));
 }
 
 HWND PopupListWindow()
@@ -266,6 +282,59 @@ int TMenuItem::MenuIndex() const
     return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
 }
 
+TMenu* TMenuItem::GetParentMenu() const
+{
+    const TMenuItem* item = this;
+    while (item->m_parent)
+        item = item->m_parent;
+    return item->m_menu;
+}
+
+HMENU TMenuItem::ParentHandle() const
+{
+    if (!m_parent)
+        return nullptr;
+    if (m_parent->m_menu)
+        return m_parent->m_menu->Handle();
+    return m_parent->m_handle;
+}
+
+void TMenuItem::MeasureItemDefault(HDC dc, int& width, int& height) const
+{
+    TMenu* const menu = GetParentMenu();
+    TImageList* const images = menu ? menu->Images() : nullptr;
+    if (IsLine()) {
+        width = 10;
+        height = 9;
+        return;
+    }
+    TOwnedFont const font = CreateMenuFont();
+    TSelectObject const selected(dc, font.Get());
+    std::wstring caption;
+    for (size_t i = 0; i < m_caption.size(); ++i)
+        if (m_caption[i] != L'&' || (i + 1 < m_caption.size() && m_caption[i + 1] == L'&'))
+            caption += m_caption[i];
+    SIZE text {};
+    GetTextExtentPoint32W(dc, caption.c_str(), static_cast<int>(caption.size()), &text);
+    width = text.cx;
+    if (std::wstring const shortCut = ShortCutToText(m_shortCut); !shortCut.empty()) {
+        SIZE keys {};
+        GetTextExtentPoint32W(dc, shortCut.c_str(), static_cast<int>(shortCut.size()), &keys);
+        width += keys.cx + 15;
+    }
+    int const imageWidth = images ? images->Width() : 16;
+    int const imageHeight = images ? images->Height() : 16;
+    width += imageWidth;
+    height = std::max<int>(text.cy + 6, imageHeight + 4);
+}
+
+void TMenuItem::MeasureItem(HDC dc, int& width, int& height)
+{
+    MeasureItemDefault(dc, width, height);
+    if (OnMeasureItem)
+        OnMeasureItem(this, dc, width, height);
+}
+
 void TMenuItem::Click()
 {
     if (m_enabled && OnClick)
@@ -358,6 +427,25 @@ void TMenu::SetOwnerDraw(bool ownerDraw)
         m_ownerDraw = ownerDraw;
         ItemsChanged();
     }
+}
+
+void TMenu::SetImages(TImageList* images)
+{
+    if (images == m_images)
+        return;
+    if (m_images)
+        RemoveFreeNotification(m_images);
+    m_images = images;
+    if (images)
+        FreeNotification(images);
+    ItemsChanged();
+}
+
+void TMenu::Notification(TComponent* component, TOperation operation)
+{
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == m_images)
+        m_images = nullptr;
 }
 
 void TMenu::SetRightToLeft(bool rightToLeft)

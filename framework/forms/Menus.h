@@ -4,6 +4,7 @@
 #include "framework/core/Component.h"
 #include "framework/controls/Control.h"
 #include "framework/graphics/GdiObjects.h"
+#include "framework/graphics/ImageList.h"
 
 #include <functional>
 #include <string>
@@ -62,6 +63,14 @@ public:
     UINT Command() const { return m_command; }
     // The submenu handle of an item with items, once its menu is built.
     HMENU Handle() const { return m_handle; }
+    // The menu the item belongs to, at any depth, and the handle of the
+    // menu it is shown in (its parent's submenu, or the menu's own).
+    TMenu* GetParentMenu() const;
+    HMENU ParentHandle() const;
+    // The item's default size in the menu font: its caption and shortcut,
+    // the menu's image width. MeasureItem then lets OnMeasureItem change it.
+    void MeasureItemDefault(HDC dc, int& width, int& height) const;
+    void MeasureItem(HDC dc, int& width, int& height);
 
     virtual void Click();
     static TMenuItem* FindByCommand(UINT command);
@@ -106,12 +115,16 @@ public:
     void SetOwnerDraw(bool ownerDraw);
     bool IsRightToLeft() const { return m_rightToLeft; }
     void SetRightToLeft(bool rightToLeft);
+    // The images items show by ImageIndex; not owned.
+    TImageList* Images() const { return m_images; }
+    void SetImages(TImageList* images);
 
     // Someone drawing the menu (a skinned window) wants to know of changes.
     std::function<void()> OnChange;
 
 protected:
     virtual HMENU CreateMenuHandle() = 0;
+    void Notification(TComponent* component, TOperation operation) override;
     void Rebuild();
     friend class TMenuItem;
     void ItemsChanged();
@@ -121,6 +134,7 @@ private:
     TOwnedMenu m_handle;
     bool m_ownerDraw = false;
     bool m_rightToLeft = false;
+    TImageList* m_images = nullptr;
 };
 
 enum class TPopupAlignment { paLeft, paRight, paCenter };
@@ -162,5 +176,9 @@ protected:
 
 // The hidden window that owns popup menus and receives their commands.
 HWND PopupListWindow();
+// The system's menu font in any character set (captions may be Chinese),
+// and a new font made from it.
+LOGFONTW MenuLogFont();
+TOwnedFont CreateMenuFont();
 
 } // namespace tandrel

@@ -11,6 +11,7 @@
 
 namespace tandrel {
 
+class TBitmap;
 class TSkinData;
 
 // What a skin data component asks the manager to do for it.
@@ -40,6 +41,7 @@ public:
     // a component (a window whose component has gone).
     virtual void RequestAction(TSkinAction action, TSkinData* data) = 0;
     virtual void SetSkinning(bool on) = 0;
+    virtual bool Skinning() const = 0;
     virtual void AddActivation() = 0;
     virtual bool SkinWindow(HWND window) = 0;
     // The windows wearing this component's skin drop their caption buttons,
@@ -52,6 +54,8 @@ public:
     virtual int CountMdiChildren() const = 0;
     // A menu-bar popup of a skinned window is open.
     virtual void SetMenuActive(bool active) = 0;
+    // The composed background of the popup window showing that menu, or none.
+    virtual TBitmap* PopupBitmap(HMENU menu) const = 0;
 
 protected:
     ~TSkinHost() = default;

@@ -64,7 +64,7 @@ public:
     bool SkinPopupWindow(HWND window);
     bool ReleasePopupWindow(HWND window);
     bool IsSkinnedPopup(HWND window) const;
-    TBitmap* PopupBitmap(HMENU key) const;
+    TBitmap* PopupBitmap(HMENU key) const override;
     const std::vector<std::unique_ptr<TWinSkinPopMenu>>& SkinnedPopups() const { return m_popups; }
 
     // Requests waiting for the action timer, in the order they run.
@@ -73,7 +73,7 @@ public:
     // Runs the waiting requests now, as the timer's tick does.
     void ActionTimer();
 
-    bool Skinning() const { return m_skinning; }
+    bool Skinning() const override { return m_skinning; }
     bool Scanning() const { return m_scanning; }
     int ActivationCount() const { return m_activationCount; }
     bool MenuActive() const { return m_menuActive; }

@@ -55,6 +55,7 @@ TWinSkinForm::~TWinSkinForm()
             HandleCallbackException(this);
         }
     }
+    SetPopupOwnerDraw(false);
     m_skinners.Clear();
     m_hotObject = nullptr;
     m_captionButtons.Clear();
@@ -70,6 +71,8 @@ void TWinSkinForm::Notification(TComponent* component, TOperation operation)
     TComponent::Notification(component, operation);
     // The form went before this object: its window, and with it the
     // handlers put in front of it, went first.
+    if (operation == TOperation::opRemove)
+        ForgetOwnerDrawn(component);
     if (operation == TOperation::opRemove && component == m_form) {
         m_form = nullptr;
         m_formHooked = false;
@@ -89,7 +92,7 @@ void TWinSkinForm::AttachToForm(TSkinData* skinData, TCustomForm* form)
     Initialize(skinData);
     m_formColour = form->Color();
     form->SetColor(skinData->ButtonFaceColour);
-    // Owner-drawing of the form's popup menus starts here once menus are skinned.
+    SetPopupOwnerDraw(true);
 }
 
 void TWinSkinForm::Initialize(TSkinData* skinData)
@@ -268,6 +271,9 @@ void TWinSkinForm::ApplyChangedSkin()
                 owned->SetColor(m_skinData->ButtonFaceColour);
     }
     m_skinners.Refresh();
+    // The new skin may skin popup menus differently.
+    SetPopupOwnerDraw(false);
+    SetPopupOwnerDraw(true);
     m_skinState = ssApplying;
     if (m_skinData->Skins(xcMainMenu)) {
         if (m_borderClass != bcBorderless)
@@ -339,12 +345,17 @@ void TWinSkinForm::LoadFormIcon(TBitmap& bitmap)
 void TWinSkinForm::BuildSystemMenu()
 {
     auto menu = std::make_unique<TPopupMenu>(nullptr);
+    // The restore, maximize, minimize and close glyphs, by tag.
+    menu->SetImages(&m_skinData->MenuImages());
+    menu->SetOwnerDraw(true);
     auto add = [&](const wchar_t* caption, TSystemMenuTag tag) {
         auto* item = new TMenuItem(menu.get());
         item->SetCaption(caption);
         item->SetTag(tag);
         item->SetImageIndex(tag == smSeparator ? -1 : tag);
         item->OnClick = [this, tag](TObject*) { SystemMenuClick(tag); };
+        // The menu and its handlers go with this object.
+        SetItemPainter(*item);
         menu->Items().Add(item);
         return item;
     };
@@ -354,6 +365,7 @@ void TWinSkinForm::BuildSystemMenu()
     if (m_availability & caMinimizeBox)
         add(L" Minimize ", smMinimize);
     add(L"-", smSeparator);
+    // Shown only: nothing acts on the keys.
     add(L" Close ", smClose)->SetShortCut(scShift | VK_F4);
     m_systemMenu = std::move(menu);
 }

@@ -14,6 +14,7 @@
 #include "skin/forms/CaptionButtons.h"
 #include "skin/forms/FramePictures.h"
 #include "skin/geometry/SkinFrameGeometry.h"
+#include "skin/menus/SkinMenuItem.h"
 #include "skin/menus/WinSkinMenu.h"
 
 #include <windows.h>
@@ -25,6 +26,8 @@
 namespace tandrel {
 
 class TMdiClientHook;
+class TMenu;
+class TMenuItem;
 class TPopupMenu;
 
 enum TSkinState : int {
@@ -109,6 +112,12 @@ public:
     // The skin manager's MDI-maximised flag changed (MDI children only).
     void MdiMaximizedChanged(bool maximized);
 
+    // Owner-drawing of the form's popup menus from the skin, at every depth.
+    // Switching off removes only what switching on installed.
+    void SetPopupOwnerDraw(bool on);
+    // The item painter of this window's menus.
+    TMenuItemPainter MenuPainter() const;
+
     // TNCHost: the caption button or menu-strip item in its hot or pressed look.
     TNCObject* HotObject() const override { return m_hotObject; }
     void SetHotObject(TNCObject* object) override { m_hotObject = object; }
@@ -164,7 +173,7 @@ public:
     bool RightToLeft() const { return m_rightToLeft; }
     unsigned Availability() const { return m_availability; }
     HWND MdiClient() const;
-    TWinSkinMenu* MenuBar() const { return m_menuBar.get(); }
+    TWinSkinMenu* MenuBar() const override { return m_menuBar.get(); }
     TPopupMenu* SkinnedSystemMenu() const { return m_systemMenu.get(); }
     const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const { return m_captionButtons.Items(); }
     const std::wstring& Text() const { return m_text; }
@@ -176,7 +185,7 @@ public:
     TBitmap& IconBitmap() { return m_iconBitmap; }
     bool ActiveMdiChildMaximized() const override;
     // Screen point to window coordinates, as the non-client handlers use them.
-    POINT WindowPointOf(POINT screen) const;
+    POINT WindowPointOf(POINT screen) const override;
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;
@@ -188,6 +197,7 @@ private:
     void PaintMdiButtons(HDC dc, POINT barOrigin) override;
     void BeginMenuLoop() override;
     void EndMenuLoop() override;
+    void ClearMenuTracking() override { m_menuTracking = false; }
 
     // Set-up steps.
     void ReadWindowState();
@@ -242,7 +252,18 @@ private:
     LRESULT OnNcLButtonUp(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcLButtonDblClk(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcRButtonDown(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMeasureItem(WPARAM wParam, LPARAM lParam);
+    LRESULT OnDrawItem(WPARAM wParam, LPARAM lParam);
+    LRESULT OnMenuSelect(WPARAM wParam, LPARAM lParam);
     void FormWndProc(TMessage& message);
+
+    // Menu steps.
+    void OwnerDrawMenu(TMenu& menu);
+    void InstallItemPainter(TMenuItem& item);
+    void SetItemPainter(TMenuItem& item);
+    bool InstalledOn(const TMenuItem* item) const;
+    void ForgetOwnerDrawn(TComponent* component);
+    TMenuItem* MainMenuItem(UINT command) const;
 
     // The dispatch's steps.
     void SkinComponent(TWinControl* container, TComponent* component);
@@ -326,6 +347,11 @@ private:
     DWORD m_lastRightClick = 0;
     UINT m_doubleClickTime = 0;
     bool m_menuTracking = false;
+    // What SetPopupOwnerDraw installed: item handlers and menus it switched
+    // to owner-drawing (watched, as they may go first).
+    std::vector<TMenuItem*> m_ownerDrawnItems;
+    std::vector<TMenu*> m_ownerDrawnMenus;
+    std::vector<TMenu*> m_watchedMenus; // whose later items get the painter
 
     struct TRegionRecord {
         bool Set = false;

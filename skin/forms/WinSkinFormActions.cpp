@@ -162,6 +162,7 @@ void TWinSkinForm::MdiMaximizedChanged(bool maximized)
 // its control skinners. False when there was nothing to put back.
 bool TWinSkinForm::ReleaseHandlers()
 {
+    SetPopupOwnerDraw(false);
     m_systemMenu.reset();
     StopLeaveTimer();
     if (!m_subclassed && !m_formHooked)
@@ -233,6 +234,7 @@ void TWinSkinForm::Unskin()
 
 void TWinSkinForm::UnskinLight()
 {
+    SetPopupOwnerDraw(false);
     StopLeaveTimer();
     m_skinners.Clear();
     if (m_form)

@@ -8,6 +8,7 @@
 #include "skin/draw/SkinDraw.h"
 #include "framework/core/ScopeGuard.h"
 #include "skin/forms/WinSkinFormPrivate.h"
+#include "skin/menus/MenuTracking.h"
 #include "skin/menus/WinSkinMenu.h"
 #include "skin/controls/SkinControl.h"
 
@@ -80,6 +81,7 @@ LRESULT TWinSkinForm::Stage2(UINT msg, WPARAM wParam, LPARAM lParam)
         break;
     case WM_SKINSTART: return OnSkinStart();
     case CM_MENUCHANGED: return OnMenuChanged(wParam, lParam);
+    case WM_MENUSELECT: return OnMenuSelect(wParam, lParam);
     default: break;
     }
     return Stage3(msg, wParam, lParam);
@@ -91,8 +93,8 @@ LRESULT TWinSkinForm::Stage3(UINT msg, WPARAM wParam, LPARAM lParam)
     if (IsMdiChildOutsideNormal() || m_windowState == fwsMinimized || m_skinState == ssAttached)
         return Saved(msg, wParam, lParam);
     switch (msg) {
-    // WM_DRAWITEM and WM_MEASUREITEM of owner-drawn menu items belong here
-    // once menus are skinned; until then the menus are the system's own.
+    case WM_MEASUREITEM: return OnMeasureItem(wParam, lParam);
+    case WM_DRAWITEM: return OnDrawItem(wParam, lParam);
     case WM_NCCALCSIZE: return OnNcCalcSize(wParam, lParam);
     case WM_NCHITTEST: return OnNcHitTest(wParam, lParam);
     case WM_NCPAINT: return OnNcPaint(wParam, lParam);
@@ -390,6 +392,13 @@ LRESULT TWinSkinForm::OnNcMouseMove(WPARAM wParam, LPARAM lParam)
 
 LRESULT TWinSkinForm::OnNcLButtonDown(WPARAM wParam, LPARAM lParam)
 {
+    // Only one menu loop runs at a time: a click that would open a strip
+    // item while one is open (the switch to another item) waits for its end.
+    if (tandrel::MenuTracking().Host) {
+        EndMenu();
+        PostMessageW(m_handle, WM_NCLBUTTONDOWN, wParam, lParam);
+        return 0;
+    }
     if (TNCObject* element = HitElement(WindowPointOf({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))) {
         if (!m_active)
             SetForegroundWindow(m_handle);

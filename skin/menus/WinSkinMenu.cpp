@@ -3,6 +3,7 @@
 #include "skin/draw/SkinDraw.h"
 #include "framework/core/ScopeGuard.h"
 #include "skin/data/SkinHost.h"
+#include "skin/menus/MenuTracking.h"
 
 #include <algorithm>
 #include <cwctype>
@@ -271,23 +272,92 @@ TMenuBtn* TWinSkinMenu::FindAccelerator(wchar_t key) const
     return nullptr;
 }
 
+namespace {
+
+// Owner-drawn types given to a popup's items, at every depth, for the length
+// of one popup loop: taken off again, so that a window that loses its skin
+// meanwhile gets its menus back as the system draws them.
+class TOwnerDrawnPopup {
+public:
+    explicit TOwnerDrawnPopup(HMENU popup)
+    {
+        // The 4.0 systems draw the items themselves.
+        DWORD const version = GetVersion();
+        if ((version & 0x80000000u) || LOBYTE(LOWORD(version)) != 4)
+            Mark(popup, 0);
+    }
+    ~TOwnerDrawnPopup()
+    {
+        for (const auto& [menu, position] : m_marked) {
+            MENUITEMINFOW info {};
+            info.cbSize = sizeof info;
+            info.fMask = MIIM_FTYPE;
+            if (IsMenu(menu) && GetMenuItemInfoW(menu, position, TRUE, &info)) {
+                info.fType &= ~static_cast<UINT>(MFT_OWNERDRAW);
+                SetMenuItemInfoW(menu, position, TRUE, &info);
+            }
+        }
+    }
+    TOwnerDrawnPopup(const TOwnerDrawnPopup&) = delete;
+    TOwnerDrawnPopup& operator=(const TOwnerDrawnPopup&) = delete;
+
+private:
+    void Mark(HMENU menu, int depth)
+    {
+        // Menus may hold themselves; no real menu is this deep.
+        if (depth > 32)
+            return;
+        int const count = GetMenuItemCount(menu);
+        for (int i = 0; i < count; ++i) {
+            MENUITEMINFOW info {};
+            info.cbSize = sizeof info;
+            info.fMask = MIIM_FTYPE | MIIM_SUBMENU;
+            if (!GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info))
+                continue;
+            if (!(info.fType & MFT_OWNERDRAW)) {
+                info.fMask = MIIM_FTYPE;
+                info.fType |= MFT_OWNERDRAW;
+                if (SetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info))
+                    m_marked.emplace_back(menu, static_cast<UINT>(i));
+            }
+            if (info.hSubMenu)
+                Mark(info.hSubMenu, depth + 1);
+        }
+    }
+    std::vector<std::pair<HMENU, UINT>> m_marked;
+};
+
+} // namespace
+
+void TWinSkinMenu::PostClick(TMenuBtn& item)
+{
+    RECT outer {};
+    GetWindowRect(m_host.Handle(), &outer);
+    LPARAM const at = MAKELPARAM(item.Rect.left + outer.left + 1, item.Rect.top + outer.top + 1);
+    PostMessageW(m_host.Handle(), WM_NCLBUTTONDOWN, HTCLIENT, at);
+}
+
 void TWinSkinMenu::OpenItem(TMenuBtn& item)
 {
     HWND const window = m_host.Handle();
     PostMessageW(window, WM_COMMAND, item.Command, 0);
-    if (!item.SubMenu || !item.ItemEnabled)
+    if (!item.SubMenu)
         return;
     RECT outer {};
     GetWindowRect(window, &outer);
     HMENU const popup = item.SubMenu;
     POINT const at {item.Rect.left + outer.left, item.Rect.bottom + outer.top};
+    bool const enabled = item.ItemEnabled;
     // Inside the popup's loop the window may be destroyed or unskinned, and
     // this strip and its items rebuilt or let go of: afterwards only the
     // host is touched, which stays until the loop has ended.
     TMenuBarHost& host = m_host;
     host.BeginMenuLoop();
     auto const ended = OnScopeExit([&host] { host.EndMenuLoop(); });
-    TrackPopupMenu(popup, TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, window, nullptr);
+    TOwnerDrawnPopup const ownerDrawn(popup);
+    TMenuTrackingScope const tracking(host, item.Index, popup);
+    if (enabled)
+        TrackPopupMenu(popup, TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, window, nullptr);
 }
 
 } // namespace tandrel

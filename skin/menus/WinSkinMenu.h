@@ -33,6 +33,11 @@ public:
     // stays skinned-in-name until it ends, even if it goes meanwhile.
     virtual void BeginMenuLoop() = 0;
     virtual void EndMenuLoop() = 0;
+    // The popup closed for good (no other item opens after it).
+    virtual void ClearMenuTracking() = 0;
+    // The strip now (none once the skin came off), and window coordinates.
+    virtual TWinSkinMenu* MenuBar() const = 0;
+    virtual POINT WindowPointOf(POINT screen) const = 0;
 
 protected:
     ~TMenuBarHost() = default;
@@ -84,8 +89,12 @@ public:
     TMenuBtn* AsItem(TNCObject* object) const;
     // The first enabled item whose accelerator (the character after "&") is key.
     TMenuBtn* FindAccelerator(wchar_t key) const;
-    // Posts the item's command, then shows its popup below it until it closes.
+    // Posts the item's command, then shows its popup below it until it
+    // closes; meanwhile the keys and the mouse may move on to other items.
     void OpenItem(TMenuBtn& item);
+    // Posts a click on the item to the window, which then opens it.
+    void PostClick(TMenuBtn& item);
+    bool RightToLeft() const;
 
     const std::vector<std::unique_ptr<TMenuBtn>>& Items() const { return m_items; }
     const RECT& BarRect() const { return m_barRect; }
@@ -98,7 +107,6 @@ private:
     void ReadItems(HMENU menu, bool byCommand);
     void TakeMenuOff();
     void SelectMenuFont(TCanvas& canvas) const;
-    bool RightToLeft() const;
 
     TMenuBarHost& m_host;
     TSkinData& m_skinData;

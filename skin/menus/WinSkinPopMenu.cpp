@@ -1,17 +1,48 @@
 #include "skin/menus/WinSkinPopMenu.h"
 
 #include "framework/forms/Application.h"
+#include "framework/graphics/GdiObjects.h"
+#include "skin/data/SkinHost.h"
 #include "skin/data/SkinMessages.h"
+#include "skin/draw/SkinDraw.h"
+#include "skin/geometry/SkinMenuGeometry.h"
 
 #include <commctrl.h>
 
 namespace tandrel {
 
+namespace {
+
+TWinSkinPopMenu* g_waiting = nullptr;
+
+// Where the client area starts in the window.
+POINT ClientOffset(HWND window)
+{
+    RECT outer {};
+    GetWindowRect(window, &outer);
+    POINT origin {0, 0};
+    ClientToScreen(window, &origin);
+    return {origin.x - outer.left, origin.y - outer.top};
+}
+
+} // namespace
+
+TWinSkinPopMenu* TWinSkinPopMenu::Waiting() { return g_waiting; }
+
+void TWinSkinPopMenu::LearnMenu(HMENU menu)
+{
+    if (g_waiting && menu) {
+        g_waiting->m_menu = menu;
+        g_waiting = nullptr;
+    }
+}
+
 void TWinSkinPopMenu::Attach(HWND window, TSkinData* skinData)
 {
     m_window = window;
     m_skinData = skinData;
-    m_subclassed = SetWindowSubclass(window, SubclassProc, kPopupSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    m_subclassed =
+        SetWindowSubclass(window, SubclassProc, kPopupSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 }
 
 void TWinSkinPopMenu::Detach()
@@ -20,6 +51,8 @@ void TWinSkinPopMenu::Detach()
         RemoveWindowSubclass(m_window, SubclassProc, kPopupSubclassId);
     m_subclassed = false;
     m_background.SetSize(0, 0);
+    if (g_waiting == this)
+        g_waiting = nullptr;
 }
 
 LRESULT CALLBACK TWinSkinPopMenu::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
@@ -27,19 +60,108 @@ LRESULT CALLBACK TWinSkinPopMenu::SubclassProc(HWND window, UINT msg, WPARAM wPa
 {
     auto* self = reinterpret_cast<TWinSkinPopMenu*>(data);
     try {
-        switch (msg) {
-        case WM_SKINQUERY:
-            return 1;
-        case WM_DESTROY:
-            self->Detach();
-            break;
-        default:
-            break;
-        }
+        return self->WindowProc(msg, wParam, lParam);
     } catch (...) {
         HandleCallbackException(self);
     }
     return DefSubclassProc(window, msg, wParam, lParam);
+}
+
+LRESULT TWinSkinPopMenu::Saved(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return DefSubclassProc(m_window, msg, wParam, lParam);
+}
+
+LRESULT TWinSkinPopMenu::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_SKINQUERY)
+        return 1;
+    TSkinHost* host = SkinHost();
+    if (!host || !host->Skinning())
+        return Saved(msg, wParam, lParam);
+    switch (msg) {
+    case WM_DESTROY: {
+        HWND const window = m_window;
+        Detach();
+        return DefSubclassProc(window, msg, wParam, lParam);
+    }
+    case WM_NCPAINT: return OnNcPaint(wParam, lParam);
+    case WM_PRINTCLIENT: return OnPrintClient(wParam, lParam);
+    case WM_PAINT: return OnPaint(wParam, lParam);
+    default: return Saved(msg, wParam, lParam);
+    }
+}
+
+bool TWinSkinPopMenu::Compose()
+{
+    if (!m_skinData || m_skinData->SkinNotLoaded)
+        return false;
+    TDataSkinObject* object = m_skinData->MenuBackground.get();
+    if (!object || object->Bitmap.Empty())
+        return false;
+    if (!m_menu)
+        g_waiting = this;
+    RECT outer {};
+    GetWindowRect(m_window, &outer);
+    int const w = outer.right - outer.left;
+    int const h = outer.bottom - outer.top;
+    if (w <= 0 || h <= 0)
+        return false;
+    if (!m_background.Empty() && m_background.Width() == w && m_background.Height() == h)
+        return true;
+    RECT const all {0, 0, w, h};
+    auto picture = ComposeSkinImage(all, object->Bitmap, MarginsOf(*object), 1, 1, MiddleFillOf(object->Tile),
+                                    TFrameLayout::flHorizontal);
+    if (!picture)
+        return false;
+    m_background.Assign(*picture);
+    return true;
+}
+
+LRESULT TWinSkinPopMenu::OnNcPaint(WPARAM wParam, LPARAM lParam)
+{
+    if (!Compose())
+        return Saved(WM_NCPAINT, wParam, lParam);
+    TWindowDC const window(m_window, TWindowDC::TArea::Whole);
+    if (!window.Get())
+        return 0;
+    HDC const source = m_background.Canvas().Handle();
+    for (const TSkinRect& band : PopupBorderBands(m_background.Width(), m_background.Height()))
+        BitBlt(window.Get(), band.Left, band.Top, band.Width(), band.Height(), source, band.Left, band.Top, SRCCOPY);
+    return 0;
+}
+
+void TWinSkinPopMenu::PaintClient(HDC dc, LPARAM flags)
+{
+    POINT const offset = ClientOffset(m_window);
+    int const w = m_background.Width();
+    int const h = m_background.Height();
+    // The background is the window's: the client area sees it from its origin.
+    BitBlt(dc, -offset.x, -offset.y, w, h, m_background.Canvas().Handle(), 0, 0, SRCCOPY);
+    TSaveDC const saved(dc);
+    SetBkMode(dc, TRANSPARENT);
+    IntersectClipRect(dc, kPopupBorder - offset.x, kPopupBorder - offset.y, w - kPopupBorder - offset.x,
+                      h - kPopupBorder - offset.y);
+    Saved(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), flags);
+}
+
+LRESULT TWinSkinPopMenu::OnPrintClient(WPARAM wParam, LPARAM lParam)
+{
+    if (!wParam || !Compose())
+        return Saved(WM_PRINTCLIENT, wParam, lParam);
+    PaintClient(reinterpret_cast<HDC>(wParam), lParam);
+    return 0;
+}
+
+// The system's menu paints its items on WM_PAINT straight onto the window;
+// the skinned one paints them through WM_PRINTCLIENT over the background.
+LRESULT TWinSkinPopMenu::OnPaint(WPARAM wParam, LPARAM lParam)
+{
+    if (!Compose())
+        return Saved(WM_PAINT, wParam, lParam);
+    TPaintDC const paint(m_window);
+    PaintClient(paint.Get(), PRF_CLIENT);
+    return 0;
 }
 
 } // namespace tandrel

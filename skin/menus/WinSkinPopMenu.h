@@ -1,8 +1,8 @@
 #pragma once
 // The popup skinning object: sits on one popup-menu window ("#32768") from
-// its creation to its destruction. It answers the skin query, so the window
-// is never taken twice; the background and border drawn from the skin
-// build on it.
+// its creation to its destruction, answers the skin query so the window is
+// never taken twice, and gives the window the skin's MenuBackground: its
+// outer ring as the border, the rest under the items.
 
 #include "framework/graphics/Bitmap.h"
 #include "skin/data/WinSkinData.h"
@@ -18,7 +18,7 @@ public:
     const char* ClassName() const override { return "TWinSkinPopMenu"; }
 
     void Attach(HWND window, TSkinData* skinData);
-    // Gives the window its own procedure back.
+    // Gives the window its own procedure back and lets the background go.
     void Detach();
 
     HWND Handle() const { return m_window; }
@@ -29,9 +29,26 @@ public:
     // The composed background (empty until something composes it).
     TBitmap& Background() { return m_background; }
 
+    // A popup window paints its background before its items: the object
+    // that composed one without knowing its menu waits, and learns the menu
+    // from the next item drawn. Process-wide, as menus are modal.
+    static TWinSkinPopMenu* Waiting();
+    static void LearnMenu(HMENU menu);
+
 private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR data);
+    LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Saved(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
+    LRESULT OnPrintClient(WPARAM wParam, LPARAM lParam);
+    LRESULT OnPaint(WPARAM wParam, LPARAM lParam);
+    // Composes the background at the window's size; false without a
+    // MenuBackground image (the window keeps the system's look).
+    bool Compose();
+    // Paints the background and then the items over it into `dc`, whose
+    // origin is the client area's.
+    void PaintClient(HDC dc, LPARAM flags);
 
     HWND m_window = nullptr;
     TSkinData* m_skinData = nullptr;

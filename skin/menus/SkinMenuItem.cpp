@@ -1,0 +1,257 @@
+#include "skin/menus/SkinMenuItem.h"
+
+#include "framework/graphics/GdiObjects.h"
+#include "skin/data/SkinHost.h"
+#include "skin/draw/SkinDraw.h"
+#include "skin/geometry/SkinMenuGeometry.h"
+#include "skin/menus/WinSkinPopMenu.h"
+
+#include <algorithm>
+
+namespace tandrel {
+
+namespace {
+
+// The system's check-mark bitmap (OBM_CHECK, which needs OEMRESOURCE).
+constexpr WORD kCheckMarkBitmap = 32760;
+// Where a monochrome source is 0 the brush is drawn, elsewhere the
+// destination stays (PSDPxax).
+constexpr DWORD kBrushThroughMask = 0x00B8074A;
+
+TSkinRect ToSkin(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+RECT ToRect(const TSkinRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
+
+void Fill(HDC dc, const RECT& r, COLORREF colour)
+{
+    TOwnedBrush brush(CreateSolidBrush(colour));
+    FillRect(dc, &r, brush.Get());
+}
+
+// The pattern of a pressed check box: button face and highlight alternating.
+void FillCheckedPattern(HDC dc, const RECT& box)
+{
+    static const WORD kBits[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
+    TOwnedBitmap pattern(CreateBitmap(8, 8, 1, 1, kBits));
+    TOwnedBrush brush(CreatePatternBrush(pattern.Get()));
+    TTextColorGuard const text(dc, GetSysColor(COLOR_BTNFACE));
+    COLORREF const oldBack = SetBkColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+    FillRect(dc, &box, brush.Get());
+    SetBkColor(dc, oldBack);
+}
+
+void DrawCheckMark(HDC dc, const TSkinRect& box, COLORREF colour)
+{
+    TOwnedBitmap mark(LoadBitmapW(nullptr, MAKEINTRESOURCEW(kCheckMarkBitmap)));
+    BITMAP info {};
+    if (!mark || !GetObjectW(mark.Get(), sizeof info, &info))
+        return;
+    TSkinRect const at = CheckMarkRect(box, info.bmWidth, info.bmHeight);
+    TOwnedDC source(CreateCompatibleDC(dc));
+    TSelectObject const selected(source.Get(), mark.Get());
+    TOwnedBrush brush(CreateSolidBrush(colour));
+    TSelectObject const withBrush(dc, brush.Get());
+    TTextColorGuard const text(dc, RGB(0, 0, 0));
+    COLORREF const oldBack = SetBkColor(dc, RGB(255, 255, 255));
+    BitBlt(dc, at.Left, at.Top, info.bmWidth, info.bmHeight, source.Get(), 0, 0, kBrushThroughMask);
+    SetBkColor(dc, oldBack);
+}
+
+} // namespace
+
+TDataSkinObject* TMenuItemPainter::MenuItemObject() const
+{
+    TDataSkinObject* object = m_skin.MenuItem.get();
+    return object && !object->Bitmap.Empty() ? object : nullptr;
+}
+
+TMenu* TMenuItemPainter::MenuOf(const TMenuItem& item) const
+{
+    TMenu* menu = item.GetParentMenu();
+    return menu ? menu : m_fallbackMenu;
+}
+
+TImageList* TMenuItemPainter::ImagesOf(const TMenuItem& item) const
+{
+    TMenu* menu = MenuOf(item);
+    return menu ? menu->Images() : nullptr;
+}
+
+COLORREF TMenuItemPainter::TextColour(bool enabled, bool selected) const
+{
+    if (enabled)
+        return ColorToRGB(selected ? m_skin.HilightTextColour : m_skin.MenuTextColour);
+    // Disabled text that would look enabled takes the system's shadow.
+    if (m_skin.ButtonShadowColour == m_skin.MenuTextColour)
+        return GetSysColor(COLOR_BTNSHADOW);
+    return ColorToRGB(m_skin.ButtonShadowColour);
+}
+
+void TMenuItemPainter::MeasureMenuItem(TMenuItem& item, int& width, int&) const
+{
+    TDataSkinObject* object = MenuItemObject();
+    width = MeasuredPopupItemWidth(width, MenuItemIndent(object != nullptr, object ? object->LeftWidth : 0),
+                                   ImagesOf(item) != nullptr);
+}
+
+void TMenuItemPainter::PaintMenuItem(TMenuItem& item, HDC dc, bool selected, const RECT& r) const
+{
+    if (!MenuItemObject()) {
+        PaintPlainMenuItem(item, dc, selected, r);
+        return;
+    }
+    HMENU const parent = item.ParentHandle();
+    TWinSkinPopMenu::LearnMenu(parent);
+    PaintOverBackground(parent, item, dc, selected, r, true);
+}
+
+void TMenuItemPainter::PaintHandleMenuItem(HMENU menu, TMenuItem& item, bool selected, const RECT& r, HDC dc) const
+{
+    if (!MenuItemObject()) {
+        PaintPlainMenuItem(item, dc, selected, r);
+        return;
+    }
+    PaintOverBackground(menu, item, dc, selected, r, false);
+}
+
+void TMenuItemPainter::PaintOverBackground(HMENU backgroundMenu, TMenuItem& item, HDC dc, bool selected,
+                                           const RECT& r, bool skinnedSeparator) const
+{
+    int const w = r.right - r.left;
+    int const h = r.bottom - r.top;
+    if (w <= 0 || h <= 0)
+        return;
+    TBitmap picture(w, h, TPixelFormat::pf24bit);
+    HDC const p = picture.Canvas().Handle();
+    RECT const all {0, 0, w, h};
+    // The popup window's border is kPopupBorder wide: its item area starts there.
+    Fill(p, all, ColorToRGB(m_skin.MenuColour));
+    TBitmap* background = SkinHost() ? SkinHost()->PopupBitmap(backgroundMenu) : nullptr;
+    if (background && !background->Empty()) {
+        int const sx = r.left + kPopupBorder;
+        int const sy = r.top + kPopupBorder;
+        // Only what the background holds; the rest keeps the menu colour.
+        int const cw = std::min(w, background->Width() - sx);
+        int const ch = std::min(h, background->Height() - sy);
+        if (sx >= 0 && sy >= 0 && cw > 0 && ch > 0)
+            BitBlt(p, 0, 0, cw, ch, background->Canvas().Handle(), sx, sy, SRCCOPY);
+    }
+    if (skinnedSeparator && item.IsLine()) {
+        BitBlt(dc, r.left, r.top, w, h, p, 0, 0, SRCCOPY);
+        PaintSkinSeparator(dc, r);
+        return;
+    }
+    TDataSkinObject& object = *MenuItemObject();
+    DrawSkinImage(p, all, object.Bitmap, MarginsOf(object), TFrameLayout::flHorizontal, MiddleFillOf(object.Tile),
+                  object.Trans != 0 ? TSkinTransparency::stKeyColour : TSkinTransparency::stOpaque, 5,
+                  selected ? 4 : 1);
+    PaintMenuItemContent(item, p, selected, all);
+    BitBlt(dc, r.left, r.top, w, h, p, 0, 0, SRCCOPY);
+}
+
+void TMenuItemPainter::PaintPlainMenuItem(TMenuItem& item, HDC dc, bool selected, const RECT& r) const
+{
+    int const w = r.right - r.left;
+    int const h = r.bottom - r.top;
+    if (w <= 0 || h <= 0)
+        return;
+    TBitmap picture(w, h, TPixelFormat::pf24bit);
+    HDC const p = picture.Canvas().Handle();
+    RECT const all {0, 0, w, h};
+    Fill(p, all, ColorToRGB(selected ? m_skin.HilightColour : m_skin.MenuColour));
+    PaintMenuItemContent(item, p, selected, all);
+    BitBlt(dc, r.left, r.top, w, h, p, 0, 0, SRCCOPY);
+}
+
+void TMenuItemPainter::PaintSkinSeparator(HDC dc, const RECT& r) const
+{
+    TDataSkinObject* object = MenuItemObject();
+    int const w = r.right - r.left;
+    int const h = r.bottom - r.top;
+    if (!object || w <= 0 || h <= 0)
+        return;
+    auto const pieces = SeparatorPieces(object->Bitmap.Width(), object->Bitmap.Height(), w, h, object->LeftWidth,
+                                        object->RightWidth);
+    TBitmap line(w, h, TPixelFormat::pf24bit);
+    HDC const l = line.Canvas().Handle();
+    RECT const all {0, 0, w, h};
+    Fill(l, all, ColorToRGB(SkinKeyColour));
+    int const oldMode = SetStretchBltMode(l, COLORONCOLOR);
+    for (const TSkinPiece& piece : pieces)
+        StretchBlt(l, piece.Dest.Left, piece.Dest.Top, piece.Dest.Width(), piece.Dest.Height(),
+                   object->Bitmap.Canvas().Handle(), piece.Source.Left, piece.Source.Top, piece.Source.Width(),
+                   piece.Source.Height(), SRCCOPY);
+    SetStretchBltMode(l, oldMode);
+    DrawTransparent(dc, r, line, SkinKeyColour);
+}
+
+void TMenuItemPainter::PaintMenuItemContent(TMenuItem& item, HDC dc, bool selected, const RECT& r) const
+{
+    TMenu* const menu = MenuOf(item);
+    TImageList* const images = menu ? menu->Images() : nullptr;
+    bool const rtl = menu && menu->IsRightToLeft();
+    TDataSkinObject* const object = MenuItemObject();
+    int const indent = MenuItemIndent(object != nullptr, object ? object->LeftWidth : 0);
+    int const boxSize = MenuImageSize(images ? images->Width() : 0, item.Checked());
+    TMenuItemLayout const layout = MenuItemLayout(ToSkin(r), boxSize, indent, item.IsLine(), rtl);
+
+    if (!item.IsLine()) {
+        RECT box = ToRect(layout.Box);
+        bool const hasImage = images && item.ImageIndex() >= 0 && item.ImageIndex() < images->Count();
+        if (hasImage) {
+            if (item.Checked()) {
+                FillCheckedPattern(dc, box);
+                DrawEdge(dc, &box, BDR_SUNKENOUTER, BF_RECT);
+            }
+            images->Draw(dc, box.left, box.top, item.ImageIndex(), item.Enabled());
+        } else if (item.Checked()) {
+            DrawCheckMark(dc, layout.Box, ColorToRGB(m_skin.ButtonTextColour));
+        }
+    }
+
+    LOGFONTW font = MenuLogFont();
+    if (item.Default())
+        font.lfWeight = FW_BOLD;
+    TOwnedFont const menuFont(CreateFontIndirectW(&font));
+    TSelectObject const selectedFont(dc, menuFont.Get());
+
+    UINT const side = rtl ? DT_RIGHT : 0;
+    RECT measured = ToRect(layout.Text);
+    PaintMenuItemText(item, dc, DT_CALCRECT | DT_NOCLIP | DT_SINGLELINE | DT_EXPANDTABS | side, selected, measured,
+                      TTextPass::tpMeasure);
+    TSkinRect caption = CentredCaption(ToSkin(measured), r.bottom - r.top);
+    TSkinRect const measuredCaption = caption;
+    if (rtl) {
+        caption.Left = layout.Text.Left;
+        caption.Right = layout.Text.Right;
+    }
+    RECT drawn = ToRect(caption);
+    PaintMenuItemText(item, dc, DT_SINGLELINE | DT_EXPANDTABS | side, selected, drawn, TTextPass::tpDraw);
+
+    if (std::wstring const keys = ShortCutToText(item.ShortCut()); !keys.empty() && !item.IsLine()) {
+        RECT at = ToRect(ShortcutRect(layout, measuredCaption, ToSkin(r), rtl));
+        TBkModeGuard const transparent(dc, TRANSPARENT);
+        TTextColorGuard const colour(dc, TextColour(item.Enabled(), selected));
+        DrawTextW(dc, keys.c_str(), -1, &at, rtl ? DT_LEFT : DT_RIGHT);
+    }
+}
+
+void TMenuItemPainter::PaintMenuItemText(TMenuItem& item, HDC dc, UINT format, bool selected, RECT& r,
+                                         TTextPass pass) const
+{
+    std::wstring text = item.Caption();
+    if (pass == TTextPass::tpMeasure && (text.empty() || text == L"&"))
+        text += L" ";
+    if (text != L"-") {
+        TBkModeGuard const transparent(dc, TRANSPARENT);
+        TTextColorGuard const colour(dc, TextColour(item.Enabled(), selected));
+        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
+        return;
+    }
+    if (pass == TTextPass::tpDraw) {
+        RECT line = r;
+        OffsetRect(&line, 0, 4);
+        DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
+    }
+}
+
+} // namespace tandrel
