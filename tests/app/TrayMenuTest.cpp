@@ -3,6 +3,7 @@
 
 #include "tests/app/ShellFixture.h"
 
+#include "framework/graphics/GdiObjects.h"
 #include "skin/menus/WinSkinPopMenu.h"
 #include "tests/support/LoopScript.h"
 
@@ -155,6 +156,38 @@ TEST_F(TShellTest, ATrayMenuTaggedWithTheDisableTagKeepsTheSystemsLook)
     EXPECT_TRUE(plainShown);
     EXPECT_TRUE(menu.OwnerDraw());
     EXPECT_TRUE(Form4->y1->OnAdvancedDrawItem);
+}
+
+// Opening and closing the real tray menu a thousand times leaves no GDI
+// object and no popup object behind.
+TEST_F(TShellTest, AThousandTrayMenusLeaveNothingBehind)
+{
+    HidePanel();
+    auto const cycle = [] {
+        bool shown = false;
+        TLoopScript script;
+        script.Then([] { return ShownTrayPopup() != nullptr; }, [&] {
+            shown = true;
+            EndMenu();
+        });
+        OpenTrayMenu(script);
+        PumpUntil([] { return SkinManager->SkinnedPopups().empty(); }, 2000);
+        return shown;
+    };
+    ASSERT_TRUE(cycle());
+    // What earlier tests left for the manager's clean-up goes first.
+    ASSERT_TRUE(PumpUntil([] { return !SkinManager->ActionTimerRunning(); }));
+    PumpIdle();
+    ASSERT_TRUE(cycle());
+    long const before = LiveGdiObjects();
+    int shown = 0;
+    for (int i = 0; i < 1000; ++i)
+        shown += cycle();
+    PumpIdle();
+    EXPECT_EQ(shown, 1000);
+    EXPECT_EQ(LiveGdiObjects(), before);
+    EXPECT_TRUE(SkinManager->SkinnedPopups().empty());
+    EXPECT_FALSE(Form1->Visible()); // nothing was chosen
 }
 
 } // namespace tandrel::test

@@ -4,6 +4,8 @@
 
 #include "tests/skin/forms/SkinFormFixture.h"
 
+#include "framework/graphics/GdiObjects.h"
+#include "skin/forms/CaptionButtons.h"
 #include "skin/menus/MenuTracking.h"
 #include "skin/menus/WinSkinPopMenu.h"
 #include "tests/support/LoopScript.h"
@@ -320,6 +322,83 @@ TEST_F(TSkinMenuBarTest, DestroyingTheWindowDuringThePopupLeavesNoHook)
     EXPECT_TRUE(PumpUntil([&] { return (destroy.Done() || destroy.GaveUp()) && TrackingOver(); }, 20000));
     EXPECT_FALSE(destroy.GaveUp());
     EXPECT_FALSE(SkinManager->MenuActive());
+}
+
+// Opening and closing a strip popup a thousand times leaves no GDI object,
+// no popup object and no tracking state behind.
+TEST_F(TSkinMenuBarTest, AThousandStripPopupsLeaveNothingBehind)
+{
+    ASSERT_NE(ShowBench(), nullptr);
+    TWinSkinMenu& bar = *m_skin->MenuBar();
+    auto const cycle = [&] {
+        bool shown = false;
+        TLoopScript script;
+        script.Then(Shown(0), [&] {
+            shown = true;
+            EndMenu();
+        });
+        script.Start();
+        bar.OpenItem(*bar.Items()[0]);
+        PumpUntil([] { return SkinManager->SkinnedPopups().empty() && TrackingOver(); }, 2000);
+        return shown;
+    };
+    ASSERT_TRUE(cycle());
+    // What earlier tests left for the manager's clean-up goes first.
+    ASSERT_TRUE(PumpUntil([] { return !SkinManager->ActionTimerRunning(); }));
+    PumpIdle();
+    ASSERT_TRUE(cycle());
+    long const before = LiveGdiObjects();
+    int shown = 0;
+    for (int i = 0; i < 1000; ++i)
+        shown += cycle();
+    PumpIdle();
+    EXPECT_EQ(shown, 1000);
+    EXPECT_EQ(LiveGdiObjects(), before);
+    EXPECT_TRUE(SkinManager->SkinnedPopups().empty());
+    EXPECT_TRUE(TrackingOver());
+}
+
+// The strip of an MDI frame whose child is maximised: the MDI buttons stay
+// in the strip, and its items open and switch with real input as on any
+// window.
+TEST_F(TSkinMenuBarTest, AnMdiFramesStripWithAMaximisedChild)
+{
+    m_form = MakeForm(TFormBorderStyle::bsSizeable, 420, 260, L"MDI menu bench");
+    m_form->SetFormStyle(TFormStyle::fsMDIForm);
+    m_menu = std::make_unique<TBenchMenu>(*m_form);
+    m_skin = ShowSkinned(*m_form);
+    ASSERT_NE(m_skin, nullptr);
+    auto* child = TCustomForm::Create<TBenchForm>(m_form); // owned, and freed, by the frame
+    child->SetFormStyle(TFormStyle::fsMDIChild);
+    child->SetCaption(L"Child");
+    child->SetBounds(10, 10, 200, 120);
+    child->Show();
+    ASSERT_TRUE(PumpUntil([&] { return SkinOf(child->Handle()) && SkinOf(child->Handle())->SkinState() == ssSkinned; }));
+    SendMessageW(m_form->ClientHandle(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(child->Handle()), 0);
+    ASSERT_TRUE(PumpUntil([&] { return IsZoomed(child->Handle()) && SkinManager->MdiMax(); }));
+    PumpIdle();
+    ASSERT_TRUE(m_skin->ActiveMdiChildMaximized());
+    ASSERT_NE(m_skin->MenuBar(), nullptr);
+    ASSERT_GE(m_skin->MenuBar()->Items().size(), 2u);
+
+    TLoopScript script;
+    script.Then(Shown(0), [] { PressKey(VK_RIGHT); });
+    script.Then(Shown(1), [&] {
+        RECT frame, popup;
+        GetWindowRect(m_form->Handle(), &frame);
+        GetWindowRect(FindWindowW(L"#32768", nullptr), &popup);
+        RECT both;
+        UnionRect(&both, &frame, &popup);
+        SaveScreenshot(*CaptureScreen(both), "menu-mdi-maximised");
+        PressKey(VK_ESCAPE);
+    });
+    RunFrom(0, script);
+    EXPECT_TRUE(IsZoomed(child->Handle()));
+    // The MDI buttons are still in the strip, at its right end.
+    int mdiButtons = 0;
+    for (const auto& b : m_skin->CaptionButtons())
+        mdiButtons += b->Object.Visibility == cvMdiButton && b->Enabled;
+    EXPECT_EQ(mdiButtons, 3);
 }
 
 } // namespace tandrel::test
