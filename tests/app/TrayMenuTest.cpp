@@ -1,6 +1,7 @@
 // The tray menu of the running program, drawn from the skin: its window's
 // background and border and its three items, chosen by key or by mouse.
 
+#include "tests/skin/PopupCycles.h"
 #include "tests/app/ShellFixture.h"
 
 #include "framework/graphics/GdiObjects.h"
@@ -174,19 +175,7 @@ TEST_F(TShellTest, AThousandTrayMenusLeaveNothingBehind)
         PumpUntil([] { return SkinManager->SkinnedPopups().empty(); }, 2000);
         return shown;
     };
-    ASSERT_TRUE(cycle());
-    // What earlier tests left for the manager's clean-up goes first.
-    ASSERT_TRUE(PumpUntil([] { return !SkinManager->ActionTimerRunning(); }));
-    PumpIdle();
-    ASSERT_TRUE(cycle());
-    long const before = LiveGdiObjects();
-    int shown = 0;
-    for (int i = 0; i < 1000; ++i)
-        shown += cycle();
-    PumpIdle();
-    EXPECT_EQ(shown, 1000);
-    EXPECT_EQ(LiveGdiObjects(), before);
-    EXPECT_TRUE(SkinManager->SkinnedPopups().empty());
+    ExpectPopupCyclesLeaveNothing(cycle);
     EXPECT_FALSE(Form1->Visible()); // nothing was chosen
 }
 

@@ -2,6 +2,7 @@
 // the background under owner-drawn items, stepping aside while the manager
 // is inactive, and nothing outliving the window.
 
+#include "tests/skin/PopupCycles.h"
 #include "tests/skin/forms/SkinFormFixture.h"
 
 #include "framework/graphics/GdiObjects.h"
@@ -131,18 +132,7 @@ TEST_F(TSkinPopupTest, NothingOfAPopupOutlivesItsWindow)
         PumpUntil([] { return SkinManager->SkinnedPopups().empty(); }, 2000);
         return painted;
     };
-    ASSERT_TRUE(cycle());
-    // What earlier tests left for the manager's clean-up goes first.
-    ASSERT_TRUE(PumpUntil([] { return !SkinManager->ActionTimerRunning(); }));
-    PumpIdle();
-    ASSERT_TRUE(cycle());
-    long const before = LiveGdiObjects();
-    int painted = 0;
-    for (int i = 0; i < 1000; ++i)
-        painted += cycle();
-    EXPECT_EQ(painted, 1000);
-    EXPECT_EQ(LiveGdiObjects(), before);
-    EXPECT_TRUE(SkinManager->SkinnedPopups().empty());
+    ExpectPopupCyclesLeaveNothing(cycle);
     EXPECT_EQ(TWinSkinPopMenu::Waiting(), nullptr);
 }
 
