@@ -11,8 +11,6 @@ namespace tandrel {
 
 namespace {
 
-RECT ToRect(const TSkinRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
-
 bool Usable(const TDataSkinObject* element) { return element && !element->Bitmap.Empty(); }
 
 } // namespace
@@ -64,10 +62,24 @@ bool TSkinComBox::ButtonAtTheLeft(int width) const
     return info.rcButton.left < width / 2;
 }
 
-// A new skin brings a new edge.
+// The picture in cache, composed again for another size or frame.
+TComposedPicture& TSkinComBox::Picture(std::unique_ptr<TComposedPicture>& cache, TBitmap& source,
+                                       const TSkinMargins& margins, TMiddleFill fill, TSkinTransparency transparency,
+                                       int frameCount, int frameIndex, int width, int height)
+{
+    if (!cache || !cache->Fits(width, height, frameIndex))
+        cache = std::make_unique<TComposedPicture>(source, margins, fill, transparency, frameCount, frameIndex, width,
+                                                   height);
+    return *cache;
+}
+
+// A new skin brings new pictures.
 void TSkinComBox::Refresh()
 {
     m_edge.reset();
+    m_button.reset();
+    m_arrow.reset();
+    m_face.reset();
     TSkinControl::Refresh();
 }
 
@@ -98,25 +110,43 @@ void TSkinComBox::DrawControl(HDC dc, const RECT& rect)
     TSaveDC const saved(dc);
     ExcludeClipRect(dc, layout.TextField.Left, layout.TextField.Top, layout.TextField.Right,
                     layout.TextField.Bottom);
-    if (!m_edge || !m_edge->Fits(r.right, r.bottom, state))
-        m_edge = std::make_unique<TComposedPicture>(
-            edge->Bitmap, MarginsOf(*edge), MiddleFillOf(edge->Tile),
-            edge->Trans == 1 ? TSkinTransparency::stKeyColour : TSkinTransparency::stOpaque, edge->FrameCount, state,
-            r.right, r.bottom);
-    m_edge->Draw(dc, 0, 0);
-    TBitmap& face = left && !button->Bitmap2.Empty() ? button->Bitmap2 : button->Bitmap;
-    int const count = std::max(1, button->FrameCount);
-    if (m_canvas)
-        DrawSkinFrame(*m_canvas, dc, ToRect(layout.Button), face, count, state);
-    else
-        DrawSkinFrameTransparent(dc, ToRect(layout.Button), face, count, state);
-
-    TDataSkinObject* const arrow = m_skinData->ExtraImages.get();
-    if (!Usable(arrow))
+    TSkinTransparency const edgeLook = edge->Trans == 1 ? TSkinTransparency::stKeyColour : TSkinTransparency::stOpaque;
+    if (left != m_buttonLeft) {
+        m_button.reset();
+        m_face.reset();
+        m_buttonLeft = left;
+    }
+    // An opaque edge covers the whole control: edge, button and arrow are
+    // put together off-screen once per size and state, and every paint is
+    // one copy (keyed drawing straight onto a window is slow).
+    bool const whole = edgeLook == TSkinTransparency::stOpaque;
+    if (whole && m_face && m_face->Width() == r.right && m_face->Height() == r.bottom && m_faceState == state) {
+        BitBlt(dc, 0, 0, r.right, r.bottom, m_face->Canvas().Handle(), 0, 0, SRCCOPY);
         return;
-    int const arrows = std::max(1, arrow->FrameCount);
-    TSkinRect const glyph = CentredIn(layout.GlyphBox, arrow->Bitmap.Width() / arrows, arrow->Bitmap.Height());
-    DrawSkinFrameTransparent(dc, ToRect(glyph), arrow->Bitmap, arrows, state);
+    }
+    HDC target = dc;
+    if (whole) {
+        m_face = std::make_unique<TBitmap>(r.right, r.bottom, TPixelFormat::pf24bit);
+        m_faceState = state;
+        target = m_face->Canvas().Handle();
+    }
+    Picture(m_edge, edge->Bitmap, MarginsOf(*edge), MiddleFillOf(edge->Tile), edgeLook, edge->FrameCount, state,
+            r.right, r.bottom)
+        .Draw(target, 0, 0);
+    TBitmap& face = left && !button->Bitmap2.Empty() ? button->Bitmap2 : button->Bitmap;
+    TSkinRect const b = layout.Button;
+    Picture(m_button, face, {}, TMiddleFill::mfStretch, TSkinTransparency::stKeyColour,
+            std::max(1, button->FrameCount), state, b.Width(), b.Height())
+        .Draw(target, b.Left, b.Top);
+    if (TDataSkinObject* const arrow = m_skinData->ExtraImages.get(); Usable(arrow)) {
+        int const arrows = std::max(1, arrow->FrameCount);
+        TSkinRect const glyph = CentredIn(layout.GlyphBox, arrow->Bitmap.Width() / arrows, arrow->Bitmap.Height());
+        Picture(m_arrow, arrow->Bitmap, {}, TMiddleFill::mfStretch, TSkinTransparency::stKeyColour, arrows, state,
+                glyph.Width(), glyph.Height())
+            .Draw(target, glyph.Left, glyph.Top);
+    }
+    if (whole)
+        BitBlt(dc, 0, 0, r.right, r.bottom, target, 0, 0, SRCCOPY);
 }
 
 } // namespace tandrel

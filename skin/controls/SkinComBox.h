@@ -24,12 +24,21 @@ public:
 
 private:
     bool ButtonAtTheLeft(int width) const;
+    static TComposedPicture& Picture(std::unique_ptr<TComposedPicture>& cache, TBitmap& source,
+                                     const TSkinMargins& margins, TMiddleFill fill, TSkinTransparency transparency,
+                                     int frameCount, int frameIndex, int width, int height);
 
     LONG m_style = 0;
     LONG m_exStyle = 0;
-    // The sunken edge composed for the last size and state: most paints
-    // only copy it.
+    // The edge, button and arrow composed for the last size and state:
+    // most paints only copy them.
     std::unique_ptr<TComposedPicture> m_edge;
+    std::unique_ptr<TComposedPicture> m_button;
+    std::unique_ptr<TComposedPicture> m_arrow;
+    bool m_buttonLeft = false;
+    // All three put together, for an opaque edge.
+    std::unique_ptr<TBitmap> m_face;
+    int m_faceState = 0;
 };
 
 } // namespace tandrel
