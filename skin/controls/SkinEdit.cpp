@@ -46,21 +46,14 @@ void TSkinEdit::AfterMessage(TMessage& m)
 // first, gets a skinner of its own, inset into the edit's client area.
 void TSkinEdit::FindSpinButton()
 {
-    if ((m_spin && m_spin->Handle()) || !SkinOwner())
+    if (m_spin && m_spin->Handle())
         return;
-    auto* owner = dynamic_cast<TComponent*>(SkinOwner());
-    TSkinControlList& skinners = SkinOwner()->Skinners();
     for (HWND child = GetWindow(m_handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        if (!IsSpinClass(child))
-            continue;
-        // A spin button the dispatch skinned already keeps that skinner.
-        if (skinners.Find(child))
+        if (IsSpinClass(child)) {
+            // A spin button the dispatch skinned already keeps that skinner.
+            m_spin = AdoptSpinSkinner(*this, child, true, 0);
             return;
-        m_spin = &skinners.Adopt(std::make_unique<TSkinUpDown>(owner));
-        m_spin->AttachHandle(child, m_skinData, m_canvas);
-        m_spin->Inset = true;
-        InvalidateRect(child, nullptr, FALSE);
-        return;
+        }
     }
 }
 

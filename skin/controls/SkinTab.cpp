@@ -32,22 +32,6 @@ TSkinTransparency TransparencyOf(int trans)
     return trans == 1 ? TSkinTransparency::stKeyColour : TSkinTransparency::stOpaque;
 }
 
-// A spin-button skinner for the arrows of a skinned control: owned by the
-// form skinning object beside its skinner list, and never a second one for
-// a window the dispatch skinned.
-TSkinUpDown* AdoptScroller(TSkinControl& parent, HWND arrows, int horizontal, TCanvas* canvas)
-{
-    TSkinControlOwner* const owner = parent.SkinOwner();
-    if (!owner || !arrows || owner->Skinners().Find(arrows))
-        return nullptr;
-    TSkinUpDown& skinner =
-        owner->Skinners().Adopt(std::make_unique<TSkinUpDown>(dynamic_cast<TComponent*>(owner)));
-    skinner.Horizontal = horizontal;
-    skinner.AttachHandle(arrows, parent.SkinData(), canvas);
-    InvalidateRect(arrows, nullptr, FALSE);
-    return &skinner;
-}
-
 } // namespace
 
 const TComposedPicture& TTabFaces::Get(TBitmap& image, const TDataSkinBorder& tabs, const TSkinMargins& margins,
@@ -127,7 +111,7 @@ bool TSkinTab::FindScroller()
     // Arrows made anew (the tabs came to fit and then overflowed again) get a
     // skinner of their own; the old one let go with its window.
     if (!m_scroller || !m_scroller->Handle() || m_scrollerWindow != arrows) {
-        m_scroller = AdoptScroller(*this, arrows, 0, m_canvas);
+        m_scroller = AdoptSpinSkinner(*this, arrows, false, 0);
         m_scrollerWindow = arrows;
     }
     return (GetWindowLongW(arrows, GWL_STYLE) & WS_VISIBLE) != 0;
@@ -232,7 +216,7 @@ void TSkinTab31::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canv
     m_scroller = dynamic_cast<TTabSetScroller*>(tabSet->Components(0));
     // Its arrows lie left and right, whatever their style says.
     if (m_scroller)
-        m_scrollerSkinner = AdoptScroller(*this, m_scroller->Handle(), 1, m_canvas);
+        m_scrollerSkinner = AdoptSpinSkinner(*this, m_scroller->Handle(), false, 1);
 }
 
 bool TSkinTab31::BeforeMessage(TMessage& m)

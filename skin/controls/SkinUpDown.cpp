@@ -3,6 +3,7 @@
 #include "framework/core/Colors.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/GdiObjects.h"
+#include "skin/controls/SkinControlList.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/SkinDraw.h"
 #include "skin/geometry/SkinEditGeometry.h"
@@ -10,6 +11,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <memory>
 
 namespace tandrel {
 
@@ -134,6 +136,20 @@ void TSkinUpDown::DrawPlainButton(HDC dc, const RECT& button, int index, int sta
         DrawSegments(dc, x, y - 2, kUp);
     else
         DrawSegments(dc, x, y - 2, kDown);
+}
+
+TSkinUpDown* AdoptSpinSkinner(TSkinControl& parent, HWND spin, bool inset, int horizontal)
+{
+    TSkinControlOwner* const owner = parent.SkinOwner();
+    if (!owner || !spin || owner->Skinners().Find(spin))
+        return nullptr;
+    TSkinControlList& skinners = owner->Skinners();
+    TSkinUpDown& skinner = skinners.Adopt(std::make_unique<TSkinUpDown>(dynamic_cast<TComponent*>(owner)));
+    skinner.Inset = inset;
+    skinner.Horizontal = horizontal;
+    skinner.AttachHandle(spin, parent.SkinData(), &skinners.Canvas());
+    InvalidateRect(spin, nullptr, FALSE);
+    return &skinner;
 }
 
 } // namespace tandrel

@@ -25,4 +25,10 @@ private:
     void DrawPlainButton(HDC dc, const RECT& button, int index, int state, bool horizontal);
 };
 
+// A spin-button skinner for a spin button inside parent's control (an
+// edit's, or a tab control's arrows): owned by the form's skinner list
+// beside its members, with the flags set before it first paints. None when
+// parent has no form, or the form skinned that window already.
+TSkinUpDown* AdoptSpinSkinner(TSkinControl& parent, HWND spin, bool inset, int horizontal);
+
 } // namespace tandrel

@@ -1,6 +1,8 @@
 #pragma once
 // Dialog templates built in memory, for tests of the system's own dialogs.
 
+#include "tests/support/TestSupport.h"
+
 #include <windows.h>
 
 #include <cstddef>
@@ -58,6 +60,23 @@ inline std::vector<WORD> DialogTemplate(const std::wstring& caption, short cx, s
         t.push_back(0); // no creation data
     }
     return t;
+}
+
+// Runs the dialog modally with `procedure` (by default one that only takes
+// the focus it is given) until a test step ends it; it is ended with
+// IDCANCEL after ten seconds whatever happens. Answers EndDialog's code.
+inline INT_PTR RunTemplateDialog(const std::vector<WORD>& dialog, const wchar_t* caption,
+                                 DLGPROC procedure = [](HWND, UINT msg, WPARAM, LPARAM) -> INT_PTR {
+                                     return msg == WM_INITDIALOG;
+                                 })
+{
+    std::wstring const title = caption;
+    RunSoon([title] {
+        if (HWND box = FindWindowW(L"#32770", title.c_str()))
+            EndDialog(box, IDCANCEL);
+    }, 10000);
+    return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialog.data()),
+                                   nullptr, procedure, 0);
 }
 
 } // namespace tandrel::test

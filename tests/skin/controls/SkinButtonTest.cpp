@@ -42,12 +42,6 @@ T* Add(TCustomForm& form, int left, int top, int width = 90, int height = 25, in
     return control;
 }
 
-std::string SkinnerOf(TWinSkinForm& skin, HWND window)
-{
-    TSkinControl* s = skin.FindSkinner(window);
-    return s ? s->ClassName() : "none";
-}
-
 TSkinControl* GraphicSkinner(TWinSkinForm& skin, TControl& control)
 {
     for (const auto& s : skin.Skinners().Items())
@@ -316,20 +310,14 @@ TEST_F(TSkinFormTest, ADialogsChildWindowsAreSkinnedByClass)
         GetWindowRect(GetDlgItem(box, IDOK), &r);
         ClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
     }, 200);
-    RunSoon([] {
-        if (HWND box = FindWindowW(L"#32770", L"Bench dialog"))
-            EndDialog(box, IDCANCEL);
-    }, 10000);
-    INT_PTR const answer = DialogBoxIndirectParamW(
-        GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), nullptr,
-        [](HWND window, UINT msg, WPARAM wParam, LPARAM) -> INT_PTR {
+    INT_PTR const answer =
+        RunTemplateDialog(dialog, L"Bench dialog", [](HWND window, UINT msg, WPARAM wParam, LPARAM) -> INT_PTR {
             if (msg == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
                 EndDialog(window, LOWORD(wParam));
                 return TRUE;
             }
             return msg == WM_INITDIALOG;
-        },
-        0);
+        });
     EXPECT_TRUE(checked);
     EXPECT_EQ(answer, IDOK);
 }

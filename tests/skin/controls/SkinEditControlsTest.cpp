@@ -45,12 +45,6 @@ T* Add(TCustomForm& form, int left, int top, int width, int height, int tag = 0)
     return control;
 }
 
-std::string SkinnerOf(TWinSkinForm& skin, HWND window)
-{
-    TSkinControl* s = skin.FindSkinner(window);
-    return s ? s->ClassName() : "none";
-}
-
 // A bar element: background frame 1 and bar frame 2, or in chunk style a
 // background and a chunk of 6 x 10 whose last column is the key colour.
 std::unique_ptr<TDataSkinBorder> ProgressElement(bool chunks)
@@ -334,13 +328,7 @@ TEST_F(TSkinFormTest, ADialogsEditFamilyIsSkinnedByClass)
         checked = true;
         EndDialog(box, IDOK);
     }, 200);
-    RunSoon([] {
-        if (HWND box = FindWindowW(L"#32770", L"Edits dialog"))
-            EndDialog(box, IDCANCEL);
-    }, 10000);
-    INT_PTR const answer = DialogBoxIndirectParamW(
-        GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), nullptr,
-        [](HWND, UINT msg, WPARAM, LPARAM) -> INT_PTR { return msg == WM_INITDIALOG; }, 0);
+    INT_PTR const answer = RunTemplateDialog(dialog, L"Edits dialog");
     EXPECT_TRUE(checked);
     EXPECT_EQ(answer, IDOK);
 }

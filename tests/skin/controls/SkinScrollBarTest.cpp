@@ -29,12 +29,6 @@ namespace tandrel::test {
 
 namespace {
 
-std::string SkinnerOf(TWinSkinForm& skin, TWinControl& control)
-{
-    TSkinControl* s = skin.FindSkinner(control.Handle());
-    return s ? s->ClassName() : "none";
-}
-
 // The centre pixel of frame `frame` of a strip of `count`.
 COLORREF FrameCentre(TBitmap& strip, int count, int frame)
 {

@@ -61,12 +61,6 @@ public:
     const char* ClassName() const override { return "TOtherToolBar"; }
 };
 
-std::string SkinnerOf(TWinSkinForm& skin, TWinControl& control)
-{
-    TSkinControl* s = skin.FindSkinner(control.Handle());
-    return s ? s->ClassName() : "none";
-}
-
 int TabFrames(const TDataSkinBorder& tabs) { return std::max(1, tabs.FrameCount); }
 
 // Whether the w x h top-left corner of frame `frame` of a horizontal strip
@@ -403,13 +397,7 @@ TEST_F(TSkinFormTest, ADialogsTabControlsAreSkinnedByClass)
         checked = true;
         EndDialog(box, IDOK);
     }, 200);
-    RunSoon([] {
-        if (HWND box = FindWindowW(L"#32770", L"Tab dialog"))
-            EndDialog(box, IDCANCEL);
-    }, 10000);
-    INT_PTR const answer = DialogBoxIndirectParamW(
-        GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialog.data()), nullptr,
-        [](HWND, UINT msg, WPARAM, LPARAM) -> INT_PTR { return msg == WM_INITDIALOG; }, 0);
+    INT_PTR const answer = RunTemplateDialog(dialog, L"Tab dialog");
     EXPECT_TRUE(checked);
     EXPECT_EQ(answer, IDOK);
 }

@@ -5,6 +5,7 @@
 #include "framework/forms/Application.h"
 #include "framework/forms/Forms.h"
 #include "framework/forms/Menus.h"
+#include "skin/controls/SkinControl.h"
 #include "skin/engine/SkinManage.h"
 #include "tests/skin/SkinTestSupport.h"
 #include "skin/forms/WinSkinForm.h"
@@ -40,6 +41,14 @@ constexpr int kBottom = 9;
 // the stored stream, then Loaded.
 TSkinData* LoadedSkinData(TComponent* owner, TSkinFormType type, const std::vector<std::uint8_t>& stream,
                           bool active = true);
+
+// The class name of the skinner the form gave that window, or "none".
+inline std::string SkinnerOf(TWinSkinForm& skin, HWND window)
+{
+    TSkinControl* s = skin.FindSkinner(window);
+    return s ? s->ClassName() : "none";
+}
+inline std::string SkinnerOf(TWinSkinForm& skin, TWinControl& control) { return SkinnerOf(skin, control.Handle()); }
 
 class TSkinFormTest : public ::testing::Test {
 protected:
