@@ -87,23 +87,6 @@ POINT ScreenPointOf(HWND window, POINT client)
     return client;
 }
 
-std::unique_ptr<TBitmap> CaptureScreen(const RECT& area)
-{
-    auto bitmap = std::make_unique<TBitmap>(area.right - area.left, area.bottom - area.top);
-    HDC screen = GetDC(nullptr);
-    BitBlt(bitmap->Canvas().Handle(), 0, 0, bitmap->Width(), bitmap->Height(), screen, area.left, area.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
-    GdiFlush();
-    return bitmap;
-}
-
-std::unique_ptr<TBitmap> CaptureWindow(HWND window)
-{
-    RECT r;
-    GetWindowRect(window, &r);
-    return CaptureScreen(r);
-}
-
 std::wstring SaveScreenshot(TBitmap& bitmap, const std::string& name)
 {
     wchar_t folder[MAX_PATH];

@@ -2,6 +2,7 @@
 // Helpers shared by the tests that drive real windows.
 
 #include "framework/graphics/Bitmap.h"
+#include "framework/graphics/ScreenCapture.h"
 #include "tests/support/MessagePump.h"
 
 #include <windows.h>
@@ -28,9 +29,6 @@ void MouseUpAt(POINT screen);
 // The screen point of a client point of a window.
 POINT ScreenPointOf(HWND window, POINT client);
 
-// Copies what the screen shows of a rectangle into a 24-bit bitmap.
-std::unique_ptr<TBitmap> CaptureScreen(const RECT& area);
-std::unique_ptr<TBitmap> CaptureWindow(HWND window);
 // Saves a bitmap under the screenshot folder (TANDREL_SCREENSHOTS or ./screenshots).
 std::wstring SaveScreenshot(TBitmap& bitmap, const std::string& name);
 

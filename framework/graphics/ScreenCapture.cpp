@@ -1,0 +1,22 @@
+#include "framework/graphics/ScreenCapture.h"
+
+namespace tandrel {
+
+std::unique_ptr<TBitmap> CaptureScreen(const RECT& area)
+{
+    auto bitmap = std::make_unique<TBitmap>(area.right - area.left, area.bottom - area.top);
+    HDC screen = GetDC(nullptr);
+    BitBlt(bitmap->Canvas().Handle(), 0, 0, bitmap->Width(), bitmap->Height(), screen, area.left, area.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+    GdiFlush();
+    return bitmap;
+}
+
+std::unique_ptr<TBitmap> CaptureWindow(HWND window)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    return CaptureScreen(r);
+}
+
+} // namespace tandrel
