@@ -3,9 +3,9 @@
 
 #include "tools/skinpack/Files.h"
 #include "skin/package/LZH.h"
-#include "tools/skinpack/LZHEncoder.h"
 #include "tools/skinpack/SkinPackage.h"
 #include "skin/package/SkinReader.h"
+#include "tools/skinpack/SkinSources.h"
 #include "tools/skinpack/SkinVerify.h"
 
 #include <cstdio>
@@ -120,19 +120,8 @@ std::optional<TSkinReader> LoadReader(const fs::path& file, bool property)
                 return std::nullopt;
             }
         }
-        if (stream.size() < 4)
-            throw EBadInput(where + "too short for a compressed skin stream (" + std::to_string(stream.size())
-                            + " bytes)");
-        auto const size = static_cast<std::int32_t>(std::uint32_t(stream[0]) | std::uint32_t(stream[1]) << 8
-                                                    | std::uint32_t(stream[2]) << 16
-                                                    | std::uint32_t(stream[3]) << 24);
-        if (size <= 0)
-            throw EBadInput(where + "the stream declares an empty package (size " + std::to_string(size) + ")");
-
         TSkinReader reader;
-        if (!reader.LoadPackage(stream))
-            throw EBadInput(where + "not a skin package of version " + std::to_string(TSkinReader::PackageVersion)
-                            + " (version " + std::to_string(reader.Header().Version) + ")");
+        LoadSkinStream(reader, stream);
         return reader;
     } catch (const EFileError& error) {
         throw EBadInput(error.what());
@@ -149,31 +138,21 @@ int Pack(const fs::path& folder, const fs::path& output, bool property)
 {
     try {
         std::vector<std::string> skipped;
-        std::vector<TFolderFile> const files = ListFolderFiles(folder, skipped);
-        for (const auto& name : skipped)
-            Warn(DisplayPath(folder / name) + ": not a regular file, skipped");
-
-        std::error_code error;
-        std::vector<TPackEntry> entries;
-        for (const auto& file : files) {
-            if (fs::exists(output, error) && fs::equivalent(file.Path, output, error))
-                continue; // an earlier package written into the folder itself
-            entries.push_back({ file.Name, ReadWholeFile(file.Path, TLZH::MaxDecodedSize) });
-        }
-
-        std::vector<std::uint8_t> package;
+        auto const warnSkipped = [&] {
+            for (const auto& name : skipped)
+                Warn(DisplayPath(folder / name) + ": not a regular file, skipped");
+        };
+        std::vector<std::uint8_t> stream;
         try {
-            package = BuildPackage(std::move(entries));
+            stream = PackFolder(folder, skipped, output);
         } catch (const ESkinPackError& problem) {
+            warnSkipped();
             throw EBadInput(DisplayPath(folder) + ": " + problem.what());
+        } catch (...) {
+            warnSkipped();
+            throw;
         }
-        std::vector<std::uint8_t> stream = TLZHEncoder::Compress(package);
-
-        // Cheap insurance: what we write must decode back exactly.
-        auto const coded = std::span<const std::uint8_t>(stream).subspan(4);
-        if (TLZH().Decode(static_cast<std::int32_t>(package.size()), coded) != package)
-            throw EBadInput(DisplayPath(output) + ": internal error, the package does not read back");
-
+        warnSkipped();
         WriteWholeFile(output, property ? WrapProperty(stream) : stream);
     } catch (const EFileError& error) {
         throw EBadInput(error.what());
