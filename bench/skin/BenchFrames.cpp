@@ -10,7 +10,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/forms/Forms.h"
 #include "framework/graphics/GdiObjects.h"
-#include "tests/support/MessagePump.h"
+#include "framework/forms/MessagePump.h"
 #include "skin/engine/SkinManage.h"
 #include "app/Tandrel.h"
 #include "app/Unit1.h"

@@ -10,7 +10,7 @@
 #include "framework/forms/Menus.h"
 #include "skin/engine/SkinManage.h"
 #include "skin/forms/WinSkinForm.h"
-#include "tests/support/MessagePump.h"
+#include "framework/forms/MessagePump.h"
 
 #include <commctrl.h>
 

@@ -9,7 +9,7 @@
 #include "framework/forms/Forms.h"
 #include "skin/engine/SkinManage.h"
 #include "skin/forms/WinSkinForm.h"
-#include "tests/support/MessagePump.h"
+#include "framework/forms/MessagePump.h"
 
 #include <cstdio>
 #include <functional>

@@ -237,6 +237,20 @@ bool TSkinData::LoadSkin()
     return true;
 }
 
+void TSkinData::ChangeSkin(std::vector<std::uint8_t> stream)
+{
+    TSkinReader reader;
+    if (!reader.LoadPackage(stream))
+        throw ESkinPackageException("not a skin package of version " + std::to_string(TSkinReader::PackageVersion));
+    TSkinSet fresh;
+    fresh.LoadSkinDescription(reader);
+    if (TSkinHost* host = SkinHost())
+        host->ResetCaptionButtons(*this);
+    static_cast<TSkinSet&>(*this) = std::move(fresh);
+    m_stream = std::move(stream);
+    ApplySkin();
+}
+
 void TSkinData::Loaded()
 {
     TComponent::Loaded();

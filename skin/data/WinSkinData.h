@@ -99,6 +99,11 @@ public:
     // another version, and a malformed package raises its error; either way
     // the windows wearing the skin keep it as it was.
     bool LoadSkin();
+    // Puts another compressed skin stream in use and re-applies it to the
+    // windows wearing this skin. A stream that cannot be loaded raises its
+    // error (an older package version too) and changes nothing: the stored
+    // stream, the loaded skin and the windows stay as they were.
+    void ChangeSkin(std::vector<std::uint8_t> stream);
     // Registers with the skin manager (InitializeSkinEngine makes it) and
     // starts skinning as the settings say.
     void Loaded() override;

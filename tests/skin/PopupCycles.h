@@ -3,7 +3,7 @@
 
 #include "framework/graphics/GdiObjects.h"
 #include "skin/engine/SkinManage.h"
-#include "tests/support/MessagePump.h"
+#include "framework/forms/MessagePump.h"
 
 #include <gtest/gtest.h>
 

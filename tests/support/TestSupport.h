@@ -3,7 +3,7 @@
 
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/ScreenCapture.h"
-#include "tests/support/MessagePump.h"
+#include "framework/forms/MessagePump.h"
 
 #include <windows.h>
 

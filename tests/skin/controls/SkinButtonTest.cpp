@@ -14,7 +14,7 @@
 #include "skin/controls/SkinScrollBar.h"
 #include "skin/geometry/SkinControlGeometry.h"
 #include "tests/support/DialogTemplate.h"
-#include "tests/skin/controls/ControlsPage.h"
+#include "tools/skinview/pages/ControlsPage.h"
 #include "tests/skin/forms/SkinFormFixture.h"
 #include "tests/support/TestSupport.h"
 

@@ -15,7 +15,7 @@
 #include "skin/controls/SkinControlList.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinUpDown.h"
-#include "tests/skin/controls/EditsPage.h"
+#include "tools/skinview/pages/EditsPage.h"
 #include "tests/skin/controls/SkinElements.h"
 #include "tests/skin/forms/SkinFormFixture.h"
 #include "tests/support/DialogTemplate.h"

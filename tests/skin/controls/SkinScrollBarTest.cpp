@@ -18,7 +18,7 @@
 #include "skin/controls/SkinControlList.h"
 #include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinScrollBar.h"
-#include "tests/skin/controls/ControlsPage.h"
+#include "tools/skinview/pages/ControlsPage.h"
 #include "tests/skin/forms/SkinFormFixture.h"
 #include "tests/support/TestSupport.h"
 

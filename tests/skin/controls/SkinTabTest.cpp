@@ -11,9 +11,9 @@
 #include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinUpDown.h"
 #include "skin/draw/SkinDraw.h"
-#include "tests/skin/controls/ControlsPage.h"
+#include "tools/skinview/pages/ControlsPage.h"
 #include "tests/support/DialogTemplate.h"
-#include "tests/skin/controls/TabsPage.h"
+#include "tools/skinview/pages/TabsPage.h"
 #include "tests/skin/forms/SkinFormFixture.h"
 #include "tests/support/TestSupport.h"
 

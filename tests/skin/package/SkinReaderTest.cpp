@@ -2,6 +2,7 @@
 #include "tests/support/SampleSkin.h"
 #include "tools/skinpack/SkinPackage.h"
 #include "skin/package/SkinReader.h"
+#include "tests/support/MalformedPackages.h"
 #include "tests/support/TestPackages.h"
 
 #include <gtest/gtest.h>
@@ -133,23 +134,7 @@ TEST(SkinReader, SplitsTheNameList)
 
 TEST(SkinReader, RefusesOtherVersionsWithTheOlderSkinMessage)
 {
-    TRawPackage older;
-    older.Version = 19999;
-    older.Names = "a\r\n";
-    older.Sizes = { 0 };
-    std::vector<std::uint8_t> const emptyPackage = { 0, 0, 0, 0 };
-    std::vector<std::uint8_t> const negativeSize = { 0xFF, 0xFF, 0xFF, 0xFF, 0x12, 0x34 };
-
-    struct {
-        const char* What;
-        std::vector<std::uint8_t> Stream;
-    } const cases[] = {
-        { "version 19999", older.Stream() },
-        { "size 0", emptyPackage },
-        { "size -1", negativeSize },
-        { "no bytes at all", {} },
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : OlderPackages()) {
         SCOPED_TRACE(c.What);
         TLoaded loaded(c.Stream);
         EXPECT_FALSE(loaded.Result);
@@ -157,43 +142,12 @@ TEST(SkinReader, RefusesOtherVersionsWithTheOlderSkinMessage)
         EXPECT_EQ(loaded.Messages[0], "This is Older Skin File\rPlease update to new version !");
         EXPECT_EQ(loaded.Reader.Count(), 0u);
     }
-    EXPECT_EQ(TLoaded(older.Stream()).Reader.Header().Version, 19999);
+    EXPECT_EQ(TLoaded(OlderPackages()[0].Stream).Reader.Header().Version, 19999);
 }
 
 TEST(SkinReader, RejectsInconsistentPackagesWithAClearError)
 {
-    auto make = [](std::string_view names, std::vector<std::uint32_t> sizes, std::string_view data,
-                   std::optional<std::int32_t> nameListLength = std::nullopt) {
-        TRawPackage raw;
-        raw.Names = names;
-        raw.Sizes = std::move(sizes);
-        raw.Data = Bytes(data);
-        raw.NameListLength = nameListLength;
-        return raw.Stream();
-    };
-    std::vector<std::uint8_t> headerOnly = { 0x20, 0x4E, 0, 0, 0, 0, 0, 0 }; // version 20000, 8 bytes
-    std::vector<std::uint8_t> shortHeader = TLZHEncoder::Compress(headerOnly);
-    std::vector<std::uint8_t> tooLarge = make("a\r\n", { 1 }, "x");
-    tooLarge[0] = 0xFF, tooLarge[1] = 0xFF, tooLarge[2] = 0xFF, tooLarge[3] = 0x7F;
-    std::vector<std::uint8_t> truncated = TLZHEncoder::Compress(BuildPackage(MakeSampleSkin(0.2)));
-    truncated.resize(200);
-
-    struct {
-        const char* What;
-        std::vector<std::uint8_t> Stream;
-        const char* Message;
-    } const cases[] = {
-        { "negative name list length", make("a\r\n", { 1 }, "x", -1), "name list of -1 bytes does not fit" },
-        { "name list past the end", make("a\r\n", { 1 }, "x", 1000), "name list of 1000 bytes does not fit" },
-        { "size table past the end", make("a\r\nb\r\nc\r\nd\r\n", {}, "xyz"), "size table of 4 entries runs past" },
-        { "entry past the data", make("a\r\nb\r\n", { 2, 3 }, "abcd"),
-          "entry \"b\" of 3 bytes at offset 2 runs past the end of the 4 bytes of entry data" },
-        { "sizes that wrap 32 bits", make("a\r\nb\r\n", { 0xFFFFFFFF, 2 }, "abcd"), "entry \"a\" of 4294967295 bytes" },
-        { "header cut short", shortHeader, "8 bytes cannot hold the 16-byte header" },
-        { "absurd size", tooLarge, "LZH : Decompressed size 2147483647 is larger than" },
-        { "size the input cannot code", truncated, "cannot come from 196 bytes" },
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : InconsistentPackages()) {
         SCOPED_TRACE(c.What);
         TSkinReader reader;
         bool shown = false;

@@ -1,7 +1,7 @@
 #pragma once
-// A bench page holding every tab, bar and header control the skinners of
-// tabs and status bars take, with content: what the dispatch tests, the
-// leak cycles, the screenshot and the benchmark share.
+// A sample page holding every tab, bar and header control the skinners of
+// tabs and status bars take, with content: a page of the skin previewer, and
+// what the dispatch tests and the leak cycles use.
 
 #include "framework/controls/HeaderControl.h"
 #include "framework/controls/PageControl.h"
@@ -10,7 +10,7 @@
 #include "framework/controls/ToolBar.h"
 #include "framework/forms/Forms.h"
 
-namespace tandrel::test {
+namespace tandrel {
 
 struct TTabsPage {
     TToolBar* Tools = nullptr;
@@ -26,7 +26,9 @@ struct TTabsPage {
     TStatusBar* Status = nullptr;
 };
 
-// Fills a form of at least 640 x 420 client pixels.
-TTabsPage BuildTabsPage(TCustomForm& form);
+// Fills a parent of at least 640 x 420 client pixels (a form, or a page of the
+// previewer) with controls that owner owns.
+TTabsPage BuildTabsPage(TWinControl& parent, TComponent& owner);
+inline TTabsPage BuildTabsPage(TCustomForm& form) { return BuildTabsPage(form, form); }
 
-} // namespace tandrel::test
+} // namespace tandrel

@@ -1,4 +1,4 @@
-#include "tests/support/MessagePump.h"
+#include "framework/forms/MessagePump.h"
 
 #include "framework/forms/Application.h"
 

@@ -1,7 +1,7 @@
 #pragma once
-// A bench page holding one of every control kind the skinners of buttons,
-// boxes and scroll bars take, with captions and content: what the dispatch
-// tests, the leak cycles and the bench screenshot share.
+// A sample page holding one of every control kind the skinners of buttons,
+// boxes and scroll bars take, with captions and content: a page of the skin
+// previewer, and what the dispatch tests and the leak cycles use.
 
 #include "framework/controls/BitBtn.h"
 #include "framework/controls/Button.h"
@@ -21,7 +21,7 @@
 
 #include <string>
 
-namespace tandrel::test {
+namespace tandrel {
 
 struct TControlsPage {
     TButton* Button = nullptr;
@@ -59,7 +59,9 @@ T* Put(TWinControl& parent, TComponent& owner, int left, int top, int width, int
     return control;
 }
 
-// Fills a form of at least 640 x 420 client pixels.
-TControlsPage BuildControlsPage(TCustomForm& form);
+// Fills a parent of at least 640 x 420 client pixels (a form, or a page of the
+// previewer) with controls that owner owns.
+TControlsPage BuildControlsPage(TWinControl& parent, TComponent& owner);
+inline TControlsPage BuildControlsPage(TCustomForm& form) { return BuildControlsPage(form, form); }
 
-} // namespace tandrel::test
+} // namespace tandrel

@@ -1,8 +1,8 @@
 #pragma once
-// A bench page holding one of every edit-like control kind the skinners of
+// A sample page holding one of every edit-like control kind the skinners of
 // combo boxes, spin buttons, progress bars, track bars and date pickers
-// take: what the dispatch tests, the leak cycles, the bench screenshot and
-// the paint benchmark share.
+// take: a page of the skin previewer, and what the dispatch tests and the
+// leak cycles use.
 
 #include "framework/controls/ComboBox.h"
 #include "framework/controls/DateTimePicker.h"
@@ -12,7 +12,7 @@
 #include "framework/controls/UpDown.h"
 #include "framework/forms/Forms.h"
 
-namespace tandrel::test {
+namespace tandrel {
 
 struct TEditsPage {
     TComboBox* DropDown = nullptr;
@@ -35,7 +35,9 @@ struct TEditsPage {
     TDateTimePicker* Spinner = nullptr;  // steps the date with a spin button
 };
 
-// Fills a form of at least 560 x 300 client pixels.
-TEditsPage BuildEditsPage(TCustomForm& form);
+// Fills a parent of at least 560 x 300 client pixels (a form, or a page of the
+// previewer) with controls that owner owns.
+TEditsPage BuildEditsPage(TWinControl& parent, TComponent& owner);
+inline TEditsPage BuildEditsPage(TCustomForm& form) { return BuildEditsPage(form, form); }
 
-} // namespace tandrel::test
+} // namespace tandrel

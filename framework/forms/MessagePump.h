@@ -1,6 +1,7 @@
 #pragma once
-// Driving the message loop from tests and benchmarks: never a fixed sleep,
-// always until a condition holds or the queue has gone quiet.
+// Driving the message loop until something has happened, for tools, tests
+// and benchmarks that wait on windows: never a fixed sleep, always until a
+// condition holds or the queue has gone quiet.
 
 #include <functional>
 
