@@ -8,6 +8,7 @@ for arch in x86 x64; do
   cp -f "build/$arch/app/Tandrel.exe" "out/$arch/Tandrel.exe"
   cp -f app/res/mouse.ico "out/$arch/mouse.ico"
   cp -f "build/$arch/tools/skinpack/skinpack.exe" "out/$arch/"
+  cp -f "build/$arch/tools/skinview/skinview.exe" "out/$arch/"
 done
 mkdir -p out/host out/skins
 cp -f build/host/tools/skinpack/skinpack out/host/

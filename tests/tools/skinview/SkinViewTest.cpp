@@ -1,0 +1,310 @@
+// The skin previewer's window driven in-process: opening skins from files
+// and folders, switching them live, refusing broken ones with the skin in
+// use kept on, the sample windows, drops, and the page screenshots.
+
+#include "framework/forms/Application.h"
+#include "framework/forms/MessagePump.h"
+#include "framework/graphics/GdiObjects.h"
+#include "skin/engine/SkinManage.h"
+#include "skin/forms/WinSkinForm.h"
+#include "tests/support/LoopScript.h"
+#include "tests/support/MalformedPackages.h"
+#include "tests/support/TestSupport.h"
+#include "tools/skinview/Shots.h"
+#include "tools/skinview/ViewerForm.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace tandrel::test {
+
+namespace {
+
+const fs::path SlateFile = SLATE_SKIN;
+const fs::path DuskFile = DUSK_SKIN;
+const fs::path SlateFolder = SLATE_FOLDER;
+
+bool Skinned(HWND window)
+{
+    TWinSkinForm* skin = SkinManager ? SkinManager->FindSkinnedWindow(window) : nullptr;
+    return skin && skin->SkinState() == ssSkinned;
+}
+
+bool Settled() { return !SkinManager->ActionTimerRunning() && SkinManager->PendingRequests().empty(); }
+
+// A folder of its own under the temporary folder, removed afterwards.
+class TScratchFolder {
+public:
+    explicit TScratchFolder(const char* name)
+        : m_path(fs::temp_directory_path() / ("skinview-test-" + std::string(name)))
+    {
+        fs::remove_all(m_path);
+        fs::create_directories(m_path);
+    }
+    ~TScratchFolder()
+    {
+        std::error_code error;
+        fs::remove_all(m_path, error);
+    }
+    const fs::path& Path() const { return m_path; }
+    fs::path Write(const std::string& name, const std::vector<std::uint8_t>& bytes) const
+    {
+        fs::path const file = m_path / name;
+        std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                                    static_cast<std::streamsize>(bytes.size()));
+        return file;
+    }
+
+private:
+    fs::path m_path;
+};
+
+// How many of the pixels of two same-sized pictures differ.
+double ChangedShare(TBitmap& before, TBitmap& after)
+{
+    int changed = 0;
+    int const total = before.Width() * before.Height();
+    for (int y = 0; y < before.Height(); ++y)
+        for (int x = 0; x < before.Width(); ++x)
+            changed += PixelOf(before, x, y) != PixelOf(after, x, y);
+    return total ? static_cast<double>(changed) / total : 0.0;
+}
+
+// The caption band of a window, as the screen shows it.
+std::unique_ptr<TBitmap> CaptionOf(HWND window)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    r.bottom = r.top + 30;
+    return CaptureScreen(r);
+}
+
+} // namespace
+
+class TSkinViewTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { InitializeSkinEngine(); }
+
+    void SetUp() override
+    {
+        m_viewer = TCustomForm::Create<TViewerForm>(Application);
+        m_viewer->Show();
+        ASSERT_TRUE(PumpUntil([&] { return Skinned(m_viewer->Handle()) && Settled(); }));
+    }
+
+    void TearDown() override
+    {
+        CancelSoon();
+        delete m_viewer;
+        PumpIdle();
+    }
+
+    // Opens a skin and waits until every window wears it.
+    bool Open(const fs::path& path)
+    {
+        bool const opened = m_viewer->OpenSkin(path);
+        EXPECT_TRUE(PumpUntil(Settled));
+        PumpIdle();
+        return opened;
+    }
+
+    TViewerForm* m_viewer = nullptr;
+};
+
+TEST_F(TSkinViewTest, OpensEachPackedSkinAndAFolder)
+{
+    EXPECT_EQ(m_viewer->SkinTitle(), L"Slate (built in)");
+    EXPECT_EQ(m_viewer->ProblemLines().at(0).rfind(L"No problems", 0), 0u);
+
+    ASSERT_TRUE(Open(DuskFile));
+    EXPECT_EQ(m_viewer->SkinTitle(), L"Dusk (dusk.skn)");
+    EXPECT_EQ(m_viewer->Caption(), L"Skin viewer - Dusk (dusk.skn)");
+    EXPECT_EQ(m_viewer->Status().Panel(1).Text(), L"No problems");
+
+    ASSERT_TRUE(Open(SlateFolder));
+    EXPECT_EQ(m_viewer->SkinTitle(), L"Slate (slate)");
+    EXPECT_EQ(m_viewer->ProblemLines().at(0).rfind(L"No problems", 0), 0u);
+
+    // The folder packed on the fly is the package the build packs.
+    std::vector<std::uint8_t> const packed = m_viewer->Skin().StoredStream();
+    ASSERT_TRUE(Open(SlateFile));
+    EXPECT_EQ(m_viewer->Skin().StoredStream(), packed);
+    EXPECT_TRUE(Skinned(m_viewer->Handle()));
+}
+
+TEST_F(TSkinViewTest, SwitchingSkinsReskinsEveryOpenWindowInPlace)
+{
+    TCustomForm& frame = m_viewer->Samples().ShowMdiFrame();
+    TCustomForm& dialog = m_viewer->Samples().ShowDialog();
+    HWND const windows[] = {m_viewer->Handle(), frame.Handle(), m_viewer->Samples().MdiChild(0)->Handle(),
+                            m_viewer->Samples().MdiChild(1)->Handle(), dialog.Handle()};
+    ASSERT_TRUE(PumpUntil([&] {
+        for (HWND window : windows)
+            if (!Skinned(window))
+                return false;
+        return Settled();
+    }));
+    HWND const pages = m_viewer->Pages().Handle();
+    TWinSkinForm* const viewerSkin = SkinManager->FindSkinnedWindow(m_viewer->Handle());
+    SetForegroundWindow(m_viewer->Handle());
+    PumpIdle();
+    auto const slateCaption = CaptionOf(m_viewer->Handle());
+    auto const slateDialog = CaptionOf(dialog.Handle());
+
+    ASSERT_TRUE(Open(DuskFile));
+    SetForegroundWindow(m_viewer->Handle());
+    PumpIdle();
+    for (HWND window : windows) {
+        EXPECT_TRUE(IsWindow(window));
+        EXPECT_TRUE(Skinned(window));
+    }
+    EXPECT_EQ(m_viewer->Pages().Handle(), pages);
+    EXPECT_EQ(SkinManager->FindSkinnedWindow(m_viewer->Handle()), viewerSkin); // the same object, re-applied
+    auto const duskCaption = CaptionOf(m_viewer->Handle());
+    auto const duskDialog = CaptionOf(dialog.Handle());
+    EXPECT_GT(ChangedShare(*slateCaption, *duskCaption), 0.3);
+    EXPECT_GT(ChangedShare(*slateDialog, *duskDialog), 0.3);
+    SaveScreenshot(*CaptureWindow(m_viewer->Handle()), "skinview-dusk");
+
+    // Back again, and back and forth: nothing piles up.
+    ASSERT_TRUE(Open(SlateFile));
+    EXPECT_LT(ChangedShare(*slateCaption, *CaptionOf(m_viewer->Handle())), 0.02);
+    int const gdi = LiveGdiObjects();
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_TRUE(Open(DuskFile));
+        ASSERT_TRUE(Open(SlateFile));
+    }
+    EXPECT_EQ(LiveGdiObjects(), gdi);
+}
+
+TEST_F(TSkinViewTest, ABrokenSkinLeavesTheSkinInUseOnAndSaysWhy)
+{
+    ASSERT_TRUE(Open(DuskFile));
+    std::vector<std::uint8_t> const inUse = m_viewer->Skin().StoredStream();
+    auto const before = CaptionOf(m_viewer->Handle());
+    TScratchFolder scratch("broken");
+
+    std::vector<TMalformedPackage> cases = OlderPackages();
+    for (auto& c : InconsistentPackages())
+        cases.push_back(std::move(c));
+    // A package that reads but cannot be loaded: its description names a
+    // bitmap that is no BMP.
+    std::vector<TPackEntry> sample = MakeSampleSkin(0.2);
+    for (auto& entry : sample)
+        if (entry.Name.ends_with(".bmp")) {
+            entry.Data = Bytes("not a bitmap");
+            break;
+        }
+    cases.push_back({"an image that is no BMP", TLZHEncoder::Compress(BuildPackage(sample)), nullptr});
+
+    int index = 0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.What);
+        fs::path const file = scratch.Write("case" + std::to_string(index++) + ".skn", c.Stream);
+        EXPECT_FALSE(Open(file));
+        std::vector<std::wstring> const lines = m_viewer->ProblemLines();
+        ASSERT_FALSE(lines.empty());
+        EXPECT_EQ(lines[0].rfind(L"Cannot load " + file.filename().wstring() + L": ", 0), 0u) << lines[0].c_str();
+        EXPECT_EQ(m_viewer->SkinTitle(), L"Dusk (dusk.skn)");
+        EXPECT_EQ(m_viewer->Skin().StoredStream(), inUse);
+        EXPECT_TRUE(Skinned(m_viewer->Handle()));
+    }
+    // Neither a missing file nor a folder without a skin in it changes anything.
+    EXPECT_FALSE(Open(scratch.Path() / "missing.skn"));
+    fs::create_directories(scratch.Path() / "empty");
+    EXPECT_FALSE(Open(scratch.Path() / "empty"));
+    EXPECT_EQ(m_viewer->Skin().StoredStream(), inUse);
+    EXPECT_LT(ChangedShare(*before, *CaptionOf(m_viewer->Handle())), 0.02);
+
+    // The skin in use still re-applies: the failures left it whole.
+    ASSERT_TRUE(m_viewer->Reload());
+    EXPECT_TRUE(PumpUntil(Settled));
+    EXPECT_EQ(m_viewer->SkinTitle(), L"Dusk (dusk.skn)");
+}
+
+TEST_F(TSkinViewTest, TheProblemsPanelListsWhatTheCheckerFinds)
+{
+    // The default skin's folder with its frame's top image taken out: the
+    // package reads, and the problems panel says what is missing.
+    TScratchFolder scratch("problems");
+    for (const auto& entry : fs::directory_iterator(SlateFolder))
+        if (entry.path().filename() != "f-top.bmp")
+            fs::copy_file(entry.path(), scratch.Path() / entry.path().filename());
+    m_viewer->OpenSkin(scratch.Path());
+    PumpUntil(Settled);
+    bool named = false;
+    for (const auto& line : m_viewer->ProblemLines())
+        named = named || line.find(L"f-top.bmp") != std::wstring::npos;
+    EXPECT_TRUE(named);
+    EXPECT_NE(m_viewer->Status().Panel(1).Text(), L"No problems");
+}
+
+TEST_F(TSkinViewTest, ADroppedFileIsOpened)
+{
+    // The drop as the shell delivers it: a DROPFILES block the receiver frees.
+    std::wstring const name = DuskFile.wstring();
+    std::size_t const bytes = sizeof(DROPFILES) + (name.size() + 2) * sizeof(wchar_t);
+    HGLOBAL const memory = GlobalAlloc(GHND, bytes);
+    ASSERT_NE(memory, nullptr);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = TRUE;
+    std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), name.c_str(), name.size() * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    ASSERT_TRUE(PostMessageW(m_viewer->Handle(), WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0));
+    ASSERT_TRUE(PumpUntil([&] { return m_viewer->SkinTitle() == L"Dusk (dusk.skn)" && Settled(); }));
+}
+
+TEST_F(TSkinViewTest, TheMessageBoxWearsTheSkin)
+{
+    HWND box = nullptr;
+    bool skinned = false;
+    TLoopScript script;
+    script.Then([&] { return (box = FindWindowW(L"#32770", TSampleWindows::MessageBoxCaption)) && Skinned(box); },
+                [&] {
+                    skinned = true;
+                    SaveScreenshot(*CaptureWindow(box), "skinview-message-box");
+                    PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+                });
+    script.Start();
+    RunSoon([] {
+        if (HWND open = FindWindowW(L"#32770", TSampleWindows::MessageBoxCaption))
+            PostMessageW(open, WM_COMMAND, IDCANCEL, 0);
+    }, 15000);
+    m_viewer->Samples().ShowMessageBox();
+    EXPECT_TRUE(skinned);
+    EXPECT_FALSE(script.GaveUp());
+}
+
+TEST_F(TSkinViewTest, ShotsHoldOneImagePerPage)
+{
+    TScratchFolder scratch("shots");
+    std::vector<fs::path> const files = SaveTabShots(*m_viewer, scratch.Path());
+    ASSERT_EQ(static_cast<int>(files.size()), m_viewer->Pages().PageCount());
+    EXPECT_EQ(files[0].filename(), "1-buttons-and-lists.bmp");
+    RECT r;
+    GetWindowRect(m_viewer->Handle(), &r);
+    TBitmap previous;
+    for (const auto& file : files) {
+        SCOPED_TRACE(file.string());
+        TBitmap shot;
+        shot.LoadFromFile(file.wstring());
+        EXPECT_EQ(shot.Width(), r.right - r.left);
+        EXPECT_EQ(shot.Height(), r.bottom - r.top);
+        // Each page shows something of its own.
+        if (!previous.Empty())
+            EXPECT_GT(ChangedShare(previous, shot), 0.05);
+        previous.Assign(shot);
+    }
+}
+
+} // namespace tandrel::test
