@@ -193,8 +193,8 @@ class GeneratorTest(unittest.TestCase):
             shutil.rmtree(out)
 
     def test_frame_pieces_meet_without_seams(self):
-        import slate_art
-        images = slate_art.border_images()
+        from slate_art import SlateArt
+        images = SlateArt().border_images()
         left, top, right = images["f-left.bmp"], images["f-top.bmp"], images["f-right.bmp"]
         bottom = images["f-bot.bmp"]
         # Caption rows continue from the side borders into the top border,
