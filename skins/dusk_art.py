@@ -119,6 +119,7 @@ class DuskArt(SkinArt):
                ((184, 190, 200), (158, 164, 176)), ((140, 145, 154), (134, 139, 148)),
                ((236, 190, 120), (214, 160, 84)))
     HEADER_LINES = ((104, 110, 122), (196, 200, 208))
+    HEADER_TEXT = (16, 18, 22)    # dark, like the system text the engine writes there
     STATUS_PANELS = ((_BORDER_DARK, (34, 36, 42)), ((66, 70, 80), (50, 53, 61)), (None, _FACE))
     PROGRESS_TROUGH = dict(border=_BORDER_DARK, fill=(26, 28, 33), shade=(12, 13, 16))
     PROGRESS_BAR = dict(border=_ACCENT_DARK, fill=_ACCENT, shine=((255, 214, 150), _ACCENT_LIGHT),

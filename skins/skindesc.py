@@ -77,7 +77,7 @@ def description(pal, skin_name):
         ("ComboButton", [("Image", "combo.bmp"), ("Trans", 1)]),
         ("SunkEdge", plain("sunkedge.bmp", 2, 2, 2, 2, trans=0)),
         ("ExtraImages", [("Image", "combo-arrows.bmp"), ("Trans", 1)]),
-        ("Headerbar", plain("header.bmp", 1, 3, 1, 2, trans=0) + [("NormalColour2", pal.INK)]),
+        ("Headerbar", plain("header.bmp", 1, 3, 1, 2, trans=0) + [("NormalColour2", pal.HEADER_TEXT)]),
         ("MenuItem", plain("menutool.bmp", 4, 4, 4, 4, trans=1)),
         ("MenuBackground", plain("menuborder.bmp", 3 + sp.MENU_GUTTER + 1, 3, 3, 3, trans=0)),
         ("Scrollbar", [("Image", "arrows.bmp"), ("Trans", 1)]),

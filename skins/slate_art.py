@@ -113,6 +113,7 @@ class SlateArt(SkinArt):
                ((248, 251, 255), (226, 234, 244)), ((242, 244, 246), (238, 240, 243)),
                ((236, 242, 250), (218, 229, 243)))
     HEADER_LINES = (_BORDER_LIGHT, WHITE)
+    HEADER_TEXT = _INK
     STATUS_PANELS = ((_BORDER_LIGHT, (226, 231, 237)), ((206, 212, 221), (242, 244, 247)), (None, _FACE))
     PROGRESS_TROUGH = dict(border=_BORDER, fill=(224, 229, 236), shade=(200, 207, 217))
     PROGRESS_BAR = dict(border=_ACCENT_DARK, fill=_ACCENT, shine=((150, 190, 238), _ACCENT_LIGHT),
