@@ -3,13 +3,14 @@
 
     python3 skins/check_skin.py [folder]        (default: skins/slate)
 
-The folder must hold the default skin's 41 bitmaps, with the names, sizes and
-depths below, and one description. The description is read the way the
-engine reads it (sections and keys without regard to case, the first match
-wins) and checked against the images: every image it names exists, frame
-strips divide evenly, margins leave a middle, images drawn opaque carry no
-key colour, and the frame and caption-button layout is the default skin's.
-Standard library only. Exits 1 and lists the faults when there are any.
+Every Tandrel skin (Slate, Dusk) has the same 41 bitmaps, with the names,
+sizes and depths below, and one description named after the skin, in a
+folder named after the skin. The description is read the way the engine
+reads it (sections and keys without regard to case, the first match wins)
+and checked against the images: every image it names exists, frame strips
+divide evenly, margins leave a middle, images drawn opaque carry no key
+colour, and the frame and caption-button layout is the one all our skins
+share. Standard library only. Exits 1 and lists the faults when there are any.
 """
 
 import os
@@ -204,8 +205,12 @@ class Checker:
         skin_name = self.desc.value("TitlebarSkin", "SkinName")
         if not skin_name:
             self.fault("[TitlebarSkin] has no SkinName")
-        elif ini_name.lower() != skin_name.lower() + ".ini":
-            self.fault(f"description is {ini_name}, expected {skin_name.lower()}.ini")
+        else:
+            if ini_name.lower() != skin_name.lower() + ".ini":
+                self.fault(f"description is {ini_name}, expected {skin_name.lower()}.ini")
+            folder = os.path.basename(os.path.normpath(self.folder))
+            if folder != skin_name.lower():
+                self.fault(f"folder is {folder}, expected {skin_name.lower()} for skin {skin_name}")
         for sec in self.desc.order:
             for key, value in self.desc.sections[sec.upper()].items():
                 if value.lower().endswith(".bmp"):
@@ -355,7 +360,7 @@ class Checker:
         if top is not None and any(px == KEY for row in top[1] for px in row):
             self.fault("f-top: key pixels would punch holes in the caption")
 
-    # --- the default skin's facts --------------------------------------------
+    # --- the layout all our skins share -----------------------------------------
     def check_layout(self):
         d = self.desc
         sizes = {}
@@ -402,7 +407,7 @@ def main(argv):
     if faults:
         print(f"{folder}: {len(faults)} faults")
         return 1
-    print(f"{folder}: 41 bitmaps and the description check out")
+    print(f"{folder}: {len(EXPECTED)} bitmaps and the description check out")
     return 0
 
 

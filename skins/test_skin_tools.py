@@ -1,5 +1,5 @@
 """Tests of the skin tools: BMP files, the folder checker, and that the
-committed Slate folder is what gen_slate.py makes.
+committed skin folders are what gen_slate.py and gen_dusk.py make.
 
     python3 -m unittest discover -s skins
 """
@@ -15,6 +15,7 @@ import check_skin
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SLATE = os.path.join(HERE, "slate")
+DUSK = os.path.join(HERE, "dusk")
 
 
 
@@ -113,8 +114,14 @@ class FolderCheckTest(unittest.TestCase):
         faults = check_skin.check(self.folder)
         self.assertTrue(any(fragment in f for f in faults), f"no fault with {fragment!r} in {faults}")
 
-    def test_committed_folder_passes(self):
+    def test_committed_folders_pass(self):
         self.assertEqual(check_skin.check(SLATE), [])
+        self.assertEqual(check_skin.check(DUSK), [])
+
+    def test_folder_and_description_are_named_after_the_skin(self):
+        self.edit_ini("SkinName=Slate", "SkinName=Dusk")
+        self.assertFault("description is slate.ini, expected dusk.ini")
+        self.assertFault("folder is slate, expected dusk for skin Dusk")
 
     def test_missing_and_extra_files(self):
         os.remove(self.path("radio.bmp"))
@@ -180,21 +187,40 @@ class FolderCheckTest(unittest.TestCase):
 # The generator needs NumPy and Pillow (python3-numpy, python3-pil), which
 # the project's setup installs.
 class GeneratorTest(unittest.TestCase):
-    def test_committed_folder_is_what_the_script_makes(self):
+    def test_committed_folders_are_what_the_scripts_make(self):
+        import gen_dusk
         import gen_slate
-        out = tempfile.mkdtemp()
-        try:
-            gen_slate.generate(out)
-            for name in sorted(os.listdir(SLATE)):
-                with open(os.path.join(SLATE, name), "rb") as a, open(os.path.join(out, name), "rb") as b:
-                    self.assertEqual(a.read(), b.read(), f"{name} differs: run gen_slate.py")
-            self.assertEqual(sorted(os.listdir(out)), sorted(os.listdir(SLATE)))
-        finally:
-            shutil.rmtree(out)
+        for gen, folder in ((gen_slate, SLATE), (gen_dusk, DUSK)):
+            out = tempfile.mkdtemp()
+            try:
+                gen.generate(out)
+                for name in sorted(os.listdir(folder)):
+                    with open(os.path.join(folder, name), "rb") as a, open(os.path.join(out, name), "rb") as b:
+                        self.assertEqual(a.read(), b.read(), f"{name} differs: run {gen.__name__}.py")
+                self.assertEqual(sorted(os.listdir(out)), sorted(os.listdir(folder)))
+            finally:
+                shutil.rmtree(out)
+
+    def test_skins_share_the_layout_and_differ_in_colour(self):
+        import skindesc
+        from dusk_art import DuskArt
+        from slate_art import SlateArt
+
+        def layout(sections):
+            # Everything but the name and the colours: triples, or the
+            # title colours' single channels (ActiveTextR and the like).
+            return [(sec, [(k, v) for k, v in keys if not isinstance(v, tuple) and k != "SkinName"
+                           and k[:-1] not in ("ActiveText", "InActiveText")])
+                    for sec, keys in sections]
+
+        slate = skindesc.description(SlateArt(), "Slate")
+        dusk = skindesc.description(DuskArt(), "Dusk")
+        self.assertEqual(layout(dusk), layout(slate))
+        self.assertNotEqual(dusk, slate)
 
     def test_frame_pieces_meet_without_seams(self):
-        import slate_art
-        images = slate_art.border_images()
+        from slate_art import SlateArt
+        images = SlateArt().border_images()
         left, top, right = images["f-left.bmp"], images["f-top.bmp"], images["f-right.bmp"]
         bottom = images["f-bot.bmp"]
         # Caption rows continue from the side borders into the top border,

@@ -9,6 +9,7 @@ import numpy as np
 from PIL import Image, ImageDraw, ImageFont
 
 import skinart as art
+from skindesc import value_text
 
 FONT_DIRS = ("/usr/share/fonts/truetype/dejavu",)
 
@@ -43,13 +44,6 @@ def draw_text(canvas, x, y, text, colour, fnt, clip_right=None):
     c = cov[y0 - y:y1 - y, x0 - x:x1 - x]
     region = canvas[y0:y1, x0:x1].astype(np.float64)
     canvas[y0:y1, x0:x1] = np.rint(region * (1 - c) + np.asarray(colour) * c).astype(np.uint8)
-
-
-def value_text(v):
-    """Description text of a value: colours as "r g b"."""
-    if isinstance(v, tuple):
-        return "%d %d %d" % v
-    return str(v)
 
 
 def lookup(sections):
@@ -199,16 +193,16 @@ def compose_window(images, sections, w, h, title, active=True, states=None, icon
     return canvas, (L, T, w - R, h - B)
 
 
-def app_icon():
+def app_icon(border, fill, pointer):
     """A 16 x 16 stand-in for a window icon: an accent tile with a pointer."""
     from skinart import Layer, box, cover, grid
     xs, ys = grid(16, 16)
     lay = Layer(16, 16)
-    lay.paint(cover(box(xs, ys, 1, 1, 15, 15, 3)), (40, 86, 152))
-    lay.paint(cover(box(xs, ys, 2, 2, 14, 14, 2)), (104, 156, 222))
+    lay.paint(cover(box(xs, ys, 1, 1, 15, 15, 3)), border)
+    lay.paint(cover(box(xs, ys, 2, 2, 14, 14, 2)), fill)
     arrow = art.polyline(xs, ys, [(5.5, 4.5), (5.5, 11.5), (7.5, 9.5), (9, 12.5),
                                   (10, 12), (8.6, 9), (11, 9), (5.5, 4.5)], 0.5)
-    lay.paint(cover(arrow), (255, 255, 255))
+    lay.paint(cover(arrow), pointer)
     return lay.keyed()
 
 
@@ -216,14 +210,16 @@ def draw_control(canvas, images, sections, section, rect, index, count, key="ima
     draw_object(canvas, images, lookup(sections), section, rect, index, count, key)
 
 
-def preview_image(images, sections):
-    """preview.bmp: the skin shown on a small window with a few controls."""
+def preview_image(images, sections, title, palette):
+    """preview.bmp: the skin shown on a small window with a few controls, on
+    the palette's PREVIEW_BACKDROP with its ICON."""
     desc = lookup(sections)
     W, H = 265, 168
     out = np.empty((H, W, 3), np.uint8)
     ys = np.arange(H)[:, None, None] / (H - 1)
-    out[...] = np.rint(np.array((196, 205, 216)) * (1 - ys) + np.array((168, 179, 194)) * ys)
-    win, (cl, ct, cr, cb) = compose_window(images, sections, 251, 156, "Slate", icon=app_icon(),
+    top, bottom = palette.PREVIEW_BACKDROP
+    out[...] = np.rint(np.array(top) * (1 - ys) + np.array(bottom) * ys)
+    win, (cl, ct, cr, cb) = compose_window(images, sections, 251, 156, title, icon=app_icon(*palette.ICON),
                                            backdrop=(255, 0, 255))
     art.blit(out, win, 7, 6)
     ox, oy = 7 + cl, 6 + ct
