@@ -65,14 +65,14 @@ private:
     // Applies a checked skin; false (and the panel says why) when it fails.
     bool Apply(const struct TSkinSource& source, const std::filesystem::path& path);
     void ShowFailure(const std::wstring& what, const std::string& why);
-    void MatchPages();
+    // Colours what the engine leaves alone the way the skin wants it.
+    void MatchSkinColours();
 
     TSkinData* m_skin = nullptr;      // owned by the form
     TMainMenu* m_menu = nullptr;      // owned by the form
     TPopupMenu* m_popup = nullptr;    // owned by the form
     TImageList* m_images = nullptr;   // owned by the form
     TPageControl* m_pages = nullptr;  // owned by the form
-    class TLabel* m_about = nullptr;
     TGroupBox* m_problemBox = nullptr;
     TListBox* m_problems = nullptr;
     TStatusBar* m_status = nullptr;
