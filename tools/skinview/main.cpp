@@ -34,6 +34,7 @@ struct TArguments {
     fs::path Skin;
     fs::path ShotFolder;
     bool Shot = false;
+    bool Help = false;
 };
 
 // Frees the argument vector CommandLineToArgvW makes.
@@ -58,7 +59,9 @@ bool ParseArguments(TArguments& arguments)
     for (int i = 1; i < argv.Count(); ++i)
         words.emplace_back(argv[i]);
     for (std::size_t i = 0; i < words.size(); ++i) {
-        if (words[i] == L"--shot" && i + 1 < words.size() && !arguments.Shot) {
+        if (words[i] == L"--help" || words[i] == L"-h") {
+            arguments.Help = true;
+        } else if (words[i] == L"--shot" && i + 1 < words.size() && !arguments.Shot) {
             arguments.Shot = true;
             arguments.ShotFolder = words[++i];
         } else if (!words[i].starts_with(L"--") && arguments.Skin.empty()) {
@@ -104,10 +107,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
 {
     using namespace tandrel;
     TArguments arguments;
-    if (!ParseArguments(arguments)) {
-        std::fputws(Usage, stderr);
-        MessageBoxW(nullptr, Usage, TViewerForm::Title, MB_OK | MB_ICONERROR);
-        return 2;
+    bool const understood = ParseArguments(arguments);
+    if (!understood || arguments.Help) {
+        std::fputws(Usage, understood ? stdout : stderr);
+        MessageBoxW(nullptr, Usage, TViewerForm::Title, MB_OK | (understood ? MB_ICONINFORMATION : MB_ICONERROR));
+        return understood ? 0 : 2;
     }
     // The folder chooser is a shell dialog: it wants COM on this thread.
     HRESULT const com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
