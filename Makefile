@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 BUILD_TYPE ?= Release
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -Wno-dev
 
-.PHONY: all deps build configure host x64 x86 test run bench fuzz clean
+.PHONY: all deps build configure host x64 x86 test run screenshots bench fuzz clean
 
 all: build
 
@@ -35,6 +35,10 @@ run: build
 	@cp -f out/x64/mouse.ico build/run/ 2>/dev/null || (mkdir -p build/run && cp -f out/x64/mouse.ico build/run/)
 	@cp -f out/x64/Tandrel.exe build/run/
 	@cd build/run && ../../scripts/with-wine.sh /usr/lib/wine/wine64 Tandrel.exe
+
+# The README's pictures (docs/*.png), taken from the real program under Xvfb.
+screenshots: build
+	@scripts/with-wine.sh --own-display scripts/screenshots.sh docs
 
 # A screen larger than the tests' so that a 1920 x 1080 window fits.
 bench: build

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# Takes the README's pictures from the real programs under Wine and leaves
+# them as PNG files in OUTDIR (default docs/).
+#   screenshots.sh [OUTDIR]
+# Run inside scripts/with-wine.sh (DISPLAY and WINEPREFIX set); otherwise it
+# runs itself through `with-wine.sh --own-display`.
+# TANDREL_BUILD_DIR names the x64 build (default build/x64).
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+if [ -z "${DISPLAY:-}" ] || [ -z "${WINEPREFIX:-}" ]; then
+  exec "$root/scripts/with-wine.sh" --own-display "$0" "$@"
+fi
+
+outdir=${1:-$root/docs}
+build=${TANDREL_BUILD_DIR:-$root/build/x64}
+wine=/usr/lib/wine/wine64
+python=python3
+[ -x /usr/bin/python3 ] && python=/usr/bin/python3
+
+mkdir -p "$outdir"
+outdir=$(cd "$outdir" && pwd)
+# Everything is made in a scratch folder first: OUTDIR receives finished
+# pictures only, and none when a program fails.
+work=$(mktemp -d "${TMPDIR:-/tmp}/tandrel-shots.XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+# A Unix path as a Windows program sees it (Wine maps Z: to /).
+winpath() { printf 'Z:%s' "${1//\//\\}"; }
+
+need() {
+  [ -f "$1" ] || { echo "screenshots: $1 is missing; build first (make x64)" >&2; exit 1; }
+}
+
+# The main panel and the tray menu of Tandrel itself. The program reads its
+# tray icon from its current directory, so it runs from a folder of its own
+# with the icon beside it.
+shots_tandrel() {
+  local shots="$build/tools/shots/tandrelshots.exe" exe="$build/app/Tandrel.exe"
+  need "$shots"
+  need "$exe"
+  mkdir -p "$work/tandrel" "$work/bmp"
+  cp -f "$exe" "$work/tandrel/Tandrel.exe"
+  cp -f "$root/app/res/mouse.ico" "$work/tandrel/mouse.ico"
+  "$wine" "$shots" "$(winpath "$work/tandrel/Tandrel.exe")" "$(winpath "$work/bmp")" </dev/null
+}
+
+# Every BMP the programs left becomes a PNG in OUTDIR.
+publish() {
+  local bmp png
+  for bmp in "$work"/bmp/*.bmp; do
+    [ -e "$bmp" ] || continue
+    png="$outdir/$(basename "${bmp%.bmp}").png"
+    "$python" "$root/scripts/bmp-to-png.py" "$bmp" "$png"
+    echo "screenshots: $png"
+  done
+}
+
+shots_tandrel
+publish
