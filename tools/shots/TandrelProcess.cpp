@@ -119,9 +119,9 @@ DWORD TTandrelProcess::ExitCode() const
     return code;
 }
 
-HWND TTandrelProcess::FindWindowOfClass(const wchar_t* className, TVisibility visibility) const
+HWND TTandrelProcess::FindShownWindow(const wchar_t* className) const
 {
-    return Search({className, m_id, true, visibility == TVisibility::Shown, nullptr});
+    return Search({className, m_id, true, true, nullptr});
 }
 
 void TTandrelProcess::WaitFor(const std::string& what, const std::function<bool()>& condition,

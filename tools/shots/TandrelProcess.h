@@ -26,10 +26,8 @@ public:
     bool Running() const;
     DWORD ExitCode() const;
 
-    // The first top-level window of this process with the class; with
-    // `visible` only one that is shown.
-    enum class TVisibility { Any, Shown };
-    HWND FindWindowOfClass(const wchar_t* className, TVisibility visibility) const;
+    // A shown top-level window of this process with the class, or null.
+    HWND FindShownWindow(const wchar_t* className) const;
 
     // Waits until the condition holds; throws a failure naming `what` when
     // the time is up or the program ends first.

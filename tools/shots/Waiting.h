@@ -16,10 +16,11 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+enum class TWaitResult { Held, TimedOut, Stopped };
+
 // Polls the condition until it holds or the time is up. Between polls it
 // waits on `stop` (a process handle, say) for a few milliseconds; when
-// `stop` is signalled the wait ends at once. Returns whether it held.
-enum class TWaitResult { Held, TimedOut, Stopped };
+// `stop` is signalled the wait ends at once.
 TWaitResult PollUntil(const std::function<bool()>& condition, DWORD timeoutMs, HANDLE stop = nullptr);
 
 } // namespace tandrel::shots

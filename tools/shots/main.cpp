@@ -87,7 +87,7 @@ HWND ShowPanel(const TTandrelProcess& tandrel, HWND overlay)
     // Its window is made when it is first shown.
     HWND panel = nullptr;
     tandrel.WaitFor("the main panel (window class TForm1) to show", [&] {
-        panel = tandrel.FindWindowOfClass(kPanelClass, TTandrelProcess::TVisibility::Shown);
+        panel = tandrel.FindShownWindow(kPanelClass);
         return panel != nullptr;
     }, kShowMs);
     return panel;
@@ -102,7 +102,7 @@ HWND OpenTrayMenu(const TTandrelProcess& tandrel, HWND overlay, POINT at)
     PostMessageW(overlay, WM_TRAYNOTIFY, 0, WM_RBUTTONDOWN);
     HWND menu = nullptr;
     tandrel.WaitFor("the tray menu to open", [&] {
-        menu = tandrel.FindWindowOfClass(kMenuClass, TTandrelProcess::TVisibility::Shown);
+        menu = tandrel.FindShownWindow(kMenuClass);
         return menu != nullptr;
     }, kShowMs);
     return menu;
@@ -135,7 +135,7 @@ void TakeShots(const std::wstring& exe, const std::wstring& folder)
     TTandrelProcess tandrel(exe);
     HWND overlay = nullptr;
     tandrel.WaitFor("Tandrel's pointer overlay (window class TForm4) to show", [&] {
-        overlay = tandrel.FindWindowOfClass(kOverlayClass, TTandrelProcess::TVisibility::Shown);
+        overlay = tandrel.FindShownWindow(kOverlayClass);
         return overlay != nullptr;
     }, kStartMs);
     MoveOverlayAside(tandrel, overlay);
