@@ -28,6 +28,17 @@ trap 'rm -rf "$work"' EXIT
 # A Unix path as a Windows program sees it (Wine maps Z: to /).
 winpath() { printf 'Z:%s' "${1//\//\\}"; }
 
+# Runs a Windows program with its output going through a file: a Wine
+# service or server that the program happens to start keeps the output it
+# inherits for as long as it lives, and a caller's pipe (a test runner's)
+# would then never close.
+run_windows() {
+  local log="$work/wine.log" status=0
+  "$wine" "$@" </dev/null >"$log" 2>&1 || status=$?
+  cat "$log" >&2
+  return $status
+}
+
 need() {
   [ -f "$1" ] || { echo "screenshots: $1 is missing; build first (make x64)" >&2; exit 1; }
 }
@@ -42,7 +53,7 @@ shots_tandrel() {
   mkdir -p "$work/tandrel" "$work/bmp"
   cp -f "$exe" "$work/tandrel/Tandrel.exe"
   cp -f "$root/app/res/mouse.ico" "$work/tandrel/mouse.ico"
-  "$wine" "$shots" "$(winpath "$work/tandrel/Tandrel.exe")" "$(winpath "$work/bmp")" </dev/null
+  run_windows "$shots" "$(winpath "$work/tandrel/Tandrel.exe")" "$(winpath "$work/bmp")"
 }
 
 # Every BMP the programs left becomes a PNG in OUTDIR.
