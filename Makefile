@@ -3,7 +3,7 @@ JOBS ?= $(shell nproc)
 BUILD_TYPE ?= Release
 CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -Wno-dev
 
-.PHONY: all deps build configure host x64 x86 test run preview bench fuzz clean
+.PHONY: all deps build configure host x64 x86 test run preview screenshots bench fuzz clean
 
 all: build
 
@@ -40,6 +40,10 @@ run: build
 # and drag and drop take others, such as those under out/skins.
 preview: build
 	@cd out/x64 && ../../scripts/with-wine.sh /usr/lib/wine/wine64 skinview.exe
+
+# The README's pictures (docs/*.png), taken from the real program under Xvfb.
+screenshots: build
+	@scripts/with-wine.sh --own-display scripts/screenshots.sh docs
 
 # A screen larger than the tests' so that a 1920 x 1080 window fits.
 bench: build
