@@ -24,6 +24,8 @@ wineserver=/usr/lib/wine/wineserver64
 xvfb_pid=""
 cleanup() {
   "$wineserver" -k >/dev/null 2>&1 || true
+  # Until the server has gone: the next session must not attach to it.
+  timeout 30 "$wineserver" -w >/dev/null 2>&1 || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1 || true
 }
 trap cleanup EXIT
