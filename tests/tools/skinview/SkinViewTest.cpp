@@ -79,6 +79,18 @@ double ChangedShare(TBitmap& before, TBitmap& after)
     return total ? static_cast<double>(changed) / total : 0.0;
 }
 
+// Cancels every dialog box this thread shows, message boxes included.
+void CloseDialogsOfThisThread()
+{
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM) -> BOOL {
+        wchar_t name[16] {};
+        GetClassNameW(window, name, 16);
+        if (std::wstring(name) == L"#32770")
+            PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+        return TRUE;
+    }, 0);
+}
+
 // The caption band of a window, as the screen shows it.
 std::unique_ptr<TBitmap> CaptionOf(HWND window)
 {
@@ -275,13 +287,45 @@ TEST_F(TSkinViewTest, TheMessageBoxWearsTheSkin)
                     PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
                 });
     script.Start();
-    RunSoon([] {
-        if (HWND open = FindWindowW(L"#32770", TSampleWindows::MessageBoxCaption))
-            PostMessageW(open, WM_COMMAND, IDCANCEL, 0);
-    }, 15000);
+    RunSoon([] { CloseDialogsOfThisThread(); }, 15000);
     m_viewer->Samples().ShowMessageBox();
     EXPECT_TRUE(skinned);
     EXPECT_FALSE(script.GaveUp());
+}
+
+TEST_F(TSkinViewTest, FileOpenTakesASkinThroughTheSystemsOpenDialog)
+{
+    // The dialog is the system's own, wearing the skin; a description chosen
+    // in it stands for its folder.
+    // A path the dialog takes: with a drive and backslashes.
+    wchar_t full[MAX_PATH];
+    ASSERT_NE(GetFullPathNameW((SlateFolder / "slate.ini").wstring().c_str(), MAX_PATH, full, nullptr), 0u);
+    std::wstring const description = full;
+    HWND dialog = nullptr;
+    bool skinned = false;
+    TLoopScript script(10000);
+    script.Then([&] { return (dialog = FindWindowW(L"#32770", L"Open a skin")) && Skinned(dialog); },
+                [&] {
+                    skinned = true;
+                    // The file name field: an edit, or the edit inside a combo box.
+                    HWND name = GetDlgItem(dialog, 0x47C); // cmb13
+                    if (HWND inner = name ? FindWindowExW(name, nullptr, L"Edit", nullptr) : nullptr)
+                        name = inner;
+                    if (!name)
+                        name = GetDlgItem(dialog, 0x480); // edt1
+                    SetWindowTextW(name, description.c_str());
+                    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+                });
+    script.Start();
+    // Whatever happens, the dialog and any box it shows end.
+    for (UINT at : {20000u, 21000u, 22000u})
+        RunSoon([] { CloseDialogsOfThisThread(); }, at);
+    TMenuItem* file = m_viewer->MainMenu().Items().Items(0);
+    file->Items(0)->Click(); // "Open skin...": runs the dialog's own loop
+    EXPECT_FALSE(script.GaveUp());
+    EXPECT_TRUE(skinned);
+    ASSERT_TRUE(PumpUntil(Settled));
+    EXPECT_EQ(m_viewer->SkinTitle(), L"Slate (slate)");
 }
 
 TEST_F(TSkinViewTest, ShotsHoldOneImagePerPage)
