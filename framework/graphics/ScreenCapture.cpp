@@ -1,13 +1,17 @@
 #include "framework/graphics/ScreenCapture.h"
 
+#include "framework/graphics/GdiObjects.h"
+
 namespace tandrel {
 
 std::unique_ptr<TBitmap> CaptureScreen(const RECT& area)
 {
     auto bitmap = std::make_unique<TBitmap>(area.right - area.left, area.bottom - area.top);
-    HDC screen = GetDC(nullptr);
-    BitBlt(bitmap->Canvas().Handle(), 0, 0, bitmap->Width(), bitmap->Height(), screen, area.left, area.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
+    {
+        TWindowDC const screen(nullptr);
+        BitBlt(bitmap->Canvas().Handle(), 0, 0, bitmap->Width(), bitmap->Height(), screen.Get(), area.left, area.top,
+               SRCCOPY);
+    }
     GdiFlush();
     return bitmap;
 }

@@ -228,13 +228,18 @@ bool TSkinData::LoadSkin()
     };
     if (!reader.LoadPackage(m_stream))
         return false;
+    UseSkinSet(reader);
+    return true;
+}
+
+void TSkinData::UseSkinSet(const TSkinReader& reader)
+{
     TSkinSet fresh;
     fresh.LoadSkinDescription(reader);
     // Windows wearing this skin hold caption buttons of the set about to go.
     if (TSkinHost* host = SkinHost())
         host->ResetCaptionButtons(*this);
     static_cast<TSkinSet&>(*this) = std::move(fresh);
-    return true;
 }
 
 void TSkinData::ChangeSkin(std::vector<std::uint8_t> stream)
@@ -242,11 +247,7 @@ void TSkinData::ChangeSkin(std::vector<std::uint8_t> stream)
     TSkinReader reader;
     if (!reader.LoadPackage(stream))
         throw ESkinPackageException("not a skin package of version " + std::to_string(TSkinReader::PackageVersion));
-    TSkinSet fresh;
-    fresh.LoadSkinDescription(reader);
-    if (TSkinHost* host = SkinHost())
-        host->ResetCaptionButtons(*this);
-    static_cast<TSkinSet&>(*this) = std::move(fresh);
+    UseSkinSet(reader);
     m_stream = std::move(stream);
     ApplySkin();
 }

@@ -15,6 +15,8 @@
 #include <string>
 #include <vector>
 
+class TSkinReader;
+
 namespace tandrel {
 
 // Kinds of element a skin data component skins; a set holds bit n for
@@ -130,6 +132,9 @@ private:
     void BuildDefaultSkin3rd();
     void LoadMenuImages();
     void ReportLoadFailure(const std::string& reason);
+    // Loads the package's description into a new set that then takes the
+    // place of the one in use; a failure leaves the one in use.
+    void UseSkinSet(const TSkinReader& reader);
 
     bool m_active = false;
     int m_disableTag = 99;
