@@ -167,25 +167,33 @@ TEST_F(TSkinViewTest, SwitchingSkinsReskinsEveryOpenWindowInPlace)
     }));
     HWND const pages = m_viewer->Pages().Handle();
     TWinSkinForm* const viewerSkin = SkinManager->FindSkinnedWindow(m_viewer->Handle());
-    SetForegroundWindow(m_viewer->Handle());
-    PumpIdle();
-    auto const slateCaption = CaptionOf(m_viewer->Handle());
+    // The windows overlap: each is brought to the front to be looked at.
+    auto front = [](HWND window) {
+        SetForegroundWindow(window);
+        PumpUntil([window] { return GetForegroundWindow() == window; }, 3000);
+        PumpIdle();
+    };
+    front(dialog.Handle());
     auto const slateDialog = CaptionOf(dialog.Handle());
+    front(m_viewer->Handle());
+    auto const slateCaption = CaptionOf(m_viewer->Handle());
 
     ASSERT_TRUE(Open(DuskFile));
-    SetForegroundWindow(m_viewer->Handle());
-    PumpIdle();
     for (HWND window : windows) {
         EXPECT_TRUE(IsWindow(window));
         EXPECT_TRUE(Skinned(window));
     }
     EXPECT_EQ(m_viewer->Pages().Handle(), pages);
     EXPECT_EQ(SkinManager->FindSkinnedWindow(m_viewer->Handle()), viewerSkin); // the same object, re-applied
-    auto const duskCaption = CaptionOf(m_viewer->Handle());
-    auto const duskDialog = CaptionOf(dialog.Handle());
-    EXPECT_GT(ChangedShare(*slateCaption, *duskCaption), 0.3);
-    EXPECT_GT(ChangedShare(*slateDialog, *duskDialog), 0.3);
+    front(m_viewer->Handle());
+    EXPECT_GT(ChangedShare(*slateCaption, *CaptionOf(m_viewer->Handle())), 0.3);
     SaveScreenshot(*CaptureWindow(m_viewer->Handle()), "skinview-dusk");
+    front(dialog.Handle());
+    EXPECT_GT(ChangedShare(*slateDialog, *CaptionOf(dialog.Handle())), 0.3);
+    SaveScreenshot(*CaptureWindow(dialog.Handle()), "skinview-dusk-dialog");
+    front(frame.Handle());
+    SaveScreenshot(*CaptureWindow(frame.Handle()), "skinview-dusk-mdi-frame");
+    front(m_viewer->Handle());
 
     // Back again, and back and forth: nothing piles up.
     ASSERT_TRUE(Open(SlateFile));
