@@ -146,7 +146,12 @@ TViewerForm::TViewerForm(TComponent* owner) : TForm(owner), m_samples(*this)
     m_skin->SetSkinFormtype(sfMainform);
     m_skin->ReadSkinStream(property);
     m_skin->Loaded();
-    OpenSkinStream(L"built in", builtIn);
+    // Already loaded: only checked, for the problems panel.
+    try {
+        ShowSkin(CheckSkinStream(L"built in", builtIn), {});
+    } catch (const std::exception& error) {
+        ShowFailure(L"built in", error.what());
+    }
 }
 
 void TViewerForm::BuildMenu()
@@ -386,6 +391,12 @@ bool TViewerForm::Apply(const TSkinSource& source, const fs::path& path)
             m_problems->Items().Add(Utf8ToWide(problem));
         return false;
     }
+    ShowSkin(source, path);
+    return true;
+}
+
+void TViewerForm::ShowSkin(const TSkinSource& source, const fs::path& path)
+{
     MatchSkinColours();
     m_path = path;
     m_skinTitle = source.SkinName.empty() ? source.Name : Utf8ToWide(source.SkinName) + L" (" + source.Name + L")";
@@ -405,7 +416,6 @@ bool TViewerForm::Apply(const TSkinSource& source, const fs::path& path)
     std::size_t const count = source.Problems.size();
     m_status->Panel(1).SetText(count == 0 ? L"No problems"
                                            : std::to_wstring(count) + (count == 1 ? L" problem" : L" problems"));
-    return true;
 }
 
 void TViewerForm::MatchSkinColours()

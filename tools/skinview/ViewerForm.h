@@ -21,6 +21,8 @@
 
 namespace tandrel {
 
+struct TSkinSource;
+
 class TViewerForm : public TForm {
 public:
     const char* ClassName() const override { return "TViewerForm"; }
@@ -63,7 +65,10 @@ private:
     void ChooseFolder();
     void OnDropFiles(TMessage& message);
     // Applies a checked skin; false (and the panel says why) when it fails.
-    bool Apply(const struct TSkinSource& source, const std::filesystem::path& path);
+    bool Apply(const TSkinSource& source, const std::filesystem::path& path);
+    // The title, the problems panel, the status bar and the colours for the
+    // skin now in use.
+    void ShowSkin(const TSkinSource& source, const std::filesystem::path& path);
     void ShowFailure(const std::wstring& what, const std::string& why);
     // Colours what the engine leaves alone the way the skin wants it.
     void MatchSkinColours();
