@@ -1,9 +1,12 @@
 # Tandrel: the two commands are `make run` and `make test`; see README.md.
+# Each step prints a line or two of its own; the programs and the test
+# runner do the rest of the talking.
+MAKEFLAGS += --no-print-directory
 JOBS ?= $(shell nproc)
 BUILD_TYPE ?= Release
-CMAKE_FLAGS = -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) -Wno-dev
+export JOBS BUILD_TYPE
 
-.PHONY: all deps build configure host x64 x86 test run preview screenshots bench fuzz clean
+.PHONY: all deps build host x64 x86 test run preview screenshots bench clean
 
 all: build
 
@@ -12,34 +15,30 @@ deps:
 
 # Native tools (skin packer) and native tests: the cross builds use the packer.
 host: deps
-	@cmake -S . -B build/host $(CMAKE_FLAGS) >/dev/null
-	@cmake --build build/host -j $(JOBS)
+	@scripts/build.sh host
 
 x64: host
-	@cmake -S . -B build/x64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake \
-	  -DTANDREL_HOST_BUILD=$(CURDIR)/build/host $(CMAKE_FLAGS) >/dev/null
-	@cmake --build build/x64 -j $(JOBS)
+	@scripts/build.sh x64
 
 x86: host
-	@cmake -S . -B build/x86 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-	  -DTANDREL_HOST_BUILD=$(CURDIR)/build/host -DTANDREL_TESTS=OFF $(CMAKE_FLAGS) >/dev/null
-	@cmake --build build/x86 -j $(JOBS)
+	@scripts/build.sh x86
 
 build: host x64 x86
 	@scripts/collect-outputs.sh
 
+# The whole suite on both builds, each under the Wine of its size.
 test: build
-	@scripts/with-wine.sh --own-display ctest --test-dir build/x64 --output-on-failure
+	@scripts/with-wine.sh --own-display scripts/run-tests.sh
 
+# The product, the 32-bit program (the 64-bit one where 32-bit programs
+# cannot run here).
 run: build
-	@cp -f out/x64/mouse.ico build/run/ 2>/dev/null || (mkdir -p build/run && cp -f out/x64/mouse.ico build/run/)
-	@cp -f out/x64/Tandrel.exe build/run/
-	@cd build/run && ../../scripts/with-wine.sh /usr/lib/wine/wine64 Tandrel.exe
+	@scripts/run-program.sh Tandrel.exe
 
 # The skin previewer on the default skin (the one it carries); File > Open
 # and drag and drop take others, such as those under out/skins.
 preview: build
-	@cd out/x64 && ../../scripts/with-wine.sh /usr/lib/wine/wine64 skinview.exe
+	@scripts/run-program.sh skinview.exe
 
 # The README's pictures (docs/*.png), taken from the real program under Xvfb.
 screenshots: build

@@ -43,7 +43,21 @@ if [ $own_display -eq 1 ] || [ -z "${DISPLAY:-}" ]; then
   [ $own_display -eq 0 ] && echo "with-wine: no DISPLAY set, started Xvfb on $DISPLAY"
 fi
 
-ready="$WINEPREFIX/.tandrel-ready-7"
+# A prefix made before the 32-bit Wine was installed cannot run 32-bit
+# programs: where they run, a prefix without its 32-bit system folder is made
+# again.
+ready="$WINEPREFIX/.tandrel-ready-8"
+if [ -f "$ready" ] && "$root/scripts/wine32.sh" --check >/dev/null &&
+   [ ! -f "$WINEPREFIX/drive_c/windows/syswow64/kernel32.dll" ]; then
+  case $WINEPREFIX in
+    "$root"/build/*) ;;
+    *) echo "with-wine: the prefix $WINEPREFIX predates the 32-bit Wine; remove it to have it made again" >&2; exit 1 ;;
+  esac
+  echo "with-wine: the prefix $WINEPREFIX predates the 32-bit Wine; making it again"
+  "$wineserver" -k >/dev/null 2>&1 || true
+  timeout 30 "$wineserver" -w >/dev/null 2>&1 || true
+  rm -rf "$WINEPREFIX"
+fi
 if [ ! -f "$ready" ]; then
   echo "with-wine: creating the Wine prefix $WINEPREFIX (first run only)"
   mkdir -p "$WINEPREFIX"
@@ -61,8 +75,11 @@ if [ ! -f "$ready" ]; then
   step "creating the prefix (wineboot)" "$wine" wineboot -i
   # A crashing program ends at once: no debugger is started to wait for
   # someone who is not there, and a test run reports the crash in seconds.
-  reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d ""
-  reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /t REG_SZ /d 1
+  # Both registry views: 32-bit programs read their own AeDebug key.
+  for view in /reg:64 /reg:32; do
+    reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /t REG_SZ /d "" $view
+    reg 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Auto /t REG_SZ /d 1 $view
+  done
   # Without a window manager Wine draws no frames unless told not to leave
   # decoration to one; the skin engine replaces exactly that non-client area.
   reg 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N
