@@ -62,13 +62,24 @@ inline std::vector<WORD> DialogTemplate(const std::wstring& caption, short cx, s
     return t;
 }
 
+// A dialog procedure that only takes the focus it is given.
+inline INT_PTR CALLBACK InitialFocusDialogProc(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG; }
+
+// A dialog procedure that ends the dialog with OK or Cancel.
+inline INT_PTR CALLBACK EndOnOkOrCancelDialogProc(HWND window, UINT msg, WPARAM wParam, LPARAM)
+{
+    if (msg == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
+        EndDialog(window, LOWORD(wParam));
+        return TRUE;
+    }
+    return msg == WM_INITDIALOG;
+}
+
 // Runs the dialog modally with `procedure` (by default one that only takes
 // the focus it is given) until a test step ends it; it is ended with
 // IDCANCEL after ten seconds whatever happens. Answers EndDialog's code.
 inline INT_PTR RunTemplateDialog(const std::vector<WORD>& dialog, const wchar_t* caption,
-                                 DLGPROC procedure = [](HWND, UINT msg, WPARAM, LPARAM) -> INT_PTR {
-                                     return msg == WM_INITDIALOG;
-                                 })
+                                 DLGPROC procedure = InitialFocusDialogProc)
 {
     std::wstring const title = caption;
     RunSoon([title] {

@@ -310,14 +310,7 @@ TEST_F(TSkinFormTest, ADialogsChildWindowsAreSkinnedByClass)
         GetWindowRect(GetDlgItem(box, IDOK), &r);
         ClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
     }, 200);
-    INT_PTR const answer =
-        RunTemplateDialog(dialog, L"Bench dialog", [](HWND window, UINT msg, WPARAM wParam, LPARAM) -> INT_PTR {
-            if (msg == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
-                EndDialog(window, LOWORD(wParam));
-                return TRUE;
-            }
-            return msg == WM_INITDIALOG;
-        });
+    INT_PTR const answer = RunTemplateDialog(dialog, L"Bench dialog", EndOnOkOrCancelDialogProc);
     EXPECT_TRUE(checked);
     EXPECT_EQ(answer, IDOK);
 }

@@ -79,17 +79,17 @@ double ChangedShare(TBitmap& before, TBitmap& after)
     return total ? static_cast<double>(changed) / total : 0.0;
 }
 
-// Cancels every dialog box this thread shows, message boxes included.
-void CloseDialogsOfThisThread()
+BOOL CALLBACK CancelDialog(HWND window, LPARAM)
 {
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM) -> BOOL {
-        wchar_t name[16] {};
-        GetClassNameW(window, name, 16);
-        if (std::wstring(name) == L"#32770")
-            PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-        return TRUE;
-    }, 0);
+    wchar_t name[16] {};
+    GetClassNameW(window, name, 16);
+    if (std::wstring(name) == L"#32770")
+        PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
 }
+
+// Cancels every dialog box this thread shows, message boxes included.
+void CloseDialogsOfThisThread() { EnumThreadWindows(GetCurrentThreadId(), CancelDialog, 0); }
 
 // The caption band of a window, as the screen shows it.
 std::unique_ptr<TBitmap> CaptionOf(HWND window)
@@ -352,8 +352,9 @@ TEST_F(TSkinViewTest, ShotsHoldOneImagePerPage)
         EXPECT_EQ(shot.Width(), r.right - r.left);
         EXPECT_EQ(shot.Height(), r.bottom - r.top);
         // Each page shows something of its own.
-        if (!previous.Empty())
+        if (!previous.Empty()) {
             EXPECT_GT(ChangedShare(previous, shot), 0.05);
+        }
         previous.Assign(shot);
     }
 }
