@@ -28,5 +28,6 @@ if [ ! -f "$dir/build.ninja" ]; then
 fi
 # The compiler cache is shared by every clone of the project on this machine.
 export CCACHE_BASEDIR="$root"
-# Ninja's own "no work to do" is noise; anything else it says is kept.
-cmake --build "$dir" -j "${JOBS:-$(nproc)}" 2>&1 | { grep -v --line-buffered '^ninja: no work to do\.$' || true; }
+# Ninja's "no work to do" and its glob re-check are noise; anything else it
+# says is kept.
+cmake --build "$dir" -j "${JOBS:-$(nproc)}" 2>&1 | { grep -v --line-buffered -e '^ninja: no work to do\.$' -e '^\[0/[0-9]*\] Re-checking globbed directories\.\.\.$' || true; }
