@@ -22,6 +22,7 @@ std::vector<TSkinPiece> NineSlicePieces(const TSkinRect& frame, int width, int h
                                         TNineSliceMiddle middle)
 {
     std::vector<TSkinPiece> pieces;
+    pieces.reserve(9);
     int const w = std::max(0, width);
     int const h = std::max(0, height);
     int const fw = std::max(0, frame.Width());
