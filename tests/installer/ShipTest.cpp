@@ -8,7 +8,9 @@
 #include "framework/core/Registry.h"
 #include "framework/core/SysUtils.h"
 #include "framework/forms/MessagePump.h"
+#include "framework/graphics/ScreenCapture.h"
 #include "tests/support/ProgramRun.h"
+#include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -63,6 +65,44 @@ DWORD RunToEnd(const std::wstring& commandLine)
     if (!run.WaitForExit(180000))
         return STILL_ACTIVE;
     return run.ExitCode();
+}
+
+HWND VisibleDialog(DWORD process)
+{
+    HWND dialog = FindProcessWindow(process, L"#32770");
+    return dialog && IsWindowVisible(dialog) ? dialog : nullptr;
+}
+
+// NSIS shows each page as a child dialog of its window.
+HWND CurrentPage(DWORD process)
+{
+    HWND outer = VisibleDialog(process);
+    HWND inner = outer ? FindWindowExW(outer, nullptr, L"#32770", nullptr) : nullptr;
+    return inner && IsWindowVisible(inner) ? inner : nullptr;
+}
+
+void ClickButton(HWND dialog, int id)
+{
+    PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
+// Once its text is drawn: a dark pixel in its client area.
+void SaveDialogShot(HWND dialog, const char* name)
+{
+    RECT client {};
+    GetClientRect(dialog, &client);
+    MapWindowPoints(dialog, nullptr, reinterpret_cast<POINT*>(&client), 2);
+    PumpUntil([&] {
+        auto shot = CaptureScreen(client);
+        for (int y = 0; y < shot->Height(); ++y)
+            for (int x = 0; x < shot->Width(); ++x) {
+                const COLORREF c = PixelOf(*shot, x, y);
+                if (GetRValue(c) < 60 && GetGValue(c) < 60 && GetBValue(c) < 60)
+                    return true;
+            }
+        return false;
+    });
+    SaveScreenshot(*CaptureWindow(dialog), name);
 }
 
 void ExpectStartsWithItsTrayIcon(TProgramRun& tandrel)
@@ -236,6 +276,63 @@ TEST_F(TInstallTest, TheQuietUninstallClosesItAndLeavesNothingBehind)
     EXPECT_FALSE(fs::exists(Shortcut()));
     EXPECT_FALSE(ReadString(HKEY_CURRENT_USER, kRunKey, L"Tandrel"));
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kSettingsKey));
+    s_signedIn.reset();
+}
+
+// The setup as a user clicks through it: each page is saved as a picture,
+// Next takes the defaults, and the finish page's ticked box starts Tandrel.
+TEST_F(TInstallTest, ClickedThroughItInstallsAndStartsTandrel)
+{
+    const fs::path setup = WindowsPathOf(WideToUtf8(EnvironmentValue(L"TANDREL_SETUP")));
+    TProgramRun run(Quoted(setup), SystemFolder().wstring());
+    ASSERT_TRUE(run.Started());
+    const DWORD id = run.Id();
+    // The language is asked first; the system's own is offered.
+    HWND language = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (language = VisibleDialog(id)) != nullptr; }, 60000));
+    SaveDialogShot(language, "setup-0-language");
+    ClickButton(language, IDOK);
+
+    // Next, Next, Install; the files page goes on to the finish page by itself.
+    HWND page = nullptr;
+    for (const char* name : {"setup-1-welcome", "setup-2-components", "setup-3-folder", "setup-4-finish"}) {
+        SCOPED_TRACE(name);
+        const bool last = std::string(name) == "setup-4-finish";
+        ASSERT_TRUE(PumpUntil([&] {
+            HWND now = CurrentPage(id);
+            HWND next = now ? GetDlgItem(GetParent(now), 1) : nullptr;
+            wchar_t text[32] {};
+            if (next)
+                GetWindowTextW(next, text, 32);
+            return now && now != page && IsWindowEnabled(next) && (std::wstring(text) == L"&Finish") == last;
+        }, 120000));
+        page = CurrentPage(id);
+        SaveDialogShot(GetParent(page), name);
+        ClickButton(GetParent(page), 1);
+    }
+    // A click that lands while the last page is still being set up is lost: click again now and then.
+    int rounds = 0;
+    ASSERT_TRUE(PumpUntil([&] {
+        if (++rounds % 50 == 0 && CurrentPage(id))
+            ClickButton(GetParent(CurrentPage(id)), 1);
+        return !run.Running();
+    }, 60000));
+    EXPECT_EQ(run.ExitCode(), 0u);
+    EXPECT_TRUE(fs::is_regular_file(InstallFolder() / "Tandrel.exe"));
+    EXPECT_FALSE(ReadString(HKEY_CURRENT_USER, kRunKey, L"Tandrel")) << "sign-in start is off unless ticked";
+
+    DWORD started = 0;
+    ASSERT_TRUE(PumpUntil([&] {
+        HWND overlay = FindWindowW(L"TForm4", L"Form4");
+        return overlay && GetWindowThreadProcessId(overlay, &started) && ShowsOverlayAndTrayIcon(started);
+    }, 60000));
+    EXPECT_EQ(MessageBoxText(started), L"");
+
+    // Removed again, the machine is as it was.
+    ASSERT_EQ(RunToEnd(*ReadString(HKEY_CURRENT_USER, kUninstallKey, L"QuietUninstallString")), 0u);
+    ASSERT_TRUE(PumpUntil([] { return !KeyExists(HKEY_CURRENT_USER, kUninstallKey); }, 120000));
+    EXPECT_FALSE(FindProcessWindow(started, L"TForm4", L"Form4"));
+    EXPECT_FALSE(fs::exists(InstallFolder()));
 }
 
 } // namespace tandrel::test
