@@ -62,26 +62,13 @@ inline std::vector<WORD> DialogTemplate(const std::wstring& caption, short cx, s
     return t;
 }
 
-// A dialog procedure as a test writes it, often a lambda: a plain C++
-// function, which on 32-bit Windows is not of the system's calling
-// convention. The dialog gets a CALLBACK that hands each message on to it.
-using TTestDialogProc = INT_PTR (*)(HWND, UINT, WPARAM, LPARAM);
-
-inline INT_PTR CALLBACK TestDialogTrampoline(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == WM_INITDIALOG)
-        SetWindowLongPtrW(window, DWLP_USER, lParam);
-    auto const procedure = reinterpret_cast<TTestDialogProc>(GetWindowLongPtrW(window, DWLP_USER));
-    return procedure ? procedure(window, msg, wParam, lParam) : FALSE;
-}
-
-inline INT_PTR TakeTheGivenFocus(HWND, UINT msg, WPARAM, LPARAM) { return msg == WM_INITDIALOG; }
-
 // Runs the dialog modally with `procedure` (by default one that only takes
 // the focus it is given) until a test step ends it; it is ended with
 // IDCANCEL after ten seconds whatever happens. Answers EndDialog's code.
 inline INT_PTR RunTemplateDialog(const std::vector<WORD>& dialog, const wchar_t* caption,
-                                 TTestDialogProc procedure = TakeTheGivenFocus)
+                                 DLGPROC procedure = [](HWND, UINT msg, WPARAM, LPARAM) -> INT_PTR {
+                                     return msg == WM_INITDIALOG;
+                                 })
 {
     std::wstring const title = caption;
     RunSoon([title] {
@@ -89,7 +76,7 @@ inline INT_PTR RunTemplateDialog(const std::vector<WORD>& dialog, const wchar_t*
             EndDialog(box, IDCANCEL);
     }, 10000);
     return DialogBoxIndirectParamW(GetModuleHandleW(nullptr), reinterpret_cast<const DLGTEMPLATE*>(dialog.data()),
-                                   nullptr, TestDialogTrampoline, reinterpret_cast<LPARAM>(procedure));
+                                   nullptr, procedure, 0);
 }
 
 } // namespace tandrel::test

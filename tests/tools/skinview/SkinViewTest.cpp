@@ -79,18 +79,17 @@ double ChangedShare(TBitmap& before, TBitmap& after)
     return total ? static_cast<double>(changed) / total : 0.0;
 }
 
-// Of the system's calling convention, which a lambda is not on 32-bit Windows.
-BOOL CALLBACK CancelIfDialog(HWND window, LPARAM)
-{
-    wchar_t name[16] {};
-    GetClassNameW(window, name, 16);
-    if (std::wstring(name) == L"#32770")
-        PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-    return TRUE;
-}
-
 // Cancels every dialog box this thread shows, message boxes included.
-void CloseDialogsOfThisThread() { EnumThreadWindows(GetCurrentThreadId(), CancelIfDialog, 0); }
+void CloseDialogsOfThisThread()
+{
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND window, LPARAM) -> BOOL {
+        wchar_t name[16] {};
+        GetClassNameW(window, name, 16);
+        if (std::wstring(name) == L"#32770")
+            PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+        return TRUE;
+    }, 0);
+}
 
 // The caption band of a window, as the screen shows it.
 std::unique_ptr<TBitmap> CaptionOf(HWND window)
