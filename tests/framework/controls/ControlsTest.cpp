@@ -28,19 +28,17 @@ public:
     const char* ClassName() const override { return "TBox"; }
 };
 
-// A callback of the system's calling convention: a lambda is not one on
-// 32-bit Windows, where that convention differs from C++'s.
-BOOL CALLBACK CollectChild(HWND window, LPARAM list)
-{
-    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-    return TRUE;
-}
-
 // Every window under parent, at any depth.
 std::vector<HWND> ChildWindows(HWND parent)
 {
     std::vector<HWND> found;
-    EnumChildWindows(parent, CollectChild, reinterpret_cast<LPARAM>(&found));
+    EnumChildWindows(
+        parent,
+        [](HWND window, LPARAM list) {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
