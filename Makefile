@@ -6,7 +6,7 @@ JOBS ?= $(shell nproc)
 BUILD_TYPE ?= Release
 export JOBS BUILD_TYPE
 
-.PHONY: all deps build host x64 x86 test run preview screenshots bench clean
+.PHONY: all deps build host x64 x86 test run preview screenshots bench dist clean
 
 all: build
 
@@ -48,5 +48,10 @@ screenshots: build
 bench: build
 	@TANDREL_SCREEN=2560x1440x24 scripts/with-wine.sh --own-display scripts/run-benchmarks.sh
 
+# The downloads of the product in dist/: the setup, the portable zip and
+# their SHA256SUMS.
+dist: build
+	@scripts/dist.sh
+
 clean:
-	rm -rf build out
+	rm -rf build out dist

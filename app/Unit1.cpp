@@ -75,11 +75,7 @@ void TForm1::SpeedButton2Click(TObject*)
         ShowBindPrompt(this, TBindPromptKind::bpNothingBound);
 }
 
-void TForm1::SpeedButton3Click(TObject*)
-{
-    DeleteTrayIcon();
-    Application->Terminate();
-}
+void TForm1::SpeedButton3Click(TObject*) { ExitApplication(); }
 
 void TForm1::SpeedButton4Click(TObject*) { ShowAboutWindow(this); }
 

@@ -3,6 +3,7 @@
 #include "framework/forms/Application.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Icon.h"
+#include "app/TrayIcon.h"
 #include "app/U_About.h"
 #include "app/Unit1.h"
 
@@ -77,9 +78,21 @@ UINT ShowPanelMessage()
     return message;
 }
 
+UINT ExitRequestMessage()
+{
+    static const UINT message = RegisterWindowMessageW(kExitRequestName);
+    return message;
+}
+
 const NOTIFYICONDATAA& TrayRecord() { return g_tray; }
 
 void DeleteTrayIcon() { NotifyTray(NIM_DELETE); }
+
+void ExitApplication()
+{
+    DeleteTrayIcon();
+    Application->Terminate();
+}
 
 void SetTrayObserver(TTrayObserver observer) { g_trayObserver = std::move(observer); }
 
@@ -148,9 +161,7 @@ void TForm4::FormCreate(TObject*)
 void TForm4::FormShow(TObject*)
 {
     g_tray.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    auto icon = std::make_unique<TIcon>();
-    icon->LoadFromFile(L"mouse.ico");
-    g_trayIcon = std::move(icon);
+    g_trayIcon = LoadTrayIcon(ProgramFolder());
     g_tray.hIcon = g_trayIcon->Handle();
     std::memset(g_tray.szTip, 0, sizeof g_tray.szTip);
     std::memcpy(g_tray.szTip, kTrayTip, sizeof kTrayTip);
@@ -174,6 +185,8 @@ void TForm4::WndProc(TMessage& m)
         return OnTaskbarCreated(m);
     else if (m.Msg == ShowPanelMessage())
         return OnShowPanel(m);
+    else if (m.Msg == ExitRequestMessage())
+        return OnExitRequest(m);
     TForm::WndProc(m);
 }
 
@@ -198,6 +211,12 @@ void TForm4::OnTaskbarCreated(TMessage&)
 void TForm4::OnShowPanel(TMessage& m)
 {
     Form1->Show();
+    m.Result = 1;
+}
+
+void TForm4::OnExitRequest(TMessage& m)
+{
+    ExitApplication();
     m.Result = 1;
 }
 
@@ -228,10 +247,6 @@ void TForm4::y1Click(TObject*) { Form1->Show(); }
 
 void TForm4::About1Click(TObject*) { ShowAboutWindow(this); }
 
-void TForm4::N1Click(TObject*)
-{
-    DeleteTrayIcon();
-    Application->Terminate();
-}
+void TForm4::N1Click(TObject*) { ExitApplication(); }
 
 } // namespace tandrel

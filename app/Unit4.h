@@ -24,6 +24,11 @@ constexpr POINT kOverlayTip {56, 48};
 UINT TaskbarCreatedMessage();
 // Sent by a second start of the program to the running overlay: show the panel.
 UINT ShowPanelMessage();
+// Posted by the installer and the uninstaller to a running Tandrel before they
+// replace or remove its files: it ends as the tray menu's exit item ends it.
+// Registered by name so that a script finds it with RegisterWindowMessage.
+constexpr wchar_t kExitRequestName[] = L"Tandrel.Exit";
+UINT ExitRequestMessage();
 
 class TForm4 : public TForm {
 public:
@@ -57,6 +62,7 @@ private:
     void OnWindowPosChanging(TMessage& m);
     void OnTaskbarCreated(TMessage& m);
     void OnShowPanel(TMessage& m);
+    void OnExitRequest(TMessage& m);
 };
 
 extern TForm4* Form4;
@@ -68,6 +74,8 @@ TOwnedRegion BuildOverlayRegion(int formWidth, int formHeight, TBitmap& picture)
 // The one tray record, filled by the overlay's first show.
 const NOTIFYICONDATAA& TrayRecord();
 void DeleteTrayIcon();
+// The tray icon goes first, then the message loop is asked to end.
+void ExitApplication();
 
 // Lets tests see what is handed to the notification area (after the real call).
 using TTrayObserver = std::function<void(DWORD message, const NOTIFYICONDATAA& record)>;

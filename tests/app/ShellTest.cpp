@@ -3,6 +3,7 @@
 #include "tests/app/ShellFixture.h"
 
 #include "app/SingleInstance.h"
+#include "app/TrayIcon.h"
 #include "framework/core/KernelHandle.h"
 #include "framework/core/Streams.h"
 
@@ -57,6 +58,7 @@ TEST_F(TStartUpTest, FirstShowAddsTheTrayIconAndHidesTheTaskbarButton)
     EXPECT_TRUE(m_errors.empty());
 }
 
+// The test program's folder has no icon of its own (its working directory has).
 TEST_F(TStartUpTest, MissingIconIsReportedAndNoTrayIconIsAdded)
 {
     auto saved = std::filesystem::current_path();
@@ -70,6 +72,8 @@ TEST_F(TStartUpTest, MissingIconIsReportedAndNoTrayIconIsAdded)
     ASSERT_EQ(m_errors.size(), 1u);
     const std::string fullPath = WideToUtf8((empty / "mouse.ico").wstring());
     EXPECT_NE(m_errors[0].find(fullPath), std::string::npos) << m_errors[0];
+    const std::string besideProgram = WideToUtf8(ProgramFolder() + L"\\mouse.ico");
+    EXPECT_NE(m_errors[0].find(besideProgram), std::string::npos) << m_errors[0];
     EXPECT_NE(m_errors[0].find(SysErrorMessage(ERROR_FILE_NOT_FOUND)), std::string::npos) << m_errors[0];
     EXPECT_TRUE(m_trayCalls.empty());
     EXPECT_TRUE(IsWindowVisible(Form4->Handle()));  // the overlay is shown all the same
@@ -237,6 +241,33 @@ TEST_F(TShellTest, CloseApplicationButtonDeletesTheIconThenEnds)
     ShowPanel();
     ClickControl(*Form1->SpeedButton3);
     ASSERT_TRUE(PumpUntil([] { return Application->Terminated(); }));
+    ASSERT_EQ(m_trayCalls.size(), 1u);
+    EXPECT_EQ(m_trayCalls[0].Message, static_cast<DWORD>(NIM_DELETE));
+}
+
+// The installer and uninstaller post it before they touch the program's files.
+TEST_F(TShellTest, ExitRequestEndsItAsTheTrayMenuExitDoes)
+{
+    HidePanel();
+    EXPECT_EQ(ExitRequestMessage(), RegisterWindowMessageW(L"Tandrel.Exit"));
+    PostMessageW(Form4->Handle(), ExitRequestMessage(), 0, 0);
+    ASSERT_TRUE(PumpUntil([] { return Application->Terminated(); }));
+    ASSERT_EQ(m_trayCalls.size(), 1u);
+    EXPECT_EQ(m_trayCalls[0].Message, static_cast<DWORD>(NIM_DELETE));
+    EXPECT_EQ(m_trayCalls[0].Record.hWnd, Form4->Handle());
+}
+
+TEST_F(TShellTest, ExitRequestEndsTheAboutWindowsModalLoopToo)
+{
+    bool posted = false;
+    RunInModalLoop([&] {
+        ASSERT_NE(Form2, nullptr);
+        posted = PostMessageW(Form4->Handle(), ExitRequestMessage(), 0, 0) != FALSE;
+    });
+    Form4->About1->Click();  // returns only when its modal loop has ended
+    EXPECT_TRUE(posted);
+    EXPECT_EQ(Form2, nullptr);
+    EXPECT_TRUE(Application->Terminated());
     ASSERT_EQ(m_trayCalls.size(), 1u);
     EXPECT_EQ(m_trayCalls[0].Message, static_cast<DWORD>(NIM_DELETE));
 }

@@ -25,7 +25,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr const wchar_t* Usage = L"Usage: skinview [SKIN]\n"
+constexpr const wchar_t* Usage = L"skinview " TANDREL_VERSION ", the Tandrel skin previewer\n"
+                                 L"Usage: skinview [SKIN]\n"
                                  L"       skinview --shot DIR [SKIN]\n"
                                  L"SKIN is a skin package (.skn) or a skin folder (a description and its bitmaps).\n"
                                  L"--shot saves a screenshot of each page of the viewer into DIR and exits.\n";
