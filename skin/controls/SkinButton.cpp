@@ -326,7 +326,11 @@ bool TSkinSpeedButton::BeforeMessage(TMessage& m)
         TCanvas canvas;
         canvas.SetHandle(dc);
         auto const release = OnScopeExit([&] { canvas.SetHandle(nullptr); });
-        DrawSpeedButton(canvas, button->ClientRect());
+        try {
+            DrawSpeedButton(canvas, button->ClientRect());
+        } catch (...) {
+            // Swallowed like any skinner's paint failure; the next paint tries again.
+        }
         m.Result = 1;
         return false;
     }
