@@ -469,6 +469,26 @@ void TSkinRadioButton::DrawControl(HDC dc, const RECT& rect)
 
 // Boxes.
 
+// The box only wears the face colour: its handler stays the control's own
+// and its painting is left as it was, so the skinner never sees a message.
+void TSkinBox::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canvas, bool setColour)
+{
+    if (m_control || !control)
+        return;
+    m_setColour = setColour;
+    m_skinData = skinData;
+    m_canvas = canvas;
+    m_control = control;
+    m_handle = control->Handle();
+    // A freed control must not be given its colour back later.
+    control->FreeNotification(this);
+    RegisterWithOwner();
+    if (setColour) {
+        m_savedColour = control->Color();
+        control->SetColor(skinData->ButtonFaceColour);
+    }
+}
+
 void TSkinBox::AfterMessage(TMessage&) {}
 
 } // namespace tandrel

@@ -111,6 +111,8 @@ class TSkinBox : public TSkinControl {
 public:
     explicit TSkinBox(TComponent* owner) : TSkinControl(owner) {}
     const char* ClassName() const override { return "TSkinBox"; }
+    // Colours the control; its handler and its painting stay its own.
+    void Attach(TWinControl* control, TSkinData* skinData, TCanvas* canvas, bool setColour) override;
 
     // Nothing to draw after the control's own painting.
     void AfterMessage(TMessage& message) override;
