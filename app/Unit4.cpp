@@ -19,8 +19,6 @@ namespace {
 
 NOTIFYICONDATAA g_tray {};
 bool g_trayShown = false;
-// Its handle is shown by the tray icon, so it lives as long as the application.
-std::unique_ptr<TIcon> g_trayIcon;
 TTrayObserver g_trayObserver;
 
 constexpr char kTrayTip[] = "Welcome use Tandrel";
@@ -92,6 +90,13 @@ TForm4::TForm4(TComponent* owner) : TForm(owner)
     PublishHandler("N1Click", TNotifyEvent([this](TObject* s) { N1Click(s); }));
 }
 
+// The tray shows the icon's handle: the icon goes only after the tray icon.
+TForm4::~TForm4()
+{
+    if (g_trayShown)
+        DeleteTrayIcon();
+}
+
 void TForm4::Loaded()
 {
     TForm::Loaded();
@@ -150,8 +155,8 @@ void TForm4::FormShow(TObject*)
     g_tray.cbSize = NOTIFYICONDATAA_V1_SIZE;
     auto icon = std::make_unique<TIcon>();
     icon->LoadFromFile(L"mouse.ico");
-    g_trayIcon = std::move(icon);
-    g_tray.hIcon = g_trayIcon->Handle();
+    m_trayIcon = std::move(icon);
+    g_tray.hIcon = m_trayIcon->Handle();
     std::memset(g_tray.szTip, 0, sizeof g_tray.szTip);
     std::memcpy(g_tray.szTip, kTrayTip, sizeof kTrayTip);
     g_tray.uCallbackMessage = WM_TRAYNOTIFY;

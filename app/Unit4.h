@@ -10,10 +10,12 @@
 #include <shellapi.h>
 
 #include <functional>
+#include <memory>
 
 namespace tandrel {
 
 class TBitmap;
+class TIcon;
 
 // The callback message the tray icon sends to the overlay.
 constexpr UINT WM_TRAYNOTIFY = WM_USER + 100;
@@ -27,6 +29,7 @@ UINT ShowPanelMessage();
 
 class TForm4 : public TForm {
 public:
+    ~TForm4() override;
     const char* ClassName() const override { return "TForm4"; }
 
     TImage* Image1 = nullptr;
@@ -57,6 +60,9 @@ private:
     void OnWindowPosChanging(TMessage& m);
     void OnTaskbarCreated(TMessage& m);
     void OnShowPanel(TMessage& m);
+
+    // Shown by the tray icon, so it lives as long as the overlay.
+    std::unique_ptr<TIcon> m_trayIcon;
 };
 
 extern TForm4* Form4;

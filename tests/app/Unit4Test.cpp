@@ -1,4 +1,5 @@
-// The pointer overlay at start-up: never activated.
+// The pointer overlay at start-up: never activated, and the icon it shows in
+// the tray freed with it.
 
 #include "tests/app/ShellFixture.h"
 
@@ -37,6 +38,19 @@ TEST_F(TStartUpTest, TheOverlayIsNeverActivatedAtStartUp)
     PumpIdle();
     EXPECT_EQ(g_overlayActivations, 0);
     g_overlay = nullptr;
+}
+
+TEST_F(TStartUpTest, TheTrayIconsPictureIsFreedWithTheOverlay)
+{
+    StartRunning();
+    ASSERT_EQ(m_trayCalls.size(), 1u);
+    HICON const shown = m_trayCalls[0].Record.hIcon;
+    ICONINFO info {};
+    ASSERT_TRUE(GetIconInfo(shown, &info));
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    StopShell();
+    EXPECT_FALSE(GetIconInfo(shown, &info));
 }
 
 } // namespace tandrel::test
