@@ -366,15 +366,28 @@ void TSkinSpeedButton::AfterMessage(TMessage& m)
         return;
     case CM_MOUSEENTER:
         AddState(scHot);
-        PaintWindow(nullptr);
+        PaintHover();
         return;
     case CM_MOUSELEAVE:
         RemoveState(scHot | scPressed);
         if (m_graphicControl && m_graphicControl->Visible())
-            PaintWindow(nullptr);
+            PaintHover();
         return;
     default: TSkinButton::AfterMessage(m); return;
     }
+}
+
+void TSkinSpeedButton::PaintHover()
+{
+    TSpeedButton* const button = Button();
+    if (!button || !button->Parent() || !button->Parent()->HandleAllocated())
+        return;
+    RECT const bounds = button->BoundsRect();
+    TOwnedRegion const pending(CreateRectRgn(0, 0, 0, 0));
+    if (GetUpdateRgn(button->Parent()->Handle(), pending.Get(), FALSE) > NULLREGION &&
+        RectInRegion(pending.Get(), &bounds))
+        return;
+    PaintWindow(nullptr);
 }
 
 void TSkinSpeedButton::PaintWindow(HDC)

@@ -77,6 +77,9 @@ public:
 
 private:
     TSpeedButton* Button() const;
+    // Paints the new hover look now, unless the button already asked its
+    // parent to repaint it (a flat one does on every hover).
+    void PaintHover();
 };
 
 // Check boxes and radio buttons: the control paints itself, and the skin's
