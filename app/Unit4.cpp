@@ -3,6 +3,7 @@
 #include "framework/forms/Application.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Icon.h"
+#include "skin/engine/SkinManage.h"
 #include "app/U_About.h"
 #include "app/Unit1.h"
 
@@ -167,6 +168,10 @@ void TForm4::FormShow(TObject*)
     HWND app = Application->Handle();
     ShowWindow(app, SW_HIDE);
     SetWindowLongPtrW(app, GWL_EXSTYLE, GetWindowLongPtrW(app, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+    // Windows are skinned when they are activated, and this one never is:
+    // it asks for its skin (and so its tray menu's) when it is shown.
+    if (SkinManager)
+        SkinManager->SkinWindow(Handle());
 }
 
 void TForm4::WndProc(TMessage& m)
