@@ -26,13 +26,13 @@ void StartApplication()
     InitializeSkinEngine();
     Form4 = Application->CreateForm<TForm4>();
     Form1 = Application->CreateForm<TForm1>();
-    g_mouseBinding = std::make_unique<TMouseBinding>();
-    MouseBinding = g_mouseBinding.get();
-    MouseBinding->OnChosen = BindPromptChosen;
+    // Without its second mouse the program still runs: say why once, go on.
     try {
+        g_mouseBinding = std::make_unique<TMouseBinding>();
+        MouseBinding = g_mouseBinding.get();
+        MouseBinding->OnChosen = BindPromptChosen;
         MouseBinding->Mouse().Start();
     } catch (...) {
-        // Without its second mouse the program still runs: say why, go on.
         Application->HandleException(Application);
     }
 }

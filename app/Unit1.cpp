@@ -49,7 +49,7 @@ void TForm1::Loaded()
 // Listening from the press on lets the release tell which mouse clicked.
 void TForm1::SpeedButton1MouseDown(TObject*, TMouseButton button, TShiftState, int, int)
 {
-    if (button == TMouseButton::mbLeft)
+    if (button == TMouseButton::mbLeft && MouseBinding)
         MouseBinding->Mouse().Arm();
 }
 
@@ -57,12 +57,15 @@ void TForm1::SpeedButton1MouseUp(TObject*, TMouseButton button, TShiftState, int
 {
     // Released off the button: no click follows.
     const bool inside = x >= 0 && y >= 0 && x < SpeedButton1->Width() && y < SpeedButton1->Height();
-    if (button == TMouseButton::mbLeft && !inside)
+    if (button == TMouseButton::mbLeft && !inside && MouseBinding)
         MouseBinding->Mouse().Disarm();
 }
 
+// Without a binding (its failure was told at start) the buttons do nothing.
 void TForm1::SpeedButton1Click(TObject*)
 {
+    if (!MouseBinding)
+        return;
     const TChooseStart start = MouseBinding->Mouse().BeginChoosing();
     ShowBindPrompt(this, start == TChooseStart::csWaiting ? TBindPromptKind::bpWaiting
                                                           : TBindPromptKind::bpOnlyOneMouse);
@@ -71,7 +74,7 @@ void TForm1::SpeedButton1Click(TObject*)
 void TForm1::SpeedButton2Click(TObject*)
 {
     // Unbound, the overlay stays where it is and moves by the nudges only.
-    if (!MouseBinding->Mouse().Unbind())
+    if (MouseBinding && !MouseBinding->Mouse().Unbind())
         ShowBindPrompt(this, TBindPromptKind::bpNothingBound);
 }
 

@@ -4,6 +4,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Icon.h"
 #include "app/TrayIcon.h"
+#include "skin/engine/SkinManage.h"
 #include "app/U_About.h"
 #include "app/Unit1.h"
 
@@ -20,8 +21,6 @@ namespace {
 
 NOTIFYICONDATAA g_tray {};
 bool g_trayShown = false;
-// Its handle is shown by the tray icon, so it lives as long as the application.
-std::unique_ptr<TIcon> g_trayIcon;
 TTrayObserver g_trayObserver;
 
 constexpr char kTrayTip[] = "Welcome use Tandrel";
@@ -105,6 +104,13 @@ TForm4::TForm4(TComponent* owner) : TForm(owner)
     PublishHandler("N1Click", TNotifyEvent([this](TObject* s) { N1Click(s); }));
 }
 
+// The tray shows the icon's handle: the icon goes only after the tray icon.
+TForm4::~TForm4()
+{
+    if (g_trayShown)
+        DeleteTrayIcon();
+}
+
 void TForm4::Loaded()
 {
     TForm::Loaded();
@@ -161,8 +167,8 @@ void TForm4::FormCreate(TObject*)
 void TForm4::FormShow(TObject*)
 {
     g_tray.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    g_trayIcon = LoadTrayIcon(ProgramFolder());
-    g_tray.hIcon = g_trayIcon->Handle();
+    m_trayIcon = LoadTrayIcon(ProgramFolder());
+    g_tray.hIcon = m_trayIcon->Handle();
     std::memset(g_tray.szTip, 0, sizeof g_tray.szTip);
     std::memcpy(g_tray.szTip, kTrayTip, sizeof kTrayTip);
     g_tray.uCallbackMessage = WM_TRAYNOTIFY;
@@ -173,6 +179,10 @@ void TForm4::FormShow(TObject*)
     HWND app = Application->Handle();
     ShowWindow(app, SW_HIDE);
     SetWindowLongPtrW(app, GWL_EXSTYLE, GetWindowLongPtrW(app, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+    // Windows are skinned when they are activated, and this one never is:
+    // it asks for its skin (and so its tray menu's) when it is shown.
+    if (SkinManager)
+        SkinManager->SkinWindow(Handle());
 }
 
 void TForm4::WndProc(TMessage& m)

@@ -10,10 +10,12 @@
 #include <shellapi.h>
 
 #include <functional>
+#include <memory>
 
 namespace tandrel {
 
 class TBitmap;
+class TIcon;
 
 // The callback message the tray icon sends to the overlay.
 constexpr UINT WM_TRAYNOTIFY = WM_USER + 100;
@@ -32,6 +34,7 @@ UINT ExitRequestMessage();
 
 class TForm4 : public TForm {
 public:
+    ~TForm4() override;
     const char* ClassName() const override { return "TForm4"; }
 
     TImage* Image1 = nullptr;
@@ -63,6 +66,9 @@ private:
     void OnTaskbarCreated(TMessage& m);
     void OnShowPanel(TMessage& m);
     void OnExitRequest(TMessage& m);
+
+    // Shown by the tray icon, so it lives as long as the overlay.
+    std::unique_ptr<TIcon> m_trayIcon;
 };
 
 extern TForm4* Form4;

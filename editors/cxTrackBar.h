@@ -39,7 +39,8 @@ public:
 
     // The position an edit value stands for; Min when it stands for none.
     int ValueToPosition(const TVariant& value) const;
-    int ClampToRange(int n) const;
+    // Positions are computed in 64 bits and clamped here to Min..Max.
+    int ClampToRange(long long n) const;
 
     bool AutoSize() const { return m_autoSize; }
     void SetAutoSize(bool value) { Store(m_autoSize, value); }

@@ -49,14 +49,14 @@ void TcxCustomTrackBar::KeyDown(WORD& key, TShiftState shift)
                 m_shiftAnchor = position;
             }
             break;
-        case VK_PRIOR: value = p.ClampToRange(position - p.PageSize()); break;
-        case VK_NEXT: value = p.ClampToRange(position + p.PageSize()); break;
+        case VK_PRIOR: value = p.ClampToRange(static_cast<long long>(position) - p.PageSize()); break;
+        case VK_NEXT: value = p.ClampToRange(static_cast<long long>(position) + p.PageSize()); break;
         case VK_END: value = p.Max(); break;
         case VK_HOME: value = p.Min(); break;
         case VK_LEFT:
-        case VK_UP: value = p.ClampToRange(position - 1); break;
+        case VK_UP: value = p.ClampToRange(static_cast<long long>(position) - 1); break;
         case VK_RIGHT:
-        case VK_DOWN: value = p.ClampToRange(position + 1); break;
+        case VK_DOWN: value = p.ClampToRange(static_cast<long long>(position) + 1); break;
         default: hasValue = false; break;
         }
         if (hasValue)
@@ -108,7 +108,7 @@ void TcxCustomTrackBar::StepBeside(POINT p, bool forward)
     auto& props = ActiveProperties();
     int value;
     if (props.ThumbStep() == cxtsNormal) {
-        value = props.ClampToRange(Position() + (forward ? 1 : -1));
+        value = props.ClampToRange(static_cast<long long>(Position()) + (forward ? 1 : -1));
     } else {
         const TcxTrackBarLayoutResults& layout = props.LayoutResults();
         const bool horizontal = props.Orientation() == tboHorizontal;
@@ -135,14 +135,14 @@ void TcxCustomTrackBar::MouseMove(TShiftState shift, int x, int y)
         double ratio;
         int d;
         if (props.Orientation() == tboHorizontal) {
-            ratio = static_cast<double>(props.Max() - props.Min()) / Width();
+            ratio = static_cast<double>(static_cast<long long>(props.Max()) - props.Min()) / Width();
             d = p.x - t.left - (t.right - t.left) / 2;
         } else {
-            ratio = static_cast<double>(props.Max() - props.Min()) / Height();
+            ratio = static_cast<double>(static_cast<long long>(props.Max()) - props.Min()) / Height();
             d = p.y - t.top - (t.bottom - t.top) / 2;
         }
         const int position = Position();
-        const int value = props.ClampToRange(position + DragDelta(d, ratio));
+        const int value = props.ClampToRange(static_cast<long long>(position) + DragDelta(d, ratio));
         if (value != position && GetKeyState(VK_SHIFT) < 0 && m_shiftSelecting)
             UpdateShiftSelection(value);
         SetPosition(value);

@@ -89,16 +89,27 @@ std::vector<int> ShownTickValues(const TcxTrackBarGeometry& g)
     return values;
 }
 
-int RoundHalfToEven(double value)
+namespace {
+
+double RoundedHalfToEven(double value)
 {
     double whole = std::floor(value);
     const double fraction = value - whole;
     if (fraction > 0.5 || (fraction == 0.5 && std::fmod(whole, 2.0) != 0))
         whole += 1;
-    return Truncate(whole);
+    return whole;
 }
 
-int DragDelta(int d, double ratio) { return RoundHalfToEven(d * ratio); }
+} // namespace
+
+int RoundHalfToEven(double value) { return Truncate(RoundedHalfToEven(value)); }
+
+long long DragDelta(int d, double ratio)
+{
+    // A pixel can be worth more than int holds; the caller clamps to the range.
+    const double delta = std::clamp(RoundedHalfToEven(d * ratio), -1e18, 1e18);
+    return static_cast<long long>(delta);
+}
 
 void PlaceContent(TcxTrackBarGeometry& g, const RECT& clientRect)
 {
@@ -174,7 +185,8 @@ void PlaceTrack(TcxTrackBarGeometry& g)
 
 void SizeThumb(TcxTrackBarGeometry& g, const TcxTrackBarMeasures& m)
 {
-    int range = g.Max - g.Min;
+    // Max - Min needs 33 bits when the range spans most of int.
+    long long range = static_cast<long long>(g.Max) - g.Min;
     if (range == 0)
         range = 1;
     g.PointedThumb = g.TickMarks != cxtmBoth;
@@ -194,7 +206,7 @@ void SizeThumb(TcxTrackBarGeometry& g, const TcxTrackBarMeasures& m)
         g.ThumbBreadth = g.ThumbHeight - 1;
     }
     const int span = g.Horizontal() ? Width(g.TrackRect) : Height(g.TrackRect);
-    g.Scale = static_cast<double>(span - g.ThumbLength) / range;
+    g.Scale = static_cast<double>(span - g.ThumbLength) / static_cast<double>(range);
 }
 
 void PlaceThumb(TcxTrackBarGeometry& g)

@@ -98,6 +98,6 @@ std::vector<int> ShownTickValues(const TcxTrackBarGeometry& g);
 // Rounds to the nearest integer, halves to even.
 int RoundHalfToEven(double value);
 // The position change a drag of d pixels makes when ratio positions go to a pixel.
-int DragDelta(int d, double ratio);
+long long DragDelta(int d, double ratio);
 
 } // namespace tandrel

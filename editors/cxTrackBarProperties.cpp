@@ -97,13 +97,13 @@ int TcxCustomTrackBarProperties::ValueToPosition(const TVariant& value) const
     return m_min;
 }
 
-int TcxCustomTrackBarProperties::ClampToRange(int n) const
+int TcxCustomTrackBarProperties::ClampToRange(long long n) const
 {
     if (n < m_min)
         return m_min;
     if (n > m_max)
         return m_max;
-    return n;
+    return static_cast<int>(n);
 }
 
 void TcxCustomTrackBarProperties::EditToDisplayValue(const TVariant& editValue, TVariant& displayValue, bool) const

@@ -12,6 +12,19 @@ namespace tandrel {
 
 namespace {
 
+// A window that takes no activation is shown and raised without it: the
+// system would otherwise activate it, WS_EX_NOACTIVATE stops only clicks.
+bool TakesNoActivation(HWND window) { return (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_NOACTIVATE) != 0; }
+
+int ShowCommand(TWindowState state, bool activate)
+{
+    switch (state) {
+    case TWindowState::wsMaximized: return SW_SHOWMAXIMIZED;
+    case TWindowState::wsMinimized: return activate ? SW_SHOWMINIMIZED : SW_SHOWMINNOACTIVE;
+    default: return activate ? SW_SHOWNORMAL : SW_SHOWNOACTIVATE;
+    }
+}
+
 const TEnumInfo kBorderStyles {{"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"}};
 const TEnumInfo kBorderIcons {{"biSystemMenu", "biMinimize", "biMaximize", "biHelp"}};
 const TEnumInfo kFormStyles {{"fsNormal", "fsMDIChild", "fsMDIForm", "fsStayOnTop"}};
@@ -395,9 +408,7 @@ void TCustomForm::VisibleChanged()
     } catch (...) {
         Application->HandleException(this);
     }
-    ShowWindow(Handle(), m_windowState == TWindowState::wsMaximized   ? SW_SHOWMAXIMIZED
-                         : m_windowState == TWindowState::wsMinimized ? SW_SHOWMINIMIZED
-                                                                      : SW_SHOWNORMAL);
+    ShowWindow(Handle(), ShowCommand(m_windowState, !TakesNoActivation(Handle())));
 }
 
 void TCustomForm::Show()
@@ -407,7 +418,9 @@ void TCustomForm::Show()
         SendMessageW(GetParent(Handle()), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0);
         return;
     }
-    if (HandleAllocated()) {
+    if (HandleAllocated() && TakesNoActivation(Handle())) {
+        SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    } else if (HandleAllocated()) {
         SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         SetForegroundWindow(Handle());
     }

@@ -326,7 +326,11 @@ bool TSkinSpeedButton::BeforeMessage(TMessage& m)
         TCanvas canvas;
         canvas.SetHandle(dc);
         auto const release = OnScopeExit([&] { canvas.SetHandle(nullptr); });
-        DrawSpeedButton(canvas, button->ClientRect());
+        try {
+            DrawSpeedButton(canvas, button->ClientRect());
+        } catch (...) {
+            // Swallowed like any skinner's paint failure; the next paint tries again.
+        }
         m.Result = 1;
         return false;
     }
@@ -362,15 +366,28 @@ void TSkinSpeedButton::AfterMessage(TMessage& m)
         return;
     case CM_MOUSEENTER:
         AddState(scHot);
-        PaintWindow(nullptr);
+        PaintHover();
         return;
     case CM_MOUSELEAVE:
         RemoveState(scHot | scPressed);
         if (m_graphicControl && m_graphicControl->Visible())
-            PaintWindow(nullptr);
+            PaintHover();
         return;
     default: TSkinButton::AfterMessage(m); return;
     }
+}
+
+void TSkinSpeedButton::PaintHover()
+{
+    TSpeedButton* const button = Button();
+    if (!button || !button->Parent() || !button->Parent()->HandleAllocated())
+        return;
+    RECT const bounds = button->BoundsRect();
+    TOwnedRegion const pending(CreateRectRgn(0, 0, 0, 0));
+    if (GetUpdateRgn(button->Parent()->Handle(), pending.Get(), FALSE) > NULLREGION &&
+        RectInRegion(pending.Get(), &bounds))
+        return;
+    PaintWindow(nullptr);
 }
 
 void TSkinSpeedButton::PaintWindow(HDC)
@@ -464,6 +481,26 @@ void TSkinRadioButton::DrawControl(HDC dc, const RECT& rect)
 }
 
 // Boxes.
+
+// The box only wears the face colour: its handler stays the control's own
+// and its painting is left as it was, so the skinner never sees a message.
+void TSkinBox::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canvas, bool setColour)
+{
+    if (m_control || !control)
+        return;
+    m_setColour = setColour;
+    m_skinData = skinData;
+    m_canvas = canvas;
+    m_control = control;
+    m_handle = control->Handle();
+    // A freed control must not be given its colour back later.
+    control->FreeNotification(this);
+    RegisterWithOwner();
+    if (setColour) {
+        m_savedColour = control->Color();
+        control->SetColor(skinData->ButtonFaceColour);
+    }
+}
 
 void TSkinBox::AfterMessage(TMessage&) {}
 

@@ -77,6 +77,9 @@ public:
 
 private:
     TSpeedButton* Button() const;
+    // Paints the new hover look now, unless the button already asked its
+    // parent to repaint it (a flat one does on every hover).
+    void PaintHover();
 };
 
 // Check boxes and radio buttons: the control paints itself, and the skin's
@@ -111,6 +114,8 @@ class TSkinBox : public TSkinControl {
 public:
     explicit TSkinBox(TComponent* owner) : TSkinControl(owner) {}
     const char* ClassName() const override { return "TSkinBox"; }
+    // Colours the control; its handler and its painting stay its own.
+    void Attach(TWinControl* control, TSkinData* skinData, TCanvas* canvas, bool setColour) override;
 
     // Nothing to draw after the control's own painting.
     void AfterMessage(TMessage& message) override;

@@ -246,7 +246,12 @@ void TSkinControl::PaintMessage(TMessage& m)
     RECT window {};
     if (dc && GetWindowRect(m_handle, &window)) {
         m_paintRect = window;
-        DrawControl(dc, {0, 0, window.right - window.left, window.bottom - window.top});
+        try {
+            DrawControl(dc, {0, 0, window.right - window.left, window.bottom - window.top});
+        } catch (...) {
+            // Dropped like a failed frame paint: the region is validated all
+            // the same (no repaint loop), and the next paint tries again.
+        }
     }
 }
 

@@ -115,6 +115,8 @@ public:
     // Owner-drawing of the form's popup menus from the skin, at every depth.
     // Switching off removes only what switching on installed.
     void SetPopupOwnerDraw(bool on);
+    // The skin's painter on each item of the menu that has no drawing handler.
+    void OwnerDrawItems(TMenu& menu);
     // The item painter of this window's menus.
     TMenuItemPainter MenuPainter() const;
 

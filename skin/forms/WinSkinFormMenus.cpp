@@ -27,6 +27,32 @@ bool IsNt4()
     return !OldPlatformFamily() && LOBYTE(LOWORD(version)) == 4;
 }
 
+// The handlers the skinning installs are of these types, so that switching
+// it off can tell them from handlers the program set afterwards.
+struct TSkinItemDraw {
+    TWinSkinForm* Form;
+    void operator()(TObject* sender, HDC dc, const RECT& r, UINT state) const
+    {
+        if (auto* i = dynamic_cast<TMenuItem*>(sender))
+            Form->MenuPainter().PaintMenuItem(*i, dc, (state & ODS_SELECTED) != 0, r);
+    }
+};
+
+struct TSkinItemMeasure {
+    TWinSkinForm* Form;
+    void operator()(TObject* sender, HDC, int& width, int& height) const
+    {
+        if (auto* i = dynamic_cast<TMenuItem*>(sender))
+            Form->MenuPainter().MeasureMenuItem(*i, width, height);
+    }
+};
+
+struct TSkinMenuWatch {
+    TWinSkinForm* Form;
+    TMenu* Menu;
+    void operator()() const { Form->OwnerDrawItems(*Menu); }
+};
+
 template <class F>
 void ForEachItem(TMenuItem& parent, const F& visit)
 {
@@ -60,14 +86,13 @@ void TWinSkinForm::InstallItemPainter(TMenuItem& item)
 
 void TWinSkinForm::SetItemPainter(TMenuItem& item)
 {
-    item.OnAdvancedDrawItem = [this](TObject* sender, HDC dc, const RECT& r, UINT state) {
-        if (auto* i = dynamic_cast<TMenuItem*>(sender))
-            MenuPainter().PaintMenuItem(*i, dc, (state & ODS_SELECTED) != 0, r);
-    };
-    item.OnMeasureItem = [this](TObject* sender, HDC, int& width, int& height) {
-        if (auto* i = dynamic_cast<TMenuItem*>(sender))
-            MenuPainter().MeasureMenuItem(*i, width, height);
-    };
+    item.OnAdvancedDrawItem = TSkinItemDraw {this};
+    item.OnMeasureItem = TSkinItemMeasure {this};
+}
+
+void TWinSkinForm::OwnerDrawItems(TMenu& menu)
+{
+    ForEachItem(menu.Items(), [this](TMenuItem& item) { InstallItemPainter(item); });
 }
 
 void TWinSkinForm::OwnerDrawMenu(TMenu& menu)
@@ -77,13 +102,10 @@ void TWinSkinForm::OwnerDrawMenu(TMenu& menu)
         m_ownerDrawnMenus.push_back(&menu);
         FreeNotification(&menu);
     }
-    ForEachItem(menu.Items(), [this](TMenuItem& item) { InstallItemPainter(item); });
+    OwnerDrawItems(menu);
     // Items added later are drawn by their owner too: they get the painter.
     if (!menu.OnChange && std::find(m_watchedMenus.begin(), m_watchedMenus.end(), &menu) == m_watchedMenus.end()) {
-        TMenu* watched = &menu;
-        menu.OnChange = [this, watched] {
-            ForEachItem(watched->Items(), [this](TMenuItem& item) { InstallItemPainter(item); });
-        };
+        menu.OnChange = TSkinMenuWatch {this, &menu};
         m_watchedMenus.push_back(&menu);
         FreeNotification(&menu);
     }
@@ -92,15 +114,19 @@ void TWinSkinForm::OwnerDrawMenu(TMenu& menu)
 void TWinSkinForm::SetPopupOwnerDraw(bool on)
 {
     if (!on) {
-        // Only what this object installed goes; the items' own handlers stay.
+        // Only what this object installed goes: a handler the program set
+        // since then is the program's and stays.
         for (TMenu* menu : std::exchange(m_watchedMenus, {})) {
             RemoveFreeNotification(menu);
-            menu->OnChange = nullptr;
+            if (menu->OnChange.target<TSkinMenuWatch>())
+                menu->OnChange = nullptr;
         }
         for (TMenuItem* item : std::exchange(m_ownerDrawnItems, {})) {
             RemoveFreeNotification(item);
-            item->OnAdvancedDrawItem = nullptr;
-            item->OnMeasureItem = nullptr;
+            if (item->OnAdvancedDrawItem.target<TSkinItemDraw>())
+                item->OnAdvancedDrawItem = nullptr;
+            if (item->OnMeasureItem.target<TSkinItemMeasure>())
+                item->OnMeasureItem = nullptr;
         }
         for (TMenu* menu : std::exchange(m_ownerDrawnMenus, {})) {
             RemoveFreeNotification(menu);

@@ -113,9 +113,10 @@ LRESULT CALLBACK MenuFilterProc(int code, WPARAM wParam, LPARAM lParam)
             return next;
         if (!t.FirstMessageSeen) {
             t.FirstMessageSeen = true;
-            // Selects the popup's first item, as opening from the keyboard does.
-            HWND const menuWindow = FindWindowW(L"#32768", nullptr);
-            PostMessageW(menuWindow ? menuWindow : msg->hwnd, WM_KEYDOWN, VK_DOWN, 0);
+            // Selects the popup's first item, as opening from the keyboard
+            // does; another thread's menu may be above this one.
+            std::vector<HWND> const open = OpenMenuWindows();
+            PostMessageW(open.empty() ? msg->hwnd : open.front(), WM_KEYDOWN, VK_DOWN, 0);
         }
         int const target = TargetOf(*msg);
         TWinSkinMenu* bar = t.Host->MenuBar();

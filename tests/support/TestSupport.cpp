@@ -3,6 +3,9 @@
 #include "framework/forms/Application.h"
 #include "framework/core/SysUtils.h"
 
+#include <gtest/gtest.h>
+
+#include <exception>
 #include <filesystem>
 #include <map>
 
@@ -19,7 +22,15 @@ void CALLBACK SoonTimer(HWND, UINT, UINT_PTR id, DWORD)
         return;
     auto action = std::move(it->second);
     g_soon.erase(it);
-    action();
+    // Unwinding through the system's timer dispatch is undefined: a throw
+    // fails the test here instead.
+    try {
+        action();
+    } catch (const std::exception& e) {
+        ADD_FAILURE() << "an action run soon threw: " << e.what();
+    } catch (...) {
+        ADD_FAILURE() << "an action run soon threw";
+    }
 }
 } // namespace
 

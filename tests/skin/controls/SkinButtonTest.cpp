@@ -274,19 +274,23 @@ TEST_F(TSkinFormTest, ADialogsChildWindowsAreSkinnedByClass)
         EXPECT_EQ(of(106), "none");
         EXPECT_EQ(of(107), "TSkinEdit");
 
-        // The boxes: frame by state, placed as the geometry says.
+        // The boxes: frame by state. Each control is 140 x 28 and the skin's
+        // box 13 x 13: centred in the 14-pixel column at the text's side
+        // (0 or 127 across, the half pixel dropped) and on the height (7).
         TDataSkinButton& b = *Skin().Buttons;
-        int const w = b.CheckBitmap.Width() / b.CheckFrameCount;
-        int const h = b.CheckBitmap.Height();
+        ASSERT_EQ(b.CheckBitmap.Width() / b.CheckFrameCount, 13);
+        ASSERT_EQ(b.CheckBitmap.Height(), 13);
         auto const boxShows = [&](int id, TBitmap& strip, int count, int frame) {
             HWND const child = GetDlgItem(box, id);
             RECT r {};
             GetWindowRect(child, &r);
+            EXPECT_EQ(r.right - r.left, 140);
+            EXPECT_EQ(r.bottom - r.top, 28);
             bool const right = (GetWindowLongW(child, GWL_STYLE) & BS_LEFTTEXT) != 0;
-            TSkinRect const place = CheckBoxRect({0, 0, r.right - r.left, r.bottom - r.top}, w, h, right);
+            POINT const place {right ? 127 : 0, 7};
             return PumpUntil([&] {
                 auto shot = CaptureWindow(child);
-                return ShowsFrameCorner(*shot, {place.Left, place.Top}, strip, count, frame, std::min(w, h));
+                return ShowsFrameCorner(*shot, place, strip, count, frame, 13);
             });
         };
         EXPECT_TRUE(boxShows(101, b.CheckBitmap, b.CheckFrameCount, 1));

@@ -42,16 +42,23 @@ TComboBox* AddCombo(TCustomForm& form, int left, int top, TComboBoxStyle style)
 // Whether edge, button face and arrow of a combo box show frame `state`.
 bool ShowsState(HWND combo, int state, TComboButtonSide side = TComboButtonSide::cbRight)
 {
+    // Every combo box here is 150 x 21 with 17-pixel arrows: the button is
+    // the 19 pixels at one end, and the arrow's 7 x 4 glyph is centred in
+    // the 17 pixels inside its edge (its middle at 139 or 10 across, 10 down).
+    RECT r {};
+    GetWindowRect(combo, &r);
+    EXPECT_EQ(r.right - r.left, 150);
+    EXPECT_EQ(r.bottom - r.top, 21);
+    EXPECT_EQ(GetSystemMetrics(SM_CXHSCROLL), 17);
+    bool const left = side == TComboButtonSide::cbLeft;
+    int const edgeX = left ? 149 : 0;
+    int const faceX = left ? 1 : 149;
+    POINT const glyph = left ? POINT {10, 10} : POINT {139, 10};
     return PumpUntil([&] {
         auto shot = CaptureWindow(combo);
-        TComboLayout const l = ComboLayout(shot->Width(), shot->Height(), GetSystemMetrics(SM_CXHSCROLL), side);
-        bool const left = side == TComboButtonSide::cbLeft;
-        int const edgeX = left ? shot->Width() - 1 : 0;
-        int const faceX = left ? l.Button.Left + 1 : l.Button.Right - 1;
-        TSkinRect const glyph = CentredIn(l.GlyphBox, 7, 4);
-        return PixelOf(*shot, edgeX, shot->Height() / 2) == FrameColour(state, 2) &&
+        return PixelOf(*shot, edgeX, 10) == FrameColour(state, 2) &&
                PixelOf(*shot, faceX, 1) == FrameColour(state, left ? 1 : 0) &&
-               PixelOf(*shot, glyph.Left + 3, glyph.Top + 2) == FrameColour(state, 3);
+               PixelOf(*shot, glyph.x, glyph.y) == FrameColour(state, 3);
     }, 3000);
 }
 

@@ -87,16 +87,21 @@ TEST_F(TSkinFormTest, MemoBarsAreDrawnFromTheSkinWithTheThumbInPlace)
     ASSERT_FALSE(IsRectEmpty(&h));
     EXPECT_EQ(PixelOf(*shot, corner.left + 2, corner.top + 2), ColorToRGB(Skin().ButtonFaceColour));
 
-    // The geometry follows what the platform says of the bar.
+    // The geometry follows what the platform says of the bar: 200 lines,
+    // 9 to a page, the top one 50; a 129-pixel bar with 17-pixel arrows
+    // leaves a 95-pixel track.
     SCROLLINFO info {sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
     GetScrollInfo(memo->Handle(), SB_VERT, &info);
-    TBarGeometry expected;
-    ComputeThumb(expected, v.bottom - v.top, GetSystemMetrics(SM_CXHSCROLL), 8, GetSystemMetrics(SM_CXHTHUMB),
-                 {info.nMin, info.nMax, info.nPage, info.nPos});
+    ASSERT_EQ(v.bottom - v.top, 129);
+    ASSERT_EQ(GetSystemMetrics(SM_CXHSCROLL), 17);
+    ASSERT_EQ(info.nMax - info.nMin, 199);
+    ASSERT_EQ(info.nPage, 9u);
+    ASSERT_EQ(info.nPos, 50);
     TBarGeometry const& g = bars->Geometry(true);
-    EXPECT_EQ(g.ThumbOffset, expected.ThumbOffset);
-    EXPECT_EQ(g.ThumbSize, expected.ThumbSize);
-    EXPECT_GT(g.ThumbOffset, 0);
+    // 9 * 95 / 199 rounds to 4, below the 8-pixel least thumb; the thumb
+    // then moves over 95 - 8 pixels for 199 - 9 lines: 50 * 87 / 190 = 22.9.
+    EXPECT_EQ(g.ThumbSize, 8);
+    EXPECT_EQ(g.ThumbOffset, 23);
 
     // Up arrow, down arrow and the thumb's middle come from their images.
     TBitmap& arrows = Skin().Scrollbar->Bitmap;

@@ -236,12 +236,16 @@ TEST_F(TSkinFormTest, TabsOnEachSideAreDrawnFromTheSkin)
             EXPECT_FALSE(ShowsTabFrame(*Skin().Tabs, *shot, h, c.Side, 0, 2)) << c.Side;
         }
 
-        RECT display {0, 0, c.Tabs->Width(), c.Tabs->Height()};
-        SendMessageW(h, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
-        TSkinRect const page = TabPageRect({display.left, display.top, display.right, display.bottom}, c.Side);
+        // The page's edge on a 200 x 110 control: the system's display
+        // area grown by 4, by 3 only on the tabs' side (its corner at 0, 19
+        // with the tabs on top, at 55, 0 with them on the left).
+        ASSERT_EQ(c.Tabs->Width(), 200);
+        ASSERT_EQ(c.Tabs->Height(), 110);
+        POINT const corners[] = {{0, 19}, {0, 0}, {55, 0}, {0, 0}};
+        POINT const corner = corners[c.Side];
         auto const border = BorderImageFor(*Skin().Tabs, c.Side);
         EXPECT_TRUE(ShowsCornerAt(*shot, *border, 1, 1, 4, 4, [&](int i, int j) {
-            return POINT {page.Left + i, page.Top + j};
+            return POINT {corner.x + i, corner.y + j};
         })) << c.Side;
     }
 }
