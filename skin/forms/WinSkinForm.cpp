@@ -164,9 +164,9 @@ void TWinSkinForm::Initialize(TSkinData* skinData)
     }
     Subclass();
     if (m_form)
-        SkinComponents(m_form);
+        m_dispatch.SkinComponents(m_form);
     else
-        SkinChildWindows();
+        m_dispatch.SkinChildWindows();
     InvalidateRect(m_handle, nullptr, TRUE);
 }
 

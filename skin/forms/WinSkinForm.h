@@ -9,6 +9,7 @@
 #include "framework/forms/Forms.h"
 #include "framework/graphics/GdiObjects.h"
 #include "skin/controls/SkinControlList.h"
+#include "skin/controls/SkinDispatch.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/forms/CaptionButtons.h"
@@ -54,7 +55,8 @@ enum TSystemMenuTag : int { smRestore = 0, smMaximize = 1, smMinimize = 2, smClo
 class TWinSkinForm final : public TComponent,
                            public TMenuBarHost,
                            public TCaptionButtonPainter,
-                           public TSkinControlOwner {
+                           public TSkinControlOwner,
+                           public TSkinDispatchHost {
 public:
     explicit TWinSkinForm(HWND window);
     ~TWinSkinForm() override;
@@ -67,8 +69,8 @@ public:
     void SetDisableTag(int tag) { m_disableTag = tag; }
 
     HWND Handle() const override { return m_handle; }
-    TCustomForm* Form() const { return m_form; }
-    TSkinData* SkinData() const { return m_skinData; }
+    TCustomForm* Form() const override { return m_form; }
+    TSkinData* SkinData() const override { return m_skinData; }
 
     // Attaching: AttachToForm for framework forms, Initialize for others.
     void AttachToForm(TSkinData* skinData, TCustomForm* form);
@@ -128,22 +130,9 @@ public:
     void EnterHandler() override { ++m_busy; }
     void LeaveHandler() override { LeaveBusy(); }
 
-    // The control dispatch: which control gets which skinner. Runs once,
-    // when the object attaches to its window; later controls keep their look.
-    void SkinComponents(TWinControl* container);
-    // Skin3rd: true when the class is listed, whatever was skinned.
-    bool SkinThirdParty(const std::string& className, TControl* control);
-    bool IsAlreadySkinned(TComponent* component) const;
-    bool HasOwnScrollBars(TComponent* component) const;
-    void SkinChildWindows();
-    void SkinChildWindow(HWND handle);
-    TSkinControl* FindSkinner(HWND handle) const;
-    // True when the skinner is registered already; otherwise the list takes it.
-    bool RegisterSkinner(TSkinControl* skinner);
-    // Sets a published enumeration (or boolean) property by value name;
-    // nothing when there is no such property or value.
-    static void SetEnumProperty(TComponent* component, const std::string& propertyName,
-                                const std::string& valueName);
+    // The control dispatch: which control gets which skinner.
+    TSkinDispatch& Dispatch() { return m_dispatch; }
+    TSkinControl* FindSkinner(HWND handle) const { return m_skinners.Find(handle); }
 
     // While one of its handlers runs (and any modal loop inside it) the
     // object must not be freed: the manager leaves it for a later clean-up.
@@ -265,24 +254,6 @@ private:
     void ForgetOwnerDrawn(TComponent* component);
     TMenuItem* MainMenuItem(UINT command) const;
 
-    // The dispatch's steps.
-    void SkinComponent(TWinControl* container, TComponent* component);
-    void SkinByRules(TComponent* component, const std::string& upperClass, int tagRest);
-    bool SkinBoxesAndChoices(TComponent* component, const std::string& upperClass);
-    bool SkinScrolling(TComponent* component, const std::string& upperClass, int tagRest);
-    bool SkinEditFamily(TComponent* component, const std::string& upperClass, int tagRest);
-    template <class T>
-    void SkinGroupChildren(TWinControl* group);
-    void SkinThirdPartyKind(const std::string& kind, TControl* control);
-    std::string Skin3rdKind(const std::string& className) const;
-    template <class T>
-    T& NewSkinner();
-    template <class T>
-    void AttachSkinner(TWinControl* control, bool setColour);
-    template <class T>
-    void AttachHandleSkinner(HWND window);
-    void AttachScrollSkinner(TWinControl* control, bool ownThumbDrag);
-
     // The element under a window point: a shown caption button that acts,
     // else a menu-bar item with a caption.
     TNCObject* HitElement(POINT windowPoint) const;
@@ -361,6 +332,7 @@ private:
     } m_region;
 
     TSkinControlList m_skinners;
+    TSkinDispatch m_dispatch {*this, *this};
     TColor m_formColour = clBtnFace;
 
     // Freeing is deferred while a handler runs; what it let go of meanwhile

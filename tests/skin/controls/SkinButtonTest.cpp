@@ -96,13 +96,13 @@ TEST_F(TSkinFormTest, EachControlGetsItsSkinnerByKindAndTag)
     EXPECT_EQ(PixelOf(*frame, frame->Width() - 2, 12), RGB(255, 255, 255));
 
     // Every control has one skinner, registered once.
-    EXPECT_TRUE(skin->IsAlreadySkinned(button));
-    EXPECT_TRUE(skin->IsAlreadySkinned(speed));
-    EXPECT_TRUE(skin->IsAlreadySkinned(edit));
+    EXPECT_TRUE(skin->Dispatch().IsAlreadySkinned(button));
+    EXPECT_TRUE(skin->Dispatch().IsAlreadySkinned(speed));
+    EXPECT_TRUE(skin->Dispatch().IsAlreadySkinned(edit));
     std::size_t const count = skin->Skinners().Items().size();
-    skin->SkinComponents(form);
+    skin->Dispatch().SkinComponents(form);
     EXPECT_EQ(skin->Skinners().Items().size(), count);
-    EXPECT_TRUE(skin->RegisterSkinner(skin->FindSkinner(button->Handle())));
+    EXPECT_TRUE(skin->Dispatch().RegisterSkinner(skin->FindSkinner(button->Handle())));
 
     // Controls made after the form was skinned keep their own look.
     auto* late = Add<TButton>(*form, 10, 200);

@@ -23,9 +23,11 @@
 #include "framework/controls/StatusBar.h"
 #include "framework/controls/TabSet.h"
 #include "framework/controls/ToolBar.h"
+#include "framework/core/SysUtils.h"
 #include "framework/core/Strings.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinComBox.h"
+#include "skin/controls/SkinDispatch.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScrollBar.h"
@@ -34,8 +36,6 @@
 #include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinUpDown.h"
-#include "skin/forms/WinSkinForm.h"
-#include "skin/forms/WinSkinFormPrivate.h"
 
 #include <commctrl.h>
 
@@ -54,6 +54,13 @@ bool Is(const TComponent* c)
 bool IsOneOf(const std::string& name, std::initializer_list<const char*> names)
 {
     return std::any_of(names.begin(), names.end(), [&](const char* n) { return name == n; });
+}
+
+std::string ClassNameOf(HWND window)
+{
+    wchar_t name[101] {};
+    GetClassNameW(window, name, 101);
+    return WideToUtf8(name);
 }
 
 bool IsPanel(const TComponent* c) { return Is<TCustomPanel>(c); }
@@ -75,35 +82,37 @@ bool IsFrame(TComponent* c)
 
 } // namespace
 
-TSkinControl* TWinSkinForm::FindSkinner(HWND handle) const { return m_skinners.Find(handle); }
+TSkinDispatch::TSkinDispatch(TComponent& owner, TSkinDispatchHost& host) : m_owner(owner), m_host(host) {}
 
-bool TWinSkinForm::RegisterSkinner(TSkinControl* skinner) { return skinner && m_skinners.Register(*skinner); }
+TSkinControl* TSkinDispatch::FindSkinner(HWND handle) const { return m_host.Skinners().Find(handle); }
+
+bool TSkinDispatch::RegisterSkinner(TSkinControl* skinner) { return skinner && m_host.Skinners().Register(*skinner); }
 
 template <class T>
-T& TWinSkinForm::NewSkinner()
+T& TSkinDispatch::NewSkinner()
 {
     // The list owns it from the start; attaching only finds it there.
-    return m_skinners.Add(std::make_unique<T>(this));
+    return m_host.Skinners().Add(std::make_unique<T>(&m_owner));
 }
 
 template <class T>
-void TWinSkinForm::AttachSkinner(TWinControl* control, bool setColour)
+void TSkinDispatch::AttachSkinner(TWinControl* control, bool setColour)
 {
-    NewSkinner<T>().Attach(control, m_skinData, &m_skinners.Canvas(), setColour);
+    NewSkinner<T>().Attach(control, m_host.SkinData(), &m_host.Skinners().Canvas(), setColour);
 }
 
-void TWinSkinForm::AttachScrollSkinner(TWinControl* control, bool ownThumbDrag)
+void TSkinDispatch::AttachScrollSkinner(TWinControl* control, bool ownThumbDrag)
 {
-    NewSkinner<TSkinScrollBar>().AttachScroll(control, m_skinData, &m_skinners.Canvas(), ownThumbDrag);
+    NewSkinner<TSkinScrollBar>().AttachScroll(control, m_host.SkinData(), &m_host.Skinners().Canvas(), ownThumbDrag);
 }
 
 template <class T>
-void TWinSkinForm::AttachHandleSkinner(HWND window)
+void TSkinDispatch::AttachHandleSkinner(HWND window)
 {
-    NewSkinner<T>().AttachHandle(window, m_skinData, &m_skinners.Canvas());
+    NewSkinner<T>().AttachHandle(window, m_host.SkinData(), &m_host.Skinners().Canvas());
 }
 
-void TWinSkinForm::SetEnumProperty(TComponent* component, const std::string& propertyName,
+void TSkinDispatch::SetEnumProperty(TComponent* component, const std::string& propertyName,
                                    const std::string& valueName)
 {
     if (!component)
@@ -122,10 +131,10 @@ void TWinSkinForm::SetEnumProperty(TComponent* component, const std::string& pro
     }
 }
 
-bool TWinSkinForm::IsAlreadySkinned(TComponent* component) const
+bool TSkinDispatch::IsAlreadySkinned(TComponent* component) const
 {
     auto* windowed = dynamic_cast<TWinControl*>(component);
-    for (const auto& skinner : m_skinners.Items()) {
+    for (const auto& skinner : m_host.Skinners().Items()) {
         if (skinner->GraphicControl()) {
             if (skinner->GraphicControl() == component)
                 return true;
@@ -139,14 +148,14 @@ bool TWinSkinForm::IsAlreadySkinned(TComponent* component) const
             continue;
         }
         // Print previews make their controls late; they are left alone.
-        std::string const name = m_form ? m_form->Name() : std::string();
+        std::string const name = m_host.Form() ? m_host.Form()->Name() : std::string();
         return LowerCase(name).find("preview") != std::string::npos ||
                IsOneOf(name, {"TQRStandardPreview", "TppPrintPreview", "TdxfmStdPreview"});
     }
     return false;
 }
 
-bool TWinSkinForm::HasOwnScrollBars(TComponent* component) const
+bool TSkinDispatch::HasOwnScrollBars(TComponent* component) const
 {
     auto* control = dynamic_cast<TWinControl*>(component);
     if (!control)
@@ -156,18 +165,18 @@ bool TWinSkinForm::HasOwnScrollBars(TComponent* component) const
            control->Tag() == 55 || Is<TScrollingWinControl>(control) || Is<TCustomListView>(control);
 }
 
-void TWinSkinForm::SkinComponents(TWinControl* container)
+void TSkinDispatch::SkinComponents(TWinControl* container)
 {
-    if (!container || !m_skinData)
+    if (!container || !m_host.SkinData())
         return;
     int const count = container->ComponentCount();
     for (int i = 0; i < count && i < container->ComponentCount(); ++i)
         SkinComponent(container, container->Components(i));
 }
 
-void TWinSkinForm::SkinComponent(TWinControl* container, TComponent* c)
+void TSkinDispatch::SkinComponent(TWinControl* container, TComponent* c)
 {
-    TSkinData& skin = *m_skinData;
+    TSkinData& skin = *m_host.SkinData();
     std::string const u = UpperCase(c->ClassName());
     int const t = c->Tag() % 100;
     if (t == skin.DisableTag() || IsAlreadySkinned(c))
@@ -184,11 +193,11 @@ void TWinSkinForm::SkinComponent(TWinControl* container, TComponent* c)
 
     if (skin.OnSkinControl && control) {
         TComponent* skinned = nullptr;
-        skin.OnSkinControl(this, &skin, container, control, u, skinned);
+        skin.OnSkinControl(&m_owner, &skin, container, control, u, skinned);
         if (auto* skinner = dynamic_cast<TSkinControl*>(skinned)) {
             if (RegisterSkinner(skinner))
                 return;
-            skinner->Attach(windowed, &skin, &m_skinners.Canvas(), skinner->SetColour());
+            skinner->Attach(windowed, &skin, &m_host.Skinners().Canvas(), skinner->SetColour());
             if (IsPanel(c))
                 SkinComponents(windowed);
             return;
@@ -197,9 +206,9 @@ void TWinSkinForm::SkinComponent(TWinControl* container, TComponent* c)
     SkinByRules(c, u, t);
 }
 
-void TWinSkinForm::SkinByRules(TComponent* c, const std::string& u, int t)
+void TSkinDispatch::SkinByRules(TComponent* c, const std::string& u, int t)
 {
-    TSkinData& skin = *m_skinData;
+    TSkinData& skin = *m_host.SkinData();
     auto* windowed = dynamic_cast<TWinControl*>(c);
     auto const skins = [&](TSkinControlType type) { return skin.Skins(type); };
 
@@ -258,7 +267,7 @@ void TWinSkinForm::SkinByRules(TComponent* c, const std::string& u, int t)
         return;
     }
     if (auto* speed = dynamic_cast<TSpeedButton*>(c); speed && skins(xcSpeedButton)) {
-        NewSkinner<TSkinSpeedButton>().AttachGraphic(speed, &skin, &m_skinners.Canvas());
+        NewSkinner<TSkinSpeedButton>().AttachGraphic(speed, &skin, &m_host.Skinners().Canvas());
         return;
     }
     if (IsPanel(c) && skins(xcPanel)) {
@@ -288,9 +297,9 @@ void TWinSkinForm::SkinByRules(TComponent* c, const std::string& u, int t)
 
 // Check boxes, radio buttons and the boxes that group them, and the
 // stand-alone scroll bar.
-bool TWinSkinForm::SkinBoxesAndChoices(TComponent* c, const std::string& u)
+bool TSkinDispatch::SkinBoxesAndChoices(TComponent* c, const std::string& u)
 {
-    TSkinData& skin = *m_skinData;
+    TSkinData& skin = *m_host.SkinData();
     auto* windowed = dynamic_cast<TWinControl*>(c);
     if (!windowed)
         return false;
@@ -335,9 +344,9 @@ bool TWinSkinForm::SkinBoxesAndChoices(TComponent* c, const std::string& u)
 
 // Progress bars, combo boxes and date pickers: edit-like controls that
 // come before the buttons, panels and scrolling controls.
-bool TWinSkinForm::SkinEditFamily(TComponent* c, const std::string& u, int t)
+bool TSkinDispatch::SkinEditFamily(TComponent* c, const std::string& u, int t)
 {
-    TSkinData& skin = *m_skinData;
+    TSkinData& skin = *m_host.SkinData();
     auto* windowed = dynamic_cast<TWinControl*>(c);
     if (!windowed)
         return false;
@@ -364,7 +373,7 @@ bool TWinSkinForm::SkinEditFamily(TComponent* c, const std::string& u, int t)
 
 // Each child of a group gets the skinner of its kind, then the group its box.
 template <class T>
-void TWinSkinForm::SkinGroupChildren(TWinControl* group)
+void TSkinDispatch::SkinGroupChildren(TWinControl* group)
 {
     for (int i = 0; i < group->ControlCount(); ++i)
         if (auto* child = dynamic_cast<TWinControl*>(group->Controls(i))) {
@@ -375,9 +384,9 @@ void TWinSkinForm::SkinGroupChildren(TWinControl* group)
 }
 
 // Controls with scroll bars of their own.
-bool TWinSkinForm::SkinScrolling(TComponent* c, const std::string& u, int t)
+bool TSkinDispatch::SkinScrolling(TComponent* c, const std::string& u, int t)
 {
-    if (!m_skinData->Skins(xcScrollbar))
+    if (!m_host.SkinData()->Skins(xcScrollbar))
         return false;
     auto* windowed = dynamic_cast<TWinControl*>(c);
     if (!windowed)
@@ -401,10 +410,10 @@ bool TWinSkinForm::SkinScrolling(TComponent* c, const std::string& u, int t)
     return false;
 }
 
-std::string TWinSkinForm::Skin3rdKind(const std::string& className) const
+std::string TSkinDispatch::Skin3rdKind(const std::string& className) const
 {
     std::string const key = LowerCase(className) + "=";
-    TStrings& rows = m_skinData->Skin3rd();
+    TStrings& rows = m_host.SkinData()->Skin3rd();
     for (int i = 0; i < rows.Count(); ++i) {
         std::string const row = LowerCase(WideToUtf8(rows.Strings(i)));
         if (row.compare(0, key.size(), key) != 0)
@@ -414,7 +423,7 @@ std::string TWinSkinForm::Skin3rdKind(const std::string& className) const
     return {};
 }
 
-bool TWinSkinForm::SkinThirdParty(const std::string& className, TControl* control)
+bool TSkinDispatch::SkinThirdParty(const std::string& className, TControl* control)
 {
     std::string const kind = Skin3rdKind(className);
     if (kind.empty())
@@ -423,9 +432,9 @@ bool TWinSkinForm::SkinThirdParty(const std::string& className, TControl* contro
     return true;
 }
 
-void TWinSkinForm::SkinThirdPartyKind(const std::string& kind, TControl* control)
+void TSkinDispatch::SkinThirdPartyKind(const std::string& kind, TControl* control)
 {
-    TSkinData& skin = *m_skinData;
+    TSkinData& skin = *m_host.SkinData();
     auto* windowed = dynamic_cast<TWinControl*>(control);
     if (!windowed)
         return;
@@ -460,14 +469,14 @@ void TWinSkinForm::SkinThirdPartyKind(const std::string& kind, TControl* control
     }
 }
 
-void TWinSkinForm::SkinChildWindows()
+void TSkinDispatch::SkinChildWindows()
 {
-    for (HWND child = GetWindow(m_handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    for (HWND child = GetWindow(m_host.Handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         if (GetWindowLongW(child, GWL_STYLE) & WS_CHILD)
             SkinChildWindow(child);
 }
 
-void TWinSkinForm::SkinChildWindow(HWND handle)
+void TSkinDispatch::SkinChildWindow(HWND handle)
 {
     if (!handle || FindSkinner(handle))
         return;
