@@ -49,7 +49,9 @@ POINT SolidPoint(TWinSysButton& button)
 
 } // namespace
 
-TEST_F(TSkinFormTest, AClientAreaOf300By200GetsTheSkinnedFrameRoundIt)
+class WinSkinFormTest : public TSkinFormTest {};
+
+TEST_F(WinSkinFormTest, AClientAreaOf300By200GetsTheSkinnedFrameRoundIt)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     TWinSkinForm* skin = ShowSkinned(*form);
@@ -81,7 +83,7 @@ TEST_F(TSkinFormTest, AClientAreaOf300By200GetsTheSkinnedFrameRoundIt)
     EXPECT_EQ(form->Color(), Skin().ButtonFaceColour);
 }
 
-TEST_F(TSkinFormTest, TheFramePaintsTheBorderImagesAndTheCaptionStrip)
+TEST_F(WinSkinFormTest, TheFramePaintsTheBorderImagesAndTheCaptionStrip)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 400, 260);
     TWinSkinForm* skin = ShowSkinned(*form);
@@ -115,7 +117,7 @@ TEST_F(TSkinFormTest, TheFramePaintsTheBorderImagesAndTheCaptionStrip)
     EXPECT_EQ(PixelOf(*shot, close->Rect.left + p.x, close->Rect.top + p.y), FramePixel(close->Object, 1, p.x, p.y));
 }
 
-TEST_F(TSkinFormTest, InactiveWindowsShowTheirInactiveCaption)
+TEST_F(WinSkinFormTest, InactiveWindowsShowTheirInactiveCaption)
 {
     TBenchForm* back = MakeForm(TFormBorderStyle::bsSizeable, 300, 200, L"Back");
     TBenchForm* front = MakeForm(TFormBorderStyle::bsSizeable, 200, 120, L"Front");
@@ -145,7 +147,7 @@ TEST_F(TSkinFormTest, InactiveWindowsShowTheirInactiveCaption)
     EXPECT_EQ(PixelOf(*active, 7, 150), PixelOf(*inactive, 7, 150));
 }
 
-TEST_F(TSkinFormTest, TheRegionCutsTheTransparentCornersAndFollowsTheSize)
+TEST_F(WinSkinFormTest, TheRegionCutsTheTransparentCornersAndFollowsTheSize)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     TWinSkinForm* skin = ShowSkinned(*form);
@@ -195,7 +197,7 @@ TEST_F(TSkinFormTest, TheRegionCutsTheTransparentCornersAndFollowsTheSize)
 
 // The default skin's frame as a user sees it: two windows, active and
 // inactive, on a desktop-coloured backdrop, their corners cut away.
-TEST_F(TSkinFormTest, TheDefaultSkinFramesWindowsOnTheDesktop)
+TEST_F(WinSkinFormTest, TheDefaultSkinFramesWindowsOnTheDesktop)
 {
     COLORREF const desktop = RGB(58, 110, 165);
     TBackdrop const backdrop({0, 0, 880, 360}, desktop);
@@ -222,7 +224,7 @@ TEST_F(TSkinFormTest, TheDefaultSkinFramesWindowsOnTheDesktop)
     }
 }
 
-TEST_F(TSkinFormTest, CaptionButtonsShowByWindowState)
+TEST_F(WinSkinFormTest, CaptionButtonsShowByWindowState)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     TWinSkinForm* skin = ShowSkinned(*form);
@@ -258,7 +260,7 @@ TEST_F(TSkinFormTest, CaptionButtonsShowByWindowState)
     EXPECT_FALSE(shown("BUTTON2"));
 }
 
-TEST_F(TSkinFormTest, AFixedDialogShowsTheGreyedBoxesAndNoMaximiseButton)
+TEST_F(WinSkinFormTest, AFixedDialogShowsTheGreyedBoxesAndNoMaximiseButton)
 {
     TBenchForm* dialog = MakeForm(TFormBorderStyle::bsDialog, 260, 120, L"Dialog");
     TWinSkinForm* skin = ShowSkinned(*dialog);
@@ -273,7 +275,7 @@ TEST_F(TSkinFormTest, AFixedDialogShowsTheGreyedBoxesAndNoMaximiseButton)
     EXPECT_FALSE(IsZoomed(dialog->Handle()));
 }
 
-TEST_F(TSkinFormTest, HotAndPressedLooksActOnlyOnReleaseOverTheSameButton)
+TEST_F(WinSkinFormTest, HotAndPressedLooksActOnlyOnReleaseOverTheSameButton)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     TWinSkinForm* skin = ShowSkinned(*form);
@@ -321,7 +323,7 @@ TEST_F(TSkinFormTest, HotAndPressedLooksActOnlyOnReleaseOverTheSameButton)
     ASSERT_TRUE(PumpUntil([&] { return !IsWindowVisible(w); }));
 }
 
-TEST_F(TSkinFormTest, CaptionButtonsMaximiseRestoreAndMinimise)
+TEST_F(WinSkinFormTest, CaptionButtonsMaximiseRestoreAndMinimise)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     TWinSkinForm* skin = ShowSkinned(*form);
@@ -346,7 +348,7 @@ TEST_F(TSkinFormTest, CaptionButtonsMaximiseRestoreAndMinimise)
     EXPECT_FALSE(GetWindowLongPtrW(w, GWL_STYLE) & WS_SYSMENU);
 }
 
-TEST_F(TSkinFormTest, DoubleClicksOnTheFrameMaximiseAndRestore)
+TEST_F(WinSkinFormTest, DoubleClicksOnTheFrameMaximiseAndRestore)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     TWinSkinForm* skin = ShowSkinned(*form);
@@ -362,7 +364,7 @@ TEST_F(TSkinFormTest, DoubleClicksOnTheFrameMaximiseAndRestore)
     ASSERT_TRUE(PumpUntil([&] { return !IsZoomed(w) && skin->WindowState() == fwsNormal; }));
 }
 
-TEST_F(TSkinFormTest, AMaximisedWindowIsNotDraggedByItsCaption)
+TEST_F(WinSkinFormTest, AMaximisedWindowIsNotDraggedByItsCaption)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     TWinSkinForm* skin = ShowSkinned(*form);
@@ -400,7 +402,7 @@ TEST_F(TSkinFormTest, AMaximisedWindowIsNotDraggedByItsCaption)
     EXPECT_TRUE(IsZoomed(w));
 }
 
-TEST_F(TSkinFormTest, ADoubleRightClickOnTheCaptionCloses)
+TEST_F(WinSkinFormTest, ADoubleRightClickOnTheCaptionCloses)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     ShowSkinned(*form);
@@ -421,7 +423,7 @@ TEST_F(TSkinFormTest, ADoubleRightClickOnTheCaptionCloses)
     EXPECT_TRUE(menuShown);
 }
 
-TEST_F(TSkinFormTest, TheSkinnedSystemMenuActsOnTheWindow)
+TEST_F(WinSkinFormTest, TheSkinnedSystemMenuActsOnTheWindow)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     TWinSkinForm* skin = ShowSkinned(*form);
@@ -461,7 +463,7 @@ TEST_F(TSkinFormTest, TheSkinnedSystemMenuActsOnTheWindow)
     ASSERT_TRUE(PumpUntil([&] { return form->Closes == 1; }));
 }
 
-TEST_F(TSkinFormTest, CommandsOfTheSystemsOwnMenuComeBackAsSystemCommands)
+TEST_F(WinSkinFormTest, CommandsOfTheSystemsOwnMenuComeBackAsSystemCommands)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     ShowSkinned(*form);
@@ -485,7 +487,7 @@ TEST_F(TSkinFormTest, CommandsOfTheSystemsOwnMenuComeBackAsSystemCommands)
     EXPECT_EQ(shown, GetSystemMenu(w, FALSE));
 }
 
-TEST_F(TSkinFormTest, ACaptionChangeShowsAtOnce)
+TEST_F(WinSkinFormTest, ACaptionChangeShowsAtOnce)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 300, 200, L"Before");
     TWinSkinForm* skin = ShowSkinned(*form);
@@ -497,7 +499,7 @@ TEST_F(TSkinFormTest, ACaptionChangeShowsAtOnce)
     EXPECT_GT(skin->CaptionTextRect().right, before.right);
 }
 
-TEST_F(TSkinFormTest, TheIconShowsWithoutAPinkFringeAndWindowsWithoutOneBorrowIt)
+TEST_F(WinSkinFormTest, TheIconShowsWithoutAPinkFringeAndWindowsWithoutOneBorrowIt)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     form->Icon().LoadFromFile(L"app.ico");
@@ -531,7 +533,7 @@ TEST_F(TSkinFormTest, TheIconShowsWithoutAPinkFringeAndWindowsWithoutOneBorrowIt
                       GetPixel(Skin().StoredIcon.Canvas().Handle(), x, y));
 }
 
-TEST_F(TSkinFormTest, UnskinningGivesTheWindowBackAsItWas)
+TEST_F(WinSkinFormTest, UnskinningGivesTheWindowBackAsItWas)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     AddFileMenu(*form, L"E&xit");
@@ -587,7 +589,7 @@ TEST_F(TSkinFormTest, UnskinningGivesTheWindowBackAsItWas)
     EXPECT_EQ(GetMenu(w), nullptr);
 }
 
-TEST_F(TSkinFormTest, TheMenuStripOpensItsItemsAndTheirCommandsReachTheForm)
+TEST_F(WinSkinFormTest, TheMenuStripOpensItsItemsAndTheirCommandsReachTheForm)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     TMenuItem* open = AddFileMenu(*form, L"&Open");
@@ -617,7 +619,7 @@ TEST_F(TSkinFormTest, TheMenuStripOpensItsItemsAndTheirCommandsReachTheForm)
 // While a menu-strip popup is open its window is destroyed, or the skin is
 // taken off it, and the action timer ticks inside the popup's loop: the
 // strip and its form skinning object outlive the loop, then go.
-TEST_F(TSkinFormTest, AMenuStripPopupOutlivesItsWindowAndItsSkin)
+TEST_F(WinSkinFormTest, AMenuStripPopupOutlivesItsWindowAndItsSkin)
 {
     for (bool const destroy : {true, false}) {
         SCOPED_TRACE(destroy ? "window destroyed" : "skin taken off");

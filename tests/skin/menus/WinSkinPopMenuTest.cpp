@@ -40,7 +40,7 @@ void WhenPainted(std::function<void(TWinSkinPopMenu*)> action, int tries = 500)
         10);
 }
 
-class TSkinPopupTest : public TSkinFormTest {
+class WinSkinPopMenuTest : public TSkinFormTest {
 protected:
     TPopupMenu* MakeMenu(TBenchForm& form)
     {
@@ -56,7 +56,7 @@ protected:
 
 } // namespace
 
-TEST_F(TSkinPopupTest, APopupWindowWearsTheMenuBackgroundAsBorderAndUnderItsItems)
+TEST_F(WinSkinPopMenuTest, APopupWindowWearsTheMenuBackgroundAsBorderAndUnderItsItems)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     TPopupMenu* menu = MakeMenu(*form);
@@ -89,7 +89,7 @@ TEST_F(TSkinPopupTest, APopupWindowWearsTheMenuBackgroundAsBorderAndUnderItsItem
     EXPECT_EQ(PixelOf(*shot, w - 10, 12), PixelOf(art, art.Width() - 10, art.Height() / 2));
 }
 
-TEST_F(TSkinPopupTest, WhileTheManagerIsInactiveThePopupKeepsTheSystemsLook)
+TEST_F(WinSkinPopMenuTest, WhileTheManagerIsInactiveThePopupKeepsTheSystemsLook)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     TPopupMenu* menu = MakeMenu(*form);
@@ -117,7 +117,7 @@ TEST_F(TSkinPopupTest, WhileTheManagerIsInactiveThePopupKeepsTheSystemsLook)
     EXPECT_NE(plain, skinned);
 }
 
-TEST_F(TSkinPopupTest, NothingOfAPopupOutlivesItsWindow)
+TEST_F(WinSkinPopMenuTest, NothingOfAPopupOutlivesItsWindow)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     TPopupMenu* menu = MakeMenu(*form);

@@ -114,7 +114,7 @@ bool TrackingOver()
            FindWindowW(L"#32768", nullptr) == nullptr;
 }
 
-class TSkinMenuBarTest : public TSkinFormTest {
+class MenuTrackingTest : public TSkinFormTest {
 protected:
     TWinSkinForm* ShowBench(bool rightToLeft = false)
     {
@@ -156,7 +156,7 @@ protected:
 
 } // namespace
 
-TEST_F(TSkinMenuBarTest, AStripPopupIsSkinnedWithItsFirstItemSelectedAndLeavesNoTraceOnEscape)
+TEST_F(MenuTrackingTest, AStripPopupIsSkinnedWithItsFirstItemSelectedAndLeavesNoTraceOnEscape)
 {
     ASSERT_NE(ShowBench(), nullptr);
     ASSERT_EQ(m_skin->MenuBar()->Items().size(), 4u);
@@ -192,7 +192,7 @@ TEST_F(TSkinMenuBarTest, AStripPopupIsSkinnedWithItsFirstItemSelectedAndLeavesNo
     EXPECT_FALSE(info.fType & MFT_OWNERDRAW);
 }
 
-TEST_F(TSkinMenuBarTest, RightAndLeftMoveAcrossTheStripAndWrapAround)
+TEST_F(MenuTrackingTest, RightAndLeftMoveAcrossTheStripAndWrapAround)
 {
     ASSERT_NE(ShowBench(), nullptr);
     TLoopScript script;
@@ -210,7 +210,7 @@ TEST_F(TSkinMenuBarTest, RightAndLeftMoveAcrossTheStripAndWrapAround)
     RunFrom(3, wrap);
 }
 
-TEST_F(TSkinMenuBarTest, AnItemWithASubmenuOpensItOnRightAndLeftClosesItFirst)
+TEST_F(MenuTrackingTest, AnItemWithASubmenuOpensItOnRightAndLeftClosesItFirst)
 {
     ASSERT_NE(ShowBench(), nullptr);
     HMENU const recent = m_menu->Recent->Handle();
@@ -228,7 +228,7 @@ TEST_F(TSkinMenuBarTest, AnItemWithASubmenuOpensItOnRightAndLeftClosesItFirst)
     EXPECT_TRUE(submenuOpened);
 }
 
-TEST_F(TSkinMenuBarTest, MovingTheMouseOverAnotherStripItemOpensItsPopup)
+TEST_F(MenuTrackingTest, MovingTheMouseOverAnotherStripItemOpensItsPopup)
 {
     ASSERT_NE(ShowBench(), nullptr);
     TLoopScript script;
@@ -242,7 +242,7 @@ TEST_F(TSkinMenuBarTest, MovingTheMouseOverAnotherStripItemOpensItsPopup)
     RunFrom(0, script);
 }
 
-TEST_F(TSkinMenuBarTest, ADisabledStripItemPostsItsCommandButOpensNothing)
+TEST_F(MenuTrackingTest, ADisabledStripItemPostsItsCommandButOpensNothing)
 {
     ASSERT_NE(ShowBench(), nullptr);
     ASSERT_FALSE(m_skin->MenuBar()->Items()[2]->ItemEnabled);
@@ -253,7 +253,7 @@ TEST_F(TSkinMenuBarTest, ADisabledStripItemPostsItsCommandButOpensNothing)
     EXPECT_FALSE(m_skin->MenuTracking());
 }
 
-TEST_F(TSkinMenuBarTest, AltAndAnAcceleratorOpenThatItem)
+TEST_F(MenuTrackingTest, AltAndAnAcceleratorOpenThatItem)
 {
     ASSERT_NE(ShowBench(), nullptr);
     TLoopScript script;
@@ -273,7 +273,7 @@ TEST_F(TSkinMenuBarTest, AltAndAnAcceleratorOpenThatItem)
     EXPECT_FALSE(script.GaveUp());
 }
 
-TEST_F(TSkinMenuBarTest, ARightToLeftStripRunsTheOtherWay)
+TEST_F(MenuTrackingTest, ARightToLeftStripRunsTheOtherWay)
 {
     ASSERT_NE(ShowBench(true), nullptr);
     const auto& items = m_skin->MenuBar()->Items();
@@ -294,7 +294,7 @@ TEST_F(TSkinMenuBarTest, ARightToLeftStripRunsTheOtherWay)
     RunFrom(0, script);
 }
 
-TEST_F(TSkinMenuBarTest, UnskinningTheWindowDuringThePopupLeavesNoHook)
+TEST_F(MenuTrackingTest, UnskinningTheWindowDuringThePopupLeavesNoHook)
 {
     ASSERT_NE(ShowBench(), nullptr);
     TLoopScript script;
@@ -306,7 +306,7 @@ TEST_F(TSkinMenuBarTest, UnskinningTheWindowDuringThePopupLeavesNoHook)
     ASSERT_TRUE(PumpUntil([&] { return !SkinManager->ActionTimerRunning(); }));
 }
 
-TEST_F(TSkinMenuBarTest, DestroyingTheWindowDuringThePopupLeavesNoHook)
+TEST_F(MenuTrackingTest, DestroyingTheWindowDuringThePopupLeavesNoHook)
 {
     ASSERT_NE(ShowBench(), nullptr);
     TLoopScript destroy;
@@ -327,7 +327,7 @@ TEST_F(TSkinMenuBarTest, DestroyingTheWindowDuringThePopupLeavesNoHook)
 
 // Opening and closing a strip popup a thousand times leaves no GDI object,
 // no popup object and no tracking state behind.
-TEST_F(TSkinMenuBarTest, AThousandStripPopupsLeaveNothingBehind)
+TEST_F(MenuTrackingTest, AThousandStripPopupsLeaveNothingBehind)
 {
     ASSERT_NE(ShowBench(), nullptr);
     TWinSkinMenu& bar = *m_skin->MenuBar();
@@ -350,7 +350,7 @@ TEST_F(TSkinMenuBarTest, AThousandStripPopupsLeaveNothingBehind)
 // The strip of an MDI frame whose child is maximised: the MDI buttons stay
 // in the strip, and its items open and switch with real input as on any
 // window.
-TEST_F(TSkinMenuBarTest, AnMdiFramesStripWithAMaximisedChild)
+TEST_F(MenuTrackingTest, AnMdiFramesStripWithAMaximisedChild)
 {
     m_form = MakeForm(TFormBorderStyle::bsSizeable, 420, 260, L"MDI menu bench");
     m_form->SetFormStyle(TFormStyle::fsMDIForm);
