@@ -1,6 +1,6 @@
 #include "app/mouse/MouseBinding.h"
 
-#include "app/Unit4.h"
+#include "app/forms/Unit4.h"
 #include "framework/core/Registry.h"
 #include "framework/core/SysUtils.h"
 

@@ -2,7 +2,7 @@
 
 #include "tests/app/ShellFixture.h"
 
-#include "app/SingleInstance.h"
+#include "app/startup/SingleInstance.h"
 #include "framework/core/KernelHandle.h"
 #include "framework/core/Streams.h"
 
