@@ -4,7 +4,6 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Icon.h"
 #include "app/forms/U_About.h"
-#include "app/forms/Unit1.h"
 
 #include <shellapi.h>
 
@@ -14,8 +13,15 @@
 namespace tandrel {
 
 TForm4* Form4 = nullptr;
+std::function<void()> ShowMainPanel;
 
 namespace {
+
+void ShowPanel()
+{
+    if (ShowMainPanel)
+        ShowMainPanel();
+}
 
 NOTIFYICONDATAA g_tray {};
 bool g_trayShown = false;
@@ -197,7 +203,7 @@ void TForm4::OnTaskbarCreated(TMessage&)
 
 void TForm4::OnShowPanel(TMessage& m)
 {
-    Form1->Show();
+    ShowPanel();
     m.Result = 1;
 }
 
@@ -205,7 +211,7 @@ void TForm4::OnTrayNotify(TMessage& m)
 {
     switch (m.LParam) {
     case WM_LBUTTONDOWN:
-        Form1->Show();
+        ShowPanel();
         break;
     case WM_RBUTTONDOWN: {
         POINT p;
@@ -224,7 +230,7 @@ void TForm4::OnTrayNotify(TMessage& m)
     }
 }
 
-void TForm4::y1Click(TObject*) { Form1->Show(); }
+void TForm4::y1Click(TObject*) { ShowPanel(); }
 
 void TForm4::About1Click(TObject*) { ShowAboutWindow(this); }
 

@@ -60,6 +60,9 @@ private:
 };
 
 extern TForm4* Form4;
+// Shows the main panel. The start-up binds it: the overlay is made first and
+// knows nothing else of the panel.
+extern std::function<void()> ShowMainPanel;
 
 // The overlay's region: the outer window minus every run of picture pixels
 // that are neither pure white nor pure black. Picture coordinates.

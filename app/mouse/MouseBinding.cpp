@@ -1,6 +1,5 @@
 #include "app/mouse/MouseBinding.h"
 
-#include "app/forms/Unit4.h"
 #include "framework/core/Registry.h"
 #include "framework/core/SysUtils.h"
 
@@ -176,16 +175,16 @@ TScreenArea TMouseBinding::PrimaryScreen() const
 
 TScreenPoint TMouseBinding::Tip() const
 {
-    if (!Form4)
+    if (!ReadTip)
         return {};
-    const POINT tip = Form4->Tip();
+    const POINT tip = ReadTip();
     return {tip.x, tip.y};
 }
 
 void TMouseBinding::MoveTip(TScreenPoint tip)
 {
-    if (Form4)
-        Form4->MoveTipTo({tip.X, tip.Y});
+    if (PlaceTip)
+        PlaceTip({tip.X, tip.Y});
 }
 
 void TMouseBinding::TakeCursor(TScreenPoint tip)

@@ -26,9 +26,15 @@ void StartApplication()
     InitializeSkinEngine();
     Form4 = Application->CreateForm<TForm4>();
     Form1 = Application->CreateForm<TForm1>();
+    ShowMainPanel = [] { Form1->Show(); };
     g_mouseBinding = std::make_unique<TMouseBinding>();
     MouseBinding = g_mouseBinding.get();
     MouseBinding->OnChosen = BindPromptChosen;
+    MouseBinding->ReadTip = [] { return Form4 ? Form4->Tip() : POINT {}; };
+    MouseBinding->PlaceTip = [](POINT tip) {
+        if (Form4)
+            Form4->MoveTipTo(tip);
+    };
     try {
         MouseBinding->Mouse().Start();
     } catch (...) {
@@ -41,6 +47,7 @@ void StopApplication()
 {
     MouseBinding = nullptr;
     g_mouseBinding.reset();
+    ShowMainPanel = nullptr;
     delete Form1;
     Form1 = nullptr;
     delete Form4;

@@ -47,7 +47,7 @@ TWinSkinForm::~TWinSkinForm()
 {
     Destroying();
     // Normally detached by now; never leave a window calling a freed object.
-    if (m_subclassed || m_formHooked || m_mdiClient) {
+    if (m_subclass.Attached() || m_formHooked || m_mdiClient) {
         m_skinState = ssDetaching;
         try {
             Detach();
@@ -97,7 +97,7 @@ void TWinSkinForm::AttachToForm(TSkinData* skinData, TCustomForm* form)
 
 void TWinSkinForm::Initialize(TSkinData* skinData)
 {
-    if (m_subclassed)
+    if (m_subclass.Attached())
         return;
     m_skinData = skinData;
     NONCLIENTMETRICSW metrics {};
@@ -372,15 +372,12 @@ void TWinSkinForm::BuildSystemMenu()
 
 void TWinSkinForm::Subclass()
 {
-    if (!m_subclassed)
-        m_subclassed = SetWindowSubclass(m_handle, SubclassProc, kFormSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    m_subclass.Attach(m_handle, *this);
 }
 
 void TWinSkinForm::RemoveSubclass()
 {
-    if (m_subclassed && IsWindow(m_handle))
-        RemoveWindowSubclass(m_handle, SubclassProc, kFormSubclassId);
-    m_subclassed = false;
+    m_subclass.Remove();
 }
 
 void TWinSkinForm::HookForm()

@@ -6,6 +6,7 @@
 // buttons that light up and act, the system menu, maximising, MDI.
 // Everything it replaced it puts back when it lets go of the window.
 
+#include "framework/controls/WindowSubclass.h"
 #include "framework/forms/Forms.h"
 #include "framework/graphics/GdiObjects.h"
 #include "skin/controls/SkinControlList.h"
@@ -14,6 +15,7 @@
 #include "skin/data/WinSkinData.h"
 #include "skin/forms/CaptionButtons.h"
 #include "skin/forms/FramePictures.h"
+#include "skin/forms/MdiClientHook.h"
 #include "skin/geometry/SkinFrameGeometry.h"
 #include "skin/menus/SkinMenuItem.h"
 #include "skin/menus/WinSkinMenu.h"
@@ -26,7 +28,6 @@
 
 namespace tandrel {
 
-class TMdiClientHook;
 class TMenu;
 class TMenuItem;
 class TPopupMenu;
@@ -56,7 +57,8 @@ class TWinSkinForm final : public TComponent,
                            public TMenuBarHost,
                            public TCaptionButtonPainter,
                            public TSkinControlOwner,
-                           public TSkinDispatchHost {
+                           public TSkinDispatchHost,
+                           public TMdiFrameHost {
 public:
     explicit TWinSkinForm(HWND window);
     ~TWinSkinForm() override;
@@ -75,7 +77,7 @@ public:
     // Attaching: AttachToForm for framework forms, Initialize for others.
     void AttachToForm(TSkinData* skinData, TCustomForm* form);
     void Initialize(TSkinData* skinData);
-    bool Initialized() const { return m_subclassed; }
+    bool Initialized() const { return m_subclass.Attached(); }
 
     // Frame geometry, caption buttons and fitting the window to the frame.
     void ComputeFrameGeometry();
@@ -126,6 +128,10 @@ public:
 
     // The control skinners of the window's controls (TSkinControlOwner).
     TSkinControlList& Skinners() override { return m_skinners; }
+    bool RegisterSkinner(TSkinControl& skinner) override { return m_skinners.Register(skinner); }
+    void DropSkinner(TSkinControl& skinner) override { m_skinners.Drop(skinner); }
+    TSkinControl* HotSkinner() const override { return m_skinners.Hot(); }
+    void SetHotSkinner(TSkinControl* skinner) override { m_skinners.SetHot(skinner); }
     bool Closing() const override { return m_skinState == ssDetaching; }
     void EnterHandler() override { ++m_busy; }
     void LeaveHandler() override { LeaveBusy(); }
@@ -180,8 +186,6 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
-    friend class TMdiClientHook;
-
     // TMenuBarHost
     void PaintMdiButtons(HDC dc, POINT barOrigin) override;
     void BeginMenuLoop() override;
@@ -212,8 +216,6 @@ private:
     TCaptionButtonContext ButtonContext() const;
 
     // The window procedure, in its three stages, and its handlers.
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR data);
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Stage2(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Stage3(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -266,7 +268,7 @@ private:
     int m_disableTag = 99;
 
     // What it put in front of the window, the form and the MDI client.
-    bool m_subclassed = false;
+    TWindowSubclass<TWinSkinForm, &TWinSkinForm::WindowProc, TBusyScope> m_subclass {kFormSubclassId};
     TWndMethod m_savedFormProc;
     bool m_formHooked = false;
     std::unique_ptr<TMdiClientHook> m_mdiClient;

@@ -165,7 +165,7 @@ bool TWinSkinForm::ReleaseHandlers()
     SetPopupOwnerDraw(false);
     m_systemMenu.reset();
     StopLeaveTimer();
-    if (!m_subclassed && !m_formHooked)
+    if (!m_subclass.Attached() && !m_formHooked)
         return false;
     UnhookForm();
     RemoveSubclass();

@@ -18,19 +18,6 @@
 
 namespace tandrel {
 
-LRESULT CALLBACK TWinSkinForm::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                            DWORD_PTR data)
-{
-    auto* self = reinterpret_cast<TWinSkinForm*>(data);
-    TBusyScope const busy(*self);
-    try {
-        return self->WindowProc(msg, wParam, lParam);
-    } catch (...) {
-        HandleCallbackException(self);
-    }
-    return DefSubclassProc(window, msg, wParam, lParam);
-}
-
 LRESULT TWinSkinForm::Saved(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     return DefSubclassProc(m_handle, msg, wParam, lParam);
