@@ -1,5 +1,6 @@
 #include "app/mouse/MouseBinding.h"
 
+#include "framework/controls/HelperWindow.h"
 #include "framework/core/Registry.h"
 #include "framework/core/SysUtils.h"
 
@@ -85,18 +86,8 @@ std::vector<TMouseDevice> SystemMice()
 
 TMouseBinding::TMouseBinding()
 {
-    WNDCLASSEXW wc {};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kWindowClass;
-    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        RaiseLastOSError("RegisterClassEx");
-    // A message-only window: raw input with RIDEV_INPUTSINK needs a target, not a visible one.
-    m_window.Reset(CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                   GetModuleHandleW(nullptr), nullptr));
-    if (!m_window.Get())
-        RaiseLastOSError("Creating the mouse window");
+    // Raw input with RIDEV_INPUTSINK needs a target, not a visible one.
+    m_window.Reset(CreateHelperWindow(kWindowClass, WindowProc, THelperWindowKind::hwMessageOnly, "the mouse window"));
     SetWindowLongPtrW(m_window.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 

@@ -4,7 +4,7 @@
 
 #include "framework/forms/Application.h"
 #include "framework/core/Publisher.h"
-#include "editors/lookandfeel/cxHiddenWindow.h"
+#include "framework/controls/HelperWindow.h"
 
 #include <algorithm>
 
@@ -66,7 +66,8 @@ TcxSystemPaletteChangedNotifier::TcxSystemPaletteChangedNotifier(bool isPrimary)
 {
     if (g_palette.References++ == 0 && !g_palette.Window) {
         auto const abandon = OnScopeFail([] { --g_palette.References; });
-        g_palette.Window = CreateHiddenWindow(L"TcxSystemPaletteChangedListener", PaletteListenerProc);
+        g_palette.Window = CreateHelperWindow(L"TcxSystemPaletteChangedListener", PaletteListenerProc,
+                                              THelperWindowKind::hwHiddenTopLevel, "the system-colour listener");
     }
     (isPrimary ? g_palette.Primary : g_palette.Ordinary).push_back(this);
 }

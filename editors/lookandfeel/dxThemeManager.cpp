@@ -1,7 +1,7 @@
 #include "editors/lookandfeel/dxThemeManager.h"
 
 #include "framework/forms/Application.h"
-#include "editors/lookandfeel/cxHiddenWindow.h"
+#include "framework/controls/HelperWindow.h"
 
 #include <commctrl.h>
 
@@ -111,7 +111,8 @@ void InitializeThemeManager()
     }
     g_theme.Loaded = true;
     g_theme.Active = ReadThemesActive();
-    g_theme.Receiver = CreateHiddenWindow(L"TdxThemeChangedEventReceiver", ReceiverProc);
+    g_theme.Receiver = CreateHelperWindow(L"TdxThemeChangedEventReceiver", ReceiverProc,
+                                          THelperWindowKind::hwHiddenTopLevel, "the visual-style listener");
     g_theme.Subscribers.clear();
 }
 

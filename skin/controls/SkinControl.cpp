@@ -41,14 +41,6 @@ void TSkinControl::SetHotSkinner(TSkinControl* skinner)
         m_owner->SetHotSkinner(skinner);
 }
 
-std::wstring TSkinControl::WindowText(HWND window)
-{
-    wchar_t text[1001] {};
-    if (window)
-        SendMessageW(window, WM_GETTEXT, 1001, reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
 void TSkinControl::HookHandler(TControl& control)
 {
     m_savedHandler = std::move(control.WindowProc);

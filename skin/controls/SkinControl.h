@@ -6,6 +6,7 @@
 
 #include "framework/controls/WinControl.h"
 #include "framework/controls/WindowSubclass.h"
+#include "framework/controls/WindowText.h"
 #include "framework/core/Component.h"
 #include "framework/core/Messages.h"
 #include "framework/graphics/Canvas.h"
@@ -129,8 +130,6 @@ protected:
     bool RegisterWithOwner();
     TSkinControl* HotSkinner() const;
     void SetHotSkinner(TSkinControl* skinner);
-    // The window text, at most 1000 characters.
-    static std::wstring WindowText(HWND window);
 
     unsigned char m_state = 0;
     TCanvas* m_canvas = nullptr;

@@ -23,6 +23,7 @@
 #include "framework/controls/StatusBar.h"
 #include "framework/controls/TabSet.h"
 #include "framework/controls/ToolBar.h"
+#include "framework/controls/WindowText.h"
 #include "framework/core/SysUtils.h"
 #include "framework/core/Strings.h"
 #include "skin/controls/SkinButton.h"
@@ -54,13 +55,6 @@ bool Is(const TComponent* c)
 bool IsOneOf(const std::string& name, std::initializer_list<const char*> names)
 {
     return std::any_of(names.begin(), names.end(), [&](const char* n) { return name == n; });
-}
-
-std::string ClassNameOf(HWND window)
-{
-    wchar_t name[101] {};
-    GetClassNameW(window, name, 101);
-    return WideToUtf8(name);
 }
 
 bool IsPanel(const TComponent* c) { return Is<TCustomPanel>(c); }
@@ -480,7 +474,7 @@ void TSkinDispatch::SkinChildWindow(HWND handle)
 {
     if (!handle || FindSkinner(handle))
         return;
-    std::string const cls = LowerCase(ClassNameOf(handle));
+    std::string const cls = LowerCase(WindowClassName(handle));
     LONG const style = GetWindowLongW(handle, GWL_STYLE);
     if (cls == "button") {
         switch (style & 15) {

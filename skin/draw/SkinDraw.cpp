@@ -1,5 +1,6 @@
 #include "skin/draw/SkinDraw.h"
 
+#include "framework/graphics/DcGuards.h"
 #include "framework/core/ScopeGuard.h"
 
 #include "framework/core/SysUtils.h"
@@ -10,34 +11,6 @@
 namespace tandrel {
 
 namespace {
-
-class TStretchModeGuard {
-public:
-    TStretchModeGuard(HDC dc, int mode) : m_dc(dc), m_old(SetStretchBltMode(dc, mode)) {}
-    ~TStretchModeGuard()
-    {
-        if (m_old)
-            SetStretchBltMode(m_dc, m_old);
-    }
-    TStretchModeGuard(const TStretchModeGuard&) = delete;
-    TStretchModeGuard& operator=(const TStretchModeGuard&) = delete;
-
-private:
-    HDC m_dc;
-    int m_old;
-};
-
-class TBkColorGuard {
-public:
-    TBkColorGuard(HDC dc, COLORREF colour) : m_dc(dc), m_old(SetBkColor(dc, colour)) {}
-    ~TBkColorGuard() { SetBkColor(m_dc, m_old); }
-    TBkColorGuard(const TBkColorGuard&) = delete;
-    TBkColorGuard& operator=(const TBkColorGuard&) = delete;
-
-private:
-    HDC m_dc;
-    COLORREF m_old;
-};
 
 bool Inverted(const RECT& rect) { return rect.right < rect.left || rect.bottom < rect.top; }
 
@@ -225,9 +198,7 @@ void DrawSkinFrame(TCanvas& controlCanvas, HDC dc, const RECT& dest, TBitmap& so
 {
     // Bound for this drawing only: the device context may be released as
     // soon as the caller is done with it.
-    HDC const previous = controlCanvas.Handle();
-    controlCanvas.SetHandle(dc);
-    auto const unbind = OnScopeExit([&] { controlCanvas.SetHandle(previous); });
+    TCanvasBinding const binding(controlCanvas, dc);
     DrawSkinFrame(controlCanvas, dest, source, frameCount, frameIndex);
 }
 

@@ -3,6 +3,7 @@
 
 #include "skin/forms/WinSkinForm.h"
 
+#include "framework/controls/WindowText.h"
 #include "framework/core/Publisher.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Menus.h"
@@ -136,7 +137,7 @@ void TWinSkinForm::Initialize(TSkinData* skinData)
     ReadWindowState();
     HWND mdiClient = nullptr;
     for (HWND child = GetWindow(m_handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (LowerCase(ClassNameOf(child)) == "mdiclient") {
+        if (LowerCase(WindowClassName(child)) == "mdiclient") {
             mdiClient = child;
             m_formKind = fkMdiFrame;
             break;
@@ -180,9 +181,7 @@ void TWinSkinForm::ReadWindowState()
 
 void TWinSkinForm::ReadText()
 {
-    wchar_t text[1001] {};
-    SendMessageW(m_handle, WM_GETTEXT, 1001, reinterpret_cast<LPARAM>(text));
-    m_text = text;
+    m_text = WindowText(m_handle);
 }
 
 void TWinSkinForm::ComputeFrameGeometry()
