@@ -409,7 +409,7 @@ void TSkinSpeedButton::DrawSpeedButton(TCanvas& canvas, const RECT& rect)
     TBitmap& scratch = SizeSkinScratchBitmap(r.right, r.bottom);
     TCanvas& target = scratch.Canvas();
     target.Font().Assign(button->Font());
-    DrawElementScratch(r, element, frame, ButtonFrameCount(element), element.Trans);
+    DrawElementScratch(r, element, frame, ButtonFrameCount(element), TransparencyOf(element));
 
     RECT const client = button->ClientRect();
     std::wstring const caption = button->Caption();

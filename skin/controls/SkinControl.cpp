@@ -259,7 +259,7 @@ void TSkinControl::FillFace(HDC dc, const RECT& rect)
 }
 
 void TSkinControl::DrawElementScratch(const RECT& rect, TDataSkinObject& element, int frameIndex, int frameCount,
-                                      int transparent)
+                                      TSkinTransparency transparency)
 {
     if (rect.right < rect.left || rect.bottom < rect.top)
         return;
@@ -270,7 +270,7 @@ void TSkinControl::DrawElementScratch(const RECT& rect, TDataSkinObject& element
         ComposeSkinImage(rect, element.Bitmap, MarginsOf(element), frameIndex, frameCount, MiddleFillOf(element.Tile),
                          TFrameLayout::flHorizontal);
     FillFace(scratch->Canvas().Handle(), rect);
-    if (transparent == 1) {
+    if (transparency == TSkinTransparency::stKeyColour) {
         picture->SetTransparentColor(SkinKeyColour);
         picture->SetTransparent(true);
     }

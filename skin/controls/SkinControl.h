@@ -12,6 +12,7 @@
 #include "framework/graphics/Canvas.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/draw/DataSkinObjects.h"
+#include "skin/draw/SkinDraw.h"
 
 #include <windows.h>
 
@@ -87,10 +88,9 @@ public:
     void RepaintNow();
     void FillFace(HDC dc, const RECT& rect);
     // Frame frameIndex of frameCount of the element's strip at rect's size,
-    // composed into the scratch bitmap over the face colour; transparent 1
-    // keys out the key colour.
+    // composed into the scratch bitmap over the face colour.
     void DrawElementScratch(const RECT& rect, TDataSkinObject& element, int frameIndex, int frameCount,
-                            int transparent);
+                            TSkinTransparency transparency);
 
     HWND Handle() const { return m_handle; }
     unsigned char State() const { return m_state; }

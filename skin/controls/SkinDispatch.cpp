@@ -156,7 +156,7 @@ bool TSkinDispatch::HasOwnScrollBars(TComponent* component) const
         return false;
     LONG const style = GetWindowLongW(control->Handle(), GWL_STYLE);
     return (style & (WS_HSCROLL | WS_VSCROLL)) != 0 || Is<TCustomListBox>(control) || Is<TCustomMemo>(control) ||
-           control->Tag() == 55 || Is<TScrollingWinControl>(control) || Is<TCustomListView>(control);
+           control->Tag() == tgOwnScrollBars || Is<TScrollingWinControl>(control) || Is<TCustomListView>(control);
 }
 
 void TSkinDispatch::SkinComponents(TWinControl* container)
@@ -275,7 +275,7 @@ void TSkinDispatch::SkinByRules(TComponent* c, const std::string& u, int t)
         AttachSkinner<TSkinButton>(windowed, false);
         return;
     }
-    if ((Is<TCustomEdit>(c) || (windowed && t == 97)) && skins(xcEdit)) {
+    if ((Is<TCustomEdit>(c) || (windowed && t == tgEdit)) && skins(xcEdit)) {
         AttachHandleSkinner<TSkinEdit>(windowed->Handle());
         return;
     }
@@ -348,7 +348,7 @@ bool TSkinDispatch::SkinEditFamily(TComponent* c, const std::string& u, int t)
         AttachSkinner<TSkinProgress>(windowed, false);
         return true;
     }
-    if ((Is<TCustomComboBox>(c) || t == 95) && skin.Skins(xcCombo)) {
+    if ((Is<TCustomComboBox>(c) || t == tgComboBox) && skin.Skins(xcCombo)) {
         AttachSkinner<TSkinComBox>(windowed, false);
         return true;
     }
@@ -397,7 +397,7 @@ bool TSkinDispatch::SkinScrolling(TComponent* c, const std::string& u, int t)
         AttachSkinner<TSkinListView>(windowed, false);
         return true;
     }
-    if (Is<TCustomMemo>(c) || t == 96 || HasOwnScrollBars(c)) {
+    if (Is<TCustomMemo>(c) || t == tgScrollBars || HasOwnScrollBars(c)) {
         AttachScrollSkinner(windowed, true);
         return true;
     }

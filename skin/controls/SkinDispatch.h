@@ -13,6 +13,16 @@
 
 namespace tandrel {
 
+// Tag values that pick a skinner whatever the control's class. The last
+// two digits count (Tag % 100), except for tgOwnScrollBars, which Tag must
+// equal.
+enum TSkinTag : int {
+    tgOwnScrollBars = 55, // counts as a control with scroll bars of its own
+    tgComboBox = 95,      // a windowed control skinned as a combo box
+    tgScrollBars = 96,    // a windowed control given skinned scroll bars
+    tgEdit = 97,          // a windowed control skinned as an edit
+};
+
 // What the dispatch needs of the form skinning object that runs it.
 class TSkinDispatchHost {
 public:

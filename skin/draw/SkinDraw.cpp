@@ -126,10 +126,15 @@ void DrawSkinImage(HDC dc, const RECT& dest, TBitmap& source, const TSkinMargins
         BitBlt(dc, dest.left, dest.top, image->Width(), image->Height(), image->Canvas().Handle(), 0, 0, SRCCOPY);
 }
 
+TSkinTransparency TransparencyOf(const TDataSkinObject& object)
+{
+    return object.Trans == 1 ? TSkinTransparency::stKeyColour : TSkinTransparency::stOpaque;
+}
+
 void DrawSkinObject(HDC dc, const RECT& dest, int frameCount, int frameIndex, TDataSkinObject& object)
 {
     DrawSkinImage(dc, dest, object.Bitmap, MarginsOf(object), TFrameLayout::flHorizontal, MiddleFillOf(object.Tile),
-                  object.Trans == 1 ? TSkinTransparency::stKeyColour : TSkinTransparency::stOpaque, frameCount,
+                  TransparencyOf(object), frameCount,
                   frameIndex);
 }
 
@@ -293,11 +298,14 @@ void TComposedPicture::Draw(HDC dc, int x, int y) const
         BitBlt(dc, x, y, m_picture->Width(), m_picture->Height(), m_picture->Canvas().Handle(), 0, 0, SRCCOPY);
 }
 
-void DrawCentredText(TCanvas& canvas, const RECT& rect, const std::wstring& text, int alignment, TTextLook look)
+void DrawCentredText(TCanvas& canvas, const RECT& rect, const std::wstring& text, TAlignment alignment,
+                     TTextLook look)
 {
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     canvas.Font().SetStyle(0);
-    UINT const align = alignment == 1 ? DT_RIGHT : alignment == 2 ? DT_CENTER : DT_LEFT;
+    UINT const align = alignment == TAlignment::taRightJustify ? DT_RIGHT
+                     : alignment == TAlignment::taCenter     ? DT_CENTER
+                                                             : DT_LEFT;
     RECT measured = rect;
     canvas.DrawText(text, measured, DT_CALCRECT | DT_NOCLIP | DT_SINGLELINE | DT_EXPANDTABS | align);
     int const dx = ((rect.right - rect.left) - (measured.right - measured.left)) / 2;

@@ -51,22 +51,24 @@ void TWinSkinForm::UpdateRegion()
     TSkinData& skin = *m_skinData;
     const TFrameSizes& s = m_sizes;
     TOwnedRegion region;
-    if (skin.LeftBorder->Trans != 1 && skin.RightBorder->Trans != 1 && skin.TopBorder->Trans != 1 &&
-        skin.BottomBorder->Trans != 1) {
+    auto const keyed = [](const TDataSkinObject& border) {
+        return TransparencyOf(border) == TSkinTransparency::stKeyColour;
+    };
+    if (!keyed(*skin.LeftBorder) && !keyed(*skin.RightBorder) && !keyed(*skin.TopBorder) && !keyed(*skin.BottomBorder)) {
         region = RectRegion(0, 0, w, h);
     } else {
         m_region.Width = w;
         m_region.Height = h;
         region = RectRegion(s.Left, s.Caption, w - s.Right, h - s.Bottom);
 
-        if (skin.LeftBorder->Trans == 1 && h > 1) {
+        if (keyed(*skin.LeftBorder) && h > 1) {
             auto picture = ComposeBorder(*skin.LeftBorder, s.Left, h, m_active, TFrameSide::fsLeft);
             Unite(region, Cut(*picture, 0, 0));
         } else {
             Unite(region, RectRegion(0, 0, s.Left, h));
         }
 
-        if (skin.RightBorder->Trans == 1 && h > 1) {
+        if (keyed(*skin.RightBorder) && h > 1) {
             auto picture = ComposeBorder(*skin.RightBorder, s.Right, h, m_active, TFrameSide::fsRight);
             Unite(region, Cut(*picture, w - s.Right, 0));
         } else {
@@ -74,14 +76,14 @@ void TWinSkinForm::UpdateRegion()
         }
 
         int const middle = w - s.Left - s.Right;
-        if (skin.BottomBorder->Trans == 1 && s.Bottom >= 2 && middle > 0) {
+        if (keyed(*skin.BottomBorder) && s.Bottom >= 2 && middle > 0) {
             auto picture = ComposeBorder(*skin.BottomBorder, middle, s.Bottom, m_active, TFrameSide::fsBottom);
             Unite(region, Cut(*picture, s.Left, h - s.Bottom));
         } else {
             Unite(region, RectRegion(s.Left, h - s.Bottom, w - s.Right, h));
         }
 
-        if (skin.TopBorder->Trans == 1 && s.Caption > 1 && middle > 0) {
+        if (keyed(*skin.TopBorder) && s.Caption > 1 && middle > 0) {
             // The caption buffer of this size holds the text backing and the
             // caption buttons too, so they count as well.
             std::unique_ptr<TBitmap> picture;

@@ -141,7 +141,7 @@ void TMenuItemPainter::PaintOverBackground(HMENU backgroundMenu, TMenuItem& item
     }
     TDataSkinObject& object = *MenuItemObject();
     DrawSkinImage(p, all, object.Bitmap, MarginsOf(object), TFrameLayout::flHorizontal, MiddleFillOf(object.Tile),
-                  object.Trans != 0 ? TSkinTransparency::stKeyColour : TSkinTransparency::stOpaque, 5,
+                  TransparencyOf(object), 5,
                   selected ? 4 : 1);
     PaintMenuItemContent(item, p, selected, all);
     BitBlt(dc, r.left, r.top, w, h, p, 0, 0, SRCCOPY);

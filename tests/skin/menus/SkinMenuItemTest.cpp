@@ -100,13 +100,16 @@ TEST_F(SkinMenuItemTest, ADisabledItemIsWrittenInButtonShadowOrTheSystemsWhenTha
     EXPECT_GT(CountPixels(*same, kItem, GetSysColor(COLOR_BTNSHADOW)), 10);
 }
 
+// Only a Trans of 1 keys the colour out, as everywhere else in the skin.
 TEST_F(SkinMenuItemTest, TheMenuItemStripIsDrawnWithItsKeyColourOnlyWhenTransIsSet)
 {
     ASSERT_EQ(Skin().MenuItem->Trans, 1);
-    Skin().MenuItem->Trans = 0;
-    auto opaque = Paint(*m_menu.Item, false);
-    Skin().MenuItem->Trans = 1;
-    EXPECT_EQ(PixelOf(*opaque, kItemWidth - 20, kItemHeight / 2), RGB(255, 0, 255));
+    for (int const trans : {0, 2}) {
+        Skin().MenuItem->Trans = trans;
+        auto opaque = Paint(*m_menu.Item, false);
+        Skin().MenuItem->Trans = 1;
+        EXPECT_EQ(PixelOf(*opaque, kItemWidth - 20, kItemHeight / 2), RGB(255, 0, 255)) << "Trans " << trans;
+    }
     auto keyed = Paint(*m_menu.Item, false);
     EXPECT_EQ(CountPixels(*keyed, kItem, RGB(255, 0, 255)), 0);
 }
