@@ -6,6 +6,7 @@
 
 #include "framework/graphics/GdiObjects.h"
 #include "skin/menus/SkinMenuItem.h"
+#include "skin/menus/WinSkinPopMenu.h"
 #include "tests/support/LoopScript.h"
 
 namespace tandrel::test {
