@@ -2,7 +2,8 @@
 // ends at once instead of waiting for a debugger.
 int main()
 {
-    int* volatile target = nullptr;
+    // The store itself is volatile: an optimiser may drop a plain one.
+    int volatile* volatile target = nullptr;
     *target = 1;
     return 0;
 }
