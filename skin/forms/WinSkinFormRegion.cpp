@@ -45,7 +45,7 @@ void TWinSkinForm::UpdateRegion()
         return;
     // A borderless pop-up wears no skinned frame, and keeps the shape it
     // has (the pointer overlay cuts its own).
-    if (m_borderClass == bcBorderless)
+    if (m_look.Border == bcBorderless)
         return;
 
     TSkinData& skin = *m_skinData;
@@ -62,14 +62,14 @@ void TWinSkinForm::UpdateRegion()
         region = RectRegion(s.Left, s.Caption, w - s.Right, h - s.Bottom);
 
         if (keyed(*skin.LeftBorder) && h > 1) {
-            auto picture = ComposeBorder(*skin.LeftBorder, s.Left, h, m_active, TFrameSide::fsLeft);
+            auto picture = ComposeBorder(*skin.LeftBorder, s.Left, h, m_look.Active, TFrameSide::fsLeft);
             Unite(region, Cut(*picture, 0, 0));
         } else {
             Unite(region, RectRegion(0, 0, s.Left, h));
         }
 
         if (keyed(*skin.RightBorder) && h > 1) {
-            auto picture = ComposeBorder(*skin.RightBorder, s.Right, h, m_active, TFrameSide::fsRight);
+            auto picture = ComposeBorder(*skin.RightBorder, s.Right, h, m_look.Active, TFrameSide::fsRight);
             Unite(region, Cut(*picture, w - s.Right, 0));
         } else {
             Unite(region, RectRegion(w - s.Right, 0, w, h));
@@ -77,7 +77,7 @@ void TWinSkinForm::UpdateRegion()
 
         int const middle = w - s.Left - s.Right;
         if (keyed(*skin.BottomBorder) && s.Bottom >= 2 && middle > 0) {
-            auto picture = ComposeBorder(*skin.BottomBorder, middle, s.Bottom, m_active, TFrameSide::fsBottom);
+            auto picture = ComposeBorder(*skin.BottomBorder, middle, s.Bottom, m_look.Active, TFrameSide::fsBottom);
             Unite(region, Cut(*picture, s.Left, h - s.Bottom));
         } else {
             Unite(region, RectRegion(s.Left, h - s.Bottom, w - s.Right, h));
@@ -87,12 +87,12 @@ void TWinSkinForm::UpdateRegion()
             // The caption buffer of this size holds the text backing and the
             // caption buttons too, so they count as well.
             std::unique_ptr<TBitmap> picture;
-            if (m_captionBuffer.Width() == w && m_captionBuffer.Height() == s.Caption) {
+            if (m_caption.Buffer.Width() == w && m_caption.Buffer.Height() == s.Caption) {
                 picture = std::make_unique<TBitmap>(middle, s.Caption, TPixelFormat::pf24bit);
-                BitBlt(picture->Canvas().Handle(), 0, 0, middle, s.Caption, m_captionBuffer.Canvas().Handle(), s.Left, 0,
+                BitBlt(picture->Canvas().Handle(), 0, 0, middle, s.Caption, m_caption.Buffer.Canvas().Handle(), s.Left, 0,
                        SRCCOPY);
             } else {
-                picture = ComposeBorder(*skin.TopBorder, middle, s.Caption, m_active, TFrameSide::fsTop);
+                picture = ComposeBorder(*skin.TopBorder, middle, s.Caption, m_look.Active, TFrameSide::fsTop);
             }
             Unite(region, Cut(*picture, s.Left, 0));
         } else {
@@ -110,7 +110,7 @@ void TWinSkinForm::RemoveRegion()
 {
     if (!m_region.Set)
         return;
-    m_captionBuffer.SetSize(0, 0);
+    m_caption.Buffer.SetSize(0, 0);
     SetWindowRgn(m_handle, nullptr, FALSE);
     m_region.Set = false;
     m_region.Width = m_region.Height = -1;
