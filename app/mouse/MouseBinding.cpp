@@ -1,6 +1,6 @@
 #include "app/mouse/MouseBinding.h"
 
-#include "app/Unit4.h"
+#include "framework/controls/HelperWindow.h"
 #include "framework/core/Registry.h"
 #include "framework/core/SysUtils.h"
 
@@ -86,18 +86,8 @@ std::vector<TMouseDevice> SystemMice()
 
 TMouseBinding::TMouseBinding()
 {
-    WNDCLASSEXW wc {};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kWindowClass;
-    if (!RegisterClassExW(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
-        RaiseLastOSError("RegisterClassEx");
-    // A message-only window: raw input with RIDEV_INPUTSINK needs a target, not a visible one.
-    m_window.Reset(CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                   GetModuleHandleW(nullptr), nullptr));
-    if (!m_window.Get())
-        RaiseLastOSError("Creating the mouse window");
+    // Raw input with RIDEV_INPUTSINK needs a target, not a visible one.
+    m_window.Reset(CreateHelperWindow(kWindowClass, WindowProc, THelperWindowKind::hwMessageOnly, "the mouse window"));
     SetWindowLongPtrW(m_window.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
@@ -176,16 +166,16 @@ TScreenArea TMouseBinding::PrimaryScreen() const
 
 TScreenPoint TMouseBinding::Tip() const
 {
-    if (!Form4)
+    if (!ReadTip)
         return {};
-    const POINT tip = Form4->Tip();
+    const POINT tip = ReadTip();
     return {tip.x, tip.y};
 }
 
 void TMouseBinding::MoveTip(TScreenPoint tip)
 {
-    if (Form4)
-        Form4->MoveTipTo({tip.X, tip.Y});
+    if (PlaceTip)
+        PlaceTip({tip.X, tip.Y});
 }
 
 void TMouseBinding::TakeCursor(TScreenPoint tip)

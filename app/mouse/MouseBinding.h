@@ -34,6 +34,9 @@ public:
 
     // Told when a mouse has been chosen (the prompt closes).
     std::function<void()> OnChosen;
+    // The overlay's tip, read and moved: the start-up binds them to the overlay.
+    std::function<POINT()> ReadTip;
+    std::function<void(POINT)> PlaceTip;
 
     TScreenArea VirtualScreen() const override;
     TScreenArea PrimaryScreen() const override;

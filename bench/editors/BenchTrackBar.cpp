@@ -6,9 +6,9 @@
 
 #include "framework/forms/Application.h"
 #include "bench/support/Bench.h"
-#include "app/Tandrel.h"
-#include "app/Unit1.h"
-#include "editors/cxEditRegistration.h"
+#include "app/startup/Tandrel.h"
+#include "app/forms/Unit1.h"
+#include "editors/trackbar/cxEditRegistration.h"
 
 #include <commctrl.h>
 

@@ -12,10 +12,10 @@
 #include "framework/graphics/GdiObjects.h"
 #include "framework/forms/MessagePump.h"
 #include "skin/engine/SkinManage.h"
-#include "app/Tandrel.h"
-#include "app/Unit1.h"
+#include "app/startup/Tandrel.h"
+#include "app/forms/Unit1.h"
 #include "skin/forms/WinSkinForm.h"
-#include "editors/cxEditRegistration.h"
+#include "editors/trackbar/cxEditRegistration.h"
 
 #include <cstdio>
 #include <functional>

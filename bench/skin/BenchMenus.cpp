@@ -2,7 +2,7 @@
 // the popup fully painted (its loop idle for the first time), skinned and
 // unskinned: medians, with the ratio.
 
-#include "app/Unit1.h"
+#include "app/forms/Unit1.h"
 #include "bench/support/AppBench.h"
 #include "bench/support/Bench.h"
 #include "framework/forms/Application.h"

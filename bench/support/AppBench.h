@@ -2,8 +2,8 @@
 // Benchmarks that run the real application: starts it, runs the measuring
 // and shuts everything down again, whatever happened.
 
-#include "app/Tandrel.h"
-#include "editors/cxEditRegistration.h"
+#include "app/startup/Tandrel.h"
+#include "editors/trackbar/cxEditRegistration.h"
 #include "framework/forms/Application.h"
 #include "skin/engine/SkinManage.h"
 

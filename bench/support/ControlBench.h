@@ -3,7 +3,7 @@
 // application, each control's paint timed with the skin on and again with
 // it off, reported as medians with the ratio.
 
-#include "app/Unit1.h"
+#include "app/forms/Unit1.h"
 #include "bench/support/Bench.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Forms.h"

@@ -1,5 +1,6 @@
 #include "framework/controls/BitBtn.h"
 
+#include "framework/graphics/DcGuards.h"
 #include "framework/core/ScopeGuard.h"
 
 #include "framework/core/Publisher.h"
@@ -141,8 +142,7 @@ void TBitBtn::OnDrawItem(TMessage& m)
     const bool disabled = item->itemState & ODS_DISABLED;
     RECT client = item->rcItem;
 
-    m_canvas.SetHandle(item->hDC);
-    auto const release = OnScopeExit([this] { m_canvas.SetHandle(nullptr); });
+    TCanvasBinding const binding(m_canvas, item->hDC);
     m_canvas.Font().Assign(Font());
     RECT face = client;
     if (focused || Default()) {

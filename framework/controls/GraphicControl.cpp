@@ -1,5 +1,6 @@
 #include "framework/controls/GraphicControl.h"
 
+#include "framework/graphics/DcGuards.h"
 #include "framework/core/ScopeGuard.h"
 
 namespace tandrel {
@@ -13,8 +14,7 @@ void TGraphicControl::WndProc(TMessage& m)
     HDC dc = reinterpret_cast<HDC>(m.WParam);
     if (!dc)
         return;
-    m_canvas.SetHandle(dc);
-    auto const release = OnScopeExit([this] { m_canvas.SetHandle(nullptr); });
+    TCanvasBinding const binding(m_canvas, dc);
     m_canvas.Font().Assign(Font());
     Paint();
 }

@@ -1,5 +1,6 @@
 #include "skin/controls/SkinButton.h"
 
+#include "framework/graphics/DcGuards.h"
 #include "framework/controls/BitBtn.h"
 #include "framework/controls/SpeedButton.h"
 #include "framework/core/Colors.h"
@@ -324,8 +325,7 @@ bool TSkinSpeedButton::BeforeMessage(TMessage& m)
         if (!button || !dc || !CanDraw())
             return true;
         TCanvas canvas;
-        canvas.SetHandle(dc);
-        auto const release = OnScopeExit([&] { canvas.SetHandle(nullptr); });
+        TCanvasBinding const binding(canvas, dc);
         try {
             DrawSpeedButton(canvas, button->ClientRect());
         } catch (...) {
@@ -405,8 +405,7 @@ void TSkinSpeedButton::PaintWindow(HDC)
         OffsetViewportOrgEx(dc, button->Left(), button->Top(), nullptr);
         IntersectClipRect(dc, 0, 0, button->Width(), button->Height());
         TCanvas canvas;
-        canvas.SetHandle(dc);
-        auto const unbind = OnScopeExit([&] { canvas.SetHandle(nullptr); });
+        TCanvasBinding const binding(canvas, dc);
         DrawSpeedButton(canvas, button->ClientRect());
     } catch (...) {
         // The button keeps what it showed.
@@ -427,7 +426,7 @@ void TSkinSpeedButton::DrawSpeedButton(TCanvas& canvas, const RECT& rect)
     TBitmap& scratch = SizeSkinScratchBitmap(r.right, r.bottom);
     TCanvas& target = scratch.Canvas();
     target.Font().Assign(button->Font());
-    DrawElementScratch(r, element, frame, ButtonFrameCount(element), element.Trans);
+    DrawElementScratch(r, element, frame, ButtonFrameCount(element), TransparencyOf(element));
 
     RECT const client = button->ClientRect();
     std::wstring const caption = button->Caption();

@@ -110,7 +110,7 @@ void TSkinComBox::DrawControl(HDC dc, const RECT& rect)
     TSaveDC const saved(dc);
     ExcludeClipRect(dc, layout.TextField.Left, layout.TextField.Top, layout.TextField.Right,
                     layout.TextField.Bottom);
-    TSkinTransparency const edgeLook = edge->Trans == 1 ? TSkinTransparency::stKeyColour : TSkinTransparency::stOpaque;
+    TSkinTransparency const edgeLook = TransparencyOf(*edge);
     if (left != m_buttonLeft) {
         m_button.reset();
         m_face.reset();

@@ -3,7 +3,6 @@
 #include "framework/core/Colors.h"
 #include "framework/core/ScopeGuard.h"
 #include "framework/core/SysUtils.h"
-#include "skin/controls/SkinControlList.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/SkinDraw.h"
@@ -32,22 +31,14 @@ COLORREF TSkinControl::FaceColour() const
     return ColorToRGB(m_skinData ? static_cast<TColor>(m_skinData->ButtonFaceColour) : clBtnFace);
 }
 
-bool TSkinControl::RegisterWithOwner() { return m_owner && m_owner->Skinners().Register(*this); }
+bool TSkinControl::RegisterWithOwner() { return m_owner && m_owner->RegisterSkinner(*this); }
 
-TSkinControl* TSkinControl::HotSkinner() const { return m_owner ? m_owner->Skinners().Hot() : nullptr; }
+TSkinControl* TSkinControl::HotSkinner() const { return m_owner ? m_owner->HotSkinner() : nullptr; }
 
 void TSkinControl::SetHotSkinner(TSkinControl* skinner)
 {
     if (m_owner)
-        m_owner->Skinners().SetHot(skinner);
-}
-
-std::wstring TSkinControl::WindowText(HWND window)
-{
-    wchar_t text[1001] {};
-    if (window)
-        SendMessageW(window, WM_GETTEXT, 1001, reinterpret_cast<LPARAM>(text));
-    return text;
+        m_owner->SetHotSkinner(skinner);
 }
 
 void TSkinControl::HookHandler(TControl& control)
@@ -100,23 +91,14 @@ void TSkinControl::AttachHandle(HWND handle, TSkinData* skinData, TCanvas* canva
     m_handle = handle;
     m_enabled = true;
     m_text = WindowText(handle);
-    m_subclassed = SetWindowSubclass(handle, &TSkinControl::Thunk, kControlSubclassId,
-                                     reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    m_subclass.Attach(handle, *this);
     m_attached = true;
-}
-
-void TSkinControl::Unsubclass()
-{
-    if (!m_subclassed)
-        return;
-    RemoveWindowSubclass(m_handle, &TSkinControl::Thunk, kControlSubclassId);
-    m_subclassed = false;
 }
 
 void TSkinControl::Detach()
 {
     RestoreHandler();
-    Unsubclass();
+    m_subclass.Remove();
     if (m_setColour && m_control && !(m_owner && m_owner->Closing()))
         m_control->SetColor(m_savedColour);
 }
@@ -137,21 +119,15 @@ void TSkinControl::Notification(TComponent* component, TOperation operation)
         m_graphicControl = nullptr;
         // A windowless control that goes takes its skinner with it.
         if (m_owner)
-            m_owner->Skinners().Drop(*this);
+            m_owner->DropSkinner(*this);
     }
 }
 
-LRESULT CALLBACK TSkinControl::Thunk(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
+LRESULT TSkinControl::SubclassedProc(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<TSkinControl*>(data);
     TMessage m {msg, wParam, lParam, 0};
-    try {
-        self->SkinWndProc(m);
-        return m.Result;
-    } catch (...) {
-        HandleCallbackException(self);
-    }
-    return DefSubclassProc(window, msg, wParam, lParam);
+    SkinWndProc(m);
+    return m.Result;
 }
 
 void TSkinControl::SkinWndProc(TMessage& m)
@@ -176,7 +152,7 @@ void TSkinControl::CallPrevious(TMessage& m)
 {
     if (m_savedHandler)
         m_savedHandler(m);
-    else if (m_subclassed)
+    else if (m_subclass.Attached())
         m.Result = DefSubclassProc(m_handle, m.Msg, m.WParam, m.LParam);
     else if (m_handle)
         m.Result = DefWindowProcW(m_handle, m.Msg, m.WParam, m.LParam);
@@ -288,7 +264,7 @@ void TSkinControl::FillFace(HDC dc, const RECT& rect)
 }
 
 void TSkinControl::DrawElementScratch(const RECT& rect, TDataSkinObject& element, int frameIndex, int frameCount,
-                                      int transparent)
+                                      TSkinTransparency transparency)
 {
     if (rect.right < rect.left || rect.bottom < rect.top)
         return;
@@ -299,7 +275,7 @@ void TSkinControl::DrawElementScratch(const RECT& rect, TDataSkinObject& element
         ComposeSkinImage(rect, element.Bitmap, MarginsOf(element), frameIndex, frameCount, MiddleFillOf(element.Tile),
                          TFrameLayout::flHorizontal);
     FillFace(scratch->Canvas().Handle(), rect);
-    if (transparent == 1) {
+    if (transparency == TSkinTransparency::stKeyColour) {
         picture->SetTransparentColor(SkinKeyColour);
         picture->SetTransparent(true);
     }

@@ -5,10 +5,14 @@
 // control, or parts of it, from the skin.
 
 #include "framework/controls/WinControl.h"
+#include "framework/controls/WindowSubclass.h"
+#include "framework/controls/WindowText.h"
 #include "framework/core/Component.h"
 #include "framework/core/Messages.h"
 #include "framework/graphics/Canvas.h"
+#include "skin/data/SkinMessages.h"
 #include "skin/draw/DataSkinObjects.h"
+#include "skin/draw/SkinDraw.h"
 
 #include <windows.h>
 
@@ -25,6 +29,13 @@ class TSkinData;
 class TSkinControlOwner {
 public:
     virtual TSkinControlList& Skinners() = 0;
+    // The skinner list's bookkeeping that a skinner does for itself: the
+    // list takes it over once (true when it had it already), it goes when its
+    // windowless control goes, and the one under the mouse.
+    virtual bool RegisterSkinner(TSkinControl& skinner) = 0;
+    virtual void DropSkinner(TSkinControl& skinner) = 0;
+    virtual TSkinControl* HotSkinner() const = 0;
+    virtual void SetHotSkinner(TSkinControl* skinner) = 0;
     // The window is going or the engine shuts down: control colours are left
     // as they are.
     virtual bool Closing() const = 0;
@@ -77,10 +88,9 @@ public:
     void RepaintNow();
     void FillFace(HDC dc, const RECT& rect);
     // Frame frameIndex of frameCount of the element's strip at rect's size,
-    // composed into the scratch bitmap over the face colour; transparent 1
-    // keys out the key colour.
+    // composed into the scratch bitmap over the face colour.
     void DrawElementScratch(const RECT& rect, TDataSkinObject& element, int frameIndex, int frameCount,
-                            int transparent);
+                            TSkinTransparency transparency);
 
     HWND Handle() const { return m_handle; }
     unsigned char State() const { return m_state; }
@@ -120,15 +130,12 @@ protected:
     bool RegisterWithOwner();
     TSkinControl* HotSkinner() const;
     void SetHotSkinner(TSkinControl* skinner);
-    // The window text, at most 1000 characters.
-    static std::wstring WindowText(HWND window);
 
     unsigned char m_state = 0;
     TCanvas* m_canvas = nullptr;
     bool m_enabled = false;
     bool m_focused = false;
     std::wstring m_text;
-    bool m_subclassed = false; // the thunk: a window subclass bound to this object
     TSkinData* m_skinData = nullptr;
     HWND m_handle = nullptr;
     TWndMethod m_savedHandler;
@@ -140,8 +147,10 @@ protected:
     bool m_attached = false;
 
 private:
-    static LRESULT CALLBACK Thunk(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data);
-    void Unsubclass();
+    // The thunk: SkinWndProc for the messages of a bare window.
+    LRESULT SubclassedProc(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    TWindowSubclass<TSkinControl, &TSkinControl::SubclassedProc> m_subclass {kControlSubclassId};
 
     TSkinControlOwner* m_owner = nullptr;
     int m_busy = 0;

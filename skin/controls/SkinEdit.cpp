@@ -20,10 +20,8 @@ void FrameWith(HDC dc, const RECT& rect, COLORREF colour)
 
 bool IsSpinClass(HWND window)
 {
-    wchar_t name[32] {};
-    GetClassNameW(window, name, 32);
-    std::wstring const cls = name;
-    return cls == L"msctls_updown32" || cls == L"TSpinButton";
+    std::string const cls = WindowClassName(window);
+    return cls == "msctls_updown32" || cls == "TSpinButton";
 }
 
 } // namespace

@@ -66,7 +66,7 @@ void PaintBar(HDC dc, const RECT& barRect, bool vertical, TSkinData& skin, const
     if (TDataSkinObject* track = vertical ? skin.VertScroll.get() : skin.HorzScroll.get())
         DrawSkinImage(target, along(arrow, length - arrow), track->Bitmap, MarginsOf(*track),
                       TFrameLayout::flHorizontal, MiddleFillOf(track->Tile),
-                      track->Trans != 0 ? TSkinTransparency::stKeyColour : TSkinTransparency::stOpaque, 4, 1);
+                      TransparencyOf(*track), 4, 1);
     if (length < 2 * arrow)
         arrow = length / 2;
     int const first = vertical ? spUpArrow : spLeftArrow;
@@ -81,7 +81,7 @@ void PaintBar(HDC dc, const RECT& barRect, bool vertical, TSkinData& skin, const
         int const start = arrow + g.ThumbOffset;
         DrawSkinImage(target, along(start, start + g.ThumbSize), thumb->Bitmap, MarginsOf(*thumb),
                       TFrameLayout::flHorizontal, TMiddleFill::mfStretch,
-                      thumb->Trans != 0 ? TSkinTransparency::stKeyColour : TSkinTransparency::stOpaque,
+                      TransparencyOf(*thumb),
                       thumb->FrameCount > 0 ? thumb->FrameCount : 3, pressed ? 2 : 1);
     }
     StretchBlt(dc, barRect.left, barRect.top, barRect.right - barRect.left, barRect.bottom - barRect.top, target, 0, 0,

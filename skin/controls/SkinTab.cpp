@@ -27,11 +27,6 @@ void CopyImage(TBitmap& target, const TBitmap& source)
     target.SetPixelFormat(TPixelFormat::pf24bit);
 }
 
-TSkinTransparency TransparencyOf(int trans)
-{
-    return trans == 1 ? TSkinTransparency::stKeyColour : TSkinTransparency::stOpaque;
-}
-
 } // namespace
 
 const TComposedPicture& TTabFaces::Get(TBitmap& image, const TDataSkinBorder& tabs, const TSkinMargins& margins,
@@ -44,7 +39,7 @@ const TComposedPicture& TTabFaces::Get(TBitmap& image, const TDataSkinBorder& ta
     if (m_faces.size() >= 16)
         m_faces.clear();
     m_faces.push_back(std::make_unique<TComposedPicture>(image, margins, MiddleFillOf(tabs.Tile),
-                                                         TransparencyOf(tabs.Trans), std::max(1, tabs.FrameCount),
+                                                         TransparencyOf(tabs), std::max(1, tabs.FrameCount),
                                                          frame, width, height));
     return *m_faces.back();
 }

@@ -1,5 +1,6 @@
 #include "skin/draw/SkinDraw.h"
 
+#include "framework/graphics/DcGuards.h"
 #include "framework/core/ScopeGuard.h"
 
 #include "framework/core/SysUtils.h"
@@ -10,34 +11,6 @@
 namespace tandrel {
 
 namespace {
-
-class TStretchModeGuard {
-public:
-    TStretchModeGuard(HDC dc, int mode) : m_dc(dc), m_old(SetStretchBltMode(dc, mode)) {}
-    ~TStretchModeGuard()
-    {
-        if (m_old)
-            SetStretchBltMode(m_dc, m_old);
-    }
-    TStretchModeGuard(const TStretchModeGuard&) = delete;
-    TStretchModeGuard& operator=(const TStretchModeGuard&) = delete;
-
-private:
-    HDC m_dc;
-    int m_old;
-};
-
-class TBkColorGuard {
-public:
-    TBkColorGuard(HDC dc, COLORREF colour) : m_dc(dc), m_old(SetBkColor(dc, colour)) {}
-    ~TBkColorGuard() { SetBkColor(m_dc, m_old); }
-    TBkColorGuard(const TBkColorGuard&) = delete;
-    TBkColorGuard& operator=(const TBkColorGuard&) = delete;
-
-private:
-    HDC m_dc;
-    COLORREF m_old;
-};
 
 bool Inverted(const RECT& rect) { return rect.right < rect.left || rect.bottom < rect.top; }
 
@@ -153,10 +126,15 @@ void DrawSkinImage(HDC dc, const RECT& dest, TBitmap& source, const TSkinMargins
         BitBlt(dc, dest.left, dest.top, image->Width(), image->Height(), image->Canvas().Handle(), 0, 0, SRCCOPY);
 }
 
+TSkinTransparency TransparencyOf(const TDataSkinObject& object)
+{
+    return object.Trans == 1 ? TSkinTransparency::stKeyColour : TSkinTransparency::stOpaque;
+}
+
 void DrawSkinObject(HDC dc, const RECT& dest, int frameCount, int frameIndex, TDataSkinObject& object)
 {
     DrawSkinImage(dc, dest, object.Bitmap, MarginsOf(object), TFrameLayout::flHorizontal, MiddleFillOf(object.Tile),
-                  object.Trans == 1 ? TSkinTransparency::stKeyColour : TSkinTransparency::stOpaque, frameCount,
+                  TransparencyOf(object), frameCount,
                   frameIndex);
 }
 
@@ -225,9 +203,7 @@ void DrawSkinFrame(TCanvas& controlCanvas, HDC dc, const RECT& dest, TBitmap& so
 {
     // Bound for this drawing only: the device context may be released as
     // soon as the caller is done with it.
-    HDC const previous = controlCanvas.Handle();
-    controlCanvas.SetHandle(dc);
-    auto const unbind = OnScopeExit([&] { controlCanvas.SetHandle(previous); });
+    TCanvasBinding const binding(controlCanvas, dc);
     DrawSkinFrame(controlCanvas, dest, source, frameCount, frameIndex);
 }
 
@@ -322,11 +298,14 @@ void TComposedPicture::Draw(HDC dc, int x, int y) const
         BitBlt(dc, x, y, m_picture->Width(), m_picture->Height(), m_picture->Canvas().Handle(), 0, 0, SRCCOPY);
 }
 
-void DrawCentredText(TCanvas& canvas, const RECT& rect, const std::wstring& text, int alignment, TTextLook look)
+void DrawCentredText(TCanvas& canvas, const RECT& rect, const std::wstring& text, TAlignment alignment,
+                     TTextLook look)
 {
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     canvas.Font().SetStyle(0);
-    UINT const align = alignment == 1 ? DT_RIGHT : alignment == 2 ? DT_CENTER : DT_LEFT;
+    UINT const align = alignment == TAlignment::taRightJustify ? DT_RIGHT
+                     : alignment == TAlignment::taCenter     ? DT_CENTER
+                                                             : DT_LEFT;
     RECT measured = rect;
     canvas.DrawText(text, measured, DT_CALCRECT | DT_NOCLIP | DT_SINGLELINE | DT_EXPANDTABS | align);
     int const dx = ((rect.right - rect.left) - (measured.right - measured.left)) / 2;

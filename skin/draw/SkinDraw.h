@@ -9,6 +9,7 @@
 // counts below 1, margins wider than the frame or negative, inverted or
 // empty rectangles all draw what the geometry allows, or nothing.
 
+#include "framework/controls/ControlTypes.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GdiObjects.h"
@@ -27,6 +28,10 @@ constexpr TColor SkinKeyColour = clFuchsia;
 
 enum class TMiddleFill { mfStretch, mfTile };
 enum class TSkinTransparency { stOpaque, stKeyColour };
+
+// How a skin object is drawn: a Trans value of 1 keys out the key colour,
+// any other value draws the image as it is.
+TSkinTransparency TransparencyOf(const TDataSkinObject& object);
 enum class TTextLook { tlEnabled, tlDisabled };
 
 // A skin object's Tile value: anything but 0 tiles the middle.
@@ -147,10 +152,11 @@ void RotateBitmapLeft(TBitmap& bitmap);  // anticlockwise
 void RotateBitmapRight(TBitmap& bitmap); // clockwise
 
 // Centres one line of text in `rect` both ways, on a transparent
-// background in a plain style; alignment 0 left, 1 right, 2 centre picks
-// the line's own alignment flag. Disabled text takes the button-shadow
+// background in a plain style; the alignment picks the line's own
+// alignment flag. Disabled text takes the button-shadow
 // colour. "&" marks an accelerator.
-void DrawCentredText(TCanvas& canvas, const RECT& rect, const std::wstring& text, int alignment, TTextLook look);
+void DrawCentredText(TCanvas& canvas, const RECT& rect, const std::wstring& text, TAlignment alignment,
+                     TTextLook look);
 
 // The one off-screen bitmap the painters compose into before one copy to
 // the screen. The skin engine creates it when it starts and releases it

@@ -1,5 +1,7 @@
 #include "skin/engine/SkinManage.h"
 
+#include "framework/controls/HelperWindow.h"
+#include "framework/controls/WindowText.h"
 #include "framework/core/FormReader.h"
 #include "framework/core/ScopeGuard.h"
 #include "framework/forms/Application.h"
@@ -21,13 +23,6 @@ namespace {
 // Any non-zero answer to HCBT_CREATEWND keeps the window from being made.
 constexpr LRESULT kRefuseCreation = 10;
 
-std::string ClassNameOf(HWND window)
-{
-    wchar_t name[101] {};
-    GetClassNameW(window, name, 101);
-    return WideToUtf8(name);
-}
-
 bool HasArea(HWND window)
 {
     RECT r {};
@@ -36,22 +31,9 @@ bool HasArea(HWND window)
 
 HWND TimerWindow(WNDPROC procedure)
 {
-    static bool registered = [procedure] {
-        WNDCLASSEXW wc {};
-        wc.cbSize = sizeof wc;
-        wc.lpfnWndProc = procedure;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.lpszClassName = L"TSkinManageTimer";
-        return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }();
-    if (!registered)
-        RaiseLastOSError("RegisterClassEx");
     // Message-only: never shown, never activated, never enumerated.
-    HWND window = CreateWindowExW(0, L"TSkinManageTimer", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
-    if (!window)
-        RaiseLastOSError("Creating the skin manager's window");
-    return window;
+    return CreateHelperWindow(L"TSkinManageTimer", procedure, THelperWindowKind::hwMessageOnly,
+                              "the skin manager's window");
 }
 
 } // namespace
@@ -149,7 +131,7 @@ LRESULT CALLBACK TSkinManage::CbtProc(int code, WPARAM wParam, LPARAM lParam)
             const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
             if (create && create->lpcs && self->RefusesSizeGrip(window, *create))
                 return kRefuseCreation;
-            if (ClassNameOf(window) == "#32768")
+            if (WindowClassName(window) == "#32768")
                 self->SkinPopupWindow(window);
             break;
         }
@@ -171,7 +153,7 @@ LRESULT CALLBACK TSkinManage::CbtProc(int code, WPARAM wParam, LPARAM lParam)
 // A size grip inside a skinned window would sit on the skinned frame.
 bool TSkinManage::RefusesSizeGrip(HWND window, const CBT_CREATEWNDW& create) const
 {
-    return LowerCase(ClassNameOf(window)) == "scrollbar" && (create.lpcs->style & SBS_SIZEGRIP) &&
+    return LowerCase(WindowClassName(window)) == "scrollbar" && (create.lpcs->style & SBS_SIZEGRIP) &&
            create.lpcs->hwndParent && FindSkinnedWindow(create.lpcs->hwndParent);
 }
 
@@ -201,14 +183,14 @@ bool TSkinManage::SkinWindow(HWND window)
     }
     if (!m_scanning && (GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD)) {
         HWND parent = GetParent(window);
-        if (!parent || LowerCase(ClassNameOf(parent)) != "mdiclient")
+        if (!parent || LowerCase(WindowClassName(parent)) != "mdiclient")
             return false;
     }
     if (!HasArea(window))
         return false;
     if (form && form->Tag() == 99)
         return false;
-    std::string const className = ClassNameOf(window);
+    std::string const className = WindowClassName(window);
     if (className == "TApplication")
         return false;
     auto mainform = std::find_if(m_skinData.begin(), m_skinData.end(),
@@ -251,7 +233,7 @@ TSkinData* TSkinManage::FindSkinData(HWND window) const
                 return *it;
         return nullptr;
     };
-    std::string const className = LowerCase(ClassNameOf(window));
+    std::string const className = LowerCase(WindowClassName(window));
     if (className == "tmessageform" || className == "#32770")
         if (TSkinData* dialog = lastOf(sfDialog))
             return dialog;

@@ -1,8 +1,9 @@
 #include "skin/forms/MdiClientHook.h"
 
+#include "framework/core/SysUtils.h"
 #include "skin/data/SkinHost.h"
 #include "skin/data/SkinMessages.h"
-#include "skin/forms/WinSkinForm.h"
+#include "skin/data/WinSkinData.h"
 #include "skin/menus/WinSkinMenu.h"
 
 #include <commctrl.h>
@@ -11,33 +12,19 @@
 
 namespace tandrel {
 
-TMdiClientHook::TMdiClientHook(TWinSkinForm& frame, HWND client)
+TMdiClientHook::TMdiClientHook(TMdiFrameHost& frame, HWND client)
     : m_frame(frame)
     , m_client(client)
     , m_menuUpdateCopy(frame.SkinData()->MenuUpdate())
 {
-    m_subclassed = SetWindowSubclass(client, SubclassProc, kMdiClientSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    m_subclass.Attach(client, *this);
 }
 
-void TMdiClientHook::Remove()
-{
-    if (m_subclassed && IsWindow(m_client))
-        RemoveWindowSubclass(m_client, SubclassProc, kMdiClientSubclassId);
-    m_subclassed = false;
-}
+TMdiClientHook::TFrameBusy::TFrameBusy(TMdiClientHook& hook) : m_frame(hook.m_frame) { m_frame.EnterHandler(); }
 
-LRESULT CALLBACK TMdiClientHook::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                              DWORD_PTR data)
-{
-    auto* self = reinterpret_cast<TMdiClientHook*>(data);
-    TWinSkinForm::TBusyScope const busy(self->m_frame);
-    try {
-        return self->WindowProc(msg, wParam, lParam);
-    } catch (...) {
-        HandleCallbackException(&self->m_frame);
-    }
-    return DefSubclassProc(window, msg, wParam, lParam);
-}
+TMdiClientHook::TFrameBusy::~TFrameBusy() { m_frame.LeaveHandler(); }
+
+TObject* TMdiClientHook::ExceptionSender() const { return dynamic_cast<TObject*>(&m_frame); }
 
 LRESULT TMdiClientHook::Saved(UINT msg, WPARAM wParam, LPARAM lParam)
 {

@@ -3,6 +3,7 @@
 
 #include "skin/forms/WinSkinForm.h"
 
+#include "framework/controls/WindowText.h"
 #include "framework/core/Publisher.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Menus.h"
@@ -28,7 +29,7 @@ const TClassInfo& TWinSkinForm::StaticClassInfo()
 }
 
 TWinSkinForm::TWinSkinForm(HWND window)
-    : TComponent(nullptr), m_handle(window), m_doubleClickTime(GetDoubleClickTime())
+    : TComponent(nullptr), m_handle(window)
 {
 }
 
@@ -38,7 +39,7 @@ void TWinSkinForm::LeaveBusy()
 {
     // The manager wanted to free the object while a handler ran; the last
     // one has returned.
-    if (--m_busy == 0 && m_freeWhenIdle)
+    if (--m_deferred.Busy == 0 && m_deferred.FreeWhenIdle)
         if (TSkinHost* host = SkinHost())
             host->RequestAction(saFreeClosed, nullptr);
 }
@@ -47,7 +48,7 @@ TWinSkinForm::~TWinSkinForm()
 {
     Destroying();
     // Normally detached by now; never leave a window calling a freed object.
-    if (m_subclassed || m_formHooked || m_mdiClient) {
+    if (m_subclass.Attached() || m_formHook.Hooked || m_mdiClient) {
         m_skinState = ssDetaching;
         try {
             Detach();
@@ -75,8 +76,8 @@ void TWinSkinForm::Notification(TComponent* component, TOperation operation)
         ForgetOwnerDrawn(component);
     if (operation == TOperation::opRemove && component == m_form) {
         m_form = nullptr;
-        m_formHooked = false;
-        m_savedFormProc = nullptr;
+        m_formHook.Hooked = false;
+        m_formHook.Saved = nullptr;
     }
 }
 
@@ -97,7 +98,7 @@ void TWinSkinForm::AttachToForm(TSkinData* skinData, TCustomForm* form)
 
 void TWinSkinForm::Initialize(TSkinData* skinData)
 {
-    if (m_subclassed)
+    if (m_subclass.Attached())
         return;
     m_skinData = skinData;
     NONCLIENTMETRICSW metrics {};
@@ -106,51 +107,51 @@ void TWinSkinForm::Initialize(TSkinData* skinData)
         // Captions may be Chinese: any character set, so the system can link
         // in a font that has the characters (Wine reports the ANSI one).
         metrics.lfCaptionFont.lfCharSet = DEFAULT_CHARSET;
-        m_captionFont.Reset(CreateFontIndirectW(&metrics.lfCaptionFont));
+        m_caption.Font.Reset(CreateFontIndirectW(&metrics.lfCaptionFont));
     }
 
-    m_style = GetWindowLongPtrW(m_handle, GWL_STYLE);
+    m_look.Style = GetWindowLongPtrW(m_handle, GWL_STYLE);
     LONG_PTR const exStyle = GetWindowLongPtrW(m_handle, GWL_EXSTYLE);
-    m_rightToLeft = (exStyle & WS_EX_LEFTSCROLLBAR) != 0;
+    m_look.RightToLeft = (exStyle & WS_EX_LEFTSCROLLBAR) != 0;
     HMENU const systemMenu = GetSystemMenu(m_handle, FALSE);
-    LoadFormIcon(m_iconBitmap);
+    LoadFormIcon(m_caption.Icon);
 
     ReadText();
-    GetClientRect(m_handle, &m_clientRecord);
+    GetClientRect(m_handle, &m_record.Client);
     RECT window {};
     GetWindowRect(m_handle, &window);
-    m_ncExtent = {(window.right - window.left) - m_clientRecord.right,
-                  (window.bottom - window.top) - m_clientRecord.bottom};
-    m_windowRecord = {window.right - window.left, window.bottom - window.top};
+    m_record.NcExtent = {(window.right - window.left) - m_record.Client.right,
+                  (window.bottom - window.top) - m_record.Client.bottom};
+    m_record.WindowSize = {window.right - window.left, window.bottom - window.top};
 
-    m_availability = 0;
-    if ((m_style & WS_SYSMENU) || systemMenu)
-        m_availability |= caSystemMenuBit;
-    if (m_style & WS_MINIMIZEBOX)
-        m_availability |= caMinimizeBox;
-    if (m_style & WS_MAXIMIZEBOX)
-        m_availability |= caMaximizeBox;
-    m_ownCaptionStyles = m_style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    m_look.Availability = 0;
+    if ((m_look.Style & WS_SYSMENU) || systemMenu)
+        m_look.Availability |= caSystemMenuBit;
+    if (m_look.Style & WS_MINIMIZEBOX)
+        m_look.Availability |= caMinimizeBox;
+    if (m_look.Style & WS_MAXIMIZEBOX)
+        m_look.Availability |= caMaximizeBox;
+    m_record.OwnCaptionStyles = m_look.Style & (WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
     BuildSystemMenu();
 
     ReadWindowState();
     HWND mdiClient = nullptr;
     for (HWND child = GetWindow(m_handle, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (LowerCase(ClassNameOf(child)) == "mdiclient") {
+        if (LowerCase(WindowClassName(child)) == "mdiclient") {
             mdiClient = child;
             m_formKind = fkMdiFrame;
             break;
         }
     if (exStyle & WS_EX_MDICHILD)
         m_formKind = fkMdiChild;
-    m_borderClass = BorderClassOf((m_style & WS_POPUP) != 0, (m_style & WS_CAPTION) == WS_CAPTION,
-                                  (exStyle & WS_EX_WINDOWEDGE) || (m_style & WS_THICKFRAME));
+    m_look.Border = BorderClassOf((m_look.Style & WS_POPUP) != 0, (m_look.Style & WS_CAPTION) == WS_CAPTION,
+                                  (exStyle & WS_EX_WINDOWEDGE) || (m_look.Style & WS_THICKFRAME));
     if (m_formKind == fkMdiFrame)
         m_mdiClient = std::make_unique<TMdiClientHook>(*this, mdiClient);
 
     if (skinData->Skins(xcMainMenu)) {
         // A child window's "menu" is its identifier.
-        HMENU const menu = (m_style & WS_CHILD) ? nullptr : GetMenu(m_handle);
+        HMENU const menu = (m_look.Style & WS_CHILD) ? nullptr : GetMenu(m_handle);
         if (menu && m_formKind != fkMdiChild) {
             m_menuBar = std::make_unique<TWinSkinMenu>(*this, *skinData);
             m_sizes.MenuBar = GetSystemMetrics(SM_CYMENU);
@@ -158,15 +159,15 @@ void TWinSkinForm::Initialize(TSkinData* skinData)
                 m_menuBar->SetMenuObject(m_form->Menu());
             m_menuBar->BuildFromMenuHandle();
         }
-        if ((m_formKind != fkMdiChild || !MdiMaxFlag()) && m_windowState != fwsMinimized)
+        if ((m_formKind != fkMdiChild || !MdiMaxFlag()) && m_look.State != fwsMinimized)
             SetCaptionButtonStyles(TCaptionStyles::csStrip);
         ComputeFrameGeometry();
     }
     Subclass();
     if (m_form)
-        SkinComponents(m_form);
+        m_dispatch.SkinComponents(m_form);
     else
-        SkinChildWindows();
+        m_dispatch.SkinChildWindows();
     InvalidateRect(m_handle, nullptr, TRUE);
 }
 
@@ -175,14 +176,12 @@ void TWinSkinForm::ReadWindowState()
     WINDOWPLACEMENT placement {};
     placement.length = sizeof placement;
     if (GetWindowPlacement(m_handle, &placement))
-        m_windowState = WindowStateOfShowCommand(placement.showCmd);
+        m_look.State = WindowStateOfShowCommand(placement.showCmd);
 }
 
 void TWinSkinForm::ReadText()
 {
-    wchar_t text[1001] {};
-    SendMessageW(m_handle, WM_GETTEXT, 1001, reinterpret_cast<LPARAM>(text));
-    m_text = text;
+    m_look.Text = WindowText(m_handle);
 }
 
 void TWinSkinForm::ComputeFrameGeometry()
@@ -190,7 +189,7 @@ void TWinSkinForm::ComputeFrameGeometry()
     if (!m_skinData || m_skinData->SkinNotLoaded)
         return;
     TSkinData& skin = *m_skinData;
-    if (m_borderClass == bcBorderless) {
+    if (m_look.Border == bcBorderless) {
         m_sizes = {};
     } else {
         m_sizes.Caption = BorderFrameExtent(skin.TopBorder->Bitmap.Height(), skin.TopBorder->FrameCount);
@@ -201,14 +200,14 @@ void TWinSkinForm::ComputeFrameGeometry()
     for (auto& object : skin.SysButtons)
         if (IsIconAction(object->Action)) {
             if (object->Bitmap.Empty())
-                object->Bitmap.Assign(m_iconBitmap);
+                object->Bitmap.Assign(m_caption.Icon);
             if (skin.StoredIcon.Empty())
-                skin.StoredIcon.Assign(m_iconBitmap);
+                skin.StoredIcon.Assign(m_caption.Icon);
             object->FrameCount = 1;
         }
     m_captionButtons.Build(skin.SysButtons);
-    m_framePictures.Clear();
-    m_captionKey = {};
+    m_caption.Pictures.Clear();
+    m_caption.Key = {};
 }
 
 // The caption buttons and the pictures kept for painting belong to the skin
@@ -216,8 +215,8 @@ void TWinSkinForm::ComputeFrameGeometry()
 void TWinSkinForm::ResetCaptionButtons()
 {
     m_captionButtons.Clear();
-    m_framePictures.Clear();
-    m_captionKey = {};
+    m_caption.Pictures.Clear();
+    m_caption.Key = {};
 }
 
 void TWinSkinForm::SetCaptionButtonStyles(TCaptionStyles styles)
@@ -230,27 +229,27 @@ void TWinSkinForm::SetCaptionButtonStyles(TCaptionStyles styles)
     } else {
         // Only what the window had: a system menu alone does not make a
         // window without WS_SYSMENU grow one.
-        style |= m_ownCaptionStyles & WS_SYSMENU;
-        if (m_availability & caMinimizeBox)
+        style |= m_record.OwnCaptionStyles & WS_SYSMENU;
+        if (m_look.Availability & caMinimizeBox)
             style |= WS_MINIMIZEBOX;
-        if (m_availability & caMaximizeBox)
+        if (m_look.Availability & caMaximizeBox)
             style |= WS_MAXIMIZEBOX;
     }
     SetWindowLongPtrW(m_handle, GWL_STYLE, style);
-    m_style = style;
+    m_look.Style = style;
 }
 
 void TWinSkinForm::FitWindowToSkin(bool rereadClient)
 {
-    if (m_windowState == fwsMaximized) {
+    if (m_look.State == fwsMaximized) {
         RefreshFrame();
         return;
     }
-    int const width = m_clientRecord.right - m_clientRecord.left + m_sizes.Left + m_sizes.Right;
+    int const width = m_record.Client.right - m_record.Client.left + m_sizes.Left + m_sizes.Right;
     if (rereadClient)
-        GetClientRect(m_handle, &m_clientRecord);
+        GetClientRect(m_handle, &m_record.Client);
     TSkinSize const size =
-        FittedWindowSize(m_clientRecord.right - m_clientRecord.left, m_clientRecord.bottom - m_clientRecord.top, m_sizes);
+        FittedWindowSize(m_record.Client.right - m_record.Client.left, m_record.Client.bottom - m_record.Client.top, m_sizes);
     // Fitting a window never activates it.
     SetWindowPos(m_handle, nullptr, 0, 0, width, size.Height,
                  SWP_FRAMECHANGED | SWP_NOZORDER | SWP_NOMOVE | SWP_NOACTIVATE);
@@ -276,7 +275,7 @@ void TWinSkinForm::ApplyChangedSkin()
     SetPopupOwnerDraw(true);
     m_skinState = ssApplying;
     if (m_skinData->Skins(xcMainMenu)) {
-        if (m_borderClass != bcBorderless)
+        if (m_look.Border != bcBorderless)
             FitWindowToSkin(true);
         // Still applying: the region is rebuilt even at the same size.
         UpdateRegion();
@@ -360,9 +359,9 @@ void TWinSkinForm::BuildSystemMenu()
         return item;
     };
     add(L" Restore ", smRestore);
-    if (m_availability & caMaximizeBox)
+    if (m_look.Availability & caMaximizeBox)
         add(L" Maximize ", smMaximize);
-    if (m_availability & caMinimizeBox)
+    if (m_look.Availability & caMinimizeBox)
         add(L" Minimize ", smMinimize);
     add(L"-", smSeparator);
     // Shown only: nothing acts on the keys.
@@ -372,32 +371,29 @@ void TWinSkinForm::BuildSystemMenu()
 
 void TWinSkinForm::Subclass()
 {
-    if (!m_subclassed)
-        m_subclassed = SetWindowSubclass(m_handle, SubclassProc, kFormSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    m_subclass.Attach(m_handle, *this);
 }
 
 void TWinSkinForm::RemoveSubclass()
 {
-    if (m_subclassed && IsWindow(m_handle))
-        RemoveWindowSubclass(m_handle, SubclassProc, kFormSubclassId);
-    m_subclassed = false;
+    m_subclass.Remove();
 }
 
 void TWinSkinForm::HookForm()
 {
-    if (m_formHooked || !m_form)
+    if (m_formHook.Hooked || !m_form)
         return;
-    m_savedFormProc = m_form->WindowProc;
+    m_formHook.Saved = m_form->WindowProc;
     m_form->WindowProc = [this](TMessage& m) { FormWndProc(m); };
-    m_formHooked = true;
+    m_formHook.Hooked = true;
 }
 
 void TWinSkinForm::UnhookForm()
 {
-    if (m_formHooked && m_form)
-        m_form->WindowProc = std::move(m_savedFormProc);
-    m_savedFormProc = nullptr;
-    m_formHooked = false;
+    if (m_formHook.Hooked && m_form)
+        m_form->WindowProc = std::move(m_formHook.Saved);
+    m_formHook.Saved = nullptr;
+    m_formHook.Hooked = false;
 }
 
 void TWinSkinForm::StartLeaveTimer() { m_leaveTimer.Start(m_handle, kLeaveTimerId, kLeaveTimerInterval); }
@@ -416,7 +412,7 @@ POINT TWinSkinForm::WindowPointOf(POINT screen) const
 {
     POINT p = screen;
     ScreenToClient(m_handle, &p);
-    if (m_windowState != fwsMinimized) {
+    if (m_look.State != fwsMinimized) {
         p.x += m_sizes.Left;
         p.y += m_sizes.Caption + m_sizes.MenuBar;
     }
@@ -435,13 +431,13 @@ bool TWinSkinForm::ActiveMdiChildMaximized() const
 
 void TWinSkinForm::PaintMdiButtons(HDC dc, POINT barOrigin)
 {
-    m_captionButtons.PaintMdiButtons(dc, barOrigin, m_iconBitmap);
+    m_captionButtons.PaintMdiButtons(dc, barOrigin, m_caption.Icon);
 }
 
 // The popup's loop keeps the object, as a handler of its own does.
 void TWinSkinForm::BeginMenuLoop()
 {
-    ++m_busy;
+    ++m_deferred.Busy;
     m_menuTracking = true;
     if (TSkinHost* host = SkinHost())
         host->SetMenuActive(true);

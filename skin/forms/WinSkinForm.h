@@ -6,13 +6,16 @@
 // buttons that light up and act, the system menu, maximising, MDI.
 // Everything it replaced it puts back when it lets go of the window.
 
+#include "framework/controls/WindowSubclass.h"
 #include "framework/forms/Forms.h"
 #include "framework/graphics/GdiObjects.h"
 #include "skin/controls/SkinControlList.h"
+#include "skin/controls/SkinDispatch.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/forms/CaptionButtons.h"
 #include "skin/forms/FramePictures.h"
+#include "skin/forms/MdiClientHook.h"
 #include "skin/geometry/SkinFrameGeometry.h"
 #include "skin/menus/SkinMenuItem.h"
 #include "skin/menus/WinSkinMenu.h"
@@ -25,7 +28,6 @@
 
 namespace tandrel {
 
-class TMdiClientHook;
 class TMenu;
 class TMenuItem;
 class TPopupMenu;
@@ -54,7 +56,9 @@ enum TSystemMenuTag : int { smRestore = 0, smMaximize = 1, smMinimize = 2, smClo
 class TWinSkinForm final : public TComponent,
                            public TMenuBarHost,
                            public TCaptionButtonPainter,
-                           public TSkinControlOwner {
+                           public TSkinControlOwner,
+                           public TSkinDispatchHost,
+                           public TMdiFrameHost {
 public:
     explicit TWinSkinForm(HWND window);
     ~TWinSkinForm() override;
@@ -67,13 +71,13 @@ public:
     void SetDisableTag(int tag) { m_disableTag = tag; }
 
     HWND Handle() const override { return m_handle; }
-    TCustomForm* Form() const { return m_form; }
-    TSkinData* SkinData() const { return m_skinData; }
+    TCustomForm* Form() const override { return m_form; }
+    TSkinData* SkinData() const override { return m_skinData; }
 
     // Attaching: AttachToForm for framework forms, Initialize for others.
     void AttachToForm(TSkinData* skinData, TCustomForm* form);
     void Initialize(TSkinData* skinData);
-    bool Initialized() const { return m_subclassed; }
+    bool Initialized() const { return m_subclass.Attached(); }
 
     // Frame geometry, caption buttons and fitting the window to the frame.
     void ComputeFrameGeometry();
@@ -126,32 +130,23 @@ public:
 
     // The control skinners of the window's controls (TSkinControlOwner).
     TSkinControlList& Skinners() override { return m_skinners; }
+    bool RegisterSkinner(TSkinControl& skinner) override { return m_skinners.Register(skinner); }
+    void DropSkinner(TSkinControl& skinner) override { m_skinners.Drop(skinner); }
+    TSkinControl* HotSkinner() const override { return m_skinners.Hot(); }
+    void SetHotSkinner(TSkinControl* skinner) override { m_skinners.SetHot(skinner); }
     bool Closing() const override { return m_skinState == ssDetaching; }
-    void EnterHandler() override { ++m_busy; }
+    void EnterHandler() override { ++m_deferred.Busy; }
     void LeaveHandler() override { LeaveBusy(); }
 
-    // The control dispatch: which control gets which skinner. Runs once,
-    // when the object attaches to its window; later controls keep their look.
-    void SkinComponents(TWinControl* container);
-    // Skin3rd: true when the class is listed, whatever was skinned.
-    bool SkinThirdParty(const std::string& className, TControl* control);
-    bool IsAlreadySkinned(TComponent* component) const;
-    bool HasOwnScrollBars(TComponent* component) const;
-    void SkinChildWindows();
-    void SkinChildWindow(HWND handle);
-    TSkinControl* FindSkinner(HWND handle) const;
-    // True when the skinner is registered already; otherwise the list takes it.
-    bool RegisterSkinner(TSkinControl* skinner);
-    // Sets a published enumeration (or boolean) property by value name;
-    // nothing when there is no such property or value.
-    static void SetEnumProperty(TComponent* component, const std::string& propertyName,
-                                const std::string& valueName);
+    // The control dispatch: which control gets which skinner.
+    TSkinDispatch& Dispatch() { return m_dispatch; }
+    TSkinControl* FindSkinner(HWND handle) const { return m_skinners.Find(handle); }
 
     // While one of its handlers runs (and any modal loop inside it) the
     // object must not be freed: the manager leaves it for a later clean-up.
     class TBusyScope {
     public:
-        explicit TBusyScope(TWinSkinForm& form) : m_form(form) { ++m_form.m_busy; }
+        explicit TBusyScope(TWinSkinForm& form) : m_form(form) { ++m_form.m_deferred.Busy; }
         ~TBusyScope();
         TBusyScope(const TBusyScope&) = delete;
         TBusyScope& operator=(const TBusyScope&) = delete;
@@ -159,32 +154,32 @@ public:
     private:
         TWinSkinForm& m_form;
     };
-    bool Busy() const { return m_busy > 0; }
+    bool Busy() const { return m_deferred.Busy > 0; }
     // The manager let go of the object while it was busy: it asks for a
     // clean-up when its last handler returns.
-    void FreeWhenIdle() { m_freeWhenIdle = true; }
+    void FreeWhenIdle() { m_deferred.FreeWhenIdle = true; }
 
     // State, for the manager, the menu strip and tests.
     TSkinState SkinState() const { return m_skinState; }
     void SetSkinState(TSkinState state) { m_skinState = state; }
     TFormKind FormKind() const { return m_formKind; }
-    TFrameWindowState WindowState() const { return m_windowState; }
-    TBorderClass BorderClass() const { return m_borderClass; }
+    TFrameWindowState WindowState() const { return m_look.State; }
+    TBorderClass BorderClass() const { return m_look.Border; }
     const TFrameSizes& FrameSizes() const { return m_sizes; }
-    bool Active() const override { return m_active; }
-    bool RightToLeft() const { return m_rightToLeft; }
-    unsigned Availability() const { return m_availability; }
+    bool Active() const override { return m_look.Active; }
+    bool RightToLeft() const { return m_look.RightToLeft; }
+    unsigned Availability() const { return m_look.Availability; }
     HWND MdiClient() const;
     TWinSkinMenu* MenuBar() const override { return m_menuBar.get(); }
     TPopupMenu* SkinnedSystemMenu() const { return m_systemMenu.get(); }
     const std::vector<std::unique_ptr<TWinSysButton>>& CaptionButtons() const { return m_captionButtons.Items(); }
-    const std::wstring& Text() const { return m_text; }
-    const RECT& CaptionTextRect() const { return m_captionTextRect; }
-    SIZE NonClientExtent() const { return m_ncExtent; }
+    const std::wstring& Text() const { return m_look.Text; }
+    const RECT& CaptionTextRect() const { return m_caption.TextRect; }
+    SIZE NonClientExtent() const { return m_record.NcExtent; }
     bool LeaveTimerRunning() const { return m_leaveTimer.Running(); }
     // A menu-strip popup is open.
     bool MenuTracking() const { return m_menuTracking; }
-    TBitmap& IconBitmap() { return m_iconBitmap; }
+    TBitmap& IconBitmap() { return m_caption.Icon; }
     bool ActiveMdiChildMaximized() const override;
     // Screen point to window coordinates, as the non-client handlers use them.
     POINT WindowPointOf(POINT screen) const override;
@@ -193,8 +188,6 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
-    friend class TMdiClientHook;
-
     // TMenuBarHost
     void PaintMdiButtons(HDC dc, POINT barOrigin) override;
     void BeginMenuLoop() override;
@@ -225,8 +218,6 @@ private:
     TCaptionButtonContext ButtonContext() const;
 
     // The window procedure, in its three stages, and its handlers.
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR data);
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Stage2(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Stage3(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -267,28 +258,10 @@ private:
     void ForgetOwnerDrawn(TComponent* component);
     TMenuItem* MainMenuItem(UINT command) const;
 
-    // The dispatch's steps.
-    void SkinComponent(TWinControl* container, TComponent* component);
-    void SkinByRules(TComponent* component, const std::string& upperClass, int tagRest);
-    bool SkinBoxesAndChoices(TComponent* component, const std::string& upperClass);
-    bool SkinScrolling(TComponent* component, const std::string& upperClass, int tagRest);
-    bool SkinEditFamily(TComponent* component, const std::string& upperClass, int tagRest);
-    template <class T>
-    void SkinGroupChildren(TWinControl* group);
-    void SkinThirdPartyKind(const std::string& kind, TControl* control);
-    std::string Skin3rdKind(const std::string& className) const;
-    template <class T>
-    T& NewSkinner();
-    template <class T>
-    void AttachSkinner(TWinControl* control, bool setColour);
-    template <class T>
-    void AttachHandleSkinner(HWND window);
-    void AttachScrollSkinner(TWinControl* control, bool ownThumbDrag);
-
     // The element under a window point: a shown caption button that acts,
     // else a menu-bar item with a caption.
     TNCObject* HitElement(POINT windowPoint) const;
-    bool IsMdiChildOutsideNormal() const { return m_formKind == fkMdiChild && m_windowState != fwsNormal; }
+    bool IsMdiChildOutsideNormal() const { return m_formKind == fkMdiChild && m_look.State != fwsNormal; }
 
     // The window and what skins it.
     HWND m_handle = nullptr;
@@ -297,31 +270,35 @@ private:
     int m_disableTag = 99;
 
     // What it put in front of the window, the form and the MDI client.
-    bool m_subclassed = false;
-    TWndMethod m_savedFormProc;
-    bool m_formHooked = false;
+    TWindowSubclass<TWinSkinForm, &TWinSkinForm::WindowProc, TBusyScope> m_subclass {kFormSubclassId};
+    struct TFormHook {
+        bool Hooked = false;
+        TWndMethod Saved; // the form's own handler
+    } m_formHook;
     std::unique_ptr<TMdiClientHook> m_mdiClient;
 
-    // The window as it was when skinning started, and as it is.
-    RECT m_clientRecord {};
-    SIZE m_ncExtent {};
-    SIZE m_windowRecord {}; // the window's size when the client record was taken
-    LONG_PTR m_style = 0;
-    LONG_PTR m_ownCaptionStyles = 0; // the window's own system-menu and box bits
-    unsigned m_availability = 0;
-    bool m_rightToLeft = false;
-    std::wstring m_text;
-    bool m_active = false;
-    TFrameWindowState m_windowState = fwsNormal;
+    // The window as it was when skinning started.
+    struct TWindowRecord {
+        RECT Client {};
+        SIZE NcExtent {};
+        SIZE WindowSize {};           // when the client record was taken
+        LONG_PTR OwnCaptionStyles = 0; // the window's own system-menu and box bits
+    } m_record;
+    // The window as it is.
+    struct TWindowLook {
+        LONG_PTR Style = 0;
+        unsigned Availability = 0;
+        bool RightToLeft = false;
+        std::wstring Text;
+        bool Active = false;
+        TFrameWindowState State = fwsNormal;
+        TBorderClass Border = bcEdged;
+    } m_look;
     TFormKind m_formKind = fkOrdinary;
-    TBorderClass m_borderClass = bcEdged;
     TSkinState m_skinState = ssAttached;
 
     // The frame and its caption.
     TFrameSizes m_sizes;
-    int m_windowWidth = 0; // as of the last frame paint
-    TOwnedFont m_captionFont;
-    TFramePictures m_framePictures;
     // What the caption buffer shows; it is composed again when this changes.
     struct TCaptionKey {
         int Width = -1;
@@ -334,11 +311,18 @@ private:
         int RightButtonLimit = 0;
         bool MdiChildMaximized = false;
         bool operator==(const TCaptionKey&) const = default;
-    } m_captionKey;
-    TBitmap m_captionBuffer;
-    RECT m_captionTextRect {};
-    int m_rightButtonLimit = 0;
-    TBitmap m_iconBitmap;
+    };
+    // What the frame paint keeps from one paint to the next.
+    struct TCaptionPaint {
+        int WindowWidth = 0; // as of the last frame paint
+        TOwnedFont Font;
+        TFramePictures Pictures;
+        TCaptionKey Key;
+        TBitmap Buffer;
+        RECT TextRect {};
+        int RightButtonLimit = 0;
+        TBitmap Icon;
+    } m_caption;
     TCaptionButtons m_captionButtons {*this, *this};
     TNCObject* m_hotObject = nullptr;
     TWindowTimer m_leaveTimer;
@@ -346,8 +330,11 @@ private:
     // Menus.
     std::unique_ptr<TWinSkinMenu> m_menuBar;
     std::unique_ptr<TPopupMenu> m_systemMenu;
-    DWORD m_lastRightClick = 0;
-    UINT m_doubleClickTime = 0;
+    // Two right clicks on the caption within the double-click time close it.
+    struct TRightClick {
+        DWORD Last = 0;
+        UINT DoubleClickTime = GetDoubleClickTime();
+    } m_rightClick;
     bool m_menuTracking = false;
     // What SetPopupOwnerDraw installed: item handlers and menus it switched
     // to owner-drawing (watched, as they may go first).
@@ -363,14 +350,17 @@ private:
     } m_region;
 
     TSkinControlList m_skinners;
+    TSkinDispatch m_dispatch {*this, *this};
     TColor m_formColour = clBtnFace;
 
     // Freeing is deferred while a handler runs; what it let go of meanwhile
     // (a menu strip whose popup is open, the MDI client's hook) waits too.
-    int m_busy = 0;
-    bool m_freeWhenIdle = false;
-    std::unique_ptr<TWinSkinMenu> m_retiredMenuBar;
-    std::unique_ptr<TMdiClientHook> m_retiredMdiClient;
+    struct TDeferredFree {
+        int Busy = 0;
+        bool FreeWhenIdle = false;
+        std::unique_ptr<TWinSkinMenu> RetiredMenuBar;
+        std::unique_ptr<TMdiClientHook> RetiredMdiClient;
+    } m_deferred;
 };
 
 } // namespace tandrel

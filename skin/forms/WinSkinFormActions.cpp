@@ -50,11 +50,11 @@ void TWinSkinForm::CaptionButtonAction(int x, int y)
 // that comes first already sees the new state.
 void TWinSkinForm::ToggleMaximize()
 {
-    if (m_windowState == fwsMaximized) {
+    if (m_look.State == fwsMaximized) {
         RestoreWindow();
         return;
     }
-    m_windowState = fwsMaximized;
+    m_look.State = fwsMaximized;
     PostMessageW(m_handle, WM_SYSCOMMAND, SC_MAXIMIZE, 0);
     if (m_hotObject)
         m_hotObject->State = ncsNormal;
@@ -63,17 +63,17 @@ void TWinSkinForm::ToggleMaximize()
 
 void TWinSkinForm::ToggleMinimize()
 {
-    if (m_windowState == fwsMinimized) {
+    if (m_look.State == fwsMinimized) {
         RestoreWindow();
         return;
     }
-    m_windowState = fwsMinimized;
+    m_look.State = fwsMinimized;
     PostMessageW(m_handle, WM_SYSCOMMAND, SC_MINIMIZE, 0);
 }
 
 void TWinSkinForm::RestoreWindow()
 {
-    m_windowState = fwsNormal;
+    m_look.State = fwsNormal;
     PostMessageW(m_handle, WM_SYSCOMMAND, SC_RESTORE, 0);
 }
 
@@ -95,21 +95,21 @@ void TWinSkinForm::ShowSystemMenu(int x, int y)
         for (int i = 0; i < items.Count(); ++i) {
             TMenuItem& item = *items.Items(i);
             switch (item.Tag()) {
-            case smRestore: item.SetEnabled(m_windowState != fwsNormal); break;
-            case smMaximize: item.SetEnabled(m_windowState != fwsMaximized); break;
-            case smMinimize: item.SetEnabled(m_windowState != fwsMinimized); break;
+            case smRestore: item.SetEnabled(m_look.State != fwsNormal); break;
+            case smMaximize: item.SetEnabled(m_look.State != fwsMaximized); break;
+            case smMinimize: item.SetEnabled(m_look.State != fwsMinimized); break;
             default: break;
             }
         }
     }
     // A second right-click within the double-click time closes the window.
     DWORD const now = GetTickCount();
-    if (now - m_lastRightClick <= m_doubleClickTime) {
+    if (now - m_rightClick.Last <= m_rightClick.DoubleClickTime) {
         StopLeaveTimer();
         PostMessageW(m_handle, WM_CLOSE, 0, 0);
         return;
     }
-    m_lastRightClick = now;
+    m_rightClick.Last = now;
     // The menu's loop may end this object's hold on the window; the object
     // itself stays until the loop is over.
     TBusyScope const busy(*this);
@@ -146,11 +146,11 @@ void TWinSkinForm::MdiMaximizedChanged(bool maximized)
         RedrawWindow(m_handle, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
         return;
     }
-    if (m_windowState == fwsMinimized) {
+    if (m_look.State == fwsMinimized) {
         SetCaptionButtonStyles(TCaptionStyles::csRestore);
         return;
     }
-    m_windowState = fwsNormal;
+    m_look.State = fwsNormal;
     UpdateRegion();
     SetCaptionButtonStyles(TCaptionStyles::csStrip);
     if (!m_region.Set)
@@ -165,7 +165,7 @@ bool TWinSkinForm::ReleaseHandlers()
     SetPopupOwnerDraw(false);
     m_systemMenu.reset();
     StopLeaveTimer();
-    if (!m_subclassed && !m_formHooked)
+    if (!m_subclass.Attached() && !m_formHook.Hooked)
         return false;
     UnhookForm();
     RemoveSubclass();
@@ -179,7 +179,7 @@ bool TWinSkinForm::ReleaseHandlers()
 void TWinSkinForm::RetireMenuBar()
 {
     if (Busy())
-        m_retiredMenuBar = std::move(m_menuBar);
+        m_deferred.RetiredMenuBar = std::move(m_menuBar);
     else
         m_menuBar.reset();
 }
@@ -190,7 +190,7 @@ void TWinSkinForm::RetireMdiClientHook()
         return;
     m_mdiClient->Remove();
     if (Busy())
-        m_retiredMdiClient = std::move(m_mdiClient);
+        m_deferred.RetiredMdiClient = std::move(m_mdiClient);
     else
         m_mdiClient.reset();
 }
@@ -214,12 +214,12 @@ void TWinSkinForm::Unskin()
         RetireMenuBar();
     }
     RetireMdiClientHook();
-    m_captionBuffer.SetSize(0, 0);
-    if (alive && m_skinState != ssDetaching && (!(m_style & WS_CHILD) || m_formKind == fkMdiChild)) {
+    m_caption.Buffer.SetSize(0, 0);
+    if (alive && m_skinState != ssDetaching && (!(m_look.Style & WS_CHILD) || m_formKind == fkMdiChild)) {
         RECT window {};
         GetWindowRect(m_handle, &window);
         TSkinSize const size = UnskinnedWindowSize(window.right - window.left, window.bottom - window.top, m_sizes,
-                                                   m_ncExtent.cx, m_ncExtent.cy);
+                                                   m_record.NcExtent.cx, m_record.NcExtent.cy);
         // The window keeps its place, in its parent's coordinates for an MDI child.
         SetWindowPos(m_handle, nullptr, 0, 0, size.Width, size.Height,
                      SWP_NOMOVE | SWP_FRAMECHANGED | SWP_NOACTIVATE | SWP_NOZORDER);
@@ -271,7 +271,7 @@ void TWinSkinForm::Detach()
         RetireMenuBar();
     }
     RetireMdiClientHook();
-    m_captionBuffer.SetSize(0, 0);
+    m_caption.Buffer.SetSize(0, 0);
 }
 
 } // namespace tandrel

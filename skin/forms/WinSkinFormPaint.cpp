@@ -20,7 +20,7 @@ const std::wstring kCaptionPrefix = L"  ";
 void TWinSkinForm::PaintFrame(HDC dc)
 {
     if (!SkinScratchBitmap() || (m_skinState != ssSkinned && m_skinState != ssApplying) ||
-        m_borderClass == bcBorderless || IsMdiChildOutsideNormal())
+        m_look.Border == bcBorderless || IsMdiChildOutsideNormal())
         return;
     std::unique_ptr<TWindowDC> own;
     if (!dc) {
@@ -33,7 +33,7 @@ void TWinSkinForm::PaintFrame(HDC dc)
     GetWindowRect(m_handle, &window);
     int const w = window.right - window.left;
     int const h = window.bottom - window.top;
-    m_windowWidth = w;
+    m_caption.WindowWidth = w;
     TSkinData& skin = *m_skinData;
     const TFrameSizes& s = m_sizes;
     try {
@@ -58,7 +58,7 @@ void TWinSkinForm::PaintBorder(TFrameSide side, TDataSkinBorder& border, const R
 {
     if (rect.right < rect.left || rect.bottom < rect.top)
         return;
-    TBitmap& picture = m_framePictures.Border(side, border, rect.right - rect.left, rect.bottom - rect.top, m_active);
+    TBitmap& picture = m_caption.Pictures.Border(side, border, rect.right - rect.left, rect.bottom - rect.top, m_look.Active);
     if (picture.Empty())
         return;
     BitBlt(dc, rect.left, rect.top, picture.Width(), picture.Height(), picture.Canvas().Handle(), 0, 0, SRCCOPY);
@@ -68,41 +68,41 @@ void TWinSkinForm::PaintBorder(TFrameSide side, TDataSkinBorder& border, const R
 // it shows has changed: a repaint then copies it in one go.
 void TWinSkinForm::PaintCaption(HDC dc, int windowHeight)
 {
-    int const w = m_windowWidth;
+    int const w = m_caption.WindowWidth;
     int const c = m_sizes.Caption;
-    TCaptionKey const key {w, c, m_active, m_text, m_windowState, m_availability,
-                           static_cast<LONG_PTR>(m_style & WS_POPUP), m_rightButtonLimit, ActiveMdiChildMaximized()};
-    if (key == m_captionKey && !m_captionBuffer.Empty() && m_captionBuffer.Width() == w &&
-        m_captionBuffer.Height() == c) {
-        BitBlt(dc, 0, 0, w, c, m_captionBuffer.Canvas().Handle(), 0, 0, SRCCOPY);
+    TCaptionKey const key {w, c, m_look.Active, m_look.Text, m_look.State, m_look.Availability,
+                           static_cast<LONG_PTR>(m_look.Style & WS_POPUP), m_caption.RightButtonLimit, ActiveMdiChildMaximized()};
+    if (key == m_caption.Key && !m_caption.Buffer.Empty() && m_caption.Buffer.Width() == w &&
+        m_caption.Buffer.Height() == c) {
+        BitBlt(dc, 0, 0, w, c, m_caption.Buffer.Canvas().Handle(), 0, 0, SRCCOPY);
         SetBkMode(dc, OPAQUE);
         return;
     }
-    m_captionKey = {};
-    m_captionBuffer.SetPixelFormat(TPixelFormat::pf24bit);
-    m_captionBuffer.SetSize(std::max(0, w), std::max(0, c));
-    if (m_captionBuffer.Empty())
+    m_caption.Key = {};
+    m_caption.Buffer.SetPixelFormat(TPixelFormat::pf24bit);
+    m_caption.Buffer.SetSize(std::max(0, w), std::max(0, c));
+    if (m_caption.Buffer.Empty())
         return;
-    HDC const buffer = m_captionBuffer.Canvas().Handle();
+    HDC const buffer = m_caption.Buffer.Canvas().Handle();
     // The caption's corners belong to the Left and Right borders.
     int const rows = std::min(c, windowHeight);
-    TBitmap& left = m_framePictures.Border(TFrameSide::fsLeft, *m_skinData->LeftBorder, m_sizes.Left, windowHeight,
-                                           m_active);
-    TBitmap& right = m_framePictures.Border(TFrameSide::fsRight, *m_skinData->RightBorder, m_sizes.Right,
-                                            windowHeight, m_active);
+    TBitmap& left = m_caption.Pictures.Border(TFrameSide::fsLeft, *m_skinData->LeftBorder, m_sizes.Left, windowHeight,
+                                           m_look.Active);
+    TBitmap& right = m_caption.Pictures.Border(TFrameSide::fsRight, *m_skinData->RightBorder, m_sizes.Right,
+                                            windowHeight, m_look.Active);
     BitBlt(buffer, 0, 0, m_sizes.Left, rows, left.Canvas().Handle(), 0, 0, SRCCOPY);
     BitBlt(buffer, w - m_sizes.Right, 0, m_sizes.Right, rows, right.Canvas().Handle(), 0, 0, SRCCOPY);
     RECT const area {m_sizes.Left, 0, w - m_sizes.Right, c};
     PaintBorder(TFrameSide::fsTop, *m_skinData->TopBorder, area, buffer);
-    PaintCaptionText(m_captionBuffer, area);
+    PaintCaptionText(m_caption.Buffer, area);
     LayoutCaptionButtons();
-    m_captionButtons.Paint(buffer, m_active, m_iconBitmap);
+    m_captionButtons.Paint(buffer, m_look.Active, m_caption.Icon);
     BitBlt(dc, 0, 0, w, c, buffer, 0, 0, SRCCOPY);
     SetBkMode(dc, OPAQUE);
     // The layout of this paint moves the text of the next (pop-ups stop it
     // at the right-aligned buttons): kept only once that has settled.
-    m_captionKey = key;
-    m_captionKey.RightButtonLimit = m_rightButtonLimit;
+    m_caption.Key = key;
+    m_caption.Key.RightButtonLimit = m_caption.RightButtonLimit;
 }
 
 void TWinSkinForm::PaintCaptionText(TBitmap& buffer, const RECT& area)
@@ -111,12 +111,12 @@ void TWinSkinForm::PaintCaptionText(TBitmap& buffer, const RECT& area)
     HDC const dc = canvas.Handle();
     TDataSkinTitle& title = *m_skinData->Title;
     COLORREF const colour =
-        ColorToRGB(m_active ? m_skinData->TitleTextActiveColour : m_skinData->TitleTextNoActiveColour);
+        ColorToRGB(m_look.Active ? m_skinData->TitleTextActiveColour : m_skinData->TitleTextNoActiveColour);
 
     RECT measured {area.left, area.top, area.left, area.top};
     {
-        TSelectObject const font(dc, m_captionFont.Get());
-        std::wstring const text = kCaptionPrefix + L" " + m_text;
+        TSelectObject const font(dc, m_caption.Font.Get());
+        std::wstring const text = kCaptionPrefix + L" " + m_look.Text;
         DrawTextW(dc, text.c_str(), -1, &measured, DT_CALCRECT | DT_NOCLIP);
     }
     TCaptionTextStyle const style {title.TextAlignment, title.LeftWidth, title.TopHeight, title.RightWidth,
@@ -124,34 +124,34 @@ void TWinSkinForm::PaintCaptionText(TBitmap& buffer, const RECT& area)
     TSkinRect const placed =
         PlaceCaptionText({measured.left, measured.top, measured.right, measured.bottom},
                          {area.left, area.top, area.right, area.bottom}, style,
-                         m_rightToLeft ? TReadingOrder::roRightToLeft : TReadingOrder::roLeftToRight,
-                         (m_style & WS_POPUP) != 0, m_rightButtonLimit);
+                         m_look.RightToLeft ? TReadingOrder::roRightToLeft : TReadingOrder::roLeftToRight,
+                         (m_look.Style & WS_POPUP) != 0, m_caption.RightButtonLimit);
     RECT m {placed.Left, placed.Top, placed.Right, placed.Bottom};
-    m_captionTextRect = m;
+    m_caption.TextRect = m;
 
     if (!title.Bitmap.Empty())
         DrawSkinBar(canvas, {m.left, area.top, m.right, area.bottom}, title.Bitmap,
                     {title.TXTBackleft, 0, title.TXTBackRight, 0}, TFrameLayout::flVertical,
-                    TSkinTransparency::stKeyColour, 2, m_active ? 1 : 2);
+                    TSkinTransparency::stKeyColour, 2, m_look.Active ? 1 : 2);
 
     m.left += title.TXTBackleft;
     m.right -= title.TXTBackRight;
-    TSelectObject const font(dc, m_captionFont.Get());
+    TSelectObject const font(dc, m_caption.Font.Get());
     TBkModeGuard const mode(dc, TRANSPARENT);
     TTextColorGuard const text(dc, colour);
-    std::wstring const caption = kCaptionPrefix + m_text;
-    DrawTextW(dc, caption.c_str(), -1, &m, DT_SINGLELINE | DT_END_ELLIPSIS | (m_rightToLeft ? DT_RIGHT : 0));
+    std::wstring const caption = kCaptionPrefix + m_look.Text;
+    DrawTextW(dc, caption.c_str(), -1, &m, DT_SINGLELINE | DT_END_ELLIPSIS | (m_look.RightToLeft ? DT_RIGHT : 0));
 }
 
 TCaptionButtonContext TWinSkinForm::ButtonContext() const
 {
     TCaptionButtonContext c;
-    c.BorderClass = m_borderClass;
-    c.Maximized = m_windowState == fwsMaximized;
-    c.Active = m_active;
-    c.MaximizeBox = (m_availability & caMaximizeBox) != 0;
-    c.MinimizeBox = (m_availability & caMinimizeBox) != 0;
-    c.SystemMenu = (m_availability & caSystemMenuBit) != 0;
+    c.BorderClass = m_look.Border;
+    c.Maximized = m_look.State == fwsMaximized;
+    c.Active = m_look.Active;
+    c.MaximizeBox = (m_look.Availability & caMaximizeBox) != 0;
+    c.MinimizeBox = (m_look.Availability & caMinimizeBox) != 0;
+    c.SystemMenu = (m_look.Availability & caSystemMenuBit) != 0;
     c.MdiChildMaximized = ActiveMdiChildMaximized();
     c.MenuBarHeight = m_sizes.MenuBar;
     return c;
@@ -164,10 +164,10 @@ void TWinSkinForm::LayoutCaptionButtons()
     int const menuMargin = m_menuBar && m_skinData->MenuBar && !m_skinData->MenuBar->Bitmap.Empty()
                                ? m_skinData->MenuBar->LeftWidth
                                : 0;
-    TSkinRect const text {m_captionTextRect.left, m_captionTextRect.top, m_captionTextRect.right,
-                          m_captionTextRect.bottom};
-    m_rightButtonLimit = m_captionButtons.Layout(ButtonContext(), m_windowWidth, text, m_sizes, menuMargin,
-                                                 m_rightToLeft ? TReadingOrder::roRightToLeft
+    TSkinRect const text {m_caption.TextRect.left, m_caption.TextRect.top, m_caption.TextRect.right,
+                          m_caption.TextRect.bottom};
+    m_caption.RightButtonLimit = m_captionButtons.Layout(ButtonContext(), m_caption.WindowWidth, text, m_sizes, menuMargin,
+                                                 m_look.RightToLeft ? TReadingOrder::roRightToLeft
                                                                : TReadingOrder::roLeftToRight);
 }
 
@@ -177,7 +177,7 @@ void TWinSkinForm::DrawCaptionButton(TWinSysButton& button, int state)
         return;
     TWindowDC const dc(m_handle, TWindowDC::TArea::Whole);
     if (dc.Get())
-        m_captionButtons.DrawState(dc.Get(), button, state, m_iconBitmap);
+        m_captionButtons.DrawState(dc.Get(), button, state, m_caption.Icon);
 }
 
 } // namespace tandrel

@@ -12,13 +12,6 @@
 
 namespace tandrel {
 
-inline std::string ClassNameOf(HWND window)
-{
-    wchar_t name[101] {};
-    GetClassNameW(window, name, 101);
-    return WideToUtf8(name);
-}
-
 // The skin manager's MDI-maximised flag (clear without a manager).
 inline bool MdiMaxFlag() { return SkinHost() && SkinHost()->MdiMax(); }
 

@@ -18,19 +18,6 @@
 
 namespace tandrel {
 
-LRESULT CALLBACK TWinSkinForm::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                            DWORD_PTR data)
-{
-    auto* self = reinterpret_cast<TWinSkinForm*>(data);
-    TBusyScope const busy(*self);
-    try {
-        return self->WindowProc(msg, wParam, lParam);
-    } catch (...) {
-        HandleCallbackException(self);
-    }
-    return DefSubclassProc(window, msg, wParam, lParam);
-}
-
 LRESULT TWinSkinForm::Saved(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     return DefSubclassProc(m_handle, msg, wParam, lParam);
@@ -60,15 +47,15 @@ LRESULT TWinSkinForm::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
 // Stage 2: top-level windows and MDI children.
 LRESULT TWinSkinForm::Stage2(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if ((m_style & WS_CHILD) && m_formKind != fkMdiChild)
+    if ((m_look.Style & WS_CHILD) && m_formKind != fkMdiChild)
         return Saved(msg, wParam, lParam);
     switch (msg) {
     case WM_SIZE: return OnSize(wParam, lParam);
     case WM_ACTIVATE:
-        m_active = LOWORD(wParam) != WA_INACTIVE;
+        m_look.Active = LOWORD(wParam) != WA_INACTIVE;
         break;
     case WM_NCACTIVATE:
-        m_active = wParam != FALSE;
+        m_look.Active = wParam != FALSE;
         break;
     case WM_GETMINMAXINFO: return OnGetMinMaxInfo(wParam, lParam);
     case WM_WINDOWPOSCHANGED: return OnWindowPosChanged(wParam, lParam);
@@ -76,7 +63,7 @@ LRESULT TWinSkinForm::Stage2(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_SYSCOMMAND: return OnSysCommand(wParam, lParam);
     case WM_SETTEXT:
         // A framework form's text arrives through the form-level handler.
-        if (!m_formHooked)
+        if (!m_formHook.Hooked)
             return OnSetText(wParam, lParam);
         break;
     case WM_SKINSTART: return OnSkinStart();
@@ -90,7 +77,7 @@ LRESULT TWinSkinForm::Stage2(UINT msg, WPARAM wParam, LPARAM lParam)
 // Stage 3: the skinned frame, while it is shown.
 LRESULT TWinSkinForm::Stage3(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (IsMdiChildOutsideNormal() || m_windowState == fwsMinimized || m_skinState == ssAttached)
+    if (IsMdiChildOutsideNormal() || m_look.State == fwsMinimized || m_skinState == ssAttached)
         return Saved(msg, wParam, lParam);
     switch (msg) {
     case WM_MEASUREITEM: return OnMeasureItem(wParam, lParam);
@@ -125,7 +112,7 @@ LRESULT TWinSkinForm::OnEraseBackground(WPARAM wParam, LPARAM lParam)
 LRESULT TWinSkinForm::OnStyleChanged(WPARAM wParam, LPARAM lParam)
 {
     if (static_cast<int>(wParam) == GWL_STYLE && lParam)
-        m_style = static_cast<LONG_PTR>(reinterpret_cast<const STYLESTRUCT*>(lParam)->styleNew);
+        m_look.Style = static_cast<LONG_PTR>(reinterpret_cast<const STYLESTRUCT*>(lParam)->styleNew);
     return Saved(WM_STYLECHANGED, wParam, lParam);
 }
 
@@ -169,27 +156,27 @@ LRESULT TWinSkinForm::OnSize(WPARAM wParam, LPARAM lParam)
 {
     LRESULT const result = Saved(WM_SIZE, wParam, lParam);
     switch (wParam) {
-    case SIZE_RESTORED: m_windowState = fwsNormal; break;
-    case SIZE_MINIMIZED: m_windowState = fwsMinimized; break;
-    case SIZE_MAXIMIZED: m_windowState = fwsMaximized; break;
+    case SIZE_RESTORED: m_look.State = fwsNormal; break;
+    case SIZE_MINIMIZED: m_look.State = fwsMinimized; break;
+    case SIZE_MAXIMIZED: m_look.State = fwsMaximized; break;
     default: break;
     }
-    if (m_windowState == fwsMinimized)
+    if (m_look.State == fwsMinimized)
         return result;
     // A window that sizes itself before its skin starts (the system's file
     // dialog lays itself out so) keeps that client area once skinned. Only
     // a new window size counts: taking the menu bar off changes the client
     // area alone.
-    if (m_skinState == ssAttached && m_windowState == fwsNormal) {
+    if (m_skinState == ssAttached && m_look.State == fwsNormal) {
         RECT window {};
         GetWindowRect(m_handle, &window);
         SIZE const size {window.right - window.left, window.bottom - window.top};
-        if (size.cx != m_windowRecord.cx || size.cy != m_windowRecord.cy) {
-            m_windowRecord = size;
-            GetClientRect(m_handle, &m_clientRecord);
+        if (size.cx != m_record.WindowSize.cx || size.cy != m_record.WindowSize.cy) {
+            m_record.WindowSize = size;
+            GetClientRect(m_handle, &m_record.Client);
         }
     }
-    if (m_formKind == fkMdiChild && (MdiMaxFlag() || m_windowState != fwsNormal))
+    if (m_formKind == fkMdiChild && (MdiMaxFlag() || m_look.State != fwsNormal))
         return result;
     if (m_skinState == ssSkinned || m_skinState == ssApplying)
         UpdateRegion();
@@ -200,12 +187,12 @@ LRESULT TWinSkinForm::OnGetMinMaxInfo(WPARAM wParam, LPARAM lParam)
 {
     LRESULT const result = Saved(WM_GETMINMAXINFO, wParam, lParam);
     ReadWindowState();
-    if (m_windowState == fwsMinimized) {
+    if (m_look.State == fwsMinimized) {
         // The system shows a minimised window's caption buttons itself.
         SetCaptionButtonStyles(TCaptionStyles::csRestore);
     } else if (m_formKind != fkMdiChild) {
         SetCaptionButtonStyles(TCaptionStyles::csStrip);
-    } else if (m_windowState == fwsNormal) {
+    } else if (m_look.State == fwsNormal) {
         if (MdiMaxFlag())
             SkinHost()->SetMdiMax(false);
         SetCaptionButtonStyles(TCaptionStyles::csStrip);
@@ -254,15 +241,15 @@ LRESULT TWinSkinForm::OnSysCommand(WPARAM wParam, LPARAM lParam)
     }
     switch (command) {
     case SC_MINIMIZE:
-        m_windowState = fwsMinimized;
+        m_look.State = fwsMinimized;
         if (m_formKind == fkMdiChild)
             SetCaptionButtonStyles(TCaptionStyles::csRestore);
         break;
     case SC_MAXIMIZE:
-        m_windowState = fwsMaximized;
+        m_look.State = fwsMaximized;
         break;
     case SC_RESTORE:
-        m_windowState = fwsNormal;
+        m_look.State = fwsNormal;
         if (m_formKind == fkMdiChild)
             SetCaptionButtonStyles(TCaptionStyles::csStrip);
         break;
@@ -279,7 +266,7 @@ LRESULT TWinSkinForm::OnSkinStart()
     if (m_formKind == fkMdiChild && MdiMaxFlag()) {
         SetCaptionButtonStyles(TCaptionStyles::csRestore);
         RefreshFrame();
-    } else if (m_windowState != fwsMinimized && m_borderClass != bcBorderless) {
+    } else if (m_look.State != fwsMinimized && m_look.Border != bcBorderless) {
         m_skinState = ssFitting;
         FitWindowToSkin(false);
         m_skinState = ssSkinned;
@@ -309,7 +296,7 @@ LRESULT TWinSkinForm::OnNcCalcSize(WPARAM wParam, LPARAM lParam)
     if (!wParam || !lParam)
         return 0;
     auto* p = reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam);
-    if (IsMdiChildOutsideNormal() || m_borderClass == bcBorderless) {
+    if (IsMdiChildOutsideNormal() || m_look.Border == bcBorderless) {
         p->rgrc[1] = p->rgrc[0];
         return WVR_VALIDRECTS;
     }
@@ -334,7 +321,7 @@ LRESULT TWinSkinForm::OnNcPaint(WPARAM wParam, LPARAM lParam)
 {
     if (!m_skinData->PaintFrames)
         return 0;
-    if (IsMdiChildOutsideNormal() || m_borderClass == bcBorderless)
+    if (IsMdiChildOutsideNormal() || m_look.Border == bcBorderless)
         return Saved(WM_NCPAINT, wParam, lParam);
     // The update region belongs to the system; the device context takes a
     // copy, and deletes it when released.
@@ -358,8 +345,8 @@ LRESULT TWinSkinForm::OnNcPaint(WPARAM wParam, LPARAM lParam)
 
 LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam, LPARAM)
 {
-    m_active = wParam != FALSE;
-    if (m_active) {
+    m_look.Active = wParam != FALSE;
+    if (m_look.Active) {
         StartLeaveTimer();
     } else {
         StopLeaveTimer();
@@ -379,7 +366,7 @@ TNCObject* TWinSkinForm::HitElement(POINT p) const
 
 LRESULT TWinSkinForm::OnNcMouseMove(WPARAM wParam, LPARAM lParam)
 {
-    if (!m_active)
+    if (!m_look.Active)
         return 0;
     if (TNCObject* element = HitElement(WindowPointOf({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))) {
         element->Hover();
@@ -400,7 +387,7 @@ LRESULT TWinSkinForm::OnNcLButtonDown(WPARAM wParam, LPARAM lParam)
         return 0;
     }
     if (TNCObject* element = HitElement(WindowPointOf({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}))) {
-        if (!m_active)
+        if (!m_look.Active)
             SetForegroundWindow(m_handle);
         element->Press();
         m_captionButtons.SetPressed(m_captionButtons.Find(element));
@@ -411,7 +398,7 @@ LRESULT TWinSkinForm::OnNcLButtonDown(WPARAM wParam, LPARAM lParam)
     }
     m_captionButtons.SetPressed(nullptr);
     // A maximised window is not dragged by its caption.
-    if (m_windowState == fwsMaximized && m_active && wParam == HTCAPTION)
+    if (m_look.State == fwsMaximized && m_look.Active && wParam == HTCAPTION)
         wParam = HTMENU;
     return Saved(WM_NCLBUTTONDOWN, wParam, lParam);
 }
@@ -434,9 +421,9 @@ LRESULT TWinSkinForm::OnNcLButtonUp(WPARAM wParam, LPARAM lParam)
 
 LRESULT TWinSkinForm::OnNcLButtonDblClk(WPARAM, LPARAM)
 {
-    if (m_windowState != fwsNormal)
+    if (m_look.State != fwsNormal)
         RestoreWindow();
-    else if (m_availability & caMaximizeBox)
+    else if (m_look.Availability & caMaximizeBox)
         ToggleMaximize();
     return 0;
 }
@@ -470,7 +457,7 @@ void TWinSkinForm::FormWndProc(TMessage& m)
 {
     switch (m.Msg) {
     case WM_SETTEXT:
-        m_savedFormProc(m);
+        m_formHook.Saved(m);
         ReadText();
         RefreshFrame();
         return;
@@ -481,10 +468,10 @@ void TWinSkinForm::FormWndProc(TMessage& m)
                 m.Result = 1;
                 return;
             }
-        m_savedFormProc(m);
+        m_formHook.Saved(m);
         return;
     default:
-        m_savedFormProc(m);
+        m_formHook.Saved(m);
         return;
     }
 }

@@ -45,52 +45,54 @@ void TWinSkinForm::UpdateRegion()
         return;
     // A borderless pop-up wears no skinned frame, and keeps the shape it
     // has (the pointer overlay cuts its own).
-    if (m_borderClass == bcBorderless)
+    if (m_look.Border == bcBorderless)
         return;
 
     TSkinData& skin = *m_skinData;
     const TFrameSizes& s = m_sizes;
     TOwnedRegion region;
-    if (skin.LeftBorder->Trans != 1 && skin.RightBorder->Trans != 1 && skin.TopBorder->Trans != 1 &&
-        skin.BottomBorder->Trans != 1) {
+    auto const keyed = [](const TDataSkinObject& border) {
+        return TransparencyOf(border) == TSkinTransparency::stKeyColour;
+    };
+    if (!keyed(*skin.LeftBorder) && !keyed(*skin.RightBorder) && !keyed(*skin.TopBorder) && !keyed(*skin.BottomBorder)) {
         region = RectRegion(0, 0, w, h);
     } else {
         m_region.Width = w;
         m_region.Height = h;
         region = RectRegion(s.Left, s.Caption, w - s.Right, h - s.Bottom);
 
-        if (skin.LeftBorder->Trans == 1 && h > 1) {
-            auto picture = ComposeBorder(*skin.LeftBorder, s.Left, h, m_active, TFrameSide::fsLeft);
+        if (keyed(*skin.LeftBorder) && h > 1) {
+            auto picture = ComposeBorder(*skin.LeftBorder, s.Left, h, m_look.Active, TFrameSide::fsLeft);
             Unite(region, Cut(*picture, 0, 0));
         } else {
             Unite(region, RectRegion(0, 0, s.Left, h));
         }
 
-        if (skin.RightBorder->Trans == 1 && h > 1) {
-            auto picture = ComposeBorder(*skin.RightBorder, s.Right, h, m_active, TFrameSide::fsRight);
+        if (keyed(*skin.RightBorder) && h > 1) {
+            auto picture = ComposeBorder(*skin.RightBorder, s.Right, h, m_look.Active, TFrameSide::fsRight);
             Unite(region, Cut(*picture, w - s.Right, 0));
         } else {
             Unite(region, RectRegion(w - s.Right, 0, w, h));
         }
 
         int const middle = w - s.Left - s.Right;
-        if (skin.BottomBorder->Trans == 1 && s.Bottom >= 2 && middle > 0) {
-            auto picture = ComposeBorder(*skin.BottomBorder, middle, s.Bottom, m_active, TFrameSide::fsBottom);
+        if (keyed(*skin.BottomBorder) && s.Bottom >= 2 && middle > 0) {
+            auto picture = ComposeBorder(*skin.BottomBorder, middle, s.Bottom, m_look.Active, TFrameSide::fsBottom);
             Unite(region, Cut(*picture, s.Left, h - s.Bottom));
         } else {
             Unite(region, RectRegion(s.Left, h - s.Bottom, w - s.Right, h));
         }
 
-        if (skin.TopBorder->Trans == 1 && s.Caption > 1 && middle > 0) {
+        if (keyed(*skin.TopBorder) && s.Caption > 1 && middle > 0) {
             // The caption buffer of this size holds the text backing and the
             // caption buttons too, so they count as well.
             std::unique_ptr<TBitmap> picture;
-            if (m_captionBuffer.Width() == w && m_captionBuffer.Height() == s.Caption) {
+            if (m_caption.Buffer.Width() == w && m_caption.Buffer.Height() == s.Caption) {
                 picture = std::make_unique<TBitmap>(middle, s.Caption, TPixelFormat::pf24bit);
-                BitBlt(picture->Canvas().Handle(), 0, 0, middle, s.Caption, m_captionBuffer.Canvas().Handle(), s.Left, 0,
+                BitBlt(picture->Canvas().Handle(), 0, 0, middle, s.Caption, m_caption.Buffer.Canvas().Handle(), s.Left, 0,
                        SRCCOPY);
             } else {
-                picture = ComposeBorder(*skin.TopBorder, middle, s.Caption, m_active, TFrameSide::fsTop);
+                picture = ComposeBorder(*skin.TopBorder, middle, s.Caption, m_look.Active, TFrameSide::fsTop);
             }
             Unite(region, Cut(*picture, s.Left, 0));
         } else {
@@ -108,7 +110,7 @@ void TWinSkinForm::RemoveRegion()
 {
     if (!m_region.Set)
         return;
-    m_captionBuffer.SetSize(0, 0);
+    m_caption.Buffer.SetSize(0, 0);
     SetWindowRgn(m_handle, nullptr, FALSE);
     m_region.Set = false;
     m_region.Width = m_region.Height = -1;

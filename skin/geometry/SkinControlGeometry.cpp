@@ -5,9 +5,9 @@
 
 namespace tandrel {
 
-int PushButtonFrame(bool focused, bool pressed, bool hot, bool enabled)
+TButtonFrame PushButtonFrame(bool focused, bool pressed, bool hot, bool enabled)
 {
-    int frame = focused ? bfHot : bfNormal;
+    TButtonFrame frame = focused ? bfHot : bfNormal;
     if (pressed)
         frame = bfPressed;
     else if (hot)
@@ -15,11 +15,11 @@ int PushButtonFrame(bool focused, bool pressed, bool hot, bool enabled)
     return enabled ? frame : bfDisabled;
 }
 
-int SpeedButtonFrame(bool pressed, bool hot, bool enabled, bool down)
+TButtonFrame SpeedButtonFrame(bool pressed, bool hot, bool enabled, bool down)
 {
     if (down)
         return bfPressed;
-    int frame = pressed ? bfPressed : hot ? bfHot : bfNormal;
+    TButtonFrame const frame = pressed ? bfPressed : hot ? bfHot : bfNormal;
     return enabled ? frame : bfDisabled;
 }
 
@@ -29,11 +29,13 @@ int SpeedGlyphFrame(int buttonFrame, int glyphCount)
     return glyphCount < frame ? 1 : frame;
 }
 
-int CheckFrame(bool checked, bool enabled, bool thirdState)
+TCheckFrame CheckFrame(bool checked, bool enabled, bool thirdState)
 {
     if (thirdState)
-        return 4;
-    return (checked ? 2 : 1) + (enabled ? 0 : 2);
+        return cfCheckedDisabled;
+    if (enabled)
+        return checked ? cfChecked : cfUnchecked;
+    return checked ? cfCheckedDisabled : cfUncheckedDisabled;
 }
 
 TSkinButtonPlacement PlaceButtonContent(const TSkinButtonMetrics& m, TButtonKind kind)

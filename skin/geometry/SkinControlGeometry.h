@@ -16,17 +16,18 @@ enum TButtonFrame : int { bfNormal = 1, bfPressed = 2, bfDisabled = 3, bfHot = 4
 
 // A push or bitmap button: focus shows the hot frame, pressing wins over
 // hovering, and a disabled button is disabled whatever else holds.
-int PushButtonFrame(bool focused, bool pressed, bool hot, bool enabled);
+TButtonFrame PushButtonFrame(bool focused, bool pressed, bool hot, bool enabled);
 // A speed button: no focus, and a button held down shows pressed even
 // when disabled.
-int SpeedButtonFrame(bool pressed, bool hot, bool enabled, bool down);
+TButtonFrame SpeedButtonFrame(bool pressed, bool hot, bool enabled, bool down);
 // The frame of a speed button's glyph strip for a button frame; 1 when
 // the strip has fewer frames.
 int SpeedGlyphFrame(int buttonFrame, int glyphCount);
 
-// Frames of the check-box and radio strips: 1 unchecked, 2 checked, 3 and
-// 4 the same disabled; a check box's third state shows 4.
-int CheckFrame(bool checked, bool enabled, bool thirdState);
+// Frames of the check-box and radio strips, counted from 1; a check box's
+// third state shows the disabled checked frame.
+enum TCheckFrame : int { cfUnchecked = 1, cfChecked = 2, cfUncheckedDisabled = 3, cfCheckedDisabled = 4 };
+TCheckFrame CheckFrame(bool checked, bool enabled, bool thirdState);
 
 // Glyph left, right, top or bottom of the caption.
 enum TSkinButtonLayout : int { sblGlyphLeft = 0, sblGlyphRight = 1, sblGlyphTop = 2, sblGlyphBottom = 3 };

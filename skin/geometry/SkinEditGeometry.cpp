@@ -27,11 +27,11 @@ int SpinButtonAt(const TSpinLayout& layout, int x, int y, bool horizontal)
     return horizontal ? (x < layout.Second.Left ? 0 : 1) : (y < layout.Second.Top ? 0 : 1);
 }
 
-int SpinButtonState(bool pressed, bool underCursor, bool enabled)
+TSpinState SpinButtonState(bool pressed, bool underCursor, bool enabled)
 {
     if (!enabled)
-        return 3;
-    return pressed && underCursor ? 2 : 1;
+        return ssDisabled;
+    return pressed && underCursor ? ssPressed : ssNormal;
 }
 
 int SpinFrame(int button, int state, int frameCount)
@@ -50,13 +50,13 @@ TComboLayout ComboLayout(int width, int height, int arrowWidth, TComboButtonSide
     return {{2, 2, w - b - 4, h - 2}, {w - b - 2, 0, w, h}, {w - b - 2, 0, w - 2, h}};
 }
 
-int ComboState(bool enabled, bool focused, bool pressed, bool hot)
+TComboState ComboState(bool enabled, bool focused, bool pressed, bool hot)
 {
     if (!enabled)
-        return 3;
+        return csDisabled;
     if (pressed)
-        return 2;
-    return hot || focused ? 4 : 1;
+        return csPressed;
+    return hot || focused ? csHot : csNormal;
 }
 
 TSkinRect CentredIn(const TSkinRect& box, int w, int h)

@@ -24,9 +24,10 @@ TSpinLayout SpinButtons(int clientWidth, int clientHeight, bool inset, bool hori
 // 0 for the first button, 1 for the second: the cursor's side of the split
 // between the two buttons as drawn.
 int SpinButtonAt(const TSpinLayout& layout, int x, int y, bool horizontal);
-// The part state of one button: 1 normal, 2 pressed when it is the button
-// under the cursor, 3 disabled whatever else holds. Spin buttons never look hot.
-int SpinButtonState(bool pressed, bool underCursor, bool enabled);
+// The part state of one button: pressed when it is the button under the
+// cursor, disabled whatever else holds. Spin buttons never look hot.
+enum TSpinState : int { ssNormal = 1, ssPressed = 2, ssDisabled = 3 };
+TSpinState SpinButtonState(bool pressed, bool underCursor, bool enabled);
 // Frame 4 x button + state of the element's strip, button 0 or 1; a strip
 // too short for the second button's frames shows the first's.
 int SpinFrame(int button, int state, int frameCount);
@@ -40,9 +41,10 @@ struct TComboLayout {
 };
 enum class TComboButtonSide { cbRight, cbLeft };
 TComboLayout ComboLayout(int width, int height, int arrowWidth, TComboButtonSide side);
-// The part state of a combo box: 1 normal, 2 pressed, 3 disabled, 4 hot or
-// focused; disabled wins, then pressed.
-int ComboState(bool enabled, bool focused, bool pressed, bool hot);
+// The part state of a combo box: hot also when focused; disabled wins, then
+// pressed.
+enum TComboState : int { csNormal = 1, csPressed = 2, csDisabled = 3, csHot = 4 };
+TComboState ComboState(bool enabled, bool focused, bool pressed, bool hot);
 // A w x h rectangle centred in box; offsets truncate toward zero.
 TSkinRect CentredIn(const TSkinRect& box, int w, int h);
 

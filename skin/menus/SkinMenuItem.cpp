@@ -1,5 +1,6 @@
 #include "skin/menus/SkinMenuItem.h"
 
+#include "framework/graphics/DcGuards.h"
 #include "framework/graphics/GdiObjects.h"
 #include "skin/data/SkinHost.h"
 #include "skin/draw/SkinDraw.h"
@@ -34,9 +35,8 @@ void FillCheckedPattern(HDC dc, const RECT& box)
     TOwnedBitmap pattern(CreateBitmap(8, 8, 1, 1, kBits));
     TOwnedBrush brush(CreatePatternBrush(pattern.Get()));
     TTextColorGuard const text(dc, GetSysColor(COLOR_BTNFACE));
-    COLORREF const oldBack = SetBkColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+    TBkColorGuard const back(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
     FillRect(dc, &box, brush.Get());
-    SetBkColor(dc, oldBack);
 }
 
 void DrawCheckMark(HDC dc, const TSkinRect& box, COLORREF colour)
@@ -51,9 +51,8 @@ void DrawCheckMark(HDC dc, const TSkinRect& box, COLORREF colour)
     TOwnedBrush brush(CreateSolidBrush(colour));
     TSelectObject const withBrush(dc, brush.Get());
     TTextColorGuard const text(dc, RGB(0, 0, 0));
-    COLORREF const oldBack = SetBkColor(dc, RGB(255, 255, 255));
+    TBkColorGuard const back(dc, RGB(255, 255, 255));
     BitBlt(dc, at.Left, at.Top, info.bmWidth, info.bmHeight, source.Get(), 0, 0, kBrushThroughMask);
-    SetBkColor(dc, oldBack);
 }
 
 } // namespace
@@ -142,7 +141,7 @@ void TMenuItemPainter::PaintOverBackground(HMENU backgroundMenu, TMenuItem& item
     }
     TDataSkinObject& object = *MenuItemObject();
     DrawSkinImage(p, all, object.Bitmap, MarginsOf(object), TFrameLayout::flHorizontal, MiddleFillOf(object.Tile),
-                  object.Trans != 0 ? TSkinTransparency::stKeyColour : TSkinTransparency::stOpaque, 5,
+                  TransparencyOf(object), 5,
                   selected ? 4 : 1);
     PaintMenuItemContent(item, p, selected, all);
     BitBlt(dc, r.left, r.top, w, h, p, 0, 0, SRCCOPY);

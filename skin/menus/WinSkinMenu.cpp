@@ -206,7 +206,7 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& bar)
         RECT r = rtl ? RECT {x - w, 0, x, bh - 1} : RECT {x, 0, x + w, bh - 1};
         x += rtl ? -w : w;
         canvas.Font().SetColor(item->ItemEnabled ? m_skinData.MenuBarTextColour : m_skinData.ButtonShadowColour);
-        DrawCentredText(canvas, r, item->Caption, 2, TTextLook::tlEnabled);
+        DrawCentredText(canvas, r, item->Caption, TAlignment::taCenter, TTextLook::tlEnabled);
         OffsetRect(&r, bar.left, bar.top);
         item->Rect = r;
     }
@@ -238,7 +238,7 @@ void TWinSkinMenu::DrawItem(TMenuBtn& item)
     canvas.SetHandle(dc);
     SelectMenuFont(canvas);
     canvas.Font().SetColor(item.ItemEnabled ? m_skinData.MenuBarTextColour : m_skinData.ButtonShadowColour);
-    DrawCentredText(canvas, item.Rect, item.Caption, 2, TTextLook::tlEnabled);
+    DrawCentredText(canvas, item.Rect, item.Caption, TAlignment::taCenter, TTextLook::tlEnabled);
     canvas.SetHandle(nullptr);
 }
 

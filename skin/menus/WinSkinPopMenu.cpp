@@ -41,30 +41,15 @@ void TWinSkinPopMenu::Attach(HWND window, TSkinData* skinData)
 {
     m_window = window;
     m_skinData = skinData;
-    m_subclassed =
-        SetWindowSubclass(window, SubclassProc, kPopupSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    m_subclass.Attach(window, *this);
 }
 
 void TWinSkinPopMenu::Detach()
 {
-    if (m_subclassed && m_window)
-        RemoveWindowSubclass(m_window, SubclassProc, kPopupSubclassId);
-    m_subclassed = false;
+    m_subclass.Remove();
     m_background.SetSize(0, 0);
     if (g_waiting == this)
         g_waiting = nullptr;
-}
-
-LRESULT CALLBACK TWinSkinPopMenu::SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                               DWORD_PTR data)
-{
-    auto* self = reinterpret_cast<TWinSkinPopMenu*>(data);
-    try {
-        return self->WindowProc(msg, wParam, lParam);
-    } catch (...) {
-        HandleCallbackException(self);
-    }
-    return DefSubclassProc(window, msg, wParam, lParam);
 }
 
 LRESULT TWinSkinPopMenu::Saved(UINT msg, WPARAM wParam, LPARAM lParam)

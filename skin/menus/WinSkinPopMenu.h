@@ -4,7 +4,9 @@
 // never taken twice, and gives the window the skin's MenuBackground: its
 // outer ring as the border, the rest under the items.
 
+#include "framework/controls/WindowSubclass.h"
 #include "framework/graphics/Bitmap.h"
+#include "skin/data/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 
 #include <windows.h>
@@ -36,8 +38,6 @@ public:
     static void LearnMenu(HMENU menu);
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR data);
     LRESULT WindowProc(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Saved(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT OnNcPaint(WPARAM wParam, LPARAM lParam);
@@ -54,7 +54,7 @@ private:
     TSkinData* m_skinData = nullptr;
     HMENU m_menu = nullptr;
     TBitmap m_background;
-    bool m_subclassed = false;
+    TWindowSubclass<TWinSkinPopMenu, &TWinSkinPopMenu::WindowProc> m_subclass {kPopupSubclassId};
 };
 
 } // namespace tandrel

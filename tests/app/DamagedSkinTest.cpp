@@ -3,7 +3,7 @@
 
 #include "tests/app/ShellFixture.h"
 
-#include "app/Unit4.h"
+#include "app/forms/Unit4.h"
 
 namespace tandrel::test {
 

@@ -5,7 +5,7 @@
 
 #include "tests/app/ShellFixture.h"
 
-#include "app/U_Bind.h"
+#include "app/forms/U_Bind.h"
 #include "app/mouse/MouseBinding.h"
 #include "framework/core/Registry.h"
 

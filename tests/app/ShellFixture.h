@@ -5,11 +5,11 @@
 #include "framework/forms/Application.h"
 #include "framework/forms/Screen.h"
 #include "skin/engine/SkinManage.h"
-#include "app/Tandrel.h"
+#include "app/startup/Tandrel.h"
 #include "tests/support/TestSupport.h"
-#include "app/U_About.h"
-#include "app/Unit1.h"
-#include "app/Unit4.h"
+#include "app/forms/U_About.h"
+#include "app/forms/Unit1.h"
+#include "app/forms/Unit4.h"
 #include "skin/forms/WinSkinForm.h"
 
 #include <gtest/gtest.h>

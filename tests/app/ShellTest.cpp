@@ -2,8 +2,8 @@
 
 #include "tests/app/ShellFixture.h"
 
-#include "app/SingleInstance.h"
-#include "app/TrayIcon.h"
+#include "app/forms/TrayIcon.h"
+#include "app/startup/SingleInstance.h"
 #include "framework/core/KernelHandle.h"
 #include "framework/core/Streams.h"
 

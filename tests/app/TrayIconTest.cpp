@@ -1,7 +1,7 @@
 // Where the tray icon is read from: the current directory, else the
 // program's own folder. (With neither, the start-up tests see the error.)
 
-#include "app/TrayIcon.h"
+#include "app/forms/TrayIcon.h"
 
 #include "framework/core/Streams.h"
 #include "framework/core/SysUtils.h"

@@ -3,7 +3,7 @@
 
 #include "tests/editors/EditorsFixture.h"
 
-#include "editors/cxContainer.h"
+#include "editors/controls/cxContainer.h"
 
 namespace tandrel::test {
 

@@ -3,7 +3,7 @@
 
 #include "tests/editors/EditorsFixture.h"
 
-#include "editors/cxEdit.h"
+#include "editors/edit/cxEdit.h"
 
 namespace tandrel::test {
 

@@ -1,6 +1,6 @@
 #include "tests/editors/EditorsFixture.h"
 
-#include "editors/cxEditRegistration.h"
+#include "editors/trackbar/cxEditRegistration.h"
 
 namespace tandrel::test {
 

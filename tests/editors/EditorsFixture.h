@@ -4,8 +4,8 @@
 #include "framework/forms/Application.h"
 #include "framework/forms/Forms.h"
 #include "tests/support/TestSupport.h"
-#include "editors/cxTrackBar.h"
-#include "editors/dxThemeManager.h"
+#include "editors/trackbar/cxTrackBar.h"
+#include "editors/lookandfeel/dxThemeManager.h"
 
 #include <gtest/gtest.h>
 

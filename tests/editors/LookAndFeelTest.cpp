@@ -4,7 +4,7 @@
 #include "tests/editors/EditorsFixture.h"
 
 #include "framework/core/FormReader.h"
-#include "editors/cxLookAndFeels.h"
+#include "editors/lookandfeel/cxLookAndFeels.h"
 
 #include <map>
 #include <string>

@@ -2,7 +2,7 @@
 
 #include "tests/editors/EditorsFixture.h"
 
-#include "editors/cxTrackBarLayout.h"
+#include "editors/trackbar/cxTrackBarLayout.h"
 
 namespace tandrel::test {
 

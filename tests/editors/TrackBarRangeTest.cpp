@@ -3,7 +3,7 @@
 
 #include "tests/editors/EditorsFixture.h"
 
-#include "editors/cxTrackBarLayout.h"
+#include "editors/trackbar/cxTrackBarLayout.h"
 
 #include <climits>
 

@@ -13,6 +13,19 @@
 
 namespace tandrel::test {
 
+// How many pixels of `area` show exactly `colour`.
+inline int CountPixels(TBitmap& bitmap, const RECT& area, COLORREF colour)
+{
+    int count = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            count += PixelOf(bitmap, x, y) == colour;
+    return count;
+}
+
+// Clearly more blue than red (the default skin's selection and caption).
+inline bool Bluish(COLORREF c) { return GetBValue(c) > GetRValue(c) + 40; }
+
 // A 24-bit bitmap whose pixel (x, y) is colour(x, y).
 inline std::unique_ptr<TBitmap> PaintedBitmap(int width, int height, const std::function<COLORREF(int, int)>& colour)
 {

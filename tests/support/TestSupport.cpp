@@ -1,5 +1,7 @@
 #include "tests/support/TestSupport.h"
 
+#include "skin/data/SkinMessages.h"
+
 #include "framework/forms/Application.h"
 #include "framework/core/SysUtils.h"
 
@@ -140,7 +142,7 @@ LRESULT CALLBACK BackdropProc(HWND w, UINT msg, WPARAM wp, LPARAM lp)
 {
     // The skin engine's query: a backdrop says it is skinned already, so a
     // running skin engine leaves its plain colour alone.
-    if (msg == 0x3504)
+    if (msg == WM_SKINQUERY)
         return 1;
     if (msg == WM_ERASEBKGND) {
         RECT r;

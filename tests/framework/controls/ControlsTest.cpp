@@ -1,4 +1,4 @@
-// Controls on a real form: message routing, mouse, painting, modality, leaks.
+// Controls on a real form: message routing, mouse, painting, windows, leaks.
 
 #include "framework/forms/Application.h"
 #include "framework/controls/BitBtn.h"
@@ -58,7 +58,9 @@ void ExpectOneWindowEach(TCustomForm& form, std::vector<TWinControl*> controls)
 
 } // namespace
 
-TEST_F(TFormTest, EveryMessageOfAWindowlessControlGoesThroughItsReplaceableHandler)
+class ControlsTest : public TFormTest {};
+
+TEST_F(ControlsTest, EveryMessageOfAWindowlessControlGoesThroughItsReplaceableHandler)
 {
     auto* button = Add<TSpeedButton>(10, 10, 80, 30);
     int clicks = 0;
@@ -96,7 +98,7 @@ TEST_F(TFormTest, EveryMessageOfAWindowlessControlGoesThroughItsReplaceableHandl
     EXPECT_EQ(clicks, 2);
 }
 
-TEST_F(TFormTest, MouseEnterAndLeaveFollowTheControlUnderTheMouse)
+TEST_F(ControlsTest, MouseEnterAndLeaveFollowTheControlUnderTheMouse)
 {
     auto* a = Add<TLabel>(10, 10, 60, 20);
     auto* b = Add<TLabel>(70, 10, 60, 20);
@@ -121,7 +123,7 @@ TEST_F(TFormTest, MouseEnterAndLeaveFollowTheControlUnderTheMouse)
 // A move that comes with a button held may come under a capture while the
 // pointer is over another window: what lies under the pointer is asked for
 // then, at the move itself, not at the next idle moment.
-TEST_F(TFormTest, ADragOntoAWindowOverTheControlLeavesItAtOnce)
+TEST_F(ControlsTest, ADragOntoAWindowOverTheControlLeavesItAtOnce)
 {
     auto* memo = Add<TMemo>(10, 60, 120, 60);
     int leaves = 0;
@@ -146,20 +148,7 @@ TEST_F(TFormTest, ADragOntoAWindowOverTheControlLeavesItAtOnce)
     PumpIdle();
 }
 
-TEST_F(TFormTest, ScreenCursorShowsOverEveryWindowOfTheApplication)
-{
-    auto* memo = Add<TMemo>(10, 60, 120, 60);
-    ShowForm();
-    MoveMouseTo(At(*memo, 10, 10));
-    Screen->SetCursor(crHandPoint);
-    MoveMouseTo(At(*memo, 12, 12));
-    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_HAND));
-    Screen->SetCursor(crDefault);
-    MoveMouseTo(At(*memo, 14, 14));
-    EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_IBEAM));
-}
-
-TEST_F(TFormTest, SpeedButtonClicksOnlyWhenReleasedOverItAndGroupsStayDown)
+TEST_F(ControlsTest, SpeedButtonClicksOnlyWhenReleasedOverItAndGroupsStayDown)
 {
     auto* one = Add<TSpeedButton>(10, 10, 60, 30);
     auto* two = Add<TSpeedButton>(80, 10, 60, 30);
@@ -185,7 +174,7 @@ TEST_F(TFormTest, SpeedButtonClicksOnlyWhenReleasedOverItAndGroupsStayDown)
     EXPECT_TRUE(two->Down());  // the group does not allow all up
 }
 
-TEST_F(TFormTest, ControlsPaintLikeTheirClassicKin)
+TEST_F(ControlsTest, ControlsPaintLikeTheirClassicKin)
 {
     TClassicColours classic;
     SystemColoursChanged();
@@ -212,117 +201,10 @@ TEST_F(TFormTest, ControlsPaintLikeTheirClassicKin)
     EXPECT_EQ(px(40, 50), RGB(212, 208, 200));   // button face
 }
 
-TEST_F(TFormTest, ShowModalDisablesTheOtherWindowsUntilAResultIsSet)
-{
-    ShowForm();
-    std::unique_ptr<TPlainForm> dialog(TCustomForm::Create<TPlainForm>(m_form.get()));
-    dialog->SetBounds(150, 150, 200, 120);
-    auto* ok = new TButton(dialog.get());
-    ok->SetParent(dialog.get());
-    ok->SetBounds(10, 10, 80, 25);
-    ok->SetModalResult(mrOk);
-    bool othersDisabled = false;
-    RunSoon([&] {
-        othersDisabled = !IsWindowEnabled(m_form->Handle());
-        ClickAt(ok->ClientToScreen({40, 12}));
-    });
-    RunSoon([&] { dialog->SetModalResult(mrAbort); }, 5000);  // should the click miss
-    EXPECT_EQ(dialog->ShowModal(), mrOk);
-    EXPECT_TRUE(othersDisabled);
-    EXPECT_TRUE(IsWindowEnabled(m_form->Handle()));
-    EXPECT_FALSE(dialog->Visible());
-    EXPECT_THROW({ dialog->Show(); dialog->ShowModal(); }, EInvalidOperation);
-}
-
-TEST_F(TFormTest, CloseKindButtonClosesItsForm)
-{
-    auto* close = Add<TBitBtn>(10, 10, 100, 30);
-    close->SetKind(TBitBtnKind::bkClose);
-    close->SetCaption(L"Close");
-    ShowForm();
-    ClickAt(At(*close, 50, 15));
-    EXPECT_TRUE(PumpUntil([this] { return !IsWindowVisible(m_form->Handle()); }));
-    EXPECT_FALSE(m_form->Visible());
-}
-
-TEST_F(TFormTest, ExceptionsInHandlersReachTheApplicationAndStopThere)
-{
-    std::vector<std::string> errors;
-    Application->OnException = [&](TObject*, const std::string& m) { errors.push_back(m); };
-    auto* button = Add<TButton>(10, 10, 80, 25);
-    button->OnClick = [](TObject*) { throw EInvalidOperation("from a click"); };
-    ShowForm();
-    ClickAt(button->ClientToScreen({40, 12}));
-    Application->OnException = nullptr;
-    ASSERT_EQ(errors.size(), 1u);
-    EXPECT_EQ(errors[0], "from a click");
-}
-
-TEST_F(TFormTest, TabMovesTheFocusInTabOrder)
-{
-    auto* first = Add<TEdit>(10, 10, 80, 20);
-    auto* second = Add<TEdit>(10, 40, 80, 20);
-    auto* third = Add<TMemo>(10, 70, 80, 40);
-    second->SetTabOrder(0);
-    ShowForm();
-    EXPECT_EQ(GetFocus(), second->Handle());  // the first in tab order has the focus at the start
-    auto press = [](WORD key, bool shift) {
-        INPUT in[4] {};
-        int n = 0;
-        auto add = [&](WORD k, DWORD flags) {
-            in[n].type = INPUT_KEYBOARD;
-            in[n].ki.wVk = k;
-            in[n++].ki.dwFlags = flags;
-        };
-        if (shift) add(VK_SHIFT, 0);
-        add(key, 0);
-        add(key, KEYEVENTF_KEYUP);
-        if (shift) add(VK_SHIFT, KEYEVENTF_KEYUP);
-        SendInput(static_cast<UINT>(n), in, sizeof(INPUT));
-        PumpIdle();
-    };
-    press(VK_TAB, false);
-    EXPECT_EQ(GetFocus(), first->Handle());
-    press(VK_TAB, false);
-    EXPECT_EQ(GetFocus(), third->Handle());
-    press(VK_TAB, false);  // a memo gives tab up unless it wants tabs
-    EXPECT_EQ(GetFocus(), second->Handle());
-    press(VK_TAB, true);
-    EXPECT_EQ(GetFocus(), third->Handle());
-}
-
-TEST_F(TFormTest, FreedControlLeavesTheTabOrderAndKeysReachTheFocusedOne)
-{
-    auto* first = Add<TEdit>(10, 10, 80, 20);
-    auto* doomed = Add<TEdit>(10, 40, 80, 20);
-    auto* last = Add<TEdit>(10, 70, 80, 20);
-    ShowForm();
-    delete doomed;
-    EXPECT_EQ(m_form->TabList(), (std::vector<TWinControl*>{first, last}));
-    EXPECT_EQ(m_form->FindNextControl(first, true, true), last);
-
-    std::vector<WORD> downs;
-    int enters = 0, exits = 0;
-    last->OnKeyDown = [&](TObject*, WORD& key, TShiftState) {
-        downs.push_back(key);
-        key = 0;  // swallowed: the edit never sees it
-    };
-    last->OnEnter = [&](TObject*) { ++enters; };
-    last->OnExit = [&](TObject*) { ++exits; };
-    last->SetFocus();
-    SendMessageW(last->Handle(), WM_KEYDOWN, 'X', 1);
-    SendMessageW(last->Handle(), WM_CHAR, 'X', 1);
-    first->SetFocus();
-    EXPECT_EQ(downs, std::vector<WORD>{'X'});
-    EXPECT_EQ(last->Text(), L"X");  // WM_CHAR was not swallowed
-    EXPECT_EQ(enters, 1);
-    EXPECT_EQ(exits, 1);
-}
-
 // A child's window asked for before its form's makes the form's first; each
 // control must still end with one window, or an orphaned second one takes
 // paint requests nobody answers and the message loop never goes quiet.
-TEST_F(TFormTest, ChildWindowMadeBeforeTheFormsIsItsControlsOnlyOne)
+TEST_F(ControlsTest, ChildWindowMadeBeforeTheFormsIsItsControlsOnlyOne)
 {
     auto* edit = Add<TEdit>(10, 10, 90, 25);
     auto* button = Add<TButton>(10, 40, 90, 25);
@@ -335,7 +217,7 @@ TEST_F(TFormTest, ChildWindowMadeBeforeTheFormsIsItsControlsOnlyOne)
     EXPECT_TRUE(IsWindowVisible(edit->Handle()));
 }
 
-TEST_F(TFormTest, GrandchildWindowMadeFirstMakesEachAncestorsOnce)
+TEST_F(ControlsTest, GrandchildWindowMadeFirstMakesEachAncestorsOnce)
 {
     auto* box = Add<TBox>(10, 10, 150, 60);
     auto* button = new TButton(m_form.get());
@@ -346,7 +228,7 @@ TEST_F(TFormTest, GrandchildWindowMadeFirstMakesEachAncestorsOnce)
     EXPECT_EQ(GetParent(button->Handle()), box->Handle());
 }
 
-TEST_F(TFormTest, FormsAndControlsFreeEveryGdiObjectTheyMake)
+TEST_F(ControlsTest, FormsAndControlsFreeEveryGdiObjectTheyMake)
 {
     ShowForm();
     PumpIdle();

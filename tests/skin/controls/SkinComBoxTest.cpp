@@ -64,7 +64,9 @@ bool ShowsState(HWND combo, int state, TComboButtonSide side = TComboButtonSide:
 
 } // namespace
 
-TEST_F(TSkinFormTest, ComboBoxFramesFollowItsState)
+class SkinComBoxTest : public TSkinFormTest {};
+
+TEST_F(SkinComBoxTest, ComboBoxFramesFollowItsState)
 {
     TComboSkin const elements(Skin());
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
@@ -105,7 +107,7 @@ TEST_F(TSkinFormTest, ComboBoxFramesFollowItsState)
 }
 
 // A real press on the button shows the pressed frame and drops the list down.
-TEST_F(TSkinFormTest, ComboBoxOpensOnARealClick)
+TEST_F(SkinComBoxTest, ComboBoxOpensOnARealClick)
 {
     TComboSkin const elements(Skin());
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
@@ -132,7 +134,7 @@ TEST_F(TSkinFormTest, ComboBoxOpensOnARealClick)
 // edge where the system puts the button there; the plain image at the
 // right where the system keeps it at the right. The text field stays the
 // control's own either way.
-TEST_F(TSkinFormTest, ComboBoxButtonWithTheScrollBarAtTheLeft)
+TEST_F(SkinComBoxTest, ComboBoxButtonWithTheScrollBarAtTheLeft)
 {
     TComboSkin const elements(Skin());
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
@@ -167,7 +169,7 @@ TEST_F(TSkinFormTest, ComboBoxButtonWithTheScrollBarAtTheLeft)
 
 // Drawing puts the device context's clipping back as it found it, and a
 // skin without the button keeps the control's own look.
-TEST_F(TSkinFormTest, ComboBoxDrawingLeavesTheClippingAlone)
+TEST_F(SkinComBoxTest, ComboBoxDrawingLeavesTheClippingAlone)
 {
     TComboSkin elements(Skin());
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);

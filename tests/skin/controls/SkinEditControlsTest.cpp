@@ -35,16 +35,6 @@ namespace tandrel::test {
 
 namespace {
 
-template <class T>
-T* Add(TCustomForm& form, int left, int top, int width, int height, int tag = 0)
-{
-    auto* control = new T(&form);
-    control->SetParent(&form);
-    control->SetBounds(left, top, width, height);
-    control->SetTag(tag);
-    return control;
-}
-
 // A bar element: background frame 1 and bar frame 2, or in chunk style a
 // background and a chunk of 6 x 10 whose last column is the key colour.
 std::unique_ptr<TDataSkinBorder> ProgressElement(bool chunks)
@@ -76,8 +66,10 @@ bool RowShows(HWND window, int y, const std::vector<std::pair<int, COLORREF>>& e
 
 } // namespace
 
+class SkinEditControlsTest : public TSkinFormTest {};
+
 // The bar covers (position - min) of (max - min) of the control, within it.
-TEST_F(TSkinFormTest, ProgressBarFillsItsShareOfTheRange)
+TEST_F(SkinEditControlsTest, ProgressBarFillsItsShareOfTheRange)
 {
     TElementGuard const element(Skin().Progress, ProgressElement(false));
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
@@ -119,7 +111,7 @@ TEST_F(TSkinFormTest, ProgressBarFillsItsShareOfTheRange)
 
 // Chunks start after the left margin and stop at the right one; the key
 // colour between them shows the background.
-TEST_F(TSkinFormTest, ProgressChunksStayWithinTheMargins)
+TEST_F(SkinEditControlsTest, ProgressChunksStayWithinTheMargins)
 {
     TElementGuard const element(Skin().Progress, ProgressElement(true));
     (void)element;
@@ -136,7 +128,7 @@ TEST_F(TSkinFormTest, ProgressChunksStayWithinTheMargins)
 }
 
 // Without a Progress element the control paints itself.
-TEST_F(TSkinFormTest, ProgressBarWithoutTheElementIsItsOwn)
+TEST_F(SkinEditControlsTest, ProgressBarWithoutTheElementIsItsOwn)
 {
     TElementGuard const element(Skin().Progress, std::unique_ptr<TDataSkinBorder>());
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
@@ -155,7 +147,7 @@ TEST_F(TSkinFormTest, ProgressBarWithoutTheElementIsItsOwn)
 // The control draws channel and ticks; the thumb is frame 2 of the skin's
 // five, the horizontal image serving a vertical bar that has none of its own,
 // and a plain rectangle without either.
-TEST_F(TSkinFormTest, TrackBarThumbComesFromTheSkin)
+TEST_F(SkinEditControlsTest, TrackBarThumbComesFromTheSkin)
 {
     TElementGuard const horz(Skin().TrackbarThumbHorz, SolidElement<TDataSkinObject>("ThumbHorz", 5, 11, 21));
     TElementGuard const vert(Skin().TrackbarThumbVert, std::unique_ptr<TDataSkinObject>());
@@ -192,7 +184,7 @@ TEST_F(TSkinFormTest, TrackBarThumbComesFromTheSkin)
 }
 
 // Which skinner each framework kind of the family gets, and the guards.
-TEST_F(TSkinFormTest, EditFamilyKindsGetTheirSkinners)
+TEST_F(SkinEditControlsTest, EditFamilyKindsGetTheirSkinners)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 560, 300);
     TEditsPage const p = BuildEditsPage(*form);
@@ -230,7 +222,7 @@ TEST_F(TSkinFormTest, EditFamilyKindsGetTheirSkinners)
 
 // Classes of other libraries named in Skin3rd as combo box, track bar or
 // progress bar.
-TEST_F(TSkinFormTest, Skin3rdKindsOfTheEditFamily)
+TEST_F(SkinEditControlsTest, Skin3rdKindsOfTheEditFamily)
 {
     struct TOtherCombo : TEdit {
         using TEdit::TEdit;
@@ -262,7 +254,7 @@ TEST_F(TSkinFormTest, Skin3rdKindsOfTheEditFamily)
 
 // A real click on a skinned spin button steps it and its buddy shows the
 // new value; a real click opens a skinned combo box.
-TEST_F(TSkinFormTest, SkinnedEditControlsTakeRealInput)
+TEST_F(SkinEditControlsTest, SkinnedEditControlsTakeRealInput)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 560, 300);
     TEditsPage const p = BuildEditsPage(*form);
@@ -287,7 +279,7 @@ TEST_F(TSkinFormTest, SkinnedEditControlsTakeRealInput)
 
 // A system dialog under a skinned window: its edit, drop-down combo box and
 // size grip get their skinners by window class; a simple combo box none.
-TEST_F(TSkinFormTest, ADialogsEditFamilyIsSkinnedByClass)
+TEST_F(SkinEditControlsTest, ADialogsEditFamilyIsSkinnedByClass)
 {
     INITCOMMONCONTROLSEX classes {sizeof classes, ICC_USEREX_CLASSES};
     InitCommonControlsEx(&classes);
@@ -334,7 +326,7 @@ TEST_F(TSkinFormTest, ADialogsEditFamilyIsSkinnedByClass)
 }
 
 // The bench page skinned, for a look.
-TEST_F(TSkinFormTest, EditControlsBenchPage)
+TEST_F(SkinEditControlsTest, EditControlsBenchPage)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 560, 300, L"Skinned edit controls");
     TEditsPage const p = BuildEditsPage(*form);
@@ -353,7 +345,7 @@ TEST_F(TSkinFormTest, EditControlsBenchPage)
 
 // Skinning and unskinning the bench page a hundred times leaves no GDI
 // object and no skinner behind.
-TEST_F(TSkinFormTest, SkinningTheEditsPageLeavesNothingBehind)
+TEST_F(SkinEditControlsTest, SkinningTheEditsPageLeavesNothingBehind)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 560, 300);
     BuildEditsPage(*form);
@@ -372,7 +364,7 @@ namespace tandrel::test {
 // with it: its drop-down combo boxes (the extended one through the combo
 // box inside it) and its buttons, by window class. It lays itself out
 // before its skin starts, and keeps that layout inside the skinned frame.
-TEST_F(TSkinFormTest, TheSystemsFileDialogGetsItsCombosSkinned)
+TEST_F(SkinEditControlsTest, TheSystemsFileDialogGetsItsCombosSkinned)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 300, 200);
     ShowSkinned(*form);

@@ -64,9 +64,11 @@ TMemo* LongMemo(TCustomForm& form, TScrollStyle bars)
 
 } // namespace
 
+class SkinScrollBarTest : public TSkinFormTest {};
+
 // The bars are the skin's: the arrows' frames, the thumb where the geometry
 // puts it, the corner in the face colour.
-TEST_F(TSkinFormTest, MemoBarsAreDrawnFromTheSkinWithTheThumbInPlace)
+TEST_F(SkinScrollBarTest, MemoBarsAreDrawnFromTheSkinWithTheThumbInPlace)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 260, 200);
     TMemo* memo = LongMemo(*form, TScrollStyle::ssBoth);
@@ -117,7 +119,7 @@ TEST_F(TSkinFormTest, MemoBarsAreDrawnFromTheSkinWithTheThumbInPlace)
 
 // A real drag of the skinned thumb scrolls the memo; the drag holds the
 // mouse, so a release outside the window ends it.
-TEST_F(TSkinFormTest, MemoScrollsByARealDragOfTheSkinnedThumb)
+TEST_F(SkinScrollBarTest, MemoScrollsByARealDragOfTheSkinnedThumb)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 260, 200);
     TMemo* memo = LongMemo(*form, TScrollStyle::ssVertical);
@@ -171,7 +173,7 @@ TEST_F(TSkinFormTest, MemoScrollsByARealDragOfTheSkinnedThumb)
                                    13, ColorToRGB(Skin().ScrollbarColour)));
 }
 
-TEST_F(TSkinFormTest, EveryKindOfTheControlsPageGetsItsSkinner)
+TEST_F(SkinScrollBarTest, EveryKindOfTheControlsPageGetsItsSkinner)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 640, 420, L"Skinned controls");
     TControlsPage const p = BuildControlsPage(*form);
@@ -217,7 +219,7 @@ TEST_F(TSkinFormTest, EveryKindOfTheControlsPageGetsItsSkinner)
 
 // A list view's column header is drawn from the skin's Headerbar: each
 // heading and the area after the last one, with the headings' texts.
-TEST_F(TSkinFormTest, ListViewHeaderIsDrawnFromTheSkin)
+TEST_F(SkinScrollBarTest, ListViewHeaderIsDrawnFromTheSkin)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 400, 200);
     auto* view = Put<TListView>(*form, *form, 10, 10, 360, 150);
@@ -254,7 +256,7 @@ TEST_F(TSkinFormTest, ListViewHeaderIsDrawnFromTheSkin)
 
 // The stand-alone bar reads its range from the control; the platform drags
 // its thumb and the skinner draws after every step.
-TEST_F(TSkinFormTest, StandAloneScrollBarFollowsTheControl)
+TEST_F(SkinScrollBarTest, StandAloneScrollBarFollowsTheControl)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 300, 120);
     auto* bar = Put<TScrollBar>(*form, *form, 10, 10, 217, 17);

@@ -60,7 +60,7 @@ std::pair<int, int> DifferingColumns(TBitmap& a, TBitmap& b, const RECT& area)
     return {first, last};
 }
 
-class TSkinStatusBarTest : public TSkinFormTest {
+class SkinStatusBarTest : public TSkinFormTest {
 protected:
     TStatusBar* MakeBar(TCustomForm& form)
     {
@@ -78,7 +78,7 @@ protected:
 
 } // namespace
 
-TEST_F(TSkinStatusBarTest, PanelsShowTheirBevelsFramesAndTheLastOneStretches)
+TEST_F(SkinStatusBarTest, PanelsShowTheirBevelsFramesAndTheLastOneStretches)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 420, 120);
     TStatusBar* bar = MakeBar(*form);
@@ -106,7 +106,7 @@ TEST_F(TSkinStatusBarTest, PanelsShowTheirBevelsFramesAndTheLastOneStretches)
     EXPECT_TRUE(ShowsCorner(*shot, edges, 3, 1, {last.left, last.top}, false));
 }
 
-TEST_F(TSkinStatusBarTest, RightToLeftPanelsTakeTheTextToTheOtherSide)
+TEST_F(SkinStatusBarTest, RightToLeftPanelsTakeTheTextToTheOtherSide)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 420, 120);
     TStatusBar* bar = MakeBar(*form);
@@ -130,7 +130,7 @@ TEST_F(TSkinStatusBarTest, RightToLeftPanelsTakeTheTextToTheOtherSide)
     EXPECT_GE(rtlLast, rtl.right - 6);
 }
 
-TEST_F(TSkinStatusBarTest, SimpleTextCoversTheBarAsOneLoweredPanel)
+TEST_F(SkinStatusBarTest, SimpleTextCoversTheBarAsOneLoweredPanel)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 420, 120);
     TStatusBar* bar = MakeBar(*form);
@@ -154,7 +154,7 @@ TEST_F(TSkinStatusBarTest, SimpleTextCoversTheBarAsOneLoweredPanel)
 
 // Without the panel edges in the skin the panels get one-pixel 3-D frames
 // in the system colours; the text is still drawn.
-TEST_F(TSkinStatusBarTest, WithoutPanelEdgesPanelsHaveThePlainLook)
+TEST_F(SkinStatusBarTest, WithoutPanelEdgesPanelsHaveThePlainLook)
 {
     std::unique_ptr<TDataSkinObject> saved = std::move(Skin().StatusBarEdges);
     auto const restore = OnScopeExit([&] { Skin().StatusBarEdges = std::move(saved); });
@@ -185,7 +185,7 @@ TEST_F(TSkinStatusBarTest, WithoutPanelEdgesPanelsHaveThePlainLook)
 }
 
 // Parts the bar cannot place are left out; nothing is drawn for them.
-TEST_F(TSkinStatusBarTest, PanelsWithoutAPlaceAreLeftOut)
+TEST_F(SkinStatusBarTest, PanelsWithoutAPlaceAreLeftOut)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 420, 120);
     TStatusBar* bar = MakeBar(*form);
@@ -204,7 +204,7 @@ TEST_F(TSkinStatusBarTest, PanelsWithoutAPlaceAreLeftOut)
 
 // The bar keeps to the bottom of its form as the form is resized, and the
 // last panel reaches the new right edge.
-TEST_F(TSkinStatusBarTest, BarFollowsItsFormsSize)
+TEST_F(SkinStatusBarTest, BarFollowsItsFormsSize)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 420, 120);
     TStatusBar* bar = MakeBar(*form);

@@ -141,7 +141,9 @@ void Repaint(HWND window)
 
 } // namespace
 
-TEST_F(TSkinFormTest, EveryTabAndBarKindGetsItsSkinner)
+class SkinTabTest : public TSkinFormTest {};
+
+TEST_F(SkinTabTest, EveryTabAndBarKindGetsItsSkinner)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 640, 470, L"Tabs and bars");
     TTabsPage const p = BuildTabsPage(*form);
@@ -191,7 +193,7 @@ TEST_F(TSkinFormTest, EveryTabAndBarKindGetsItsSkinner)
     EXPECT_FALSE(skin->Skinners().Contains(*tabSet->ScrollerSkinner()));
 }
 
-TEST_F(TSkinFormTest, WithoutTabsInTheSkinOrInSkinControlsTabsKeepTheirOwnLook)
+TEST_F(SkinTabTest, WithoutTabsInTheSkinOrInSkinControlsTabsKeepTheirOwnLook)
 {
     std::unique_ptr<TDataSkinBorder> saved = std::move(Skin().Tabs);
     auto const restore = OnScopeExit([&] { Skin().Tabs = std::move(saved); });
@@ -208,7 +210,7 @@ TEST_F(TSkinFormTest, WithoutTabsInTheSkinOrInSkinControlsTabsKeepTheirOwnLook)
 // Each side: the current tab shows frame 2 where the tab is, another tab
 // frame 1, and the page edge's corner is the border image's, turned for
 // the side.
-TEST_F(TSkinFormTest, TabsOnEachSideAreDrawnFromTheSkin)
+TEST_F(SkinTabTest, TabsOnEachSideAreDrawnFromTheSkin)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 640, 420);
     TTabsPage const p = BuildTabsPage(*form);
@@ -252,7 +254,7 @@ TEST_F(TSkinFormTest, TabsOnEachSideAreDrawnFromTheSkin)
 
 // A real click on a tab of each side selects it; the skin then shows the
 // current tab's frame there.
-TEST_F(TSkinFormTest, RealClicksSwitchTabsOnEachSide)
+TEST_F(SkinTabTest, RealClicksSwitchTabsOnEachSide)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 640, 420);
     TTabsPage const p = BuildTabsPage(*form);
@@ -286,7 +288,7 @@ TEST_F(TSkinFormTest, RealClicksSwitchTabsOnEachSide)
 
 // More tabs than fit: the strip is drawn around the arrows, which keep
 // their own window and scroll the tabs when clicked.
-TEST_F(TSkinFormTest, OverflowingTabsKeepTheirArrowsVisibleAndWorking)
+TEST_F(SkinTabTest, OverflowingTabsKeepTheirArrowsVisibleAndWorking)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 640, 420);
     TTabsPage const p = BuildTabsPage(*form);
@@ -331,7 +333,7 @@ TEST_F(TSkinFormTest, OverflowingTabsKeepTheirArrowsVisibleAndWorking)
 
 // Tab 3 is too wide for the tab set, tab 4 is not: tabs 1, 2 and 4 stand
 // side by side; the selected one shows frame 2.
-TEST_F(TSkinFormTest, TabSetSkipsATabTooWideAndDrawsTheNextThatFits)
+TEST_F(SkinTabTest, TabSetSkipsATabTooWideAndDrawsTheNextThatFits)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 320, 120);
     auto* set = Put<TTabSet>(*form, *form, 10, 10, 240, 21);
@@ -364,7 +366,7 @@ TEST_F(TSkinFormTest, TabSetSkipsATabTooWideAndDrawsTheNextThatFits)
 }
 
 // A real click on a skinned tab set's tab selects it.
-TEST_F(TSkinFormTest, TabSetSelectsByRealClickWhileSkinned)
+TEST_F(SkinTabTest, TabSetSelectsByRealClickWhileSkinned)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 320, 120);
     auto* set = Put<TTabSet>(*form, *form, 10, 10, 240, 21);
@@ -380,7 +382,7 @@ TEST_F(TSkinFormTest, TabSetSelectsByRealClickWhileSkinned)
 }
 
 // A dialog's tab controls are skinned by window class, owner-drawn ones not.
-TEST_F(TSkinFormTest, ADialogsTabControlsAreSkinnedByClass)
+TEST_F(SkinTabTest, ADialogsTabControlsAreSkinnedByClass)
 {
     INITCOMMONCONTROLSEX classes {sizeof classes, ICC_TAB_CLASSES};
     InitCommonControlsEx(&classes);
@@ -408,7 +410,7 @@ TEST_F(TSkinFormTest, ADialogsTabControlsAreSkinnedByClass)
 
 // Skinning and unskinning a page of every control here a hundred times
 // leaves no GDI object and no skinner behind.
-TEST_F(TSkinFormTest, SkinningAndUnskinningTabsAndBarsLeavesNothingBehind)
+TEST_F(SkinTabTest, SkinningAndUnskinningTabsAndBarsLeavesNothingBehind)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 640, 420);
     BuildTabsPage(*form);
@@ -418,7 +420,7 @@ TEST_F(TSkinFormTest, SkinningAndUnskinningTabsAndBarsLeavesNothingBehind)
 }
 
 // The bench page skinned, and then as the controls draw themselves, for a look.
-TEST_F(TSkinFormTest, TabsPageSkinnedAndUnskinned)
+TEST_F(SkinTabTest, TabsPageSkinnedAndUnskinned)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 640, 420, L"Skinned tabs and bars");
     TTabsPage const p = BuildTabsPage(*form);

@@ -50,9 +50,11 @@ TSkinUpDown& SkinSpin(TWinSkinForm& skin, HWND window)
 
 } // namespace
 
+class SkinUpDownTest : public TSkinFormTest {};
+
 // Vertical: up 1..3, down 5..7 by state, the glyph on the same frame; the
 // pressed look goes to the half under the cursor, for a real press.
-TEST_F(TSkinFormTest, SpinButtonsShowTheFrameOfTheirState)
+TEST_F(SkinUpDownTest, SpinButtonsShowTheFrameOfTheirState)
 {
     TElementGuard const vert(Skin().UpDownVert, SolidElement<TDataSkinBorder>("UpDown.Vert", 8, 6, 6, {8, 4, 3}));
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
@@ -90,7 +92,7 @@ TEST_F(TSkinFormTest, SpinButtonsShowTheFrameOfTheirState)
 
 // Horizontal by style or by the field another skinner sets: left 1..3,
 // right 5..7 of the horizontal element; frames 4 and 8 are never shown.
-TEST_F(TSkinFormTest, SpinButtonsSideBySide)
+TEST_F(SkinUpDownTest, SpinButtonsSideBySide)
 {
     TElementGuard const vert(Skin().UpDownVert, SolidElement<TDataSkinBorder>("UpDown.Vert", 8, 6, 6, {8, 4, 3}));
     TElementGuard const horz(Skin().UpDownHorz,
@@ -119,7 +121,7 @@ TEST_F(TSkinFormTest, SpinButtonsSideBySide)
 
 // Without a spin element: framed buttons in the face colour with arrows in
 // the dark shadow colour; the pressed one in the shadow colour.
-TEST_F(TSkinFormTest, SpinButtonsWithoutASkinElementLookPlain)
+TEST_F(SkinUpDownTest, SpinButtonsWithoutASkinElementLookPlain)
 {
     TElementGuard const vert(Skin().UpDownVert, std::unique_ptr<TDataSkinBorder>());
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
@@ -146,7 +148,7 @@ TEST_F(TSkinFormTest, SpinButtonsWithoutASkinElementLookPlain)
 // A spin button inside an edit gets a skinner the edit skinner makes: inset
 // by a pixel of face colour, owned by the form skinning object apart from
 // its skinner list, and gone with the skin.
-TEST_F(TSkinFormTest, SpinButtonInsideAnEditIsInset)
+TEST_F(SkinUpDownTest, SpinButtonInsideAnEditIsInset)
 {
     TElementGuard const vert(Skin().UpDownVert, SolidElement<TDataSkinBorder>("UpDown.Vert", 8, 6, 6, {8, 4, 3}));
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
@@ -191,7 +193,7 @@ TEST_F(TSkinFormTest, SpinButtonInsideAnEditIsInset)
 
 // A framework spin button placed inside an edit has its own skinner from
 // the dispatch; the edit's skinner leaves it to that one.
-TEST_F(TSkinFormTest, ASpinButtonWithASkinnerIsNotSkinnedTwice)
+TEST_F(SkinUpDownTest, ASpinButtonWithASkinnerIsNotSkinnedTwice)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     auto* edit = new TEdit(form);

@@ -93,7 +93,9 @@ std::vector<std::uint8_t> OlderSkinStream()
 
 } // namespace
 
-TEST_F(TSkinFormTest, ASkinFileReplacesTheSkinOnlyWhenItLoadsInFull)
+class SkinFileTest : public TSkinFormTest {};
+
+TEST_F(SkinFileTest, ASkinFileReplacesTheSkinOnlyWhenItLoadsInFull)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     TWinSkinForm* skin = ShowSkinned(*form);

@@ -384,7 +384,7 @@ TEST(SkinDraw, CentredTextSitsInTheMiddle)
     TCanvas& canvas = bitmap->Canvas();
     canvas.Font().SetColor(clBlack);
     canvas.Font().SetStyle(fsBold);
-    DrawCentredText(canvas, Rect(160, 40), L"Skin\ttext", 0, TTextLook::tlEnabled);
+    DrawCentredText(canvas, Rect(160, 40), L"Skin\ttext", TAlignment::taLeftJustify, TTextLook::tlEnabled);
     EXPECT_EQ(canvas.Font().Style(), 0u);
 
     int left = 160, right = -1, top = 40, bottom = -1;
@@ -401,7 +401,7 @@ TEST(SkinDraw, CentredTextSitsInTheMiddle)
     EXPECT_NEAR(top, 39 - bottom, 4);
 
     auto disabled = SolidBitmap(160, 40, RGB(255, 255, 255));
-    DrawCentredText(disabled->Canvas(), Rect(160, 40), L"Skin", 2, TTextLook::tlDisabled);
+    DrawCentredText(disabled->Canvas(), Rect(160, 40), L"Skin", TAlignment::taCenter, TTextLook::tlDisabled);
     bool shadow = false;
     for (int y = 0; y < 40 && !shadow; ++y)
         for (int x = 0; x < 160 && !shadow; ++x)

@@ -44,7 +44,9 @@ private:
 
 } // namespace
 
-TEST_F(TSkinFormTest, FormsTagged99AreNeverSkinnedAnd199Are)
+class SkinManageTest : public TSkinFormTest {};
+
+TEST_F(SkinManageTest, FormsTagged99AreNeverSkinnedAnd199Are)
 {
     TBenchForm* tagged = MakeForm(TFormBorderStyle::bsSizeable, 200, 100, L"Tag 99");
     tagged->SetTag(99);
@@ -62,7 +64,7 @@ TEST_F(TSkinFormTest, FormsTagged99AreNeverSkinnedAnd199Are)
     EXPECT_NE(ShowSkinned(*other), nullptr);
 }
 
-TEST_F(TSkinFormTest, WindowsOfNoAreaWaitForASize)
+TEST_F(SkinManageTest, WindowsOfNoAreaWaitForASize)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsNone, 0, 0, L"Empty");
     form->SetBounds(100, 100, 0, 0);
@@ -80,7 +82,7 @@ TEST_F(TSkinFormTest, WindowsOfNoAreaWaitForASize)
     ASSERT_TRUE(PumpUntil([&] { return SkinOf(form->Handle()) != nullptr; }));
 }
 
-TEST_F(TSkinFormTest, ABorderlessPopupGetsNoFrameAndKeepsItsShape)
+TEST_F(SkinManageTest, ABorderlessPopupGetsNoFrameAndKeepsItsShape)
 {
     TBenchForm* popup = MakeForm(TFormBorderStyle::bsNone, 160, 90, L"Popup");
     popup->HandleNeeded();
@@ -110,7 +112,7 @@ TEST_F(TSkinFormTest, ABorderlessPopupGetsNoFrameAndKeepsItsShape)
     SaveScreenshot(*shot, "bench-popup");
 }
 
-TEST_F(TSkinFormTest, ChildWindowsAreSkinnedOnlyByAStartScan)
+TEST_F(SkinManageTest, ChildWindowsAreSkinnedOnlyByAStartScan)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     ShowSkinned(*form);
@@ -122,7 +124,7 @@ TEST_F(TSkinFormTest, ChildWindowsAreSkinnedOnlyByAStartScan)
     DestroyWindow(child);
 }
 
-TEST_F(TSkinFormTest, ASizeGripInsideASkinnedWindowIsRefused)
+TEST_F(SkinManageTest, ASizeGripInsideASkinnedWindowIsRefused)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     ShowSkinned(*form);
@@ -140,7 +142,7 @@ TEST_F(TSkinFormTest, ASizeGripInsideASkinnedWindowIsRefused)
     DestroyWindow(bar);
 }
 
-TEST_F(TSkinFormTest, APlainWindowIsSkinnedWithoutAnOwner)
+TEST_F(SkinManageTest, APlainWindowIsSkinnedWithoutAnOwner)
 {
     TPlainWindow plain(WS_OVERLAPPEDWINDOW, {150, 150, 450, 350});
     HWND w = plain.Handle();
@@ -163,7 +165,7 @@ TEST_F(TSkinFormTest, APlainWindowIsSkinnedWithoutAnOwner)
     ASSERT_TRUE(PumpUntil([&] { return !Held(skin); }));
 }
 
-TEST_F(TSkinFormTest, TheLaterOfTwoMainformComponentsSuppliesTheSkin)
+TEST_F(SkinManageTest, TheLaterOfTwoMainformComponentsSuppliesTheSkin)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     form->HandleNeeded();
@@ -179,7 +181,7 @@ TEST_F(TSkinFormTest, TheLaterOfTwoMainformComponentsSuppliesTheSkin)
     EXPECT_EQ(SkinManager->SkinDataList().size(), 1u);
 }
 
-TEST_F(TSkinFormTest, DialogsAndSingleFormsChooseTheirComponents)
+TEST_F(SkinManageTest, DialogsAndSingleFormsChooseTheirComponents)
 {
     TBenchForm* owner = MakeForm(TFormBorderStyle::bsSizeable, 200, 100, L"Own skin");
     TSkinData* own = LoadedSkinData(owner, sfOnlyThisForm, DefaultSkinStream());
@@ -200,7 +202,7 @@ TEST_F(TSkinFormTest, DialogsAndSingleFormsChooseTheirComponents)
     EXPECT_EQ(SkinManager->SkinDataList().size(), 1u);
 }
 
-TEST_F(TSkinFormTest, PopupMenuWindowsGetAPopupSkinningObject)
+TEST_F(SkinManageTest, PopupMenuWindowsGetAPopupSkinningObject)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     ShowSkinned(*form);
@@ -223,7 +225,7 @@ TEST_F(TSkinFormTest, PopupMenuWindowsGetAPopupSkinningObject)
 
 // The manager of a fresh start, before anything was activated: requests act
 // at once, a re-apply does nothing, a stop only clears the flag.
-TEST_F(TSkinFormTest, BeforeTheFirstActivationRequestsActAtOnce)
+TEST_F(SkinManageTest, BeforeTheFirstActivationRequestsActAtOnce)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     form->HandleNeeded();
@@ -270,7 +272,7 @@ TEST_F(TSkinFormTest, BeforeTheFirstActivationRequestsActAtOnce)
 
 // Requests made within one tick all run: a window closing meanwhile cancels
 // neither a re-apply nor a stop, and its object is freed, not revived.
-TEST_F(TSkinFormTest, RequestsWithinOneTickAreAllCarriedOut)
+TEST_F(SkinManageTest, RequestsWithinOneTickAreAllCarriedOut)
 {
     ASSERT_TRUE(PumpUntil([&] { return !SkinManager->ActionTimerRunning(); })); // earlier tests' clean-up
     int changes = 0;
@@ -306,7 +308,7 @@ TEST_F(TSkinFormTest, RequestsWithinOneTickAreAllCarriedOut)
     Skin().OnSkinChanged = nullptr;
 }
 
-TEST_F(TSkinFormTest, SettingActiveToItsValueDoesNothing)
+TEST_F(SkinManageTest, SettingActiveToItsValueDoesNothing)
 {
     ASSERT_TRUE(PumpUntil([] { return !SkinManager->ActionTimerRunning(); }));
     ASSERT_TRUE(Skin().Active());
@@ -316,7 +318,7 @@ TEST_F(TSkinFormTest, SettingActiveToItsValueDoesNothing)
     EXPECT_TRUE(SkinManager->PendingRequests().empty());
 }
 
-TEST_F(TSkinFormTest, ReapplyingRefitsEveryWindowOfTheSkin)
+TEST_F(SkinManageTest, ReapplyingRefitsEveryWindowOfTheSkin)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     TWinSkinForm* skin = ShowSkinned(*form);

@@ -49,7 +49,9 @@ TMainMenu* BenchMenu(TBenchForm& form)
 
 } // namespace
 
-TEST_F(TSkinFormTest, BenchFormsActiveAndInactive)
+class SkinBenchTest : public TSkinFormTest {};
+
+TEST_F(SkinBenchTest, BenchFormsActiveAndInactive)
 {
     TActivator activator;
     TBenchForm* sizable = MakeForm(TFormBorderStyle::bsSizeable, 300, 200, L"Sizable with boxes");
@@ -97,7 +99,7 @@ TEST_F(TSkinFormTest, BenchFormsActiveAndInactive)
     EXPECT_EQ(SkinOf(dialog->Handle())->BorderClass(), bcEdged);
 }
 
-TEST_F(TSkinFormTest, AnMdiFrameAndItsChildren)
+TEST_F(SkinBenchTest, AnMdiFrameAndItsChildren)
 {
     TBenchForm* frame = MakeForm(TFormBorderStyle::bsSizeable, 520, 320, L"MDI frame");
     frame->SetFormStyle(TFormStyle::fsMDIForm);
@@ -179,7 +181,7 @@ TEST_F(TSkinFormTest, AnMdiFrameAndItsChildren)
     EXPECT_EQ(skin->MenuBar()->Items().size(), 4u);
 }
 
-TEST_F(TSkinFormTest, ASystemMessageBoxIsSkinnedWhenActivated)
+TEST_F(SkinBenchTest, ASystemMessageBoxIsSkinnedWhenActivated)
 {
     bool skinned = false;
     bool checked = false;

@@ -42,6 +42,17 @@ constexpr int kBottom = 9;
 TSkinData* LoadedSkinData(TComponent* owner, TSkinFormType type, const std::vector<std::uint8_t>& stream,
                           bool active = true);
 
+// A control of class T placed on the form, owned by it.
+template <class T>
+T* Add(TCustomForm& form, int left, int top, int width = 90, int height = 25, int tag = 0)
+{
+    auto* control = new T(&form);
+    control->SetParent(&form);
+    control->SetBounds(left, top, width, height);
+    control->SetTag(tag);
+    return control;
+}
+
 // The class name of the skinner the form gave that window, or "none".
 inline std::string SkinnerOf(TWinSkinForm& skin, HWND window)
 {

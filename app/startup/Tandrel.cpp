@@ -1,0 +1,58 @@
+#include "app/startup/Tandrel.h"
+
+#include "framework/forms/Application.h"
+#include "skin/engine/SkinManage.h"
+#include "app/forms/U_About.h"
+#include "app/forms/U_Bind.h"
+#include "app/mouse/MouseBinding.h"
+#include "app/forms/Unit1.h"
+#include "app/forms/Unit4.h"
+#include "editors/trackbar/cxEditRegistration.h"
+
+#include <memory>
+
+namespace tandrel {
+
+namespace {
+std::unique_ptr<TMouseBinding> g_mouseBinding;
+}
+
+void StartApplication()
+{
+    InitializeFramework();
+    Application->Initialize();
+    Application->SetTitle(L"Tandrel");
+    InitializeEditors();
+    InitializeSkinEngine();
+    Form4 = Application->CreateForm<TForm4>();
+    Form1 = Application->CreateForm<TForm1>();
+    ShowMainPanel = [] { Form1->Show(); };
+    // Without its second mouse the program still runs: say why once, go on.
+    try {
+        g_mouseBinding = std::make_unique<TMouseBinding>();
+        MouseBinding = g_mouseBinding.get();
+        MouseBinding->OnChosen = BindPromptChosen;
+        MouseBinding->ReadTip = [] { return Form4 ? Form4->Tip() : POINT {}; };
+        MouseBinding->PlaceTip = [](POINT tip) {
+            if (Form4)
+                Form4->MoveTipTo(tip);
+        };
+        MouseBinding->Mouse().Start();
+    } catch (...) {
+        Application->HandleException(Application);
+    }
+}
+
+void StopApplication()
+{
+    MouseBinding = nullptr;
+    g_mouseBinding.reset();
+    ShowMainPanel = nullptr;
+    delete Form1;
+    Form1 = nullptr;
+    delete Form4;
+    Form4 = nullptr;
+    Form2 = nullptr;
+}
+
+} // namespace tandrel
