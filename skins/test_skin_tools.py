@@ -154,8 +154,9 @@ class FolderCheckTest(unittest.TestCase):
     def test_frames_must_divide_the_strip(self):
         self.edit_ini("frame=6", "frame=7")  # the close button's
         self.edit_ini("[HorzScrollThumb]\r\n", "[HorzScrollThumb]\r\nFrameCount=4\r\n")
-        self.assertFault("[BUTTON0] ButtonImage: width 180 does not divide into 7 frames")
-        self.assertFault("[HorzScrollThumb] Image: width 126 does not divide into 4 frames")
+        # Found by skinpack verify, through the engine's reader.
+        self.assertFault("[BUTTON0] ButtonImage=ctrl-close.bmp: 180 pixels wide, which does not divide into 7")
+        self.assertFault("[HorzScrollThumb] Image=hscroll_bar.bmp: 126 pixels wide, which does not divide into 4")
 
     def test_caption_buttons_need_an_inactive_frame(self):
         self.edit_ini("frame=6", "frame=3")
@@ -163,11 +164,12 @@ class FolderCheckTest(unittest.TestCase):
 
     def test_images_named_but_absent(self):
         self.edit_ini("Image=combo-arrows.bmp", "Image=combo_arrows.bmp")
-        self.assertFault("names combo_arrows.bmp, which is not in the folder")
+        self.assertFault('the package has no entry "combo_arrows.bmp"')
+        self.assertFault("combo-arrows.bmp is named by no key")
 
     def test_margins_must_leave_a_middle(self):
         self.edit_ini("TXTBackleft=20", "TXTBackleft=300")
-        self.assertFault("[Personality TextBack] side margins 300 + 10")
+        self.assertFault("[Personality] TextBack=ctrl-lefttextback.bmp: left and right margins of 310 pixels")
 
     def test_key_colour_in_an_opaque_image(self):
         _, rows = bmpfile.read(self.path("f-top.bmp"))
@@ -176,6 +178,10 @@ class FolderCheckTest(unittest.TestCase):
         self.assertFault("f-top: key pixels")
         self.edit_ini("TopTrans=0", "TopTrans=1")
         self.assertFault("f-top: key pixels")
+
+    def test_without_skinpack_the_check_fails(self):
+        faults = check_skin.check(SLATE, os.path.join(self.dir, "no-skinpack"))
+        self.assertTrue(any("cannot run skinpack" in f for f in faults), faults)
 
     def test_default_skin_facts(self):
         self.edit_ini("Tile=2", "Tile=0")  # the progress bar's
