@@ -1,5 +1,6 @@
 #include "framework/graphics/ScreenCapture.h"
 
+#include "framework/core/SysUtils.h"
 #include "framework/graphics/GdiObjects.h"
 
 namespace tandrel {
@@ -18,8 +19,11 @@ std::unique_ptr<TBitmap> CaptureScreen(const RECT& area)
 
 std::unique_ptr<TBitmap> CaptureWindow(HWND window)
 {
-    RECT r;
-    GetWindowRect(window, &r);
+    // A window that has just gone has no rectangle: say so rather than
+    // capture whatever an unset one would name.
+    RECT r {};
+    if (!GetWindowRect(window, &r))
+        RaiseLastOSError("GetWindowRect");
     return CaptureScreen(r);
 }
 

@@ -487,11 +487,7 @@ void TSkinBox::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canvas
 {
     if (m_control || !control)
         return;
-    m_setColour = setColour;
-    m_skinData = skinData;
-    m_canvas = canvas;
-    m_control = control;
-    m_handle = control->Handle();
+    BindControl(*control, skinData, canvas, setColour);
     // A freed control must not be given its colour back later.
     control->FreeNotification(this);
     RegisterWithOwner();

@@ -59,15 +59,20 @@ void TSkinControl::RestoreHandler()
     m_savedHandler = nullptr;
 }
 
+void TSkinControl::BindControl(TWinControl& control, TSkinData* skinData, TCanvas* canvas, bool setColour)
+{
+    m_setColour = setColour;
+    m_skinData = skinData;
+    m_canvas = canvas;
+    m_control = &control;
+    m_handle = control.Handle();
+}
+
 void TSkinControl::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canvas, bool setColour)
 {
     if (m_attached || !control)
         return;
-    m_setColour = setColour;
-    m_skinData = skinData;
-    m_canvas = canvas;
-    m_control = control;
-    m_handle = control->Handle();
+    BindControl(*control, skinData, canvas, setColour);
     HookHandler(*control);
     control->SetDoubleBuffered(true);
     RegisterWithOwner();

@@ -122,6 +122,8 @@ protected:
     // rectangle). A failure in draw is swallowed: the control keeps what
     // its own handler painted.
     void DrawOnWindow(HDC dc, const std::function<void(HDC, const RECT&)>& draw);
+    // Records the control and what the skinner draws with.
+    void BindControl(TWinControl& control, TSkinData* skinData, TCanvas* canvas, bool setColour);
     // Puts the control's own handler back (framework controls).
     void RestoreHandler();
     // Routes a framework control's messages through this skinner.

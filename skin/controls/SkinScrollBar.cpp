@@ -107,10 +107,7 @@ void TSkinScrollBar::AttachScroll(TWinControl* control, TSkinData* skinData, TCa
 {
     if (m_attached || !control)
         return;
-    m_skinData = skinData;
-    m_canvas = canvas;
-    m_control = control;
-    m_handle = control->Handle();
+    BindControl(*control, skinData, canvas, m_setColour);
     HookHandler(*control);
     RegisterWithOwner();
     m_tracking = m_verticalScrolling = m_horizontalScrolling = false;

@@ -56,20 +56,28 @@ const std::set<UINT> kWatched {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_CAPTURECHANGED, 
 // The parent hears of a child's notification first and reflects it back.
 std::string Detail(UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    long long code = 0;
     switch (msg) {
     case WM_COMMAND:
-    case CN_COMMAND: return " " + std::to_string(HIWORD(wParam));
+    case CN_COMMAND: code = HIWORD(wParam); break;
     case WM_NOTIFY:
-    case CN_NOTIFY: return lParam ? " " + std::to_string(static_cast<int>(reinterpret_cast<NMHDR*>(lParam)->code)) : "";
+    case CN_NOTIFY:
+        if (!lParam)
+            return {};
+        code = static_cast<int>(reinterpret_cast<NMHDR*>(lParam)->code);
+        break;
     case WM_VSCROLL:
     case WM_HSCROLL:
     case CN_VSCROLL:
-    case CN_HSCROLL: return " " + std::to_string(LOWORD(wParam));
+    case CN_HSCROLL: code = LOWORD(wParam); break;
     case WM_KEYDOWN:
     case WM_KEYUP:
-    case WM_CHAR: return " " + std::to_string(wParam);
-    default: return "";
+    case WM_CHAR: code = static_cast<long long>(wParam); break;
+    default: return {};
     }
+    std::string text(1, ' ');
+    text += std::to_string(code);
+    return text;
 }
 
 // Put on the control before it is skinned: it sees what the control's own
