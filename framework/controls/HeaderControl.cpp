@@ -40,7 +40,7 @@ void THeaderSection::SetImageIndex(int index)
     m_owner.PutSection(*this, false);
 }
 
-THeaderControl::THeaderControl(TComponent* owner) : TWinControl(owner)
+THeaderControl::THeaderControl(TComponent* owner) : TWinControl(owner), m_images(*this, HDM_SETIMAGELIST)
 {
     m_controlStyle = csDoubleClicks;
     SetColor(clBtnFace);
@@ -52,8 +52,6 @@ THeaderControl::~THeaderControl()
 {
     Destroying();
     DestroyHandle();
-    if (m_images)
-        m_images->RemoveFreeNotification(this);
 }
 
 void THeaderControl::CreateParams(TCreateParams& p)
@@ -74,8 +72,8 @@ void THeaderControl::CreateWnd()
 void THeaderControl::InitializeWindow()
 {
     TWinControl::InitializeWindow();
-    if (m_images)
-        SendMessageW(m_handle, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images->Handle()));
+    if (m_images.Get())
+        m_images.PutInWindow();
     for (const auto& section : m_sections)
         PutSection(*section, true);
 }
@@ -118,23 +116,14 @@ void THeaderControl::PutSection(const THeaderSection& section, bool insert)
 
 void THeaderControl::SetImages(TImageList* images)
 {
-    if (m_images)
-        m_images->RemoveFreeNotification(this);
-    m_images = images;
-    if (m_images)
-        m_images->FreeNotification(this);
-    if (HandleAllocated())
-        SendMessageW(m_handle, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images ? m_images->Handle() : nullptr));
+    m_images.Set(images);
 }
 
 void THeaderControl::Notification(TComponent* component, TOperation operation)
 {
     TWinControl::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == m_images) {
-        m_images = nullptr;
-        if (HandleAllocated() && !IsDestroying())
-            SendMessageW(m_handle, HDM_SETIMAGELIST, 0, 0);
-    }
+    if (operation == TOperation::opRemove)
+        m_images.Removed(component);
 }
 
 void THeaderControl::OnNotify(TMessage& m)

@@ -3,6 +3,7 @@
 // the user may drag.
 
 #include "framework/controls/ControlTypes.h"
+#include "framework/controls/ImageListLink.h"
 #include "framework/controls/WinControl.h"
 
 #include <functional>
@@ -48,7 +49,7 @@ public:
     int SectionCount() const { return static_cast<int>(m_sections.size()); }
     THeaderSection& Section(int index) const { return *m_sections.at(static_cast<size_t>(index)); }
     THeaderSection& AddSection(const std::wstring& text, int width);
-    TImageList* Images() const { return m_images; }
+    TImageList* Images() const { return m_images.Get(); }
     void SetImages(TImageList* images);
 
     // A section was clicked (the sender is the header; the index is given).
@@ -68,7 +69,7 @@ private:
     void OnNotify(TMessage& m);
 
     std::vector<std::unique_ptr<THeaderSection>> m_sections;
-    TImageList* m_images = nullptr;
+    TImageListLink m_images;
 };
 
 } // namespace tandrel

@@ -26,7 +26,7 @@ const TClassInfo& TProgressBar::StaticClassInfo()
     return info;
 }
 
-TProgressBar::TProgressBar(TComponent* owner) : TWinControl(owner)
+TProgressBar::TProgressBar(TComponent* owner) : TRangeControl(owner, 100)
 {
     SetBounds(0, 0, 150, 16);
 }
@@ -44,47 +44,18 @@ void TProgressBar::CreateParams(TCreateParams& p)
 
 void TProgressBar::InitializeWindow()
 {
-    TWinControl::InitializeWindow();
-    SendRange();
+    TRangeControl::InitializeWindow();
     SendMessageW(Handle(), PBM_SETSTEP, static_cast<WPARAM>(m_step), 0);
-    SendMessageW(Handle(), PBM_SETPOS, static_cast<WPARAM>(m_position), 0);
 }
 
-void TProgressBar::DestroyHandle()
-{
-    if (HandleAllocated())
-        m_position = Position();
-    TWinControl::DestroyHandle();
-}
+void TProgressBar::PutRange() { SendMessageW(Handle(), PBM_SETRANGE32, static_cast<WPARAM>(m_min), m_max); }
 
-void TProgressBar::SendRange()
-{
-    if (HandleAllocated())
-        SendMessageW(Handle(), PBM_SETRANGE32, static_cast<WPARAM>(m_min), m_max);
-}
+void TProgressBar::PutPosition(int value) { SendMessageW(Handle(), PBM_SETPOS, static_cast<WPARAM>(value), 0); }
 
-int TProgressBar::Position() const
+bool TProgressBar::ReadPosition(int& value) const
 {
-    return HandleAllocated() ? static_cast<int>(SendMessageW(Handle(), PBM_GETPOS, 0, 0)) : m_position;
-}
-
-void TProgressBar::SetMin(int value)
-{
-    m_min = value;
-    SendRange();
-}
-
-void TProgressBar::SetMax(int value)
-{
-    m_max = value;
-    SendRange();
-}
-
-void TProgressBar::SetPosition(int value)
-{
-    m_position = value;
-    if (HandleAllocated())
-        SendMessageW(Handle(), PBM_SETPOS, static_cast<WPARAM>(value), 0);
+    value = static_cast<int>(SendMessageW(Handle(), PBM_GETPOS, 0, 0));
+    return true;
 }
 
 void TProgressBar::SetStep(int value)

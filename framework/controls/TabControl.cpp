@@ -50,7 +50,7 @@ const TClassInfo& TTabControl::StaticClassInfo()
     return info;
 }
 
-TCustomTabControl::TCustomTabControl(TComponent* owner) : TWinControl(owner)
+TCustomTabControl::TCustomTabControl(TComponent* owner) : TWinControl(owner), m_images(*this, TCM_SETIMAGELIST)
 {
     m_controlStyle = csAcceptsControls | csDoubleClicks;
     SetColor(clBtnFace);
@@ -64,8 +64,6 @@ TCustomTabControl::~TCustomTabControl()
 {
     Destroying();
     DestroyHandle();
-    if (m_images)
-        m_images->RemoveFreeNotification(this);
 }
 
 void TCustomTabControl::CreateParams(TCreateParams& p)
@@ -88,8 +86,8 @@ void TCustomTabControl::CreateWnd()
 void TCustomTabControl::InitializeWindow()
 {
     TWinControl::InitializeWindow();
-    if (m_images)
-        SendMessageW(m_handle, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images->Handle()));
+    if (m_images.Get())
+        m_images.PutInWindow();
     PutTabs();
     SetTabIndex(m_savedIndex);
 }
@@ -140,13 +138,8 @@ void TCustomTabControl::SetMultiLine(bool multiLine) { SetWindowProperty(m_multi
 
 void TCustomTabControl::SetImages(TImageList* images)
 {
-    if (m_images)
-        m_images->RemoveFreeNotification(this);
-    m_images = images;
-    if (m_images)
-        m_images->FreeNotification(this);
+    m_images.Set(images);
     if (HandleAllocated()) {
-        SendMessageW(m_handle, TCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images ? m_images->Handle() : nullptr));
         Invalidate();
     }
 }
@@ -164,11 +157,8 @@ void TCustomTabControl::SetTabImage(int tab, int imageIndex)
 void TCustomTabControl::Notification(TComponent* component, TOperation operation)
 {
     TWinControl::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == m_images) {
-        m_images = nullptr;
-        if (HandleAllocated() && !(ComponentState() & csDestroying))
-            SendMessageW(m_handle, TCM_SETIMAGELIST, 0, 0);
-    }
+    if (operation == TOperation::opRemove)
+        m_images.Removed(component);
 }
 
 RECT TCustomTabControl::DisplayRect() const

@@ -3,6 +3,7 @@
 // TTabControl shows one set of tabs over one area; TPageControl
 // (PageControl.h) shows a page per tab.
 
+#include "framework/controls/ImageListLink.h"
 #include "framework/controls/WinControl.h"
 #include "framework/core/Strings.h"
 
@@ -28,7 +29,7 @@ public:
     // Rows of tabs instead of one row with scroll arrows when they overflow.
     bool MultiLine() const { return m_multiLine; }
     void SetMultiLine(bool multiLine);
-    TImageList* Images() const { return m_images; }
+    TImageList* Images() const { return m_images.Get(); }
     void SetImages(TImageList* images);
     // Which image each tab shows (-1 for none); tabs without an entry show none.
     void SetTabImage(int tab, int imageIndex);
@@ -57,7 +58,7 @@ private:
 
     TStringList m_tabs;
     std::vector<int> m_imageIndexes;
-    TImageList* m_images = nullptr;
+    TImageListLink m_images;
     TTabPosition m_tabPosition = TTabPosition::tpTop;
     bool m_multiLine = false;
     int m_savedIndex = -1;

@@ -36,7 +36,7 @@ const TClassInfo& TToolBar::StaticClassInfo()
     return info;
 }
 
-TToolBar::TToolBar(TComponent* owner) : TWinControl(owner)
+TToolBar::TToolBar(TComponent* owner) : TWinControl(owner), m_images(*this, TB_SETIMAGELIST)
 {
     m_controlStyle = csDoubleClicks;
     SetColor(clBtnFace);
@@ -48,8 +48,6 @@ TToolBar::~TToolBar()
 {
     Destroying();
     DestroyHandle();
-    if (m_images)
-        m_images->RemoveFreeNotification(this);
 }
 
 void TToolBar::CreateParams(TCreateParams& p)
@@ -74,7 +72,7 @@ void TToolBar::InitializeWindow()
 {
     TWinControl::InitializeWindow();
     SendMessageW(m_handle, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageW(m_handle, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images ? m_images->Handle() : nullptr));
+    m_images.PutInWindow();
     PutButtons();
 }
 
@@ -88,13 +86,8 @@ void TToolBar::SetShowCaptions(bool show)
 
 void TToolBar::SetImages(TImageList* images)
 {
-    if (m_images)
-        m_images->RemoveFreeNotification(this);
-    m_images = images;
-    if (m_images)
-        m_images->FreeNotification(this);
+    m_images.Set(images);
     if (HandleAllocated()) {
-        SendMessageW(m_handle, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(m_images ? m_images->Handle() : nullptr));
         PutButtons();
     }
 }
@@ -146,11 +139,8 @@ void TToolBar::OnEraseBackground(TMessage& m)
 void TToolBar::Notification(TComponent* component, TOperation operation)
 {
     TWinControl::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == m_images) {
-        m_images = nullptr;
-        if (HandleAllocated() && !IsDestroying())
-            SendMessageW(m_handle, TB_SETIMAGELIST, 0, 0);
-    }
+    if (operation == TOperation::opRemove)
+        m_images.Removed(component);
 }
 
 void TToolBar::WndProc(TMessage& m)

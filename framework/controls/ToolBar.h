@@ -1,6 +1,7 @@
 #pragma once
 // The common controls' tool bar: a row of buttons with images and captions.
 
+#include "framework/controls/ImageListLink.h"
 #include "framework/controls/WinControl.h"
 
 #include <memory>
@@ -49,7 +50,7 @@ public:
     void SetFlat(bool flat);
     bool ShowCaptions() const { return m_showCaptions; }
     void SetShowCaptions(bool show);
-    TImageList* Images() const { return m_images; }
+    TImageList* Images() const { return m_images.Get(); }
     void SetImages(TImageList* images);
 
 protected:
@@ -68,7 +69,7 @@ private:
     std::vector<std::unique_ptr<TToolButton>> m_buttons;
     bool m_flat = false;
     bool m_showCaptions = false;
-    TImageList* m_images = nullptr;
+    TImageListLink m_images;
 };
 
 } // namespace tandrel

@@ -26,7 +26,7 @@ const TClassInfo& TTrackBar::StaticClassInfo()
     return info;
 }
 
-TTrackBar::TTrackBar(TComponent* owner) : TWinControl(owner)
+TTrackBar::TTrackBar(TComponent* owner) : TRangeControl(owner, 10)
 {
     m_controlStyle = csCaptureMouse | csSetCaption | csDoubleClicks;
     SetTabStop(true);
@@ -43,32 +43,22 @@ void TTrackBar::CreateParams(TCreateParams& p)
 
 void TTrackBar::InitializeWindow()
 {
-    TWinControl::InitializeWindow();
-    SendMessageW(Handle(), TBM_SETRANGEMIN, FALSE, m_min);
-    SendMessageW(Handle(), TBM_SETRANGEMAX, FALSE, m_max);
+    TRangeControl::InitializeWindow();
     SendMessageW(Handle(), TBM_SETTICFREQ, static_cast<WPARAM>(m_frequency), 0);
-    SendMessageW(Handle(), TBM_SETPOS, TRUE, m_position);
 }
 
-int TTrackBar::Position() const
+void TTrackBar::PutRange()
 {
-    if (HandleAllocated())
-        return static_cast<int>(SendMessageW(Handle(), TBM_GETPOS, 0, 0));
-    return m_position;
+    SendMessageW(Handle(), TBM_SETRANGEMIN, FALSE, m_min);
+    SendMessageW(Handle(), TBM_SETRANGEMAX, TRUE, m_max);
 }
 
-void TTrackBar::SetMin(int value)
-{
-    m_min = value;
-    if (HandleAllocated())
-        SendMessageW(Handle(), TBM_SETRANGEMIN, TRUE, value);
-}
+void TTrackBar::PutPosition(int value) { SendMessageW(Handle(), TBM_SETPOS, TRUE, value); }
 
-void TTrackBar::SetMax(int value)
+bool TTrackBar::ReadPosition(int& value) const
 {
-    m_max = value;
-    if (HandleAllocated())
-        SendMessageW(Handle(), TBM_SETRANGEMAX, TRUE, value);
+    value = static_cast<int>(SendMessageW(Handle(), TBM_GETPOS, 0, 0));
+    return true;
 }
 
 void TTrackBar::SetPosition(int value)
@@ -76,9 +66,7 @@ void TTrackBar::SetPosition(int value)
     value = value < m_min ? m_min : value > m_max ? m_max : value;
     if (value == Position())
         return;
-    m_position = value;
-    if (HandleAllocated())
-        SendMessageW(Handle(), TBM_SETPOS, TRUE, value);
+    TRangeControl::SetPosition(value);
     Changed();
 }
 

@@ -29,7 +29,7 @@ const TClassInfo& TCustomUpDown::StaticClassInfo()
     return info;
 }
 
-TCustomUpDown::TCustomUpDown(TComponent* owner) : TWinControl(owner)
+TCustomUpDown::TCustomUpDown(TComponent* owner) : TRangeControl(owner, 100)
 {
     m_controlStyle = csCaptureMouse | csDoubleClicks;
     SetBounds(0, 0, 17, 25);
@@ -57,25 +57,21 @@ void TCustomUpDown::CreateParams(TCreateParams& p)
 
 void TCustomUpDown::InitializeWindow()
 {
-    TWinControl::InitializeWindow();
-    SendRange();
-    SendMessageW(Handle(), UDM_SETPOS32, 0, m_position);
+    TRangeControl::InitializeWindow();
     UDACCEL accel {0, static_cast<UINT>(std::max(1, m_increment))};
     SendMessageW(Handle(), UDM_SETACCEL, 1, reinterpret_cast<LPARAM>(&accel));
     SendBuddy();
 }
 
-void TCustomUpDown::DestroyHandle()
-{
-    if (HandleAllocated())
-        m_position = Position();
-    TWinControl::DestroyHandle();
-}
+void TCustomUpDown::PutRange() { SendMessageW(Handle(), UDM_SETRANGE32, static_cast<WPARAM>(m_min), m_max); }
 
-void TCustomUpDown::SendRange()
+void TCustomUpDown::PutPosition(int value) { SendMessageW(Handle(), UDM_SETPOS32, 0, value); }
+
+bool TCustomUpDown::ReadPosition(int& value) const
 {
-    if (HandleAllocated())
-        SendMessageW(Handle(), UDM_SETRANGE32, static_cast<WPARAM>(m_min), m_max);
+    BOOL failed = FALSE;
+    value = static_cast<int>(SendMessageW(Handle(), UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed)));
+    return !failed;
 }
 
 void TCustomUpDown::SendBuddy()
@@ -91,32 +87,9 @@ void TCustomUpDown::SendBuddy()
         SendMessageW(Handle(), UDM_SETPOS32, 0, position);
 }
 
-int TCustomUpDown::Position() const
-{
-    if (!HandleAllocated())
-        return m_position;
-    BOOL failed = FALSE;
-    auto const pos = static_cast<int>(SendMessageW(Handle(), UDM_GETPOS32, 0, reinterpret_cast<LPARAM>(&failed)));
-    return failed ? m_position : pos;
-}
-
-void TCustomUpDown::SetMin(int value)
-{
-    m_min = value;
-    SendRange();
-}
-
-void TCustomUpDown::SetMax(int value)
-{
-    m_max = value;
-    SendRange();
-}
-
 void TCustomUpDown::SetPosition(int value)
 {
-    m_position = std::clamp(value, std::min(m_min, m_max), std::max(m_min, m_max));
-    if (HandleAllocated())
-        SendMessageW(Handle(), UDM_SETPOS32, 0, m_position);
+    TRangeControl::SetPosition(std::clamp(value, std::min(m_min, m_max), std::max(m_min, m_max)));
 }
 
 void TCustomUpDown::SetIncrement(int value)

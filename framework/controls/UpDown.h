@@ -2,7 +2,7 @@
 // The system up-down control (spin button): steps a position between two
 // limits, and shows it in a buddy control it is associated with.
 
-#include "framework/controls/WinControl.h"
+#include "framework/controls/RangeControl.h"
 
 #include <functional>
 
@@ -12,7 +12,7 @@ enum class TUDOrientation { udVertical, udHorizontal };
 enum class TUDBtnType { btNext, btPrev };
 using TUDClickEvent = std::function<void(TObject* sender, TUDBtnType button)>;
 
-class TCustomUpDown : public TWinControl {
+class TCustomUpDown : public TRangeControl {
 public:
     explicit TCustomUpDown(TComponent* owner);
     ~TCustomUpDown() override;
@@ -20,13 +20,8 @@ public:
     const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
     static const TClassInfo& StaticClassInfo();
 
-    int Min() const { return m_min; }
-    void SetMin(int value);
-    int Max() const { return m_max; }
-    void SetMax(int value);
-    // Read from the window: a click or a key changes it there.
-    int Position() const;
-    void SetPosition(int value);
+    // Kept within the limits, whichever way round they are.
+    void SetPosition(int value) override;
     int Increment() const { return m_increment; }
     void SetIncrement(int value);
     bool Wrap() const { return m_wrap; }
@@ -43,19 +38,17 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void InitializeWindow() override;
-    void DestroyHandle() override;
+    void PutRange() override;
+    void PutPosition(int value) override;
+    bool ReadPosition(int& value) const override;
     void WndProc(TMessage& message) override;
     void Notification(TComponent* component, TOperation operation) override;
     virtual void Click(TUDBtnType button);
 
 private:
-    void SendRange();
     void SendBuddy();
     void OnReflectedScroll(TMessage& m);
 
-    int m_min = 0;
-    int m_max = 100;
-    int m_position = 0;
     int m_increment = 1;
     bool m_wrap = false;
     TUDOrientation m_orientation = TUDOrientation::udVertical;

@@ -174,9 +174,9 @@ bool TSkinButton::BeforeMessage(TMessage& m)
     // Without a button strip the control keeps its own look and behaviour.
     if (!CanDraw())
         return true;
+    if (TakePaintOver(m))
+        return false;
     switch (m.Msg) {
-    case WM_PAINT: PaintMessage(m); return false;
-    case WM_ERASEBKGND: m.Result = 1; return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         if (!m_focused && m_handle)
@@ -337,9 +337,7 @@ bool TSkinSpeedButton::BeforeMessage(TMessage& m)
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         // The button handles the press itself (its down state, its click).
-        CallPrevious(m);
-        AddState(scPressed);
-        PaintWindow(nullptr);
+        PressAfterControl(m);
         return false;
     default: return true;
     }

@@ -236,6 +236,25 @@ void TSkinControl::PaintMessage(TMessage& m)
     }
 }
 
+bool TSkinControl::TakePaintOver(TMessage& m)
+{
+    switch (m.Msg) {
+    case WM_PAINT:
+        PaintMessage(m);
+        m.Result = 0;
+        return true;
+    case WM_ERASEBKGND: m.Result = 1; return true;
+    default: return false;
+    }
+}
+
+void TSkinControl::PressAfterControl(TMessage& m)
+{
+    CallPrevious(m);
+    AddState(scPressed);
+    PaintWindow(nullptr);
+}
+
 void TSkinControl::Refresh()
 {
     if (m_setColour && m_control && m_skinData)

@@ -83,6 +83,9 @@ public:
     void CallPrevious(TMessage& message);
     // Paints for a WM_PAINT the skinner consumes.
     void PaintMessage(TMessage& message);
+    // For skinners that paint the whole control: consumes WM_PAINT (painting)
+    // and WM_ERASEBKGND (the paint covers everything). False for any other.
+    bool TakePaintOver(TMessage& message);
     void SendMouseLeave();
     // Repaints the whole window at once, without erasing.
     void RepaintNow();
@@ -117,6 +120,9 @@ protected:
 
     void AddState(unsigned char flags) { m_state |= flags; }
     void RemoveState(unsigned char flags) { m_state &= static_cast<unsigned char>(~flags); }
+    // A left press the control handles first (its own down state, stepping,
+    // capture); the skin then shows it pressed at once.
+    void PressAfterControl(TMessage& message);
     // Runs draw on dc, or on the whole window's own device context when dc
     // is none, with the window rectangle at the origin (kept as the paint
     // rectangle). A failure in draw is swallowed: the control keeps what

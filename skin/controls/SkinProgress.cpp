@@ -60,11 +60,8 @@ bool TSkinProgress::BeforeMessage(TMessage& m)
     // Without a usable element the control keeps its own painting.
     if (!CanDraw())
         return true;
-    switch (m.Msg) {
-    case WM_PAINT: PaintMessage(m); return false;
-    case WM_ERASEBKGND: m.Result = 1; return false;
-    default: return true;
-    }
+    // Anything else goes to the control's own handler.
+    return !TakePaintOver(m);
 }
 
 void TSkinProgress::DrawControl(HDC dc, const RECT& rect)

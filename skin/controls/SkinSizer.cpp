@@ -8,11 +8,8 @@ namespace tandrel {
 
 bool TSkinSizer::BeforeMessage(TMessage& m)
 {
-    switch (m.Msg) {
-    case WM_PAINT: PaintMessage(m); return false;
-    case WM_ERASEBKGND: m.Result = 1; return false;
-    default: return true;
-    }
+    // Anything else goes to the control's own handler.
+    return !TakePaintOver(m);
 }
 
 void TSkinSizer::DrawControl(HDC dc, const RECT& rect)

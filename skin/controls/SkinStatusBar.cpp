@@ -76,14 +76,8 @@ int AlignmentOf(TAlignment alignment)
 
 bool TSkinStatusBar::BeforeMessage(TMessage& m)
 {
-    switch (m.Msg) {
-    case WM_PAINT:
-        PaintMessage(m);
-        m.Result = 0;
-        return false;
-    case WM_ERASEBKGND: m.Result = 1; return false;
-    default: return true;
-    }
+    // Anything else goes to the control's own handler.
+    return !TakePaintOver(m);
 }
 
 std::vector<TSkinStatusBar::TPanelText> TSkinStatusBar::ReadPanels(std::wstring& simpleText) const

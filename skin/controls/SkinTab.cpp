@@ -216,14 +216,8 @@ void TSkinTab31::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canv
 
 bool TSkinTab31::BeforeMessage(TMessage& m)
 {
-    switch (m.Msg) {
-    case WM_PAINT:
-        PaintMessage(m);
-        m.Result = 0;
-        return false;
-    case WM_ERASEBKGND: m.Result = 1; return false;
-    default: return true;
-    }
+    // Anything else goes to the control's own handler.
+    return !TakePaintOver(m);
 }
 
 void TSkinTab31::DrawControl(HDC dc, const RECT& rect)

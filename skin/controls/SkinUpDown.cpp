@@ -54,15 +54,13 @@ void DrawLine(HDC dc, int x, int y, const POINT (&points)[N])
 
 bool TSkinUpDown::BeforeMessage(TMessage& m)
 {
+    if (TakePaintOver(m))
+        return false;
     switch (m.Msg) {
-    case WM_PAINT: PaintMessage(m); return false;
-    case WM_ERASEBKGND: m.Result = 1; return false;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
         // The control takes the press first (it steps and captures the mouse).
-        CallPrevious(m);
-        AddState(scPressed);
-        PaintWindow(nullptr);
+        PressAfterControl(m);
         return false;
     case WM_LBUTTONUP:
         RemoveState(scPressed);

@@ -55,6 +55,21 @@ void DrawCheckMark(HDC dc, const TSkinRect& box, COLORREF colour)
     BitBlt(dc, at.Left, at.Top, info.bmWidth, info.bmHeight, source.Get(), 0, 0, kBrushThroughMask);
 }
 
+// Composes an item off-screen at its own size, then puts it on dc in one
+// blit, so that it never shows half painted.
+template <class TDraw>
+void ComposeItem(HDC dc, const RECT& r, TDraw&& draw)
+{
+    int const w = r.right - r.left;
+    int const h = r.bottom - r.top;
+    if (w <= 0 || h <= 0)
+        return;
+    TBitmap picture(w, h, TPixelFormat::pf24bit);
+    HDC const p = picture.Canvas().Handle();
+    draw(p, RECT {0, 0, w, h});
+    BitBlt(dc, r.left, r.top, w, h, p, 0, 0, SRCCOPY);
+}
+
 } // namespace
 
 TDataSkinObject* TMenuItemPainter::MenuItemObject() const
@@ -115,50 +130,38 @@ void TMenuItemPainter::PaintHandleMenuItem(HMENU menu, TMenuItem& item, bool sel
 void TMenuItemPainter::PaintOverBackground(HMENU backgroundMenu, TMenuItem& item, HDC dc, bool selected,
                                            const RECT& r, bool skinnedSeparator) const
 {
-    int const w = r.right - r.left;
-    int const h = r.bottom - r.top;
-    if (w <= 0 || h <= 0)
-        return;
-    TBitmap picture(w, h, TPixelFormat::pf24bit);
-    HDC const p = picture.Canvas().Handle();
-    RECT const all {0, 0, w, h};
-    // The popup window's border is kPopupBorder wide: its item area starts there.
-    Fill(p, all, ColorToRGB(m_skin.MenuColour));
-    TBitmap* background = SkinHost() ? SkinHost()->PopupBitmap(backgroundMenu) : nullptr;
-    if (background && !background->Empty()) {
-        int const sx = r.left + kPopupBorder;
-        int const sy = r.top + kPopupBorder;
-        // Only what the background holds; the rest keeps the menu colour.
-        int const cw = std::min(w, background->Width() - sx);
-        int const ch = std::min(h, background->Height() - sy);
-        if (sx >= 0 && sy >= 0 && cw > 0 && ch > 0)
-            BitBlt(p, 0, 0, cw, ch, background->Canvas().Handle(), sx, sy, SRCCOPY);
-    }
-    if (skinnedSeparator && item.IsLine()) {
-        BitBlt(dc, r.left, r.top, w, h, p, 0, 0, SRCCOPY);
-        PaintSkinSeparator(dc, r);
-        return;
-    }
-    TDataSkinObject& object = *MenuItemObject();
-    DrawSkinImage(p, all, object.Bitmap, MarginsOf(object), TFrameLayout::flHorizontal, MiddleFillOf(object.Tile),
-                  TransparencyOf(object), 5,
-                  selected ? 4 : 1);
-    PaintMenuItemContent(item, p, selected, all);
-    BitBlt(dc, r.left, r.top, w, h, p, 0, 0, SRCCOPY);
+    ComposeItem(dc, r, [&](HDC p, const RECT& all) {
+        int const w = all.right;
+        int const h = all.bottom;
+        // The popup window's border is kPopupBorder wide: its item area starts there.
+        Fill(p, all, ColorToRGB(m_skin.MenuColour));
+        TBitmap* background = SkinHost() ? SkinHost()->PopupBitmap(backgroundMenu) : nullptr;
+        if (background && !background->Empty()) {
+            int const sx = r.left + kPopupBorder;
+            int const sy = r.top + kPopupBorder;
+            // Only what the background holds; the rest keeps the menu colour.
+            int const cw = std::min(w, background->Width() - sx);
+            int const ch = std::min(h, background->Height() - sy);
+            if (sx >= 0 && sy >= 0 && cw > 0 && ch > 0)
+                BitBlt(p, 0, 0, cw, ch, background->Canvas().Handle(), sx, sy, SRCCOPY);
+        }
+        if (skinnedSeparator && item.IsLine()) {
+            PaintSkinSeparator(p, all);
+            return;
+        }
+        TDataSkinObject& object = *MenuItemObject();
+        DrawSkinImage(p, all, object.Bitmap, MarginsOf(object), TFrameLayout::flHorizontal,
+                      MiddleFillOf(object.Tile), TransparencyOf(object), 5, selected ? 4 : 1);
+        PaintMenuItemContent(item, p, selected, all);
+    });
 }
 
 void TMenuItemPainter::PaintPlainMenuItem(TMenuItem& item, HDC dc, bool selected, const RECT& r) const
 {
-    int const w = r.right - r.left;
-    int const h = r.bottom - r.top;
-    if (w <= 0 || h <= 0)
-        return;
-    TBitmap picture(w, h, TPixelFormat::pf24bit);
-    HDC const p = picture.Canvas().Handle();
-    RECT const all {0, 0, w, h};
-    Fill(p, all, ColorToRGB(selected ? m_skin.HilightColour : m_skin.MenuColour));
-    PaintMenuItemContent(item, p, selected, all);
-    BitBlt(dc, r.left, r.top, w, h, p, 0, 0, SRCCOPY);
+    ComposeItem(dc, r, [&](HDC p, const RECT& all) {
+        Fill(p, all, ColorToRGB(selected ? m_skin.HilightColour : m_skin.MenuColour));
+        PaintMenuItemContent(item, p, selected, all);
+    });
 }
 
 void TMenuItemPainter::PaintSkinSeparator(HDC dc, const RECT& r) const

@@ -26,8 +26,25 @@ constexpr auto PositionTable = PositionDecodeTable();
 static_assert(LZHPositionCode(63).Code == 0xFF && LZHPositionCode(63).Length == 8);
 static_assert(LZHPositionCode(24).Code == 0xC0 && LZHPositionCode(24).Length == 7);
 
+// The window of an MSB-first bit reader: the next bits at the top of a
+// 64-bit buffer, kept at most 56 deep so that shifts stay defined.
+class TBitWindow {
+public:
+    std::uint64_t Peek() const { return m_buffer; }
+    unsigned Count() const { return m_count; }
+    void Consume(unsigned bits)
+    {
+        m_buffer <<= bits;
+        m_count -= bits;
+    }
+
+protected:
+    std::uint64_t m_buffer = 0;
+    unsigned m_count = 0;
+};
+
 // MSB-first bit reader over memory; bytes past the end read as 0.
-class TMemoryBits final {
+class TMemoryBits final : public TBitWindow {
 public:
     explicit TMemoryBits(std::span<const std::uint8_t> input)
         : m_next(input.data())
@@ -60,14 +77,6 @@ public:
         }
     }
 
-    std::uint64_t Peek() const { return m_buffer; }
-    unsigned Count() const { return m_count; }
-    void Consume(unsigned bits)
-    {
-        m_buffer <<= bits;
-        m_count -= bits;
-    }
-
     // Whether decoding used bits past the end of the input. Reading ahead
     // into the zeros is normal; using them means the stream was cut short
     // (an encoder writes every bit of its last code).
@@ -76,13 +85,11 @@ public:
 private:
     const std::uint8_t* m_next;
     const std::uint8_t* m_end;
-    std::uint64_t m_buffer = 0;
-    unsigned m_count = 0;
     std::size_t m_padding = 0; // zero bytes read past the end
 };
 
 // MSB-first bit reader over a read-byte function.
-class TCallbackBits final {
+class TCallbackBits final : public TBitWindow {
 public:
     explicit TCallbackBits(const TLZH::TReadByte& read)
         : m_read(read)
@@ -97,18 +104,8 @@ public:
         }
     }
 
-    std::uint64_t Peek() const { return m_buffer; }
-    unsigned Count() const { return m_count; }
-    void Consume(unsigned bits)
-    {
-        m_buffer <<= bits;
-        m_count -= bits;
-    }
-
 private:
     const TLZH::TReadByte& m_read;
-    std::uint64_t m_buffer = 0;
-    unsigned m_count = 0;
 };
 
 // Output straight into one buffer whose first N bytes hold the ring's initial

@@ -1,16 +1,9 @@
 #include "framework/graphics/formats/BmpFormat.h"
+#include "framework/graphics/formats/LittleEndian.h"
 
 namespace tandrel::formats {
 
 namespace {
-
-std::uint16_t U16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
-std::uint32_t U32(const std::uint8_t* p)
-{
-    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-std::int32_t S32(const std::uint8_t* p) { return static_cast<std::int32_t>(U32(p)); }
 
 [[noreturn]] void Fail(const std::string& what) { throw EBmpFormat("Bitmap image is not valid: " + what); }
 
@@ -24,21 +17,21 @@ TBmpLayout ParseBmp(const std::uint8_t* data, std::size_t size)
         Fail("the data is too short");
     if (data[0] != 'B' || data[1] != 'M')
         Fail("no BM signature");
-    const std::uint32_t offBits = U32(data + 10);
+    const std::uint32_t offBits = ReadU32(data + 10);
     const std::uint8_t* info = data + kFileHeader;
-    const std::uint32_t infoSize = U32(info);
+    const std::uint32_t infoSize = ReadU32(info);
     if (infoSize < 40 || infoSize > 1024)
         Fail("unsupported header size " + std::to_string(infoSize));
     if (kFileHeader + std::size_t(infoSize) > size)
         Fail("the header runs past the end of the data");
 
     TBmpLayout layout;
-    const std::int32_t width = S32(info + 4);
-    const std::int32_t height = S32(info + 8);
-    const std::uint16_t planes = U16(info + 12);
-    layout.BitCount = U16(info + 14);
-    const std::uint32_t compression = U32(info + 16);
-    std::uint32_t clrUsed = U32(info + 32);
+    const std::int32_t width = ReadS32(info + 4);
+    const std::int32_t height = ReadS32(info + 8);
+    const std::uint16_t planes = ReadU16(info + 12);
+    layout.BitCount = ReadU16(info + 14);
+    const std::uint32_t compression = ReadU32(info + 16);
+    std::uint32_t clrUsed = ReadU32(info + 32);
 
     if (planes != 1)
         Fail("plane count is not 1");
@@ -70,7 +63,7 @@ TBmpLayout ParseBmp(const std::uint8_t* data, std::size_t size)
             Fail("header too short for colour masks");
         }
         for (int i = 0; i < 3; ++i)
-            layout.Masks[i] = U32(masks + 4 * i);
+            layout.Masks[i] = ReadU32(masks + 4 * i);
         if (!layout.Masks[0] && !layout.Masks[1] && !layout.Masks[2])
             Fail("empty colour masks");
     } else {
@@ -87,7 +80,7 @@ TBmpLayout ParseBmp(const std::uint8_t* data, std::size_t size)
             Fail("the palette runs past the end of the data");
         layout.Palette.resize(maxColours, 0);
         for (std::uint32_t i = 0; i < clrUsed; ++i)
-            layout.Palette[i] = U32(data + tableStart + 4 * i) & 0x00FFFFFFu;
+            layout.Palette[i] = ReadU32(data + tableStart + 4 * i) & 0x00FFFFFFu;
     }
 
     layout.Stride = ((std::size_t(layout.Width) * layout.BitCount + 31) / 32) * 4;

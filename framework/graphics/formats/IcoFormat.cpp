@@ -1,4 +1,5 @@
 #include "framework/graphics/formats/IcoFormat.h"
+#include "framework/graphics/formats/LittleEndian.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -8,23 +9,16 @@ namespace tandrel::formats {
 
 namespace {
 
-std::uint16_t U16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
-std::uint32_t U32(const std::uint8_t* p)
-{
-    return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |
-           (static_cast<std::uint32_t>(p[2]) << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
 [[noreturn]] void Fail(const std::string& what) { throw EIcoFormat("Icon image is not valid: " + what); }
 
 void CheckDibImage(const std::uint8_t* image, std::size_t size, TIcoImage& entry)
 {
-    if (size < 40 || U32(image) != 40)
+    if (size < 40 || ReadU32(image) != 40)
         Fail("an image has no bitmap header");
-    const std::int32_t width = static_cast<std::int32_t>(U32(image + 4));
-    const std::int32_t height2 = static_cast<std::int32_t>(U32(image + 8));  // colour plus mask
-    const std::uint16_t bits = U16(image + 14);
-    const std::uint32_t compression = U32(image + 16);
+    const std::int32_t width = static_cast<std::int32_t>(ReadU32(image + 4));
+    const std::int32_t height2 = static_cast<std::int32_t>(ReadU32(image + 8));  // colour plus mask
+    const std::uint16_t bits = ReadU16(image + 14);
+    const std::uint32_t compression = ReadU32(image + 16);
     if (width <= 0 || width > 256 || height2 <= 0 || height2 > 512 || height2 % 2)
         Fail("an image has a bad size");
     if (compression != 0)
@@ -32,7 +26,7 @@ void CheckDibImage(const std::uint8_t* image, std::size_t size, TIcoImage& entry
     std::size_t colours = 0;
     switch (bits) {
     case 1: case 4: case 8: {
-        std::uint32_t used = U32(image + 32);
+        std::uint32_t used = ReadU32(image + 32);
         colours = used ? used : (1u << bits);
         if (colours > (1u << bits))
             Fail("an image has too many palette entries");
@@ -58,9 +52,9 @@ std::vector<TIcoImage> ParseIco(const std::uint8_t* data, std::size_t size)
 {
     if (!data || size < 6)
         Fail("the data is too short");
-    if (U16(data) != 0 || U16(data + 2) != 1)
+    if (ReadU16(data) != 0 || ReadU16(data + 2) != 1)
         Fail("not an icon file");
-    const std::size_t count = U16(data + 4);
+    const std::size_t count = ReadU16(data + 4);
     if (count == 0)
         Fail("the file holds no image");
     if (6 + count * 16 > size)
@@ -71,8 +65,8 @@ std::vector<TIcoImage> ParseIco(const std::uint8_t* data, std::size_t size)
     for (std::size_t i = 0; i < count; ++i) {
         const std::uint8_t* e = data + 6 + i * 16;
         TIcoImage image;
-        image.Size = U32(e + 8);
-        image.Offset = U32(e + 12);
+        image.Size = ReadU32(e + 8);
+        image.Offset = ReadU32(e + 12);
         if (image.Offset > size || image.Size > size - image.Offset || image.Size < 8)
             Fail("image " + std::to_string(i + 1) + " lies outside the file");
         const std::uint8_t* bytes = data + image.Offset;

@@ -58,7 +58,9 @@ void MakeTables(TState& s)
     }
 }
 
-int GetBit(TState& s)
+// Takes the next `bits` (1 to 8) bits off the 16-bit window, topping it up
+// a byte at a time; bytes past the end read as 0.
+unsigned GetBits(TState& s, int bits)
 {
     while (s.GetLen <= 8) {
         int i = s.GetC(s);
@@ -68,25 +70,14 @@ int GetBit(TState& s)
         s.GetLen += 8;
     }
     unsigned const i = s.GetBuf;
-    s.GetBuf = (s.GetBuf << 1) & 0xFFFF;
-    s.GetLen--;
-    return (i >> 15) & 1;
+    s.GetBuf = (s.GetBuf << bits) & 0xFFFF;
+    s.GetLen -= bits;
+    return (i & 0xFFFF) >> (16 - bits);
 }
 
-int GetByte(TState& s)
-{
-    while (s.GetLen <= 8) {
-        int i = s.GetC(s);
-        if (i < 0)
-            i = 0;
-        s.GetBuf |= unsigned(i) << (8 - s.GetLen);
-        s.GetLen += 8;
-    }
-    unsigned const i = s.GetBuf;
-    s.GetBuf = (s.GetBuf << 8) & 0xFFFF;
-    s.GetLen -= 8;
-    return static_cast<int>((i & 0xFF00) >> 8);
-}
+int GetBit(TState& s) { return static_cast<int>(GetBits(s, 1)); }
+
+int GetByte(TState& s) { return static_cast<int>(GetBits(s, 8)); }
 
 void StartHuff(TState& s)
 {
