@@ -92,11 +92,9 @@ void TcxCustomTrackBarViewData::FillViewInfo(TcxCanvas& canvas, const RECT& boun
     p.CopySettingsTo(g);
     g.Position = static_cast<int>(display.AsInt64());
     g.NativeEditStyle = NativeEditStyle;
-    v.SelectionColor = p.SelectionColor();
-    v.TickColor = Enabled ? p.TickColor() : clBtnShadow;
-    v.TrackColor = p.TrackColor();
-    v.ThumbColor = p.ThumbColor();
-    v.ThumbHighlightColor = p.ThumbHighlightColor();
+    v.Colours = p.Colours();
+    if (!Enabled)
+        v.Colours.Tick = clBtnShadow;
     v.BackgroundColor = Enabled ? Style.Color() : clBtnFace;
 
     TcxTrackBarMeasures measures;

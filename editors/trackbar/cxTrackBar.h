@@ -27,6 +27,15 @@ struct TcxTrackBarLayoutResults {
     double Scale = 0;
 };
 
+// The slider's colours, as set and as painted.
+struct TcxTrackBarColours {
+    TColor Selection = clHighlight;
+    TColor Tick = clWindowText;
+    TColor Track = clWindow;
+    TColor Thumb = clBtnFace;
+    TColor ThumbHighlight = 0xC0C0C0;
+};
+
 // The slider's settings, value conversion and layout results.
 class TcxCustomTrackBarProperties : public TcxCustomEditProperties {
 public:
@@ -42,54 +51,54 @@ public:
     // Positions are computed in 64 bits and clamped here to Min..Max.
     int ClampToRange(long long n) const;
 
-    bool AutoSize() const { return m_autoSize; }
-    void SetAutoSize(bool value) { Store(m_autoSize, value); }
-    int BorderWidth() const { return m_borderWidth; }
-    void SetBorderWidth(int value) { Store(m_borderWidth, value < 0 ? 0 : value); }
-    int Frequency() const { return m_frequency; }
-    void SetFrequency(int value) { Store(m_frequency, value < 0 ? 0 : value); }
-    int Min() const { return m_min; }
+    bool AutoSize() const { return m_settings.AutoSize; }
+    void SetAutoSize(bool value) { Store(m_settings.AutoSize, value); }
+    int BorderWidth() const { return m_settings.BorderWidth; }
+    void SetBorderWidth(int value) { Store(m_settings.BorderWidth, value < 0 ? 0 : value); }
+    int Frequency() const { return m_settings.Frequency; }
+    void SetFrequency(int value) { Store(m_settings.Frequency, value < 0 ? 0 : value); }
+    int Min() const { return m_settings.Min; }
     void SetMin(int value);
-    int Max() const { return m_max; }
+    int Max() const { return m_settings.Max; }
     void SetMax(int value);
-    TcxTrackBarOrientation Orientation() const { return m_orientation; }
-    void SetOrientation(TcxTrackBarOrientation value) { Store(m_orientation, value); }
-    TcxTrackBarTextOrientation TextOrientation() const { return m_textOrientation; }
-    void SetTextOrientation(TcxTrackBarTextOrientation value) { Store(m_textOrientation, value); }
-    int PageSize() const { return m_pageSize; }
-    void SetPageSize(int value) { Store(m_pageSize, value); }
-    int SelectionStart() const { return m_selectionStart; }
-    void SetSelectionStart(int value) { Store(m_selectionStart, value); }
-    int SelectionEnd() const { return m_selectionEnd; }
-    void SetSelectionEnd(int value) { Store(m_selectionEnd, value); }
-    TColor SelectionColor() const { return m_selectionColor; }
-    void SetSelectionColor(TColor value) { Store(m_selectionColor, value); }
-    bool ShowTicks() const { return m_showTicks; }
-    void SetShowTicks(bool value) { Store(m_showTicks, value); }
-    TcxTrackBarThumbType ThumbType() const { return m_thumbType; }
-    void SetThumbType(TcxTrackBarThumbType value) { Store(m_thumbType, value); }
-    bool ShowTrack() const { return m_showTrack; }
-    void SetShowTrack(bool value) { Store(m_showTrack, value); }
-    TColor TickColor() const { return m_tickColor; }
-    void SetTickColor(TColor value) { Store(m_tickColor, value); }
-    TcxTrackBarTickType TickType() const { return m_tickType; }
-    void SetTickType(TcxTrackBarTickType value) { Store(m_tickType, value); }
-    TcxTrackBarTickMarks TickMarks() const { return m_tickMarks; }
-    void SetTickMarks(TcxTrackBarTickMarks value) { Store(m_tickMarks, value); }
-    int TickSize() const { return m_tickSize; }
-    void SetTickSize(int value) { Store(m_tickSize, value); }
-    TColor TrackColor() const { return m_trackColor; }
-    void SetTrackColor(TColor value) { Store(m_trackColor, value); }
-    int TrackSize() const { return m_trackSize; }
-    void SetTrackSize(int value) { Store(m_trackSize, value); }
-    int ThumbHeight() const { return m_thumbHeight; }
-    void SetThumbHeight(int value) { Store(m_thumbHeight, value); }
-    int ThumbWidth() const { return m_thumbWidth; }
-    void SetThumbWidth(int value) { Store(m_thumbWidth, value); }
-    TColor ThumbColor() const { return m_thumbColor; }
-    void SetThumbColor(TColor value) { Store(m_thumbColor, value); }
-    TColor ThumbHighlightColor() const { return m_thumbHighlightColor; }
-    void SetThumbHighlightColor(TColor value) { Store(m_thumbHighlightColor, value); }
+    TcxTrackBarOrientation Orientation() const { return m_settings.Orientation; }
+    void SetOrientation(TcxTrackBarOrientation value) { Store(m_settings.Orientation, value); }
+    TcxTrackBarTextOrientation TextOrientation() const { return m_settings.TextOrientation; }
+    void SetTextOrientation(TcxTrackBarTextOrientation value) { Store(m_settings.TextOrientation, value); }
+    int PageSize() const { return m_settings.PageSize; }
+    void SetPageSize(int value) { Store(m_settings.PageSize, value); }
+    int SelectionStart() const { return m_settings.SelectionStart; }
+    void SetSelectionStart(int value) { Store(m_settings.SelectionStart, value); }
+    int SelectionEnd() const { return m_settings.SelectionEnd; }
+    void SetSelectionEnd(int value) { Store(m_settings.SelectionEnd, value); }
+    TColor SelectionColor() const { return m_colours.Selection; }
+    void SetSelectionColor(TColor value) { Store(m_colours.Selection, value); }
+    bool ShowTicks() const { return m_settings.ShowTicks; }
+    void SetShowTicks(bool value) { Store(m_settings.ShowTicks, value); }
+    TcxTrackBarThumbType ThumbType() const { return m_settings.ThumbType; }
+    void SetThumbType(TcxTrackBarThumbType value) { Store(m_settings.ThumbType, value); }
+    bool ShowTrack() const { return m_settings.ShowTrack; }
+    void SetShowTrack(bool value) { Store(m_settings.ShowTrack, value); }
+    TColor TickColor() const { return m_colours.Tick; }
+    void SetTickColor(TColor value) { Store(m_colours.Tick, value); }
+    TcxTrackBarTickType TickType() const { return m_settings.TickType; }
+    void SetTickType(TcxTrackBarTickType value) { Store(m_settings.TickType, value); }
+    TcxTrackBarTickMarks TickMarks() const { return m_settings.TickMarks; }
+    void SetTickMarks(TcxTrackBarTickMarks value) { Store(m_settings.TickMarks, value); }
+    int TickSize() const { return m_settings.TickSize; }
+    void SetTickSize(int value) { Store(m_settings.TickSize, value); }
+    TColor TrackColor() const { return m_colours.Track; }
+    void SetTrackColor(TColor value) { Store(m_colours.Track, value); }
+    int TrackSize() const { return m_settings.TrackSize; }
+    void SetTrackSize(int value) { Store(m_settings.TrackSize, value); }
+    int ThumbHeight() const { return m_settings.ThumbHeight; }
+    void SetThumbHeight(int value) { Store(m_settings.ThumbHeight, value); }
+    int ThumbWidth() const { return m_settings.ThumbWidth; }
+    void SetThumbWidth(int value) { Store(m_settings.ThumbWidth, value); }
+    TColor ThumbColor() const { return m_colours.Thumb; }
+    void SetThumbColor(TColor value) { Store(m_colours.Thumb, value); }
+    TColor ThumbHighlightColor() const { return m_colours.ThumbHighlight; }
+    void SetThumbHighlightColor(TColor value) { Store(m_colours.ThumbHighlight, value); }
     // Read only by the mouse handling: no refresh follows a change.
     TcxTrackBarThumbStep ThumbStep() const { return m_thumbStep; }
     void SetThumbStep(TcxTrackBarThumbStep value) { m_thumbStep = value; }
@@ -101,10 +110,11 @@ public:
     // Writes the selection without the change notification; a refresh follows.
     void WriteSelection(int start, int end)
     {
-        m_selectionStart = start;
-        m_selectionEnd = end;
+        m_settings.SelectionStart = start;
+        m_settings.SelectionEnd = end;
     }
     void CopySettingsTo(TcxTrackBarGeometry& g) const;
+    const TcxTrackBarColours& Colours() const { return m_colours; }
     const TcxTrackBarLayoutResults& LayoutResults() const { return m_layout; }
     void StoreLayoutResults(const TcxTrackBarGeometry& g);
 
@@ -118,30 +128,8 @@ private:
         RaiseChanged();
     }
 
-    bool m_autoSize = true;
-    int m_borderWidth = 0;
-    int m_frequency = 1;
-    int m_min = 0;
-    int m_max = 10;
-    TcxTrackBarOrientation m_orientation = tboHorizontal;
-    TcxTrackBarTextOrientation m_textOrientation = tbtoHorizontal;
-    int m_pageSize = 1;
-    int m_selectionStart = 0;
-    int m_selectionEnd = 0;
-    TColor m_selectionColor = clHighlight;
-    bool m_showTicks = true;
-    TcxTrackBarThumbType m_thumbType = cxttRegular;
-    bool m_showTrack = true;
-    TColor m_tickColor = clWindowText;
-    TcxTrackBarTickType m_tickType = tbttTicks;
-    TcxTrackBarTickMarks m_tickMarks = cxtmBottomRight;
-    int m_tickSize = 3;
-    TColor m_trackColor = clWindow;
-    int m_trackSize = 5;
-    int m_thumbHeight = 12;
-    int m_thumbWidth = 7;
-    TColor m_thumbColor = clBtnFace;
-    TColor m_thumbHighlightColor = 0xC0C0C0;
+    TcxTrackBarSettings m_settings;
+    TcxTrackBarColours m_colours;
     TcxTrackBarThumbStep m_thumbStep = cxtsNormal;
     TcxTrackBarLayoutResults m_layout;
 };
@@ -183,11 +171,7 @@ public:
     void PaintSliderContent(TcxCanvas& canvas);
 
     TcxTrackBarGeometry Geometry;
-    TColor SelectionColor = clHighlight;
-    TColor TickColor = clWindowText;
-    TColor TrackColor = clWindow;
-    TColor ThumbColor = clBtnFace;
-    TColor ThumbHighlightColor = 0xC0C0C0;
+    TcxTrackBarColours Colours;
     TcxTrackBarThumbState ThumbState = tstNormal;
     bool IsThumbHot = false;
     bool IsThumbPressed = false;

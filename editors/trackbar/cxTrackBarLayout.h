@@ -20,10 +20,8 @@ enum TcxTrackBarThumbStep { cxtsNormal, cxtsJump };
 // Room between the track's ends and the bitmap's sides, beside BorderWidth.
 constexpr int kTrackEndMargin = 7;
 
-// The settings the layout reads, which it adjusts where the slider's rules
-// say so (BorderWidth, TrackSize, the thumb size, the selection), and what
-// it computes. Every rectangle but ContentRect is in bitmap coordinates.
-struct TcxTrackBarGeometry {
+// The slider's settings that its layout reads.
+struct TcxTrackBarSettings {
     bool AutoSize = true;
     int BorderWidth = 0;
     int Frequency = 1;
@@ -43,6 +41,12 @@ struct TcxTrackBarGeometry {
     int TrackSize = 5;
     int ThumbHeight = 12;
     int ThumbWidth = 7;
+};
+
+// The settings, which the layout adjusts where the slider's rules say so
+// (BorderWidth, TrackSize, the thumb size, the selection), and what it
+// computes. Every rectangle but ContentRect is in bitmap coordinates.
+struct TcxTrackBarGeometry : TcxTrackBarSettings {
     int Position = 0;           // the display position, within Min..Max
     bool NativeEditStyle = false;
 

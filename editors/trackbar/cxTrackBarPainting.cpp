@@ -107,11 +107,7 @@ void TcxCustomTrackBarViewInfo::Assign(const TcxContainerViewInfo& source)
     if (!s)
         return;
     Geometry = s->Geometry;
-    SelectionColor = s->SelectionColor;
-    TickColor = s->TickColor;
-    TrackColor = s->TrackColor;
-    ThumbColor = s->ThumbColor;
-    ThumbHighlightColor = s->ThumbHighlightColor;
+    Colours = s->Colours;
     ThumbState = s->ThumbState;
     IsThumbHot = s->IsThumbHot;
     IsThumbPressed = s->IsThumbPressed;
@@ -176,7 +172,7 @@ void TcxCustomTrackBarViewInfo::PaintTrack(TcxCanvas& canvas)
                             Geometry.Horizontal() ? kTrackPartHorizontal : kTrackPartVertical, ThumbState, track);
         return;
     }
-    canvas.FillRect(track, TrackColor);
+    canvas.FillRect(track, Colours.Track);
     const RECT frame {track.left, track.top, track.right - 1, track.bottom};
     switch (LookAndFeel.EffectiveKind()) {
     case lfFlat:
@@ -194,14 +190,14 @@ void TcxCustomTrackBarViewInfo::PaintTrack(TcxCanvas& canvas)
 
 void TcxCustomTrackBarViewInfo::PaintSelection(TcxCanvas& canvas)
 {
-    canvas.FillRect(Geometry.SelectionRect, SelectionColor);
+    canvas.FillRect(Geometry.SelectionRect, Colours.Selection);
 }
 
 void TcxCustomTrackBarViewInfo::PaintTicks(TcxCanvas& canvas)
 {
     const TcxTrackBarGeometry& g = Geometry;
     HDC dc = canvas.Handle();
-    canvas.Pen().SetColor(TickColor);
+    canvas.Pen().SetColor(Colours.Tick);
     canvas.Brush().SetColor(clBtnFace);
     // The numbers' font lives for this call only; the canvas font is untouched.
     TOwnedFont font;
@@ -221,14 +217,14 @@ void TcxCustomTrackBarViewInfo::PaintTicks(TcxCanvas& canvas)
             const int length = g.TickSize + (isEnd ? g.TickSize / 2 : 0);
             if (horizontal) {
                 if (bottomRight)
-                    canvas.Line(pos, t.bottom + 2, pos, t.bottom + 2 + length, TickColor);
+                    canvas.Line(pos, t.bottom + 2, pos, t.bottom + 2 + length, Colours.Tick);
                 if (topLeft)
-                    canvas.Line(pos, t.top - length - 1, pos, t.top - 1, TickColor);
+                    canvas.Line(pos, t.top - length - 1, pos, t.top - 1, Colours.Tick);
             } else {
                 if (bottomRight)
-                    canvas.Line(t.right + 2, pos, t.right + 2 + length, pos, TickColor);
+                    canvas.Line(t.right + 2, pos, t.right + 2 + length, pos, Colours.Tick);
                 if (topLeft)
-                    canvas.Line(t.left - length - 1, pos, t.left - 1, pos, TickColor);
+                    canvas.Line(t.left - length - 1, pos, t.left - 1, pos, Colours.Tick);
             }
             continue;
         }
@@ -275,11 +271,11 @@ void TcxCustomTrackBarViewInfo::PaintThumb(TcxCanvas& canvas)
         return;
     }
     const TcxLookAndFeelKind kind = LookAndFeel.EffectiveKind();
-    TColor fill = ThumbColor;
+    TColor fill = Colours.Thumb;
     if (ThumbState == tstHot || ThumbState == tstPressed) {
         fill = kind == lfUltraFlat ? PainterClass<TcxUltraFlatLookAndFeelPainter>()->FaceColorForState(
                                          ThumbState == tstHot ? cxbsHot : cxbsPressed)
-                                   : ThumbHighlightColor;
+                                   : Colours.ThumbHighlight;
     } else if (ThumbState == tstDisabled) {
         fill = clBtnShadow;
     }

@@ -87,22 +87,22 @@ int SignAndDigitsValue(const std::wstring& s)
 int TcxCustomTrackBarProperties::ValueToPosition(const TVariant& value) const
 {
     if (value.IsNullOrEmpty())
-        return m_min;
+        return m_settings.Min;
     if (value.IsOrdinal())
         return static_cast<int>(static_cast<std::uint32_t>(value.AsInt64()));
     if (const std::wstring* text = value.AsString()) {
         const std::wstring trimmed = TrimBlanks(*text);
-        return IsIntegerLiteral(trimmed) ? SignAndDigitsValue(trimmed) : m_min;
+        return IsIntegerLiteral(trimmed) ? SignAndDigitsValue(trimmed) : m_settings.Min;
     }
-    return m_min;
+    return m_settings.Min;
 }
 
 int TcxCustomTrackBarProperties::ClampToRange(long long n) const
 {
-    if (n < m_min)
-        return m_min;
-    if (n > m_max)
-        return m_max;
+    if (n < m_settings.Min)
+        return m_settings.Min;
+    if (n > m_settings.Max)
+        return m_settings.Max;
     return static_cast<int>(n);
 }
 
@@ -115,19 +115,19 @@ void TcxCustomTrackBarProperties::EditToDisplayValue(const TVariant& editValue, 
 
 void TcxCustomTrackBarProperties::SetMin(int value)
 {
-    if (value == m_min)
+    if (value == m_settings.Min)
         return;
-    m_min = value;
-    if (m_min > m_max)
-        m_max = m_min;
+    m_settings.Min = value;
+    if (m_settings.Min > m_settings.Max)
+        m_settings.Max = m_settings.Min;
     RaiseChanged();
 }
 
 void TcxCustomTrackBarProperties::SetMax(int value)
 {
-    if (value <= m_min || value == m_max)
+    if (value <= m_settings.Min || value == m_settings.Max)
         return;
-    m_max = value;
+    m_settings.Max = value;
     RaiseChanged();
 }
 
@@ -174,25 +174,7 @@ void TcxCustomTrackBarProperties::Assign(const TPersistent& source)
 
 void TcxCustomTrackBarProperties::CopySettingsTo(TcxTrackBarGeometry& g) const
 {
-    g.AutoSize = m_autoSize;
-    g.BorderWidth = m_borderWidth;
-    g.Frequency = m_frequency;
-    g.Min = m_min;
-    g.Max = m_max;
-    g.Orientation = m_orientation;
-    g.TextOrientation = m_textOrientation;
-    g.PageSize = m_pageSize;
-    g.SelectionStart = m_selectionStart;
-    g.SelectionEnd = m_selectionEnd;
-    g.ShowTicks = m_showTicks;
-    g.ShowTrack = m_showTrack;
-    g.ThumbType = m_thumbType;
-    g.TickType = m_tickType;
-    g.TickMarks = m_tickMarks;
-    g.TickSize = m_tickSize;
-    g.TrackSize = m_trackSize;
-    g.ThumbHeight = m_thumbHeight;
-    g.ThumbWidth = m_thumbWidth;
+    static_cast<TcxTrackBarSettings&>(g) = m_settings;
 }
 
 void TcxCustomTrackBarProperties::StoreLayoutResults(const TcxTrackBarGeometry& g)

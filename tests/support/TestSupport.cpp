@@ -100,6 +100,15 @@ POINT ScreenPointOf(HWND window, POINT client)
     return client;
 }
 
+POINT Middle(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
+
+POINT ItemCentreOnScreen(HWND control, UINT rectMessage, int index)
+{
+    RECT r {};
+    SendMessageW(control, rectMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+    return ScreenPointOf(control, Middle(r));
+}
+
 std::wstring SaveScreenshot(TBitmap& bitmap, const std::string& name)
 {
     wchar_t folder[MAX_PATH];

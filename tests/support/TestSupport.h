@@ -28,6 +28,11 @@ void MouseDownAt(POINT screen);
 void MouseUpAt(POINT screen);
 // The screen point of a client point of a window.
 POINT ScreenPointOf(HWND window, POINT client);
+// The centre of a rectangle.
+POINT Middle(const RECT& r);
+// The screen point at the centre of a control's item, whose client
+// rectangle the control gives for rectMessage (TCM_GETITEMRECT, say).
+POINT ItemCentreOnScreen(HWND control, UINT rectMessage, int index);
 
 // Saves a bitmap under the screenshot folder (TANDREL_SCREENSHOTS or ./screenshots).
 std::wstring SaveScreenshot(TBitmap& bitmap, const std::string& name);

@@ -39,12 +39,7 @@ std::wstring TabText(HWND tabs, int index)
     return text;
 }
 
-POINT TabCentre(HWND tabs, int index)
-{
-    RECT r {};
-    SendMessageW(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
-    return ScreenPointOf(tabs, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-}
+POINT TabCentre(HWND tabs, int index) { return ItemCentreOnScreen(tabs, TCM_GETITEMRECT, index); }
 
 HWND ChildOfClass(HWND parent, const wchar_t* cls)
 {
@@ -309,7 +304,7 @@ TEST_F(TBarsAndTabsTest, ToolBarFlatRecreatesTheWindowAndButtonsClick)
 
     RECT r {};
     SendMessageW(bar->Handle(), TB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&r));
-    ClickAt(ScreenPointOf(bar->Handle(), {(r.left + r.right) / 2, (r.top + r.bottom) / 2}));
+    ClickAt(ScreenPointOf(bar->Handle(), Middle(r)));
     EXPECT_TRUE(PumpUntil([&] { return clicks == 1; }));
 
     // Its face is its own colour, beyond the last button.

@@ -31,12 +31,7 @@ std::wstring ListViewText(HWND window, int item, int subItem)
     return text;
 }
 
-POINT ItemCentre(HWND listBox, int index)
-{
-    RECT r {};
-    SendMessageW(listBox, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
-    return ScreenPointOf(listBox, {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
-}
+POINT ItemCentre(HWND listBox, int index) { return ItemCentreOnScreen(listBox, LB_GETITEMRECT, index); }
 
 } // namespace
 

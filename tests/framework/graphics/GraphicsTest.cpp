@@ -96,31 +96,26 @@ TEST(Bitmap, MalformedFilesAreRejectedWithoutReadingPastTheData)
     auto b = valid;
     b[0] = 'X';
     ExpectRejected(b, "no signature");
-    b = valid;
-    Put32(b, 18, 0);
-    ExpectRejected(b, "zero width");
-    b = valid;
-    Put32(b, 18, 0x7FFFFFFF);
-    ExpectRejected(b, "absurd width");
-    b = valid;
-    Put32(b, 22, 0x80000000u);
-    ExpectRejected(b, "most negative height");
+    // One 32-bit field of the headers set to a value no sound file has.
+    struct TBadField {
+        std::size_t Offset;
+        std::uint32_t Value;
+        const char* What;
+    };
+    for (const TBadField& bad : {TBadField {18, 0, "zero width"}, TBadField {18, 0x7FFFFFFF, "absurd width"},
+                                 TBadField {22, 0x80000000u, "most negative height"},
+                                 TBadField {30, 1, "run-length compression"},
+                                 TBadField {46, 300, "palette larger than 8 bits allow"},
+                                 TBadField {10, static_cast<std::uint32_t>(valid.size()), "pixel offset at the end"},
+                                 TBadField {14, 2000, "header larger than the file"}}) {
+        b = valid;
+        Put32(b, bad.Offset, bad.Value);
+        ExpectRejected(b, bad.What);
+    }
     b = valid;
     Put16(b, 28, 7);
     ExpectRejected(b, "bit depth 7");
-    b = valid;
-    Put32(b, 30, 1);
-    ExpectRejected(b, "run-length compression");
-    b = valid;
-    Put32(b, 46, 300);
-    ExpectRejected(b, "palette larger than 8 bits allow");
     ExpectRejected(std::vector<std::uint8_t>(valid.begin(), valid.end() - 1), "pixels cut short");
-    b = valid;
-    Put32(b, 10, static_cast<std::uint32_t>(valid.size()));
-    ExpectRejected(b, "pixel offset at the end");
-    b = valid;
-    Put32(b, 14, 2000);
-    ExpectRejected(b, "header larger than the file");
     TBitmap wide(2, 2, TPixelFormat::pf32bit);
     auto w = Save(wide);
     Put32(w, 30, 3);  // bit fields, but the 40-byte header has no room for masks before the pixels

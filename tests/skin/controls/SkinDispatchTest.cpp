@@ -227,7 +227,7 @@ TEST_F(SkinDispatchTest, ADialogsChildWindowsAreSkinnedByClass)
         // A real click on the skinned button: the posted command ends the dialog.
         RECT r {};
         GetWindowRect(GetDlgItem(box, IDOK), &r);
-        ClickAt({(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+        ClickAt(Middle(r));
     }, 200);
     INT_PTR const answer = RunTemplateDialog(dialog, L"Bench dialog", EndOnOkOrCancelDialogProc);
     EXPECT_TRUE(checked);

@@ -12,8 +12,23 @@ namespace tandrel::test {
 
 namespace {
 
-class TSkinSpeedButtonTest : public TSkinFormTest {
+class SkinSpeedButtonTest : public TSkinFormTest {
 protected:
+    struct TFlatAndRaised {
+        TBenchForm* Form;
+        TSpeedButton* Flat;
+        TSpeedButton* Raised;
+    };
+    // A skinned form with a flat and a raised speed button, the mouse away;
+    // no form when the skin did not start.
+    TFlatAndRaised ShowFlatAndRaised()
+    {
+        TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
+        TSpeedButton* flat = AddSpeedButton(*form, 10, true);
+        TSpeedButton* raised = AddSpeedButton(*form, 110, false);
+        MouseAway();
+        return {ShowSkinned(*form) ? form : nullptr, flat, raised};
+    }
     TSpeedButton* AddSpeedButton(TCustomForm& form, int left, bool flat)
     {
         auto* button = new TSpeedButton(&form);
@@ -52,13 +67,10 @@ protected:
 
 } // namespace
 
-TEST_F(TSkinSpeedButtonTest, HoveringShowsTheHotFrameAndLeavingTheNormalOne)
+TEST_F(SkinSpeedButtonTest, HoveringShowsTheHotFrameAndLeavingTheNormalOne)
 {
-    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
-    TSpeedButton* flat = AddSpeedButton(*form, 10, true);
-    TSpeedButton* raised = AddSpeedButton(*form, 110, false);
-    MouseAway();
-    ASSERT_NE(ShowSkinned(*form), nullptr);
+    auto [form, flat, raised] = ShowFlatAndRaised();
+    ASSERT_NE(form, nullptr);
     for (TSpeedButton* button : {flat, raised}) {
         EXPECT_TRUE(PumpUntil([&] { return Shows(*form, *button, bfNormal); })) << button->Caption();
         POINT middle {button->Left() + 40, button->Top() + 12};
@@ -75,13 +87,10 @@ TEST_F(TSkinSpeedButtonTest, HoveringShowsTheHotFrameAndLeavingTheNormalOne)
 // A flat button asks its parent to repaint it when the mouse comes and
 // goes; the skinner then leaves the painting to that repaint. A raised one
 // asks for nothing, and the skinner paints it at once.
-TEST_F(TSkinSpeedButtonTest, EachHoverPaintsTheButtonOnce)
+TEST_F(SkinSpeedButtonTest, EachHoverPaintsTheButtonOnce)
 {
-    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
-    TSpeedButton* flat = AddSpeedButton(*form, 10, true);
-    TSpeedButton* raised = AddSpeedButton(*form, 110, false);
-    MouseAway();
-    ASSERT_NE(ShowSkinned(*form), nullptr);
+    auto [form, flat, raised] = ShowFlatAndRaised();
+    ASSERT_NE(form, nullptr);
     for (TSpeedButton* button : {flat, raised}) {
         ASSERT_TRUE(PumpUntil([&] { return Shows(*form, *button, bfNormal) && !RepaintQueued(*form, *button); }));
         // What the framework sends when the mouse comes over the button.

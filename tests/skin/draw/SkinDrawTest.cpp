@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <functional>
 
 namespace tandrel::test {
 
@@ -257,6 +258,33 @@ TEST(SkinDraw, SingleFramesInEveryVariant)
     EXPECT_EQ(PixelOf(*target, 24, 27), back);
 }
 
+namespace {
+
+// Draws a picture twice at (x, y) on actual (keyed drawing must not build
+// up) and checks every pixel against expected.
+template <class TPicture>
+void ExpectDrawnTwiceAsOnce(const TPicture& picture, int x, int y, TBitmap& expected, TBitmap& actual)
+{
+    picture.Draw(actual.Canvas().Handle(), x, y);
+    picture.Draw(actual.Canvas().Handle(), x, y);
+    for (int py = 0; py < actual.Height(); ++py)
+        for (int px = 0; px < actual.Width(); ++px)
+            ASSERT_EQ(PixelOf(actual, px, py), PixelOf(expected, px, py)) << px << "," << py;
+}
+
+// What draw draws on a small bitmap changes no pixel and leaves no GDI object.
+void ExpectDrawsNothing(const std::function<void(HDC)>& draw)
+{
+    auto target = SolidBitmap(4, 4, RGB(1, 2, 3));
+    HDC const dc = target->Canvas().Handle();
+    int const live = LiveGdiObjects();
+    draw(dc);
+    EXPECT_EQ(PixelOf(*target, 1, 1), RGB(1, 2, 3));
+    EXPECT_EQ(LiveGdiObjects(), live);
+}
+
+} // namespace
+
 // A keyed picture made once draws what DrawSkinFrame draws with the key
 // colour transparent, however often it is drawn; an empty one draws nothing.
 TEST(SkinDraw, AKeyedPictureDrawsWhatAKeyedFrameDraws)
@@ -273,21 +301,14 @@ TEST(SkinDraw, AKeyedPictureDrawsWhatAKeyedFrameDraws)
                           TSkinTransparency::stKeyColour, 3, frame);
             TKeyedPicture const picture(*strip, 3, frame, size.cx, size.cy);
             EXPECT_TRUE(picture.Fits(size.cx, size.cy));
-            picture.Draw(actual->Canvas().Handle(), 4, 5);
-            picture.Draw(actual->Canvas().Handle(), 4, 5);
-            for (int y = 0; y < 30; ++y)
-                for (int x = 0; x < 30; ++x)
-                    ASSERT_EQ(PixelOf(*actual, x, y), PixelOf(*expected, x, y)) << x << "," << y;
+            ExpectDrawnTwiceAsOnce(picture, 4, 5, *expected, *actual);
         }
     }
     TBitmap empty;
-    auto target = SolidBitmap(4, 4, RGB(1, 2, 3));
-    HDC const dc = target->Canvas().Handle();
-    int const live = LiveGdiObjects();
-    TKeyedPicture(empty, 1, 1, 4, 4).Draw(dc, 0, 0);
-    TKeyedPicture(*strip, 3, 1, 0, 4).Draw(dc, 0, 0);
-    EXPECT_EQ(PixelOf(*target, 1, 1), RGB(1, 2, 3));
-    EXPECT_EQ(LiveGdiObjects(), live);
+    ExpectDrawsNothing([&](HDC dc) {
+        TKeyedPicture(empty, 1, 1, 4, 4).Draw(dc, 0, 0);
+        TKeyedPicture(*strip, 3, 1, 0, 4).Draw(dc, 0, 0);
+    });
 }
 
 // A composed picture made once draws what DrawSkinImage draws, margins,
@@ -311,21 +332,15 @@ TEST(SkinDraw, AComposedPictureDrawsWhatDrawSkinImageDraws)
                     TComposedPicture const picture(*strip, margins, fill, look, 3, frame, size.cx, size.cy);
                     EXPECT_TRUE(picture.Fits(size.cx, size.cy, frame));
                     EXPECT_FALSE(picture.Fits(size.cx, size.cy, frame % 3 + 1));
-                    picture.Draw(actual->Canvas().Handle(), 2, 3);
-                    picture.Draw(actual->Canvas().Handle(), 2, 3);
-                    for (int y = 0; y < 30; ++y)
-                        for (int x = 0; x < 30; ++x)
-                            ASSERT_EQ(PixelOf(*actual, x, y), PixelOf(*expected, x, y)) << x << "," << y;
+                    ExpectDrawnTwiceAsOnce(picture, 2, 3, *expected, *actual);
                 }
     TBitmap empty;
-    auto target = SolidBitmap(4, 4, RGB(1, 2, 3));
-    HDC const dc = target->Canvas().Handle();
-    int const live = LiveGdiObjects();
-    TComposedPicture(empty, margins, TMiddleFill::mfStretch, TSkinTransparency::stOpaque, 1, 1, 4, 4).Draw(dc, 0, 0);
-    TComposedPicture(*strip, margins, TMiddleFill::mfStretch, TSkinTransparency::stKeyColour, 3, 1, 0, 4)
-        .Draw(dc, 0, 0);
-    EXPECT_EQ(PixelOf(*target, 1, 1), RGB(1, 2, 3));
-    EXPECT_EQ(LiveGdiObjects(), live);
+    ExpectDrawsNothing([&](HDC dc) {
+        TComposedPicture(empty, margins, TMiddleFill::mfStretch, TSkinTransparency::stOpaque, 1, 1, 4, 4)
+            .Draw(dc, 0, 0);
+        TComposedPicture(*strip, margins, TMiddleFill::mfStretch, TSkinTransparency::stKeyColour, 3, 1, 0, 4)
+            .Draw(dc, 0, 0);
+    });
 }
 
 TEST(SkinDraw, DrawTransparentCopiesNoMoreThanTheSource)

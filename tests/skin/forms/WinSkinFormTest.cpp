@@ -27,7 +27,6 @@ TWinSysButton* ButtonWithAction(TWinSkinForm& skin, int action, bool shown = tru
     return nullptr;
 }
 
-POINT Middle(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 // A point of a caption button whose pixel is not the key colour in any frame.
 POINT SolidPoint(TWinSysButton& button)

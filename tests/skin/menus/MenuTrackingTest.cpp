@@ -23,7 +23,6 @@ MENUITEMINFOW TypeQuery()
     return info;
 }
 
-POINT Middle(const RECT& r) { return {(r.left + r.right) / 2, (r.top + r.bottom) / 2}; }
 
 // A main menu of four items: File with an image, a shortcut, a submenu and a
 // separator; Edit with a disabled, a checked and a hidden item; a disabled

@@ -98,7 +98,7 @@ TEST_F(MenuTrackingThreadsTest, ThePopupsFirstItemIsSelectedWhenAnotherThreadsMe
     script.Start();
     RunSoon([] { EndMenu(); }, 15000); // whatever happens, the menu ends
     const RECT& r = skin->MenuBar()->Items()[0]->Rect;
-    POINT const at = ScreenOf(form->Handle(), {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+    POINT const at = ScreenOf(form->Handle(), Middle(r));
     SendMouseInput(0, at);
     SendMouseInput(MOUSEEVENTF_LEFTDOWN, at);
     SendMouseInput(MOUSEEVENTF_LEFTUP, at);
