@@ -223,6 +223,10 @@ protected:
 // CM_MOUSEENTER. A control that is freed stops being it.
 void UpdateMouseControl();
 TControl* MouseControl();
+// The control holding the mouse capture: a windowed control captures
+// through its own window, any other through its parent's.
+TControl* CaptureControl();
+void SetCaptureControl(TControl* control);
 
 // The top-level parent of `control` as a modal host, or none.
 TModalHost* ParentModalHost(TControl* control);

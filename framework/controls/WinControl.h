@@ -28,9 +28,6 @@ struct TCreateParams {
 
 LRESULT CALLBACK FrameworkWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
 
-TControl* CaptureControl();
-void SetCaptureControl(TControl* control);
-
 class TWinControl : public TControl {
 public:
     explicit TWinControl(TComponent* owner);

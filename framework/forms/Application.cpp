@@ -15,6 +15,8 @@ namespace tandrel {
 
 TApplication* Application = nullptr;
 
+TFormHost* FormHost() { return Application; }
+
 void RegisterFrameworkClasses();
 
 namespace {

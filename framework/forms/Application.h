@@ -3,6 +3,7 @@
 // and what happens to exceptions that escape a handler.
 
 #include "framework/core/Component.h"
+#include "framework/forms/FormHost.h"
 #include "framework/controls/Control.h"
 
 #include <functional>
@@ -15,7 +16,7 @@ class TCustomForm;
 
 using TExceptionEvent = std::function<void(TObject* sender, const std::string& message)>;
 
-class TApplication final : public TComponent {
+class TApplication final : public TComponent, public TFormHost {
 public:
     TApplication();
     ~TApplication() override;
@@ -23,7 +24,7 @@ public:
 
     // Makes the hidden window of class "TApplication".
     void Initialize();
-    HWND Handle() const { return m_handle; }
+    HWND Handle() const override { return m_handle; }
     const std::wstring& Title() const { return m_title; }
     void SetTitle(const std::wstring& title);
 
@@ -35,7 +36,7 @@ public:
         FormCreated(form);
         return form;
     }
-    TCustomForm* MainForm() const { return m_mainForm; }
+    TCustomForm* MainForm() const override { return m_mainForm; }
     bool ShowMainForm = true;
 
     // Shows the main form, then dispatches messages until termination.
@@ -43,19 +44,19 @@ public:
     // The first step of Run alone: the taskbar button and the main form appear.
     void ShowMainFormAtStart();
     // Runs the termination procedures, then posts the quit message.
-    void Terminate();
-    bool Terminated() const { return m_terminated; }
+    void Terminate() override;
+    bool Terminated() const override { return m_terminated; }
     // Lets a later Run start again (tests run several lives of the shell in one process).
     void ResetTerminated() { m_terminated = false; }
     void AddTerminateProc(std::function<void()> proc) { m_terminateProcs.push_back(std::move(proc)); }
 
-    void HandleMessage();       // one message, or wait for one
+    void HandleMessage() override;       // one message, or wait for one
     void ProcessMessages();     // every queued message, without waiting
     bool ProcessMessage();      // false when the queue is empty
 
     // Reports the exception being handled (call inside a catch block):
     // OnException when assigned, otherwise the error message box.
-    void HandleException(TObject* sender);
+    void HandleException(TObject* sender) override;
     // The same for a failure that was handled where it happened but must
     // still be told to the user.
     void HandleError(TObject* sender, const std::string& message);
@@ -68,8 +69,8 @@ public:
     TControl* MouseControl() const { return tandrel::MouseControl(); }
 
     // Frees a form once the messages queued for it are handled.
-    void ReleaseForm(TCustomForm* form);
-    void CancelRelease(TCustomForm* form);
+    void ReleaseForm(TCustomForm* form) override;
+    void CancelRelease(TCustomForm* form) override;
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;

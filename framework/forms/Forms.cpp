@@ -2,7 +2,7 @@
 
 #include "framework/core/ScopeGuard.h"
 
-#include "framework/forms/Application.h"
+#include "framework/forms/FormHost.h"
 #include "framework/core/FormReader.h"
 #include "framework/core/Publisher.h"
 #include "framework/forms/Screen.h"
@@ -111,8 +111,8 @@ TCustomForm::TCustomForm(TComponent* owner) : TCustomControl(owner)
 TCustomForm::~TCustomForm()
 {
     Destroying();
-    if (Application)
-        Application->CancelRelease(this);
+    if (TFormHost* const host = FormHost())
+        host->CancelRelease(this);
     if (OnDestroy) {
         try {
             OnDestroy(this);
@@ -139,7 +139,7 @@ void TCustomForm::CreateParams(TCreateParams& p)
     TWinControl::CreateParams(p);
     p.Style &= ~(WS_CHILD | WS_GROUP | WS_TABSTOP | WS_VISIBLE);
     p.Style |= WS_CLIPCHILDREN;
-    p.WndParent = Application && Application->Handle() ? Application->Handle() : nullptr;
+    p.WndParent = FormHost() ? FormHost()->Handle() : nullptr;
     switch (m_borderStyle) {
     case TFormBorderStyle::bsNone:
         p.Style |= WS_POPUP;
@@ -242,8 +242,8 @@ HWND TCustomForm::MdiParentClient() const
         return form && form->FormStyle() == TFormStyle::fsMDIForm ? form : nullptr;
     };
     TCustomForm* frame = frameOf(Owner());
-    if (!frame && Application)
-        frame = frameOf(Application->MainForm());
+    if (!frame && FormHost())
+        frame = frameOf(FormHost()->MainForm());
     for (int i = 0; !frame && Screen && i < Screen->FormCount(); ++i)
         frame = frameOf(Screen->Forms(i));
     if (!frame)
@@ -406,7 +406,7 @@ void TCustomForm::VisibleChanged()
     try {
         DoShow();
     } catch (...) {
-        Application->HandleException(this);
+        FormHost()->HandleException(this);
     }
     ShowWindow(Handle(), ShowCommand(m_windowState, !TakesNoActivation(Handle())));
 }
@@ -466,8 +466,8 @@ void TCustomForm::Close()
     DoClose(action);
     if (action == TCloseAction::caNone)
         return;
-    if (Application && Application->MainForm() == this)
-        Application->Terminate();
+    if (TFormHost* const host = FormHost(); host && host->MainForm() == this)
+        host->Terminate();
     else if (action == TCloseAction::caHide)
         Hide();
     else if (action == TCloseAction::caMinimize)
@@ -506,8 +506,8 @@ TModalResult TCustomForm::ShowModal()
         Show();
         m_modalResult = mrNone;
         do {
-            Application->HandleMessage();
-            if (Application->Terminated())
+            FormHost()->HandleMessage();
+            if (FormHost()->Terminated())
                 m_modalResult = mrCancel;
             else if (m_modalResult != mrNone)
                 CloseModal();
@@ -523,8 +523,8 @@ TModalResult TCustomForm::ShowModal()
 
 void TCustomForm::Release()
 {
-    if (Application)
-        Application->ReleaseForm(this);
+    if (TFormHost* const host = FormHost())
+        host->ReleaseForm(this);
 }
 
 void TCustomForm::SetActiveControl(TWinControl* control)

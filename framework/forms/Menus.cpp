@@ -1,6 +1,5 @@
 #include "framework/forms/Menus.h"
 
-#include "framework/forms/Application.h"
 #include "framework/core/Publisher.h"
 #include "framework/core/SysUtils.h"
 

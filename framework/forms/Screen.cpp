@@ -1,7 +1,5 @@
 #include "framework/forms/Screen.h"
 
-#include "framework/forms/Forms.h"
-
 #include <algorithm>
 
 namespace tandrel {

@@ -2,7 +2,6 @@
 
 #include "framework/forms/Application.h"
 #include "skin/geometry/SkinMenuGeometry.h"
-#include "skin/menus/WinSkinMenu.h"
 
 #include <cwchar>
 #include <vector>
@@ -51,10 +50,9 @@ bool SelectedItemOpensSubmenu(HWND innermost)
 int TargetOf(const MSG& msg)
 {
     TMenuTrackingState& t = g_tracking;
-    TWinSkinMenu* bar = t.Host ? t.Host->MenuBar() : nullptr;
-    if (!bar)
+    int const count = t.Host ? t.Host->TrackedItemCount() : 0;
+    if (count == 0)
         return -1;
-    int const count = static_cast<int>(bar->Items().size());
     switch (msg.message) {
     case WM_KEYDOWN:
         switch (msg.wParam) {
@@ -87,8 +85,7 @@ int TargetOf(const MSG& msg)
         if (cursor.x == t.Cursor.x && cursor.y == t.Cursor.y)
             return -1;
         t.Cursor = cursor;
-        TMenuBtn* item = bar->HitTest(t.Host->WindowPointOf(cursor));
-        return item ? item->Index : -1;
+        return t.Host->TrackedItemAt(cursor);
     }
     default:
         return -1;
@@ -102,7 +99,7 @@ LRESULT CALLBACK MenuFilterProc(int code, WPARAM wParam, LPARAM lParam)
     try {
         // A right-to-left strip runs the other way; only keys are turned,
         // a mouse message's flags could read as an arrow key's code.
-        if (msg && t.Host && IsKeyMessage(msg->message) && t.Host->MenuBar() && t.Host->MenuBar()->RightToLeft()) {
+        if (msg && t.Host && IsKeyMessage(msg->message) && t.Host->TrackedRightToLeft()) {
             if (msg->wParam == VK_LEFT)
                 msg->wParam = VK_RIGHT;
             else if (msg->wParam == VK_RIGHT)
@@ -119,10 +116,9 @@ LRESULT CALLBACK MenuFilterProc(int code, WPARAM wParam, LPARAM lParam)
             PostMessageW(open.empty() ? msg->hwnd : open.front(), WM_KEYDOWN, VK_DOWN, 0);
         }
         int const target = TargetOf(*msg);
-        TWinSkinMenu* bar = t.Host->MenuBar();
-        if (target >= 0 && target != t.OpenIndex && bar && target < static_cast<int>(bar->Items().size())) {
+        if (target >= 0 && target != t.OpenIndex && target < t.Host->TrackedItemCount()) {
             t.Switching = true;
-            bar->PostClick(*bar->Items()[static_cast<size_t>(target)]);
+            t.Host->OpenTrackedItem(target);
             // The loop ends here; the posted click opens the other item.
             EndMenu();
             return 1;
@@ -138,7 +134,7 @@ LRESULT CALLBACK MenuFilterProc(int code, WPARAM wParam, LPARAM lParam)
 
 const TMenuTrackingState& MenuTracking() { return g_tracking; }
 
-TMenuTrackingScope::TMenuTrackingScope(TMenuBarHost& host, int index, HMENU popup)
+TMenuTrackingScope::TMenuTrackingScope(TTrackedStrip& host, int index, HMENU popup)
 {
     TMenuTrackingState& t = g_tracking;
     t.Host = &host;
@@ -166,7 +162,7 @@ TMenuTrackingScope::~TMenuTrackingScope()
     t.FirstMessageSeen = false;
 }
 
-void TrackingMenuSelect(TMenuBarHost& host, WPARAM wParam, LPARAM lParam)
+void TrackingMenuSelect(TTrackedStrip& host, WPARAM wParam, LPARAM lParam)
 {
     TMenuTrackingState& t = g_tracking;
     if (t.Host != &host)

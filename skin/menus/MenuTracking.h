@@ -10,10 +10,26 @@
 
 namespace tandrel {
 
-class TMenuBarHost;
+// The strip a popup was opened from, as the tracking hook sees it.
+class TTrackedStrip {
+public:
+    // The strip's items now (none once the skin came off).
+    virtual int TrackedItemCount() const = 0;
+    // The item under a screen point, or -1.
+    virtual int TrackedItemAt(POINT screen) const = 0;
+    // Opens another item once this popup's loop has ended.
+    virtual void OpenTrackedItem(int index) = 0;
+    // A right-to-left strip runs the other way.
+    virtual bool TrackedRightToLeft() const = 0;
+    // The popup closed for good (no other item opens after it).
+    virtual void ClearMenuTracking() = 0;
+
+protected:
+    ~TTrackedStrip() = default;
+};
 
 struct TMenuTrackingState {
-    TMenuBarHost* Host = nullptr; // the window whose strip item is open
+    TTrackedStrip* Host = nullptr; // the window whose strip item is open
     int OpenIndex = -1;
     HMENU Popup = nullptr;        // the open item's popup
     // What WM_MENUSELECT last reported: the menu holding the selected item,
@@ -35,13 +51,13 @@ const TMenuTrackingState& MenuTracking();
 // window going, an exception) removes the hook and resets the state.
 class TMenuTrackingScope {
 public:
-    TMenuTrackingScope(TMenuBarHost& host, int index, HMENU popup);
+    TMenuTrackingScope(TTrackedStrip& host, int index, HMENU popup);
     ~TMenuTrackingScope();
     TMenuTrackingScope(const TMenuTrackingScope&) = delete;
     TMenuTrackingScope& operator=(const TMenuTrackingScope&) = delete;
 };
 
 // WM_MENUSELECT reaching the tracking window.
-void TrackingMenuSelect(TMenuBarHost& host, WPARAM wParam, LPARAM lParam);
+void TrackingMenuSelect(TTrackedStrip& host, WPARAM wParam, LPARAM lParam);
 
 } // namespace tandrel

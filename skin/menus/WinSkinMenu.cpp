@@ -10,6 +10,32 @@
 
 namespace tandrel {
 
+int TMenuBarHost::TrackedItemCount() const
+{
+    TWinSkinMenu* const bar = MenuBar();
+    return bar ? static_cast<int>(bar->Items().size()) : 0;
+}
+
+int TMenuBarHost::TrackedItemAt(POINT screen) const
+{
+    TWinSkinMenu* const bar = MenuBar();
+    TMenuBtn* const item = bar ? bar->HitTest(WindowPointOf(screen)) : nullptr;
+    return item ? item->Index : -1;
+}
+
+void TMenuBarHost::OpenTrackedItem(int index)
+{
+    TWinSkinMenu* const bar = MenuBar();
+    if (bar && index >= 0 && index < static_cast<int>(bar->Items().size()))
+        bar->PostClick(*bar->Items()[static_cast<size_t>(index)]);
+}
+
+bool TMenuBarHost::TrackedRightToLeft() const
+{
+    TWinSkinMenu* const bar = MenuBar();
+    return bar && bar->RightToLeft();
+}
+
 namespace {
 constexpr int kCaptionLength = 80;
 }

@@ -6,6 +6,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/core/Component.h"
 #include "framework/forms/Menus.h"
+#include "skin/menus/MenuTracking.h"
 #include "skin/menus/NCObject.h"
 #include "skin/data/WinSkinData.h"
 
@@ -20,7 +21,7 @@ namespace tandrel {
 class TWinSkinMenu;
 
 // The skinned window that wears a menu strip.
-class TMenuBarHost : public TNCHost {
+class TMenuBarHost : public TNCHost, public TTrackedStrip {
 public:
     virtual HWND Handle() const = 0;
     virtual bool Active() const = 0;
@@ -33,11 +34,15 @@ public:
     // stays skinned-in-name until it ends, even if it goes meanwhile.
     virtual void BeginMenuLoop() = 0;
     virtual void EndMenuLoop() = 0;
-    // The popup closed for good (no other item opens after it).
-    virtual void ClearMenuTracking() = 0;
     // The strip now (none once the skin came off), and window coordinates.
     virtual TWinSkinMenu* MenuBar() const = 0;
     virtual POINT WindowPointOf(POINT screen) const = 0;
+
+    // The tracking hook's view of the strip, through MenuBar().
+    int TrackedItemCount() const override;
+    int TrackedItemAt(POINT screen) const override;
+    void OpenTrackedItem(int index) override;
+    bool TrackedRightToLeft() const override;
 
 protected:
     ~TMenuBarHost() = default;

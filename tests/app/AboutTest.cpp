@@ -8,6 +8,8 @@
 
 namespace tandrel::test {
 
+class AboutTest : public ShellTest {};
+
 namespace {
 const std::vector<std::wstring> kMemoLines = {
     L"",
@@ -29,7 +31,7 @@ void CloseAbout()
 }
 } // namespace
 
-TEST_F(TShellTest, AboutFromThePanelIsModalOverThePanel)
+TEST_F(AboutTest, AboutFromThePanelIsModalOverThePanel)
 {
     ShowPanel();
     bool checked = false;
@@ -76,7 +78,7 @@ TEST_F(TShellTest, AboutFromThePanelIsModalOverThePanel)
     EXPECT_EQ(Screen->FormCount(), 2);
 }
 
-TEST_F(TShellTest, AboutFromTheTrayLeavesTheHiddenPanelHidden)
+TEST_F(AboutTest, AboutFromTheTrayLeavesTheHiddenPanelHidden)
 {
     HidePanel();
     RunInModalLoop([] {
@@ -90,7 +92,7 @@ TEST_F(TShellTest, AboutFromTheTrayLeavesTheHiddenPanelHidden)
     EXPECT_FALSE(Form1->Visible());
 }
 
-TEST_F(TShellTest, AboutShowsItsLabelsAndTheTenMemoLines)
+TEST_F(AboutTest, AboutShowsItsLabelsAndTheTenMemoLines)
 {
     RunInModalLoop([] {
         ASSERT_NE(Form2, nullptr);
@@ -133,7 +135,7 @@ TEST_F(TShellTest, AboutShowsItsLabelsAndTheTenMemoLines)
 
 // The memo's skinned bars scroll it by a real drag of the thumb, by a page
 // and by an arrow.
-TEST_F(TShellTest, AboutMemoScrollsByItsSkinnedBars)
+TEST_F(AboutTest, AboutMemoScrollsByItsSkinnedBars)
 {
     bool done = false;
     RunInModalLoop([&] {
@@ -179,7 +181,7 @@ TEST_F(TShellTest, AboutMemoScrollsByItsSkinnedBars)
     EXPECT_TRUE(done);
 }
 
-TEST_F(TShellTest, LinksTurnRedUnderTheMouseWithTheHandCursor)
+TEST_F(AboutTest, LinksTurnRedUnderTheMouseWithTheHandCursor)
 {
     RunInModalLoop([] {
         ASSERT_NE(Form2, nullptr);
@@ -204,7 +206,7 @@ TEST_F(TShellTest, LinksTurnRedUnderTheMouseWithTheHandCursor)
     Form4->About1->Click();
 }
 
-TEST_F(TShellTest, LinksAskTheShellToOpenTheirAddresses)
+TEST_F(AboutTest, LinksAskTheShellToOpenTheirAddresses)
 {
     std::wstring english, chinese;
     HWND about = nullptr;
@@ -227,7 +229,7 @@ TEST_F(TShellTest, LinksAskTheShellToOpenTheirAddresses)
     EXPECT_TRUE(m_errors.empty());
 }
 
-TEST_F(TShellTest, ClosingOverALinkLeavesTheHandCursor)
+TEST_F(AboutTest, ClosingOverALinkLeavesTheHandCursor)
 {
     RunInModalLoop([] {
         ASSERT_NE(Form2, nullptr);

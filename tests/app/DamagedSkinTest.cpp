@@ -22,7 +22,7 @@ TEST(DamagedStoredSkin, TandrelStartsUnskinnedAndSaysWhyOnce)
     EXPECT_FALSE(Form1->SkinData1->Active());
 
     // The overlay shows and the tray icon comes.
-    TStartUpTest::StartRunning();
+    StartUpTest::StartRunning();
     EXPECT_TRUE(IsWindowVisible(Form4->Handle()));
     ASSERT_FALSE(recorder.TrayCalls.empty());
     EXPECT_EQ(recorder.TrayCalls.front().Message, static_cast<DWORD>(NIM_ADD));

@@ -4,6 +4,8 @@
 
 namespace tandrel::test {
 
+class MainPanelTest : public ShellTest {};
+
 namespace {
 
 struct TExpectedButton {
@@ -50,7 +52,7 @@ void ExpectBounds(TControl& c, int left, int top, int width, int height)
 
 } // namespace
 
-TEST_F(TShellTest, PanelHoldsEveryControlOfItsDefinition)
+TEST_F(MainPanelTest, PanelHoldsEveryControlOfItsDefinition)
 {
     ShowPanel();
     HWND panel = Form1->Handle();
@@ -119,7 +121,7 @@ TEST_F(TShellTest, PanelHoldsEveryControlOfItsDefinition)
     EXPECT_EQ(Form1->BitBtn1->Font().Height(), -13);
 }
 
-TEST_F(TShellTest, NudgesMoveTheOverlayBySliderPlusThree)
+TEST_F(MainPanelTest, NudgesMoveTheOverlayBySliderPlusThree)
 {
     ShowPanel();
     const int left = Form4->Left();
@@ -149,7 +151,7 @@ TEST_F(TShellTest, NudgesMoveTheOverlayBySliderPlusThree)
     EXPECT_EQ(r.top, Form4->Top());
 }
 
-TEST_F(TShellTest, NudgesHaveNoLimits)
+TEST_F(MainPanelTest, NudgesHaveNoLimits)
 {
     ShowPanel();
     Form4->SetBounds(2, 1, Form4->Width(), Form4->Height());
@@ -159,7 +161,7 @@ TEST_F(TShellTest, NudgesHaveNoLimits)
     EXPECT_EQ(Form4->Top(), -2);
 }
 
-TEST_F(TShellTest, CloseButtonHidesThePanelAndTheTrayShowsItAgainAsItWas)
+TEST_F(MainPanelTest, CloseButtonHidesThePanelAndTheTrayShowsItAgainAsItWas)
 {
     ShowPanel();
     Form1->speed->SetPosition(7);
@@ -174,7 +176,7 @@ TEST_F(TShellTest, CloseButtonHidesThePanelAndTheTrayShowsItAgainAsItWas)
     EXPECT_EQ(Form1->Left(), 230);
 }
 
-TEST_F(TShellTest, PanelCloseCommandHidesIt)
+TEST_F(MainPanelTest, PanelCloseCommandHidesIt)
 {
     ShowPanel();
     SendMessageW(Form1->Handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -183,7 +185,7 @@ TEST_F(TShellTest, PanelCloseCommandHidesIt)
     EXPECT_FALSE(Application->Terminated());
 }
 
-TEST_F(TShellTest, PanelCarriesTheSkinDataWithItsStoredValues)
+TEST_F(MainPanelTest, PanelCarriesTheSkinDataWithItsStoredValues)
 {
     TSkinData& data = *Form1->SkinData1;
     EXPECT_EQ(data.Owner(), Form1);
@@ -207,7 +209,7 @@ TEST_F(TShellTest, PanelCarriesTheSkinDataWithItsStoredValues)
     EXPECT_TRUE(SkinManager->Skinning());
 }
 
-TEST_F(TShellTest, PanelWearsTheSkinnedFrameAndButtons)
+TEST_F(MainPanelTest, PanelWearsTheSkinnedFrameAndButtons)
 {
     TClassicColours classic;
     ShowPanel();
@@ -239,7 +241,7 @@ TEST_F(TShellTest, PanelWearsTheSkinnedFrameAndButtons)
 // Hovering, pressing and releasing a nudge button and the close button with
 // the real mouse: frames 4, 2, 4 while over it, 1 once the mouse is gone;
 // the nudge is exact and the close button still closes.
-TEST_F(TShellTest, ButtonsLightUpPressAndActWithTheRealMouse)
+TEST_F(MainPanelTest, ButtonsLightUpPressAndActWithTheRealMouse)
 {
     TClassicColours classic;
     ShowPanel();
@@ -282,7 +284,7 @@ TEST_F(TShellTest, ButtonsLightUpPressAndActWithTheRealMouse)
     }
 }
 
-TEST_F(TShellTest, SpeedSliderSetsTheStepFromTheKeyboard)
+TEST_F(MainPanelTest, SpeedSliderSetsTheStepFromTheKeyboard)
 {
     ShowPanel();
     const int left = Form4->Left();
@@ -300,7 +302,7 @@ TEST_F(TShellTest, SpeedSliderSetsTheStepFromTheKeyboard)
     EXPECT_TRUE(Form1->BitBtn1->Focused());
 }
 
-TEST_F(TShellTest, SpeedSliderScreenshots)
+TEST_F(MainPanelTest, SpeedSliderScreenshots)
 {
     TClassicColours classic;
     ShowPanel();

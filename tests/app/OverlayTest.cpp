@@ -4,6 +4,8 @@
 
 namespace tandrel::test {
 
+class OverlayTest : public ShellTest {};
+
 namespace {
 
 // A 24-bit picture of the given rows: 'B' black, 'W' white, '.' background,
@@ -64,7 +66,7 @@ TEST(OverlayRegion, LeavesTheWindowOutsideThePictureAndIgnoresRunsOutsideTheWind
     EXPECT_EQ(RegionRows(narrow.Get(), 4, 2), (std::vector<std::string> {"..#.", "..#."}));
 }
 
-TEST_F(TShellTest, OverlayWindowHasItsCreationParameters)
+TEST_F(OverlayTest, OverlayWindowHasItsCreationParameters)
 {
     HWND w = Form4->Handle();
     const LONG_PTR style = GetWindowLongPtrW(w, GWL_STYLE);
@@ -85,7 +87,7 @@ TEST_F(TShellTest, OverlayWindowHasItsCreationParameters)
     EXPECT_EQ(picture.PixelFormat(), TPixelFormat::pf24bit);
 }
 
-TEST_F(TStartUpTest, OverlayShowsExactlyTheArrow)
+TEST_F(StartUpTest, OverlayShowsExactlyTheArrow)
 {
     HWND w = Form4->Handle();
     RECT outer;
@@ -126,7 +128,7 @@ TEST_F(TStartUpTest, OverlayShowsExactlyTheArrow)
     EXPECT_EQ(box.bottom - box.top, 21);
 }
 
-TEST_F(TShellTest, OverlayRegionIsTheArrowOnlyAndKeepsItAfterAMove)
+TEST_F(OverlayTest, OverlayRegionIsTheArrowOnlyAndKeepsItAfterAMove)
 {
     HWND w = Form4->Handle();
     TOwnedRegion region(CreateRectRgn(0, 0, 0, 0));

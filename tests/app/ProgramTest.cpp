@@ -47,7 +47,7 @@ RECT ClientRectOnScreen(HWND window)
 // Where the overlay comes up: its designed place, and a margin round it.
 constexpr RECT kAroundOverlay {215, 184, 255 + 127 + 40, 224 + 116 + 40};
 
-class TProgramElsewhereTest : public ::testing::Test {
+class ProgramElsewhereTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -77,7 +77,7 @@ protected:
 
 } // namespace
 
-TEST_F(TProgramElsewhereTest, StartedFromAnotherFolderItReadsItsIconBesideItself)
+TEST_F(ProgramElsewhereTest, StartedFromAnotherFolderItReadsItsIconBesideItself)
 {
     PutIconBesideProgram();
     // A plain backdrop first, so the arrow comes up over it as a user sees it.
@@ -96,7 +96,7 @@ TEST_F(TProgramElsewhereTest, StartedFromAnotherFolderItReadsItsIconBesideItself
     ExpectEndsOnExitRequest(tandrel);
 }
 
-TEST_F(TProgramElsewhereTest, WithTheIconNowhereTheErrorNamesBothPlacesAndItRunsOn)
+TEST_F(ProgramElsewhereTest, WithTheIconNowhereTheErrorNamesBothPlacesAndItRunsOn)
 {
     TProgramRun tandrel(CommandLine(), m_elsewhere.wstring());
     ASSERT_TRUE(tandrel.Started()) << "error " << tandrel.Error();

@@ -120,11 +120,11 @@ POINT ClientOf(HWND window, POINT screen)
     return screen;
 }
 
-class TSecondMouseTest : public TShellTest {
+class MouseBindingShellTest : public ShellTest {
 protected:
     void SetUp() override
     {
-        TShellTest::SetUp();
+        ShellTest::SetUp();
         SetMiceSource(TwoMice);
         ShowPanel();
     }
@@ -137,7 +137,7 @@ protected:
         MouseBinding->Mouse().Unbind();
         SetMiceSource(nullptr);
         SetBindPromptTimeout(0);
-        TShellTest::TearDown();
+        ShellTest::TearDown();
     }
     // The user clicks "安装USB鼠标" with the first mouse.
     void ClickInstall()
@@ -156,7 +156,7 @@ protected:
 
 } // namespace
 
-TEST_F(TSecondMouseTest, InstallListensInTheBackgroundBindsTheMouseThatMovesAndUninstallStops)
+TEST_F(MouseBindingShellTest, InstallListensInTheBackgroundBindsTheMouseThatMovesAndUninstallStops)
 {
     EXPECT_TRUE(Registered().empty());
     ClickInstall();
@@ -202,7 +202,7 @@ TEST_F(TSecondMouseTest, InstallListensInTheBackgroundBindsTheMouseThatMovesAndU
     EXPECT_EQ(Form4->Left(), before.left + 3);
 }
 
-TEST_F(TSecondMouseTest, ThePromptEndsByItselfWithNothingBound)
+TEST_F(MouseBindingShellTest, ThePromptEndsByItselfWithNothingBound)
 {
     EXPECT_EQ(kBindPromptTimeoutMs, 15000u);
     SetBindPromptTimeout(300);
@@ -215,7 +215,7 @@ TEST_F(TSecondMouseTest, ThePromptEndsByItselfWithNothingBound)
     EXPECT_FALSE(MouseBinding->Mouse().Bound());
 }
 
-TEST_F(TSecondMouseTest, ThePromptCanBeCancelled)
+TEST_F(MouseBindingShellTest, ThePromptCanBeCancelled)
 {
     ClickInstall();
     ClickControl(*Form3->Button1);
@@ -226,7 +226,7 @@ TEST_F(TSecondMouseTest, ThePromptCanBeCancelled)
     EXPECT_FALSE(MouseBinding->Mouse().Bound());
 }
 
-TEST_F(TSecondMouseTest, WithOneMouseOrNothingBoundThePromptSaysSo)
+TEST_F(MouseBindingShellTest, WithOneMouseOrNothingBoundThePromptSaysSo)
 {
     SetMiceSource([] { return std::vector<TMouseDevice> {{kFirst, "only"}}; });
     ClickInstall();
@@ -255,7 +255,7 @@ TEST_F(TSecondMouseTest, WithOneMouseOrNothingBoundThePromptSaysSo)
     EXPECT_TRUE(Registered().empty());
 }
 
-TEST_F(TSecondMouseTest, TheBoundMouseClicksAndDragsAtTheTipAndTheCursorComesBack)
+TEST_F(MouseBindingShellTest, TheBoundMouseClicksAndDragsAtTheTipAndTheCursorComesBack)
 {
     Bind();
     TClickTarget target({760, 560, 1000, 800});
@@ -301,7 +301,7 @@ TEST_F(TSecondMouseTest, TheBoundMouseClicksAndDragsAtTheTipAndTheCursorComesBac
     EXPECT_EQ(GetForegroundWindow(), target.Handle());
 }
 
-TEST_F(TSecondMouseTest, UnplugUnbindsAndReplugRebindsThroughTheDeviceNotices)
+TEST_F(MouseBindingShellTest, UnplugUnbindsAndReplugRebindsThroughTheDeviceNotices)
 {
     Bind();
     const HWND window = MouseBinding->Window();
@@ -322,7 +322,7 @@ TEST_F(TSecondMouseTest, UnplugUnbindsAndReplugRebindsThroughTheDeviceNotices)
     EXPECT_EQ(Form4->Left(), left + 25);
 }
 
-TEST_F(TSecondMouseTest, TheOverlayStaysOnTopAndNeverTakesTheFocusWhenItMoves)
+TEST_F(MouseBindingShellTest, TheOverlayStaysOnTopAndNeverTakesTheFocusWhenItMoves)
 {
     const LONG_PTR ex = GetWindowLongPtrW(Form4->Handle(), GWL_EXSTYLE);
     EXPECT_TRUE(ex & WS_EX_TOPMOST);
@@ -371,7 +371,7 @@ std::vector<TMouseDevice> WinesMouseAndAnother()
     return mice;
 }
 
-TEST_F(TSecondMouseTest, RealRawInputBindsAMouseThatMoves)
+TEST_F(MouseBindingShellTest, RealRawInputBindsAMouseThatMoves)
 {
     ASSERT_FALSE(SystemMice().empty());
     SetMiceSource(WinesMouseAndAnother);
@@ -387,7 +387,7 @@ TEST_F(TSecondMouseTest, RealRawInputBindsAMouseThatMoves)
     EXPECT_TRUE(PumpUntil([&] { return Form4->Left() >= left + 9; }));
 }
 
-TEST_F(TSecondMouseTest, TheMouseThatClickedInstallIsNotChosen)
+TEST_F(MouseBindingShellTest, TheMouseThatClickedInstallIsNotChosen)
 {
     SetMiceSource(WinesMouseAndAnother);
     const POINT button = Form1->SpeedButton1->ClientToScreen({20, 20});
@@ -404,7 +404,7 @@ TEST_F(TSecondMouseTest, TheMouseThatClickedInstallIsNotChosen)
     EXPECT_EQ(MouseBinding->Mouse().BoundDevice(), kSecond);
 }
 
-TEST_F(TStartUpTest, TheRememberedMouseIsBoundAtTheNextStart)
+TEST_F(StartUpTest, TheRememberedMouseIsBoundAtTheNextStart)
 {
     StopShell();
     {

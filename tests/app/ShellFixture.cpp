@@ -5,6 +5,8 @@
 
 #include "app/mouse/MouseBinding.h"
 #include "framework/core/Registry.h"
+#include "skin/engine/SkinManage.h"
+#include "skin/forms/WinSkinForm.h"
 
 namespace tandrel::test {
 
@@ -40,7 +42,7 @@ void StopShell()
     Screen->SetCursor(crDefault);
 }
 
-void TStartUpTest::SetUp()
+void StartUpTest::SetUp()
 {
     ForgetStoredMouse();
     StartApplication();
@@ -51,13 +53,13 @@ void TStartUpTest::SetUp()
     SetWindowLongPtrW(app, GWL_EXSTYLE, GetWindowLongPtrW(app, GWL_EXSTYLE) & ~WS_EX_TOOLWINDOW);
 }
 
-void TStartUpTest::TearDown()
+void StartUpTest::TearDown()
 {
     StopShell();
     m_recorder.Detach();
 }
 
-void TStartUpTest::StartRunning()
+void StartUpTest::StartRunning()
 {
     Application->ShowMainFormAtStart();
     ASSERT_TRUE(PumpUntil([] { return IsWindowVisible(Form4->Handle()) != FALSE; }));
@@ -80,23 +82,23 @@ void ExpectSkinnedWindowOfDesignedSize(HWND window, int designedWidth, int desig
     EXPECT_EQ(outer.bottom - outer.top, client.bottom + 46 + 9);
 }
 
-TShellRecorder TShellTest::s_recorder;
+TShellRecorder ShellTest::s_recorder;
 
-void TShellTest::SetUpTestSuite()
+void ShellTest::SetUpTestSuite()
 {
     ForgetStoredMouse();
     StartApplication();
     s_recorder.Attach();
-    TStartUpTest::StartRunning();
+    StartUpTest::StartRunning();
 }
 
-void TShellTest::TearDownTestSuite()
+void ShellTest::TearDownTestSuite()
 {
     StopShell();
     s_recorder.Detach();
 }
 
-void TShellTest::SetUp()
+void ShellTest::SetUp()
 {
     s_recorder = {};
     s_recorder.Attach();
@@ -104,20 +106,20 @@ void TShellTest::SetUp()
     Form1->speed->SetPosition(0);
 }
 
-void TShellTest::TearDown()
+void ShellTest::TearDown()
 {
     CancelSoon();
     DrainQuit();
     Screen->SetCursor(crDefault);
 }
 
-void TShellTest::DrainQuit()
+void ShellTest::DrainQuit()
 {
     PumpIdle();
     Application->ResetTerminated();
 }
 
-void TShellTest::HidePanel()
+void ShellTest::HidePanel()
 {
     if (Form1->Visible()) {
         Form1->Hide();
@@ -126,25 +128,37 @@ void TShellTest::HidePanel()
     }
 }
 
-void TShellTest::ShowPanel()
+void ShellTest::ShowPanel()
 {
     SendMessageW(Form4->Handle(), WM_TRAYNOTIFY, 0, WM_LBUTTONDOWN);
-    ASSERT_TRUE(PumpUntil([] { return IsWindowVisible(Form1->Handle()) && GetActiveWindow() == Form1->Handle(); }));
+    // Shown, active and, with a usable skin, skinned: the skin's frame moves
+    // the buttons, and a click meant for one must come after.
+    ASSERT_TRUE(PumpUntil([] {
+        TWinSkinForm* const skin = SkinManager ? SkinManager->FindSkinnedWindow(Form1->Handle()) : nullptr;
+        return IsWindowVisible(Form1->Handle()) && GetActiveWindow() == Form1->Handle() &&
+               (!Form1->SkinData1->Active() || (skin && skin->SkinState() == ssSkinned));
+    }));
     PumpIdle();
 }
 
-void TShellTest::RunInModalLoop(std::function<void()> action)
+void ShellTest::RunInModalLoop(std::function<void()> action)
 {
-    RunSoon(std::move(action));
-    // Whatever the action did or failed to do, the modal loop must end.
-    RunSoon([] {
-        if (Form2)
-            PostMessageW(Form2->Handle(), WM_CLOSE, 0, 0);
-        EndMenu();
-    }, 5000);
+    // The About window shown, or a popup menu open.
+    RunWhen([] {
+        HWND const menu = FindWindowW(L"#32768", nullptr);
+        return (Form2 && IsWindowVisible(Form2->Handle())) || (menu && IsWindowVisible(menu));
+    }, [action = std::move(action)] {
+        action();
+        // Whatever the action did or failed to do, the modal loop must end.
+        RunSoon([] {
+            if (Form2)
+                PostMessageW(Form2->Handle(), WM_CLOSE, 0, 0);
+            EndMenu();
+        }, 5000);
+    });
 }
 
-void TShellTest::ClickControl(TControl& control)
+void ShellTest::ClickControl(TControl& control)
 {
     POINT middle = control.ClientToScreen({control.Width() / 2, control.Height() / 2});
     ClickAt(middle);

@@ -41,7 +41,7 @@ void ForgetStoredMouse();
 void StopShell();
 
 // Each test starts the application afresh: for what happens at start-up.
-class TStartUpTest : public ::testing::Test {
+class StartUpTest : public ::testing::Test {
 public:
     void SetUp() override;
     void TearDown() override;
@@ -57,7 +57,7 @@ protected:
 // One running application for the whole suite: adding and removing the tray
 // icon and destroying active windows are slow under Wine, so the tests share
 // the shell and each puts back what it changed.
-class TShellTest : public ::testing::Test {
+class ShellTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite();
     static void TearDownTestSuite();

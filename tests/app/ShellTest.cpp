@@ -12,7 +12,7 @@
 
 namespace tandrel::test {
 
-TEST_F(TStartUpTest, StartUpCreatesTheOverlayFirstAndTheHiddenPanel)
+TEST_F(StartUpTest, StartUpCreatesTheOverlayFirstAndTheHiddenPanel)
 {
     EXPECT_EQ(Application->Title(), L"Tandrel");
     wchar_t text[64];
@@ -33,7 +33,7 @@ TEST_F(TStartUpTest, StartUpCreatesTheOverlayFirstAndTheHiddenPanel)
     EXPECT_EQ(Screen->FormCount(), 2);
 }
 
-TEST_F(TStartUpTest, FirstShowAddsTheTrayIconAndHidesTheTaskbarButton)
+TEST_F(StartUpTest, FirstShowAddsTheTrayIconAndHidesTheTaskbarButton)
 {
     StartRunning();
     ASSERT_EQ(m_trayCalls.size(), 1u);
@@ -59,7 +59,7 @@ TEST_F(TStartUpTest, FirstShowAddsTheTrayIconAndHidesTheTaskbarButton)
 }
 
 // The test program's folder has no icon of its own (its working directory has).
-TEST_F(TStartUpTest, MissingIconIsReportedAndNoTrayIconIsAdded)
+TEST_F(StartUpTest, MissingIconIsReportedAndNoTrayIconIsAdded)
 {
     auto saved = std::filesystem::current_path();
     auto empty = std::filesystem::temp_directory_path() / "tandrel-no-icon";
@@ -82,7 +82,7 @@ TEST_F(TStartUpTest, MissingIconIsReportedAndNoTrayIconIsAdded)
     EXPECT_FALSE(GetWindowLongPtrW(app, GWL_EXSTYLE) & WS_EX_TOOLWINDOW);
 }
 
-TEST_F(TStartUpTest, UnreadableIconIsReportedLikeAMissingOne)
+TEST_F(StartUpTest, UnreadableIconIsReportedLikeAMissingOne)
 {
     auto saved = std::filesystem::current_path();
     auto dir = std::filesystem::temp_directory_path() / "tandrel-bad-icon";
@@ -101,7 +101,7 @@ TEST_F(TStartUpTest, UnreadableIconIsReportedLikeAMissingOne)
     EXPECT_TRUE(IsWindowVisible(Application->Handle()));
 }
 
-TEST_F(TShellTest, TrayLeftButtonShowsThePanelAndOtherMessagesDoNothing)
+TEST_F(ShellTest, TrayLeftButtonShowsThePanelAndOtherMessagesDoNothing)
 {
     HidePanel();
     for (LPARAM other : {WM_LBUTTONDBLCLK, WM_LBUTTONUP, WM_RBUTTONUP, WM_MOUSEMOVE}) {
@@ -114,7 +114,7 @@ TEST_F(TShellTest, TrayLeftButtonShowsThePanelAndOtherMessagesDoNothing)
     EXPECT_EQ(GetActiveWindow(), Form1->Handle());
 }
 
-TEST_F(TShellTest, TrayRightButtonPopsTheMenuUpAtTheCursor)
+TEST_F(ShellTest, TrayRightButtonPopsTheMenuUpAtTheCursor)
 {
     HidePanel();
     const POINT cursor {600, 400};
@@ -137,7 +137,7 @@ TEST_F(TShellTest, TrayRightButtonPopsTheMenuUpAtTheCursor)
     EXPECT_FALSE(Form1->Visible());
 }
 
-TEST_F(TShellTest, TrayMenuBelongsToTheForegroundAndClosesOnAClickOutside)
+TEST_F(ShellTest, TrayMenuBelongsToTheForegroundAndClosesOnAClickOutside)
 {
     HidePanel();
     bool shown = false, inFront = false, forced = false;
@@ -161,7 +161,7 @@ TEST_F(TShellTest, TrayMenuBelongsToTheForegroundAndClosesOnAClickOutside)
     EXPECT_FALSE(Form1->Visible());
 }
 
-TEST_F(TShellTest, TaskbarCreatedAddsTheIconAgain)
+TEST_F(ShellTest, TaskbarCreatedAddsTheIconAgain)
 {
     PostMessageW(Form4->Handle(), TaskbarCreatedMessage(), 0, 0);
     ASSERT_TRUE(PumpUntil([&] { return !m_trayCalls.empty(); }));
@@ -172,7 +172,7 @@ TEST_F(TShellTest, TaskbarCreatedAddsTheIconAgain)
     EXPECT_EQ(m_trayCalls[0].Record.hIcon, TrayRecord().hIcon);
 }
 
-TEST_F(TShellTest, ASecondStartShowsTheRunningPanelAndEndsWithZero)
+TEST_F(ShellTest, ASecondStartShowsTheRunningPanelAndEndsWithZero)
 {
     HidePanel();
     TSingleInstance first;  // this process plays the running Tandrel
@@ -201,7 +201,7 @@ TEST_F(TShellTest, ASecondStartShowsTheRunningPanelAndEndsWithZero)
     EXPECT_TRUE(m_trayCalls.empty());  // no second icon
 }
 
-TEST_F(TShellTest, TrayMenuHasItsThreeItemsInOrder)
+TEST_F(ShellTest, TrayMenuHasItsThreeItemsInOrder)
 {
     HidePanel();
     TPopupMenu& menu = *Form4->PopupMenu1;
@@ -215,7 +215,7 @@ TEST_F(TShellTest, TrayMenuHasItsThreeItemsInOrder)
     EXPECT_TRUE(PumpUntil([] { return IsWindowVisible(Form1->Handle()) != FALSE; }));
 }
 
-TEST_F(TShellTest, ExitFromTheTrayMenuDeletesTheIconThenEnds)
+TEST_F(ShellTest, ExitFromTheTrayMenuDeletesTheIconThenEnds)
 {
     // Choose the last item with the keyboard, in the system's own menu loop.
     RunInModalLoop([] {
@@ -236,7 +236,7 @@ TEST_F(TShellTest, ExitFromTheTrayMenuDeletesTheIconThenEnds)
     EXPECT_EQ(m_trayCalls[0].Record.uID, 0u);
 }
 
-TEST_F(TShellTest, CloseApplicationButtonDeletesTheIconThenEnds)
+TEST_F(ShellTest, CloseApplicationButtonDeletesTheIconThenEnds)
 {
     ShowPanel();
     ClickControl(*Form1->SpeedButton3);
@@ -246,7 +246,7 @@ TEST_F(TShellTest, CloseApplicationButtonDeletesTheIconThenEnds)
 }
 
 // The installer and uninstaller post it before they touch the program's files.
-TEST_F(TShellTest, ExitRequestEndsItAsTheTrayMenuExitDoes)
+TEST_F(ShellTest, ExitRequestEndsItAsTheTrayMenuExitDoes)
 {
     HidePanel();
     EXPECT_EQ(ExitRequestMessage(), RegisterWindowMessageW(L"Tandrel.Exit"));
@@ -257,7 +257,7 @@ TEST_F(TShellTest, ExitRequestEndsItAsTheTrayMenuExitDoes)
     EXPECT_EQ(m_trayCalls[0].Record.hWnd, Form4->Handle());
 }
 
-TEST_F(TShellTest, ExitRequestEndsTheAboutWindowsModalLoopToo)
+TEST_F(ShellTest, ExitRequestEndsTheAboutWindowsModalLoopToo)
 {
     bool posted = false;
     RunInModalLoop([&] {
@@ -272,7 +272,7 @@ TEST_F(TShellTest, ExitRequestEndsTheAboutWindowsModalLoopToo)
     EXPECT_EQ(m_trayCalls[0].Message, static_cast<DWORD>(NIM_DELETE));
 }
 
-TEST_F(TShellTest, AnExceptionInAHandlerReachesTheErrorBoxAndTheLoopGoesOn)
+TEST_F(ShellTest, AnExceptionInAHandlerReachesTheErrorBoxAndTheLoopGoesOn)
 {
     ShowPanel();
     Form1->SpeedButton1->OnClick = [](TObject*) { throw EInvalidOperation("Something went wrong"); };

@@ -22,7 +22,7 @@ LRESULT CALLBACK RefuseBindingWindow(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-class TTandrelStartTest : public ::testing::Test {
+class TandrelStartTest : public ::testing::Test {
 protected:
     void TearDown() override
     {
@@ -34,7 +34,7 @@ protected:
 
 } // namespace
 
-TEST_F(TTandrelStartTest, WithoutItsSecondMouseTheProgramRunsAndSaysWhyOnce)
+TEST_F(TandrelStartTest, WithoutItsSecondMouseTheProgramRunsAndSaysWhyOnce)
 {
     ForgetStoredMouse();
     InitializeFramework();
@@ -49,7 +49,7 @@ TEST_F(TTandrelStartTest, WithoutItsSecondMouseTheProgramRunsAndSaysWhyOnce)
     ASSERT_EQ(m_recorder.Errors.size(), 1u);
     ASSERT_NE(Form4, nullptr);
     ASSERT_NE(Form1, nullptr);
-    TStartUpTest::StartRunning();
+    StartUpTest::StartRunning();
     EXPECT_TRUE(IsWindowVisible(Form4->Handle()));
     EXPECT_EQ(m_recorder.TrayCalls.size(), 1u);
 

@@ -20,7 +20,7 @@ namespace {
 
 // Two folders of its own, a current one and a program's one, emptied first;
 // the current directory is put back afterwards.
-class TTrayIconLookupTest : public ::testing::Test {
+class TrayIconLookupTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -58,7 +58,7 @@ protected:
 
 } // namespace
 
-TEST_F(TTrayIconLookupTest, CurrentDirectoryFirstThenBesideTheProgram)
+TEST_F(TrayIconLookupTest, CurrentDirectoryFirstThenBesideTheProgram)
 {
     PutIcon(m_program, "app.ico");
     auto icon = LoadTrayIcon(m_program.wstring());
@@ -71,7 +71,7 @@ TEST_F(TTrayIconLookupTest, CurrentDirectoryFirstThenBesideTheProgram)
     EXPECT_NE(IconBytes(*icon), FileBytes(m_program / "mouse.ico"));
 }
 
-TEST_F(TTrayIconLookupTest, ABrokenIconInTheCurrentDirectoryIsReportedNotPassedOver)
+TEST_F(TrayIconLookupTest, ABrokenIconInTheCurrentDirectoryIsReportedNotPassedOver)
 {
     PutIcon(m_program, "mouse.ico");
     {

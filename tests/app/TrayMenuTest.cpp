@@ -10,6 +10,8 @@
 
 namespace tandrel::test {
 
+class TrayMenuTest : public ShellTest {};
+
 namespace {
 
 TWinSkinPopMenu* ShownTrayPopup()
@@ -50,7 +52,7 @@ void OpenTrayMenu(TLoopScript& script)
 
 } // namespace
 
-TEST_F(TShellTest, TheTrayMenuIsDrawnFromTheSkinAndClosesOnEscape)
+TEST_F(TrayMenuTest, TheTrayMenuIsDrawnFromTheSkinAndClosesOnEscape)
 {
     HidePanel();
     ASSERT_NE(SkinManager->FindSkinnedWindow(Form4->Handle()), nullptr);
@@ -99,7 +101,7 @@ TEST_F(TShellTest, TheTrayMenuIsDrawnFromTheSkinAndClosesOnEscape)
     EXPECT_TRUE(SkinManager->SkinnedPopups().empty());
 }
 
-TEST_F(TShellTest, TheSkinnedTrayMenuIsChosenFromByKeyAndByMouse)
+TEST_F(TrayMenuTest, TheSkinnedTrayMenuIsChosenFromByKeyAndByMouse)
 {
     HidePanel();
     TLoopScript byKey;
@@ -131,7 +133,7 @@ TEST_F(TShellTest, TheSkinnedTrayMenuIsChosenFromByKeyAndByMouse)
     HidePanel();
 }
 
-TEST_F(TShellTest, ATrayMenuTaggedWithTheDisableTagKeepsTheSystemsLook)
+TEST_F(TrayMenuTest, ATrayMenuTaggedWithTheDisableTagKeepsTheSystemsLook)
 {
     HidePanel();
     TWinSkinForm* skin = SkinManager->FindSkinnedWindow(Form4->Handle());
@@ -161,7 +163,7 @@ TEST_F(TShellTest, ATrayMenuTaggedWithTheDisableTagKeepsTheSystemsLook)
 
 // Opening and closing the real tray menu a thousand times leaves no GDI
 // object and no popup object behind.
-TEST_F(TShellTest, AThousandTrayMenusLeaveNothingBehind)
+TEST_F(TrayMenuTest, AThousandTrayMenusLeaveNothingBehind)
 {
     HidePanel();
     auto const cycle = [] {

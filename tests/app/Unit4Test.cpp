@@ -21,7 +21,7 @@ LRESULT CALLBACK CountActivations(int code, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-TEST_F(TStartUpTest, TheOverlayIsNeverActivatedAtStartUp)
+TEST_F(StartUpTest, TheOverlayIsNeverActivatedAtStartUp)
 {
     g_overlay = Form4->Handle();
     g_overlayActivations = 0;
@@ -40,7 +40,7 @@ TEST_F(TStartUpTest, TheOverlayIsNeverActivatedAtStartUp)
     g_overlay = nullptr;
 }
 
-TEST_F(TStartUpTest, TheTrayIconsPictureIsFreedWithTheOverlay)
+TEST_F(StartUpTest, TheTrayIconsPictureIsFreedWithTheOverlay)
 {
     StartRunning();
     ASSERT_EQ(m_trayCalls.size(), 1u);

@@ -27,7 +27,7 @@ protected:
     }
 };
 
-struct TStyleFixture : ::testing::Test {
+struct ContainerStyleTest : ::testing::Test {
     TcxContainerStyle Style {nullptr, nullptr};
     int Changes = 0;
     void SetUp() override { Style.OnChanged = [this] { ++Changes; }; }
@@ -35,7 +35,7 @@ struct TStyleFixture : ::testing::Test {
 
 } // namespace
 
-TEST_F(TStyleFixture, NothingAssignedGivesTheTableDefaults)
+TEST_F(ContainerStyleTest, NothingAssignedGivesTheTableDefaults)
 {
     EXPECT_EQ(Style.BorderColor(), clWindowFrame);
     EXPECT_EQ(Style.BorderStyle(), cbsUltraFlat);  // from the look-and-feel kind
@@ -52,7 +52,7 @@ TEST_F(TStyleFixture, NothingAssignedGivesTheTableDefaults)
     EXPECT_EQ(Changes, 2);  // look-and-feel changes are style changes
 }
 
-TEST_F(TStyleFixture, ControllerSuppliesWhatTheStyleDoesNotAssign)
+TEST_F(ContainerStyleTest, ControllerSuppliesWhatTheStyleDoesNotAssign)
 {
     TcxStyleController controller(nullptr);
     controller.Style().SetBorderStyle(cbs3D);
@@ -70,7 +70,7 @@ TEST_F(TStyleFixture, ControllerSuppliesWhatTheStyleDoesNotAssign)
     EXPECT_EQ(Changes, 3);
 }
 
-TEST_F(TStyleFixture, ControllerThatIsFreedIsForgotten)
+TEST_F(ContainerStyleTest, ControllerThatIsFreedIsForgotten)
 {
     {
         TcxStyleController controller(nullptr);
@@ -82,7 +82,7 @@ TEST_F(TStyleFixture, ControllerThatIsFreedIsForgotten)
     EXPECT_TRUE(Style.HotTrack());
 }
 
-TEST_F(TStyleFixture, ControllerChainThatLeadsBackIsRefused)
+TEST_F(ContainerStyleTest, ControllerChainThatLeadsBackIsRefused)
 {
     TcxStyleController a(nullptr), b(nullptr);
     a.Style().SetStyleController(&b);
@@ -92,7 +92,7 @@ TEST_F(TStyleFixture, ControllerChainThatLeadsBackIsRefused)
     EXPECT_EQ(b.Style().StyleController(), nullptr);
 }
 
-TEST_F(TStyleFixture, WritingTheInheritedValueStillAssignsIt)
+TEST_F(ContainerStyleTest, WritingTheInheritedValueStillAssignsIt)
 {
     Style.SetHotTrack(true);
     EXPECT_EQ(Style.AssignedValues(), StyleValueBit(csvHotTrack));
@@ -103,7 +103,7 @@ TEST_F(TStyleFixture, WritingTheInheritedValueStillAssignsIt)
     EXPECT_EQ(Changes, 2);
 }
 
-TEST_F(TStyleFixture, UpdateBatchesChangesIntoOne)
+TEST_F(ContainerStyleTest, UpdateBatchesChangesIntoOne)
 {
     Style.BeginStyleUpdate();
     Style.BeginStyleUpdate();
@@ -126,7 +126,7 @@ TEST_F(TStyleFixture, UpdateBatchesChangesIntoOne)
     EXPECT_EQ(copy.AssignedValues(), Style.AssignedValues());
 }
 
-TEST(TBorderTest, DrawnStyleAndWidthFollowTheHotTrackState)
+TEST(BorderTest, DrawnStyleAndWidthFollowTheHotTrackState)
 {
     EXPECT_EQ(DrawnBorderStyle(cbsNone, 0), cbsNone);
     EXPECT_EQ(DrawnBorderStyle(cbsNone, 1), cbsNone);
@@ -141,7 +141,7 @@ TEST(TBorderTest, DrawnStyleAndWidthFollowTheHotTrackState)
         EXPECT_EQ(BorderWidthOf(static_cast<TcxContainerBorderStyle>(s)), widths[s]);
 }
 
-TEST(TBorderTest, EveryBorderStyleDrawsItsRings)
+TEST(BorderTest, EveryBorderStyleDrawsItsRings)
 {
     TClassicColours classic;
     TBitmap bitmap(12, 12, TPixelFormat::pf32bit);
@@ -185,7 +185,7 @@ TEST(TBorderTest, EveryBorderStyleDrawsItsRings)
     EXPECT_EQ(at(1, 1), RGB(255, 255, 255));
 }
 
-class TContainerTest : public THostFormTest {
+class ContainerTest : public THostFormTest {
 protected:
     void SetUp() override
     {
@@ -206,7 +206,7 @@ protected:
     TTestContainer* m_container = nullptr;
 };
 
-TEST_F(TContainerTest, HotTrackingDrawsAFlatBorderOverNone)
+TEST_F(ContainerTest, HotTrackingDrawsAFlatBorderOverNone)
 {
     TClassicColours classic;
     TcxContainerStyle& style = m_container->Style();
@@ -232,7 +232,7 @@ TEST_F(TContainerTest, HotTrackingDrawsAFlatBorderOverNone)
     EXPECT_EQ(PixelOf(*shot, 1, 10), RGB(212, 208, 200));
 }
 
-TEST_F(TContainerTest, MovesThatChangeNothingRepaintNothing)
+TEST_F(ContainerTest, MovesThatChangeNothingRepaintNothing)
 {
     m_container->Style().SetHotTrack(false);
     Hover();
@@ -250,7 +250,7 @@ TEST_F(TContainerTest, MovesThatChangeNothingRepaintNothing)
     EXPECT_EQ(m_container->Color(), clRed);  // the control follows its style
 }
 
-TEST_F(TContainerTest, LeavingIsNoticedOnceAndEndsTracking)
+TEST_F(ContainerTest, LeavingIsNoticedOnceAndEndsTracking)
 {
     int enters = 0, leaves = 0;
     m_container->OnMouseEnter = [&](TObject* s) { enters += s == m_container; };
@@ -266,7 +266,7 @@ TEST_F(TContainerTest, LeavingIsNoticedOnceAndEndsTracking)
     EXPECT_EQ(enters, 1);
 }
 
-TEST_F(TContainerTest, BackgroundIsNeverErased)
+TEST_F(ContainerTest, BackgroundIsNeverErased)
 {
     TBitmap target(8, 8, TPixelFormat::pf32bit);
     TcxCanvas(target.Canvas()).FillRect({0, 0, 8, 8}, clLime);
@@ -279,7 +279,7 @@ TEST_F(TContainerTest, BackgroundIsNeverErased)
     EXPECT_EQ(wc.style & (CS_HREDRAW | CS_VREDRAW), 0u);
 }
 
-TEST_F(TContainerTest, FocusChangesAreReportedAndTabMovesOn)
+TEST_F(ContainerTest, FocusChangesAreReportedAndTabMovesOn)
 {
     auto* second = new TTestContainer(s_form);
     second->SetParent(s_form);
@@ -298,7 +298,7 @@ TEST_F(TContainerTest, FocusChangesAreReportedAndTabMovesOn)
 
 // The view info takes the focus from the window's focus messages: it must
 // agree with the system's focus however the window gains or loses it.
-TEST_F(TContainerTest, ViewInfoFocusAgreesWithTheSystem)
+TEST_F(ContainerTest, ViewInfoFocusAgreesWithTheSystem)
 {
     auto focused = [&] { return (m_container->ViewInfo().ContainerState & cxcsFocused) != 0; };
     m_container->SetFocus();

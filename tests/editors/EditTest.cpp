@@ -62,7 +62,7 @@ protected:
     void EditValueStored() override { ++Stored; }
 };
 
-class TEditTest : public THostFormTest {
+class EditTest : public THostFormTest {
 protected:
     void SetUp() override
     {
@@ -88,7 +88,7 @@ protected:
 
 } // namespace
 
-TEST_F(TEditTest, NewEditorHoldsNullUntilAValueIsStored)
+TEST_F(EditTest, NewEditorHoldsNullUntilAValueIsStored)
 {
     EXPECT_TRUE(m_edit->EditValue().IsNull());
     m_edit->Store(TVariant(std::int32_t {4}), false);
@@ -96,7 +96,7 @@ TEST_F(TEditTest, NewEditorHoldsNullUntilAValueIsStored)
     EXPECT_EQ(m_edit->Stored, 1);
 }
 
-TEST_F(TEditTest, UpdateRaisesOneChangeAtItsEnd)
+TEST_F(EditTest, UpdateRaisesOneChangeAtItsEnd)
 {
     TTestEditProperties& p = m_edit->Props();
     m_edit->Refreshes = 0;
@@ -118,7 +118,7 @@ TEST_F(TEditTest, UpdateRaisesOneChangeAtItsEnd)
     EXPECT_EQ(m_edit->Refreshes, 1);
 }
 
-TEST_F(TEditTest, ComparedValuesCountAChangeOnlyWhenTheyDiffer)
+TEST_F(EditTest, ComparedValuesCountAChangeOnlyWhenTheyDiffer)
 {
     m_edit->Props().Compare = true;
     m_edit->Store(TVariant(std::int32_t {7}), false);
@@ -138,7 +138,7 @@ TEST_F(TEditTest, ComparedValuesCountAChangeOnlyWhenTheyDiffer)
     EXPECT_EQ(m_valueChanges, 3);
 }
 
-TEST_F(TEditTest, EditingGateDecidesAUsersStore)
+TEST_F(EditTest, EditingGateDecidesAUsersStore)
 {
     int asked = 0;
     bool allow = false;
@@ -176,7 +176,7 @@ TEST_F(TEditTest, EditingGateDecidesAUsersStore)
     EXPECT_EQ(asked, 2);
 }
 
-TEST_F(TEditTest, TransparentRingShowsAndPassesThroughToTheParent)
+TEST_F(EditTest, TransparentRingShowsAndPassesThroughToTheParent)
 {
     TcxContainerStyle& style = m_edit->Style();
     style.SetBorderStyle(cbsNone);
@@ -212,7 +212,7 @@ TEST_F(TEditTest, TransparentRingShowsAndPassesThroughToTheParent)
 // The editor remembers the region it gave its window instead of reading it
 // back: the window must hold that region through resizes, a new window and
 // a round trip through the native style, which wants none.
-TEST_F(TEditTest, VisibleRegionFollowsSizeNewWindowsAndNativeStyle)
+TEST_F(EditTest, VisibleRegionFollowsSizeNewWindowsAndNativeStyle)
 {
     m_edit->Style().SetBorderStyle(cbsNone);
     auto regionBox = [&](RECT& box) {
@@ -238,7 +238,7 @@ TEST_F(TEditTest, VisibleRegionFollowsSizeNewWindowsAndNativeStyle)
     EXPECT_TRUE(SameRect(box, {2, 2, 138, 28}));
 }
 
-TEST(TVariantTest, KindsAndEquality)
+TEST(VariantTest, KindsAndEquality)
 {
     EXPECT_TRUE(TVariant().IsEmpty());
     EXPECT_TRUE(TVariant::Null().IsNull());

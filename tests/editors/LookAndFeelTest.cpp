@@ -41,14 +41,14 @@ struct TChangeCounter {
 TcxLookAndFeel& Root() { return *TcxLookAndFeel::Root(); }
 
 // The root belongs to the whole run: each test leaves it as it found it.
-class TLookAndFeelTest : public ::testing::Test {
+class LookAndFeelTest : public ::testing::Test {
 protected:
     void TearDown() override { Root().ResetAssignedValues(); }
 };
 
 } // namespace
 
-TEST_F(TLookAndFeelTest, FreshLookAndFeelInheritsUltraFlatWithoutNativeStyle)
+TEST_F(LookAndFeelTest, FreshLookAndFeelInheritsUltraFlatWithoutNativeStyle)
 {
     TcxLookAndFeel l(nullptr);
     EXPECT_EQ(l.Kind(), lfUltraFlat);
@@ -58,7 +58,7 @@ TEST_F(TLookAndFeelTest, FreshLookAndFeelInheritsUltraFlatWithoutNativeStyle)
     EXPECT_STREQ(l.ChoosePainter()->ClassName(), "TcxUltraFlatLookAndFeelPainter");
 }
 
-TEST_F(TLookAndFeelTest, WritingTheValueInForceAssignsItButTellsNobody)
+TEST_F(LookAndFeelTest, WritingTheValueInForceAssignsItButTellsNobody)
 {
     TcxLookAndFeel l(nullptr);
     TChangeCounter counter(l);
@@ -74,7 +74,7 @@ TEST_F(TLookAndFeelTest, WritingTheValueInForceAssignsItButTellsNobody)
     EXPECT_STREQ(l.ChoosePainter()->ClassName(), "TcxStandardLookAndFeelPainter");
 }
 
-TEST_F(TLookAndFeelTest, RootKindReachesEveryInheritorButNotOneThatAssignsItsOwn)
+TEST_F(LookAndFeelTest, RootKindReachesEveryInheritorButNotOneThatAssignsItsOwn)
 {
     TcxLookAndFeel middle(nullptr);
     TcxLookAndFeel inheriting(nullptr);
@@ -98,7 +98,7 @@ TEST_F(TLookAndFeelTest, RootKindReachesEveryInheritorButNotOneThatAssignsItsOwn
     EXPECT_EQ(ownCount.Sets, std::vector<TcxLookAndFeelValues>{lfvsKind});
 }
 
-TEST_F(TLookAndFeelTest, SourceChainsFollowAssignAndForgetADestroyedSource)
+TEST_F(LookAndFeelTest, SourceChainsFollowAssignAndForgetADestroyedSource)
 {
     TcxLookAndFeel target(nullptr);
     TChangeCounter counter(target);
@@ -122,7 +122,7 @@ TEST_F(TLookAndFeelTest, SourceChainsFollowAssignAndForgetADestroyedSource)
     EXPECT_EQ(counter.Sets.size(), 2u);
 }
 
-TEST_F(TLookAndFeelTest, WatcherDetachingItselfDoesNotMakeTheNextOneMissTheChange)
+TEST_F(LookAndFeelTest, WatcherDetachingItselfDoesNotMakeTheNextOneMissTheChange)
 {
     TcxLookAndFeel l(nullptr);
     TRecordingWatcher first, second, third;
@@ -140,7 +140,7 @@ TEST_F(TLookAndFeelTest, WatcherDetachingItselfDoesNotMakeTheNextOneMissTheChang
     l.DetachWatcher(&third);
 }
 
-TEST_F(TLookAndFeelTest, DestroyingTellsEveryWatcher)
+TEST_F(LookAndFeelTest, DestroyingTellsEveryWatcher)
 {
     TRecordingWatcher a, b;
     {
@@ -152,7 +152,7 @@ TEST_F(TLookAndFeelTest, DestroyingTellsEveryWatcher)
     EXPECT_EQ(b.Destroyings, 1);
 }
 
-TEST_F(TLookAndFeelTest, LastControllerGoingAwayReturnsTheRootToUltraFlat)
+TEST_F(LookAndFeelTest, LastControllerGoingAwayReturnsTheRootToUltraFlat)
 {
     TcxLookAndFeel follower(nullptr);
     auto* first = new TcxLookAndFeelController(nullptr);
@@ -177,7 +177,7 @@ TEST_F(TLookAndFeelTest, LastControllerGoingAwayReturnsTheRootToUltraFlat)
     EXPECT_FALSE(follower.NativeStyle());
 }
 
-TEST_F(TLookAndFeelTest, ControllerIsReadFromADefinition)
+TEST_F(LookAndFeelTest, ControllerIsReadFromADefinition)
 {
     ASSERT_TRUE(IsComponentClassRegistered("TcxLookAndFeelController"));
     const TPropertyInfo* kind = TcxLookAndFeelController::StaticClassInfo().FindProperty("Kind");
@@ -188,7 +188,7 @@ TEST_F(TLookAndFeelTest, ControllerIsReadFromADefinition)
     EXPECT_EQ(assigned->Kind, TPropertyKind::Set);
 }
 
-TEST(TPainterTest, UltraFlatFacesBlendButtonFaceHighlightAndWindow)
+TEST(PainterTest, UltraFlatFacesBlendButtonFaceHighlightAndWindow)
 {
     const COLORREF face = RGB(212, 208, 200), highlight = RGB(10, 36, 106), window = RGB(255, 255, 255);
     EXPECT_EQ(BlendColors(face, highlight, window, -2, 30, 72), RGB(183, 191, 212));
@@ -215,7 +215,7 @@ TEST(TPainterTest, UltraFlatFacesBlendButtonFaceHighlightAndWindow)
             EXPECT_EQ(p->FaceColorForState(s), clBtnFace) << p->ClassName();
 }
 
-TEST(TThemeCacheTest, OneHandlePerClassMatchedIgnoringCase)
+TEST(ThemeCacheTest, OneHandlePerClassMatchedIgnoringCase)
 {
     TdxThemeApiOverride themes(TFakeThemes::Api());
     HTHEME trackBar = OpenThemeByIndex(totTrackBar);
@@ -250,7 +250,7 @@ TEST(TThemeCacheTest, OneHandlePerClassMatchedIgnoringCase)
     EXPECT_EQ(CachedTheme(totButton).ClassName, L"Button");  // names stay for reopening
 }
 
-TEST(TThemeCacheTest, ThemesSwitchedOffMakeEverythingClassic)
+TEST(ThemeCacheTest, ThemesSwitchedOffMakeEverythingClassic)
 {
     TdxThemeApi api = TFakeThemes::Api();
     TFakeThemes::Active = false;
@@ -264,7 +264,7 @@ TEST(TThemeCacheTest, ThemesSwitchedOffMakeEverythingClassic)
     EXPECT_EQ(TFakeThemes::Opened, 0);
 }
 
-TEST(TThemeCacheTest, NativeStyleChoosesTheVisualStylesPainterWhenThemesWork)
+TEST(ThemeCacheTest, NativeStyleChoosesTheVisualStylesPainterWhenThemesWork)
 {
     TdxThemeApiOverride themes(TFakeThemes::Api());
     TcxLookAndFeel l(nullptr);
@@ -276,7 +276,7 @@ TEST(TThemeCacheTest, NativeStyleChoosesTheVisualStylesPainterWhenThemesWork)
     EXPECT_STREQ(l.ChoosePainter(ThemedTypeBit(totHeader))->ClassName(), "TcxFlatLookAndFeelPainter");
 }
 
-TEST(TThemeCacheTest, VisualStyleChangeReleasesThemesAndTellsSubscribersInOrder)
+TEST(ThemeCacheTest, VisualStyleChangeReleasesThemesAndTellsSubscribersInOrder)
 {
     HWND receiver = ThemeChangedReceiverWindow();
     if (!receiver)
@@ -295,7 +295,7 @@ TEST(TThemeCacheTest, VisualStyleChangeReleasesThemesAndTellsSubscribersInOrder)
     EXPECT_FALSE(ThemesUsable(0));
 }
 
-TEST(TPaletteTest, ColourChangeReachesPrimaryNotifiersFirst)
+TEST(PaletteTest, ColourChangeReachesPrimaryNotifiersFirst)
 {
     std::vector<std::string> calls;
     TcxSystemPaletteChangedNotifier ordinary(false), primary(true);

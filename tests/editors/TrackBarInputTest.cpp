@@ -9,7 +9,7 @@ namespace tandrel::test {
 
 namespace {
 
-class TTrackBarInputTest : public TSliderTest {
+class TrackBarInputTest : public TSliderTest {
 protected:
     void SetUp() override
     {
@@ -46,7 +46,7 @@ protected:
 
 } // namespace
 
-TEST_F(TTrackBarInputTest, KeysStepThePosition)
+TEST_F(TrackBarInputTest, KeysStepThePosition)
 {
     Press(VK_RIGHT);
     EXPECT_EQ(m_slider->Position(), 1);
@@ -85,7 +85,7 @@ TEST_F(TTrackBarInputTest, KeysStepThePosition)
     EXPECT_EQ(m_slider->Position(), 6);
 }
 
-TEST_F(TTrackBarInputTest, KeyEventsSeeTheMovedSlider)
+TEST_F(TrackBarInputTest, KeyEventsSeeTheMovedSlider)
 {
     int seen = -1;
     m_slider->OnKeyDown = [&](TObject*, WORD& key, TShiftState) {
@@ -100,7 +100,7 @@ TEST_F(TTrackBarInputTest, KeyEventsSeeTheMovedSlider)
     m_slider->SetEnabled(true);
 }
 
-TEST_F(TTrackBarInputTest, ShiftBuildsASelectionThatOutlivesTheShift)
+TEST_F(TrackBarInputTest, ShiftBuildsASelectionThatOutlivesTheShift)
 {
     TClassicColours classic;
     m_slider->SetPosition(3);
@@ -144,7 +144,7 @@ TEST_F(TTrackBarInputTest, ShiftBuildsASelectionThatOutlivesTheShift)
     EXPECT_EQ(m_slider->Position(), 1);
 }
 
-TEST_F(TTrackBarInputTest, RefusedEditKeepsPositionButNotTheSelection)
+TEST_F(TrackBarInputTest, RefusedEditKeepsPositionButNotTheSelection)
 {
     m_slider->OnEditing = [](TObject*, bool& canEdit) { canEdit = false; };
     Key(VK_SHIFT);
@@ -155,7 +155,7 @@ TEST_F(TTrackBarInputTest, RefusedEditKeepsPositionButNotTheSelection)
     Key(VK_SHIFT, false);
 }
 
-TEST_F(TTrackBarInputTest, PressesBesideTheThumbStepOnce)
+TEST_F(TrackBarInputTest, PressesBesideTheThumbStepOnce)
 {
     Click(80, 15);
     EXPECT_EQ(m_slider->Position(), 1);
@@ -195,7 +195,7 @@ TEST_F(TTrackBarInputTest, PressesBesideTheThumbStepOnce)
     EXPECT_EQ(m_changes, 0);
 }
 
-TEST_F(TTrackBarInputTest, PressesOnTheThumbsEdgeOrBesideItAcrossTheTrackDoNothing)
+TEST_F(TrackBarInputTest, PressesOnTheThumbsEdgeOrBesideItAcrossTheTrackDoNothing)
 {
     m_slider->SetPosition(5);  // thumb 71..81 in bitmap coordinates
     m_changes = 0;
@@ -218,7 +218,7 @@ TEST_F(TTrackBarInputTest, PressesOnTheThumbsEdgeOrBesideItAcrossTheTrackDoNothi
     EXPECT_EQ(m_slider->Position(), 5);
 }
 
-TEST_F(TTrackBarInputTest, JumpGoesToThePressedPosition)
+TEST_F(TrackBarInputTest, JumpGoesToThePressedPosition)
 {
     m_props->SetThumbStep(cxtsJump);
     Click(80, 15);
@@ -245,7 +245,7 @@ TEST_F(TTrackBarInputTest, JumpGoesToThePressedPosition)
     EXPECT_EQ(m_slider->Position(), 0);
 }
 
-TEST_F(TTrackBarInputTest, DraggingUsesTheWholeWidthAndRoundsHalvesToEven)
+TEST_F(TrackBarInputTest, DraggingUsesTheWholeWidthAndRoundsHalvesToEven)
 {
     // Thumb at 0: Left 7, Right 17, so d = p.x − 12; the ratio is 10 / 156.
     PointerDown(Screen(2 + 12, 12));
@@ -267,7 +267,7 @@ TEST_F(TTrackBarInputTest, DraggingUsesTheWholeWidthAndRoundsHalvesToEven)
     EXPECT_EQ(m_changes, 3);
 }
 
-TEST_F(TTrackBarInputTest, ShiftDragExtendsTheSelection)
+TEST_F(TrackBarInputTest, ShiftDragExtendsTheSelection)
 {
     m_slider->SetPosition(2);
     Key(VK_SHIFT);
@@ -304,7 +304,7 @@ TEST_F(TTrackBarInputTest, ShiftDragExtendsTheSelection)
     EXPECT_EQ(Selection(), std::make_pair(0, 0));
 }
 
-TEST_F(TTrackBarInputTest, HotAndPressedLooksFollowThePointer)
+TEST_F(TrackBarInputTest, HotAndPressedLooksFollowThePointer)
 {
     TClassicColours classic;
     auto& info = m_slider->TrackBarViewInfo();
@@ -336,7 +336,7 @@ TEST_F(TTrackBarInputTest, HotAndPressedLooksFollowThePointer)
     EXPECT_FALSE(info.IsThumbHot);
 }
 
-TEST_F(TTrackBarInputTest, MovesThatChangeNothingRepaintNothing)
+TEST_F(TrackBarInputTest, MovesThatChangeNothingRepaintNothing)
 {
     PointerTo(Screen(100, 15));
     Settle();
@@ -352,7 +352,7 @@ TEST_F(TTrackBarInputTest, MovesThatChangeNothingRepaintNothing)
 
 // A refresh takes the pointer from the slider's own messages; where none
 // came, it must still see where the pointer really is.
-TEST_F(TTrackBarInputTest, RefreshesSeeThePointerWhereNoMoveTellsOfIt)
+TEST_F(TrackBarInputTest, RefreshesSeeThePointerWhereNoMoveTellsOfIt)
 {
     const auto& info = m_slider->EditViewInfo();
     auto hot = [&] { return (info.MouseState & cxmsHot) != 0; };
@@ -384,7 +384,7 @@ TEST_F(TTrackBarInputTest, RefreshesSeeThePointerWhereNoMoveTellsOfIt)
     EXPECT_TRUE(hot());
 }
 
-TEST_F(TTrackBarInputTest, ArrowsComeToTheSliderTabMovesOn)
+TEST_F(TrackBarInputTest, ArrowsComeToTheSliderTabMovesOn)
 {
     EXPECT_EQ(SendMessageW(m_slider->Handle(), WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS);
     auto* other = new TcxTrackBar(s_form);

@@ -30,7 +30,7 @@ const RECT kPanelClient {2, 2, 154, 29};
 
 } // namespace
 
-TEST(TTrackBarLayoutTest, MainPanelSliderHasItsNumbers)
+TEST(TrackBarLayoutTest, MainPanelSliderHasItsNumbers)
 {
     TcxTrackBarGeometry g;
     const auto m = FixedText();
@@ -54,7 +54,7 @@ TEST(TTrackBarLayoutTest, MainPanelSliderHasItsNumbers)
     }
 }
 
-TEST(TTrackBarLayoutTest, ThicknessIsClampedAndTheBandCentred)
+TEST(TrackBarLayoutTest, ThicknessIsClampedAndTheBandCentred)
 {
     TcxTrackBarGeometry g;
     LayoutSlider(g, {2, 2, 154, 33}, FixedText());  // 156 × 35
@@ -70,7 +70,7 @@ TEST(TTrackBarLayoutTest, ThicknessIsClampedAndTheBandCentred)
     EXPECT_EQ(small.TrackSize, 5);
 }
 
-TEST(TTrackBarLayoutTest, TickRoomDependsOnMarksTypeAndBorder)
+TEST(TrackBarLayoutTest, TickRoomDependsOnMarksTypeAndBorder)
 {
     TcxTrackBarGeometry g;
     const auto m = FixedText();
@@ -99,7 +99,7 @@ TEST(TTrackBarLayoutTest, TickRoomDependsOnMarksTypeAndBorder)
     EXPECT_EQ(MeasureTickArea(g, TTickSide::TopLeft, m), 24);
 }
 
-TEST(TTrackBarLayoutTest, BorderWidthIsLimitedByTheBitmap)
+TEST(TrackBarLayoutTest, BorderWidthIsLimitedByTheBitmap)
 {
     TcxTrackBarGeometry g;
     g.BorderWidth = 100;
@@ -107,7 +107,7 @@ TEST(TTrackBarLayoutTest, BorderWidthIsLimitedByTheBitmap)
     EXPECT_EQ(g.BorderWidth, 13);
 }
 
-TEST(TTrackBarLayoutTest, EqualMinAndMaxPutEveryPositionAtTheStart)
+TEST(TrackBarLayoutTest, EqualMinAndMaxPutEveryPositionAtTheStart)
 {
     TcxTrackBarGeometry g;
     g.Min = g.Max = 4;
@@ -117,7 +117,7 @@ TEST(TTrackBarLayoutTest, EqualMinAndMaxPutEveryPositionAtTheStart)
     EXPECT_EQ(g.ThumbRect.left, g.TrackRect.left);
 }
 
-TEST(TTrackBarLayoutTest, AutoSizedThumbFollowsTheThickness)
+TEST(TrackBarLayoutTest, AutoSizedThumbFollowsTheThickness)
 {
     TcxTrackBarGeometry v;
     v.Orientation = tboVertical;
@@ -149,7 +149,7 @@ TEST(TTrackBarLayoutTest, AutoSizedThumbFollowsTheThickness)
     EXPECT_EQ(h.ThumbRect.right - h.ThumbRect.left, 6);  // 2 × (7 div 2)
 }
 
-TEST(TTrackBarLayoutTest, VerticalTopLeftThumbIsShiftedAndNarrower)
+TEST(TrackBarLayoutTest, VerticalTopLeftThumbIsShiftedAndNarrower)
 {
     TcxTrackBarGeometry right, left;
     right.Orientation = left.Orientation = tboVertical;
@@ -161,7 +161,7 @@ TEST(TTrackBarLayoutTest, VerticalTopLeftThumbIsShiftedAndNarrower)
     EXPECT_EQ(left.ThumbRect.right - left.ThumbRect.left, right.ThumbRect.right - right.ThumbRect.left - 1);
 }
 
-TEST(TTrackBarLayoutTest, CustomThumbSetsTheThumbSize)
+TEST(TrackBarLayoutTest, CustomThumbSetsTheThumbSize)
 {
     TcxTrackBarGeometry g;
     g.ThumbType = cxttCustom;
@@ -179,7 +179,7 @@ TEST(TTrackBarLayoutTest, CustomThumbSetsTheThumbSize)
     EXPECT_EQ(g.ThumbHeight, 25);
 }
 
-TEST(TTrackBarLayoutTest, NativeThumbSitsOnePixelAlong)
+TEST(TrackBarLayoutTest, NativeThumbSitsOnePixelAlong)
 {
     TcxTrackBarGeometry g;
     g.NativeEditStyle = true;
@@ -187,7 +187,7 @@ TEST(TTrackBarLayoutTest, NativeThumbSitsOnePixelAlong)
     EXPECT_TRUE(RectIs(g.ThumbRect, 8, 2, 18, 21));
 }
 
-TEST(TTrackBarLayoutTest, SelectionIsClampedAndSitsInsideTheTrackFrame)
+TEST(TrackBarLayoutTest, SelectionIsClampedAndSitsInsideTheTrackFrame)
 {
     TcxTrackBarGeometry g;
     g.SelectionStart = g.SelectionEnd = 3;
@@ -208,7 +208,7 @@ TEST(TTrackBarLayoutTest, SelectionIsClampedAndSitsInsideTheTrackFrame)
     EXPECT_EQ(g.SelectionRect.right, 135 + 5 + 1);
 }
 
-TEST(TTrackBarLayoutTest, NegativeScaleIsKept)
+TEST(TrackBarLayoutTest, NegativeScaleIsKept)
 {
     TcxTrackBarGeometry g;
     LayoutSlider(g, {0, 0, 22, 27}, FixedText());  // a track shorter than the thumb
@@ -218,7 +218,7 @@ TEST(TTrackBarLayoutTest, NegativeScaleIsKept)
     EXPECT_FALSE(PixelToPosition(10, 0, 0, 0.0, position));
 }
 
-TEST(TTrackBarLayoutTest, PixelsAndPositionsConvertBothWays)
+TEST(TrackBarLayoutTest, PixelsAndPositionsConvertBothWays)
 {
     int position = 0;
     ASSERT_TRUE(PixelToPosition(78, 7, 0, 12.8, position));
@@ -233,7 +233,7 @@ TEST(TTrackBarLayoutTest, PixelsAndPositionsConvertBothWays)
     EXPECT_EQ(TickOffset(10, 0, 12.8), 128);
 }
 
-TEST(TTrackBarLayoutTest, DragRoundsHalvesToEven)
+TEST(TrackBarLayoutTest, DragRoundsHalvesToEven)
 {
     const double ratio = 10.0 / 156;
     EXPECT_EQ(DragDelta(7, ratio), 0);   // 0.449
@@ -247,7 +247,7 @@ TEST(TTrackBarLayoutTest, DragRoundsHalvesToEven)
     EXPECT_EQ(RoundHalfToEven(-2.6), -3);
 }
 
-TEST(TTrackBarLayoutTest, ShownTicksAreTheEndsAndTheMultiplesOfFrequency)
+TEST(TrackBarLayoutTest, ShownTicksAreTheEndsAndTheMultiplesOfFrequency)
 {
     TcxTrackBarGeometry g;
     LayoutSlider(g, kPanelClient, FixedText());
@@ -279,9 +279,9 @@ TEST(TTrackBarLayoutTest, ShownTicksAreTheEndsAndTheMultiplesOfFrequency)
     EXPECT_TRUE(std::is_sorted(shown.begin(), shown.end()));
 }
 
-using TTrackBarGeometryTest = TSliderTest;
+using TrackBarGeometryTest = TSliderTest;
 
-TEST_F(TTrackBarGeometryTest, RealSliderOfTheMainPanelSizeLaysOutTheSame)
+TEST_F(TrackBarGeometryTest, RealSliderOfTheMainPanelSizeLaysOutTheSame)
 {
     const auto& info = m_slider->TrackBarViewInfo();
     EXPECT_TRUE(RectIs(info.Bounds, 0, 0, 156, 31));

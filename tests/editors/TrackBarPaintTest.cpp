@@ -13,7 +13,7 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kShadow = RGB(128, 128, 128);
 constexpr COLORREF kUntouched = RGB(255, 0, 255);
 
-class TTrackBarPaintTest : public TSliderTest {
+class TrackBarPaintTest : public TSliderTest {
 protected:
     // The slider's picture, painted by its view info onto a fuchsia bitmap
     // of the control's size; read in bitmap coordinates (control − 2).
@@ -65,7 +65,7 @@ protected:
 
 } // namespace
 
-TEST_F(TTrackBarPaintTest, MainPanelPictureAtPositionZero)
+TEST_F(TrackBarPaintTest, MainPanelPictureAtPositionZero)
 {
     TClassicColours classic;
     Paint();
@@ -129,7 +129,7 @@ TEST_F(TTrackBarPaintTest, MainPanelPictureAtPositionZero)
     EXPECT_EQ(differences, 0);
 }
 
-TEST_F(TTrackBarPaintTest, HotPressedAndDisabledThumbs)
+TEST_F(TrackBarPaintTest, HotPressedAndDisabledThumbs)
 {
     TClassicColours classic;
     auto& info = m_slider->TrackBarViewInfo();
@@ -160,7 +160,7 @@ TEST_F(TTrackBarPaintTest, HotPressedAndDisabledThumbs)
     m_slider->SetEnabled(true);
 }
 
-TEST_F(TTrackBarPaintTest, ClassicKindsFrameTheTrackDifferently)
+TEST_F(TrackBarPaintTest, ClassicKindsFrameTheTrackDifferently)
 {
     TClassicColours classic;
     m_slider->Style().LookAndFeel().SetKind(lfFlat);
@@ -182,7 +182,7 @@ TEST_F(TTrackBarPaintTest, ClassicKindsFrameTheTrackDifferently)
     EXPECT_EQ(At(17, 10), RGB(64, 64, 64));
 }
 
-TEST_F(TTrackBarPaintTest, RectangularThumbForTicksOnBothSides)
+TEST_F(TrackBarPaintTest, RectangularThumbForTicksOnBothSides)
 {
     TClassicColours classic;
     m_props->SetTickMarks(cxtmBoth);
@@ -199,7 +199,7 @@ TEST_F(TTrackBarPaintTest, RectangularThumbForTicksOnBothSides)
     EXPECT_EQ(RunDown(x, t.top - 4, kBlack), 3);
 }
 
-TEST_F(TTrackBarPaintTest, TicksFollowFrequencyAndTheirEnds)
+TEST_F(TrackBarPaintTest, TicksFollowFrequencyAndTheirEnds)
 {
     TClassicColours classic;
     m_props->SetMax(20);
@@ -225,7 +225,7 @@ TEST_F(TTrackBarPaintTest, TicksFollowFrequencyAndTheirEnds)
     EXPECT_EQ(CountOf(kBlack, {0, top, 152, 27}), 0);
 }
 
-TEST_F(TTrackBarPaintTest, ValueNumbersAtTheEndsAndThePosition)
+TEST_F(TrackBarPaintTest, ValueNumbersAtTheEndsAndThePosition)
 {
     TClassicColours classic;
     NewSlider(20, 40, 280, 40);
@@ -247,7 +247,7 @@ TEST_F(TTrackBarPaintTest, ValueNumbersAtTheEndsAndThePosition)
     }
 }
 
-TEST_F(TTrackBarPaintTest, SelectionBandNeedsTheTrack)
+TEST_F(TrackBarPaintTest, SelectionBandNeedsTheTrack)
 {
     TClassicColours classic;
     m_props->SetSelectionStart(2);
@@ -264,7 +264,7 @@ TEST_F(TTrackBarPaintTest, SelectionBandNeedsTheTrack)
     EXPECT_EQ(CountOf(kWhite, {0, 0, 152, 27}), 0);
 }
 
-TEST_F(TTrackBarPaintTest, CustomThumbIsDrawnByTheEventOnly)
+TEST_F(TrackBarPaintTest, CustomThumbIsDrawnByTheEventOnly)
 {
     TClassicColours classic;
     m_props->SetThumbType(cxttCustom);
@@ -284,7 +284,7 @@ TEST_F(TTrackBarPaintTest, CustomThumbIsDrawnByTheEventOnly)
     EXPECT_EQ(At(t.left + 2, t.top + 2), RGB(255, 0, 0));
 }
 
-TEST_F(TTrackBarPaintTest, ThemedPathDrawsThemeParts)
+TEST_F(TrackBarPaintTest, ThemedPathDrawsThemeParts)
 {
     TdxThemeApiOverride themes(TFakeThemes::Api());
     m_slider->Style().LookAndFeel().SetNativeStyle(true);
@@ -329,7 +329,7 @@ TEST_F(TTrackBarPaintTest, ThemedPathDrawsThemeParts)
     EXPECT_TRUE(TFakeThemes::Draws.empty());
 }
 
-TEST_F(TTrackBarPaintTest, StyleAndColourChangesRepaint)
+TEST_F(TrackBarPaintTest, StyleAndColourChangesRepaint)
 {
     TPaintCounter paints(*m_slider);
     SendMessageW(SystemPaletteChangedListenerWindow(), WM_SYSCOLORCHANGE, 0, 0);
@@ -344,7 +344,7 @@ TEST_F(TTrackBarPaintTest, StyleAndColourChangesRepaint)
     EXPECT_GT(paints.Count(), before);
 }
 
-TEST_F(TTrackBarPaintTest, PaintingLeaksNoGdiObjects)
+TEST_F(TrackBarPaintTest, PaintingLeaksNoGdiObjects)
 {
     m_props->SetTickType(tbttNumbers);
     m_props->SetTextOrientation(tbtoVertical);
@@ -363,7 +363,7 @@ TEST_F(TTrackBarPaintTest, PaintingLeaksNoGdiObjects)
     EXPECT_EQ(LiveGdiObjects(), before);
 }
 
-TEST_F(TTrackBarPaintTest, VerticalSliderWithNumbersScreenshot)
+TEST_F(TrackBarPaintTest, VerticalSliderWithNumbersScreenshot)
 {
     TClassicColours classic;
     NewSlider(200, 10, 90, 190);

@@ -23,7 +23,7 @@ TcxTrackBarMeasures FixedText()
 // 10 long, travels 128 pixels.
 const RECT kPanelClient {2, 2, 154, 29};
 
-class TTrackBarRangeTest : public TSliderTest {
+class TrackBarRangeTest : public TSliderTest {
 protected:
     void SetUp() override
     {
@@ -52,7 +52,7 @@ protected:
 
 } // namespace
 
-TEST(TTrackBarRangeLayoutTest, ARangeOfFourBillionPlacesTheThumbAlongTheWholeTrack)
+TEST(TrackBarRangeLayoutTest, ARangeOfFourBillionPlacesTheThumbAlongTheWholeTrack)
 {
     TcxTrackBarGeometry g;
     g.Min = -2000000000;
@@ -70,7 +70,7 @@ TEST(TTrackBarRangeLayoutTest, ARangeOfFourBillionPlacesTheThumbAlongTheWholeTra
     }
 }
 
-TEST(TTrackBarRangeLayoutTest, AThousandTicksAreThinnedToAboutOnePerPixel)
+TEST(TrackBarRangeLayoutTest, AThousandTicksAreThinnedToAboutOnePerPixel)
 {
     TcxTrackBarGeometry g;
     g.Max = 1000;
@@ -92,7 +92,7 @@ TEST(TTrackBarRangeLayoutTest, AThousandTicksAreThinnedToAboutOnePerPixel)
         EXPECT_LT(TickOffset(ticks[i - 1], g.Min, g.Scale), TickOffset(ticks[i], g.Min, g.Scale)) << ticks[i];
 }
 
-TEST_F(TTrackBarRangeTest, KeysStopAtTheEndsOfARangeAsWideAsInt)
+TEST_F(TrackBarRangeTest, KeysStopAtTheEndsOfARangeAsWideAsInt)
 {
     SetRange(-2000000000, 2000000000);
     m_props->SetPageSize(2000000000);
@@ -119,7 +119,7 @@ TEST_F(TTrackBarRangeTest, KeysStopAtTheEndsOfARangeAsWideAsInt)
     EXPECT_EQ(m_slider->Position(), INT_MIN);
 }
 
-TEST_F(TTrackBarRangeTest, DraggingAcrossARangeAsWideAsIntMovesTheRightWayAndStopsAtTheEnds)
+TEST_F(TrackBarRangeTest, DraggingAcrossARangeAsWideAsIntMovesTheRightWayAndStopsAtTheEnds)
 {
     SetRange(-2000000000, 2000000000);
     MoveTo(0);

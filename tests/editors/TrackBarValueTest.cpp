@@ -8,7 +8,7 @@ namespace tandrel::test {
 
 namespace {
 
-class TTrackBarValueTest : public TSliderTest {
+class TrackBarValueTest : public TSliderTest {
 protected:
     void SetUp() override
     {
@@ -30,7 +30,7 @@ protected:
 
 } // namespace
 
-TEST_F(TTrackBarValueTest, DefaultsAreThoseOfTheMainPanel)
+TEST_F(TrackBarValueTest, DefaultsAreThoseOfTheMainPanel)
 {
     EXPECT_STREQ(m_slider->ClassName(), "TcxTrackBar");
     EXPECT_STREQ(m_props->ClassName(), "TcxTrackBarProperties");
@@ -76,7 +76,7 @@ TEST_F(TTrackBarValueTest, DefaultsAreThoseOfTheMainPanel)
     EXPECT_EQ(loose.Style().Color(), clBtnFace);  // no parent to follow
 }
 
-TEST_F(TTrackBarValueTest, MinAndMaxKeepTheirOrder)
+TEST_F(TrackBarValueTest, MinAndMaxKeepTheirOrder)
 {
     m_props->SetMin(20);
     EXPECT_EQ(m_props->Min(), 20);
@@ -95,7 +95,7 @@ TEST_F(TTrackBarValueTest, MinAndMaxKeepTheirOrder)
     EXPECT_EQ(m_props->PageSize(), 0);
 }
 
-TEST_F(TTrackBarValueTest, EverySetterRefreshesOnceAndOnlyOnAChange)
+TEST_F(TrackBarValueTest, EverySetterRefreshesOnceAndOnlyOnAChange)
 {
     m_props->SetTickSize(5);
     EXPECT_EQ(m_refreshes, 1);
@@ -111,7 +111,7 @@ TEST_F(TTrackBarValueTest, EverySetterRefreshesOnceAndOnlyOnAChange)
     EXPECT_EQ(m_refreshes, 2);
 }
 
-TEST_F(TTrackBarValueTest, PositionIsStoredUnclampedAndShownClamped)
+TEST_F(TrackBarValueTest, PositionIsStoredUnclampedAndShownClamped)
 {
     m_slider->SetPosition(15);
     EXPECT_EQ(m_slider->Position(), 15);
@@ -130,7 +130,7 @@ TEST_F(TTrackBarValueTest, PositionIsStoredUnclampedAndShownClamped)
     EXPECT_EQ(ThumbLeft(), 7);
 }
 
-TEST_F(TTrackBarValueTest, EditValuesReadAsPositions)
+TEST_F(TrackBarValueTest, EditValuesReadAsPositions)
 {
     const auto& p = *m_props;
     m_props->SetMin(-3);
@@ -160,7 +160,7 @@ TEST_F(TTrackBarValueTest, EditValuesReadAsPositions)
     EXPECT_EQ(display, TVariant(std::int32_t {10}));
 }
 
-TEST_F(TTrackBarValueTest, RefusedEditLeavesThePositionAlone)
+TEST_F(TrackBarValueTest, RefusedEditLeavesThePositionAlone)
 {
     int asked = 0;
     m_slider->OnEditing = [&](TObject*, bool& canEdit) {
@@ -176,7 +176,7 @@ TEST_F(TTrackBarValueTest, RefusedEditLeavesThePositionAlone)
     EXPECT_EQ(m_changes, 1);
 }
 
-TEST_F(TTrackBarValueTest, AssignRunsTheSettersInTheirOrder)
+TEST_F(TrackBarValueTest, AssignRunsTheSettersInTheirOrder)
 {
     TcxTrackBarProperties source(nullptr);
     source.SetMin(5);
@@ -203,7 +203,7 @@ TEST_F(TTrackBarValueTest, AssignRunsTheSettersInTheirOrder)
     EXPECT_EQ(m_props->Max(), 30);
 }
 
-TEST_F(TTrackBarValueTest, DefinitionSetsPropertiesAndPosition)
+TEST_F(TrackBarValueTest, DefinitionSetsPropertiesAndPosition)
 {
     class TSliderForm : public TForm {
     public:

@@ -182,13 +182,13 @@ TEST(PortableTest, TheUnpackedZipRunsFromAnotherFolder)
 
 // The steps of one user's life with the setup, in order: each test starts
 // where the one before left the machine.
-class TInstallTest : public ::testing::Test {
+class InstallTest : public ::testing::Test {
 protected:
     static std::unique_ptr<TProgramRun> s_signedIn;
 };
-std::unique_ptr<TProgramRun> TInstallTest::s_signedIn;
+std::unique_ptr<TProgramRun> InstallTest::s_signedIn;
 
-TEST_F(TInstallTest, AnOlderBuildInstallsSilentlyForTheUserAlone)
+TEST_F(InstallTest, AnOlderBuildInstallsSilentlyForTheUserAlone)
 {
     const fs::path older = WindowsPathOf(WideToUtf8(EnvironmentValue(L"TANDREL_OLDER_SETUP")));
     ASSERT_EQ(RunToEnd(Quoted(older) + L" /S"), 0u);
@@ -200,7 +200,7 @@ TEST_F(TInstallTest, AnOlderBuildInstallsSilentlyForTheUserAlone)
     settings.WriteString(L"SecondMouse", kStoredMouse);
 }
 
-TEST_F(TInstallTest, AnUpdateClosesTheRunningOneReplacesItAndKeepsTheSettings)
+TEST_F(InstallTest, AnUpdateClosesTheRunningOneReplacesItAndKeepsTheSettings)
 {
     // Started as its Start-menu shortcut starts it.
     const TShortcut shortcut = ReadShortcut(Shortcut());
@@ -229,7 +229,7 @@ TEST_F(TInstallTest, AnUpdateClosesTheRunningOneReplacesItAndKeepsTheSettings)
     EXPECT_TRUE(PumpUntil([&] { return !FindProcessWindow(restarted, L"TForm4", L"Form4"); }, 60000));
 }
 
-TEST_F(TInstallTest, ItLeavesItsFilesShortcutAndRegistration)
+TEST_F(InstallTest, ItLeavesItsFilesShortcutAndRegistration)
 {
     const fs::path folder = InstallFolder();
     for (const char* file : {"Tandrel.exe", "mouse.ico", "uninstall.exe", "skins/skinview.exe", "skins/skinpack.exe",
@@ -254,7 +254,7 @@ TEST_F(TInstallTest, ItLeavesItsFilesShortcutAndRegistration)
     EXPECT_GT(ReadDword(user, kUninstallKey, L"EstimatedSize").value_or(0), 1024u);
 }
 
-TEST_F(TInstallTest, TheSignInValueStartsItFromTheSystemFolder)
+TEST_F(InstallTest, TheSignInValueStartsItFromTheSystemFolder)
 {
     const auto command = ReadString(HKEY_CURRENT_USER, kRunKey, L"Tandrel");
     ASSERT_TRUE(command);
@@ -262,7 +262,7 @@ TEST_F(TInstallTest, TheSignInValueStartsItFromTheSystemFolder)
     ExpectStartsWithItsTrayIcon(*s_signedIn);
 }
 
-TEST_F(TInstallTest, TheQuietUninstallClosesItAndLeavesNothingBehind)
+TEST_F(InstallTest, TheQuietUninstallClosesItAndLeavesNothingBehind)
 {
     if (!s_signedIn || !s_signedIn->Running()) {
         s_signedIn = std::make_unique<TProgramRun>(Quoted(InstallFolder() / "Tandrel.exe"), SystemFolder().wstring());
@@ -286,7 +286,7 @@ TEST_F(TInstallTest, TheQuietUninstallClosesItAndLeavesNothingBehind)
 
 // The setup as a user clicks through it: each page is saved as a picture,
 // Next takes the defaults, and the finish page's ticked box starts Tandrel.
-TEST_F(TInstallTest, ClickedThroughItInstallsAndStartsTandrel)
+TEST_F(InstallTest, ClickedThroughItInstallsAndStartsTandrel)
 {
     const fs::path setup = WindowsPathOf(WideToUtf8(EnvironmentValue(L"TANDREL_SETUP")));
     TProgramRun run(Quoted(setup), SystemFolder().wstring());

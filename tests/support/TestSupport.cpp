@@ -10,6 +10,7 @@
 #include <exception>
 #include <filesystem>
 #include <map>
+#include <memory>
 
 namespace tandrel::test {
 
@@ -41,6 +42,22 @@ void RunSoon(std::function<void()> action, UINT delayMs)
     UINT_PTR id = SetTimer(nullptr, 0, delayMs, SoonTimer);
     if (id)
         g_soon[id] = std::move(action);
+}
+
+void RunWhen(std::function<bool()> ready, std::function<void()> action, UINT timeoutMs)
+{
+    ULONGLONG const deadline = GetTickCount64() + timeoutMs;
+    // Shared between the looks: each one re-arms the next.
+    auto look = std::make_shared<std::function<void()>>();
+    *look = [ready = std::move(ready), action = std::move(action), deadline, weak = std::weak_ptr(look)] {
+        if (ready() || GetTickCount64() >= deadline) {
+            action();
+            return;
+        }
+        if (auto self = weak.lock())
+            RunSoon([self] { (*self)(); }, 10);
+    };
+    RunSoon([look] { (*look)(); }, 10);
 }
 
 void CancelSoon()

@@ -15,6 +15,11 @@ namespace tandrel::test {
 // Runs action once from the message loop that is running when its time comes:
 // the way to act inside a modal loop (a modal form, a menu) the test started.
 void RunSoon(std::function<void()> action, UINT delayMs = 50);
+// Runs action from the message loop once ready() holds, looking every few
+// milliseconds, or after timeoutMs all the same (the action then finds
+// what is missing). For actions meant to run inside a modal loop that a
+// call about to be made enters.
+void RunWhen(std::function<bool()> ready, std::function<void()> action, UINT timeoutMs = 5000);
 // Forgets the actions not yet run (a test's safety nets, once it is over).
 void CancelSoon();
 

@@ -13,7 +13,7 @@ namespace {
 bool g_ranAfter = false;
 }
 
-TEST(TTestSupportTest, AnActionRunSoonThatThrowsFailsTheTestAndTheLoopGoesOn)
+TEST(TestSupportTest, AnActionRunSoonThatThrowsFailsTheTestAndTheLoopGoesOn)
 {
     g_ranAfter = false;
     EXPECT_NONFATAL_FAILURE(

@@ -17,7 +17,7 @@ namespace tandrel::test {
 
 namespace {
 
-class TBarsAndTabsTest : public TFormTest {};
+class BarsAndTabsTest : public TFormTest {};
 
 std::wstring PartText(HWND bar, int part, LRESULT* type = nullptr)
 {
@@ -48,7 +48,7 @@ HWND ChildOfClass(HWND parent, const wchar_t* cls)
 
 } // namespace
 
-TEST_F(TBarsAndTabsTest, StatusBarPanelsReachTheWindowAndTheBarKeepsToTheBottom)
+TEST_F(BarsAndTabsTest, StatusBarPanelsReachTheWindowAndTheBarKeepsToTheBottom)
 {
     auto* bar = new TStatusBar(m_form.get());
     bar->SetParent(m_form.get());
@@ -100,7 +100,7 @@ TEST_F(TBarsAndTabsTest, StatusBarPanelsReachTheWindowAndTheBarKeepsToTheBottom)
     EXPECT_TRUE(SendMessageW(bar->Handle(), SB_ISSIMPLE, 0, 0));
 }
 
-TEST_F(TBarsAndTabsTest, TabControlTabsSidesAndSelectionByClick)
+TEST_F(BarsAndTabsTest, TabControlTabsSidesAndSelectionByClick)
 {
     auto* tabs = Add<TTabControl>(10, 10, 290, 150);
     tabs->Tabs().SetLines({L"One", L"Two", L"Three"});
@@ -142,7 +142,7 @@ TEST_F(TBarsAndTabsTest, TabControlTabsSidesAndSelectionByClick)
     EXPECT_EQ(TabText(h, 0), L"Two");
 }
 
-TEST_F(TBarsAndTabsTest, TabControlShowsScrollArrowsOnlyWhenOneRowOverflows)
+TEST_F(BarsAndTabsTest, TabControlShowsScrollArrowsOnlyWhenOneRowOverflows)
 {
     auto* tabs = Add<TTabControl>(10, 10, 200, 100);
     for (int i = 1; i <= 12; ++i)
@@ -158,7 +158,7 @@ TEST_F(TBarsAndTabsTest, TabControlShowsScrollArrowsOnlyWhenOneRowOverflows)
     EXPECT_GT(SendMessageW(tabs->Handle(), TCM_GETROWCOUNT, 0, 0), 1);
 }
 
-TEST_F(TBarsAndTabsTest, PageControlShowsTheActivePageInItsDisplayArea)
+TEST_F(BarsAndTabsTest, PageControlShowsTheActivePageInItsDisplayArea)
 {
     auto* pages = Add<TPageControl>(10, 10, 290, 180);
     TTabSheet* sheets[3] {};
@@ -197,7 +197,7 @@ TEST_F(TBarsAndTabsTest, PageControlShowsTheActivePageInItsDisplayArea)
     EXPECT_EQ(changes, 1);
 }
 
-TEST_F(TBarsAndTabsTest, TabSetLaysOutItsTabsAndScrollsThemWithItsArrows)
+TEST_F(BarsAndTabsTest, TabSetLaysOutItsTabsAndScrollsThemWithItsArrows)
 {
     auto* set = Add<TTabSet>(10, 10, 300, 21);
     ASSERT_GT(set->ComponentCount(), 0);
@@ -246,7 +246,7 @@ TEST_F(TBarsAndTabsTest, TabSetLaysOutItsTabsAndScrollsThemWithItsArrows)
     EXPECT_EQ(set->FirstIndex(), set->Tabs().Count() - 1);
 }
 
-TEST_F(TBarsAndTabsTest, HeaderControlSectionsReachTheWindow)
+TEST_F(BarsAndTabsTest, HeaderControlSectionsReachTheWindow)
 {
     auto* header = Add<THeaderControl>(10, 10, 290, 20);
     TImageList images(nullptr, 16, 16);
@@ -281,7 +281,7 @@ TEST_F(TBarsAndTabsTest, HeaderControlSectionsReachTheWindow)
     header->SetImages(nullptr);
 }
 
-TEST_F(TBarsAndTabsTest, ToolBarFlatRecreatesTheWindowAndButtonsClick)
+TEST_F(BarsAndTabsTest, ToolBarFlatRecreatesTheWindowAndButtonsClick)
 {
     auto* bar = Add<TToolBar>(0, 0, 300, 30);
     bar->SetShowCaptions(true);

@@ -34,11 +34,11 @@ private:
     TWndMethod m_saved;
 };
 
-class TButtonControlsTest : public TFormTest {};
+class ButtonControlsTest : public TFormTest {};
 
 } // namespace
 
-TEST_F(TButtonControlsTest, CheckBoxClicksCycleItsStatesAsTheSystemDoes)
+TEST_F(ButtonControlsTest, CheckBoxClicksCycleItsStatesAsTheSystemDoes)
 {
     auto* box = Add<TCheckBox>(10, 10, 120, 20);
     box->SetCaption(L"Three states");
@@ -65,7 +65,7 @@ TEST_F(TButtonControlsTest, CheckBoxClicksCycleItsStatesAsTheSystemDoes)
     EXPECT_TRUE(box->Checked());  // two states only: checked after an odd number
 }
 
-TEST_F(TButtonControlsTest, CheckStateSurvivesTheWindowAndItsCaptionSideIsAStyle)
+TEST_F(ButtonControlsTest, CheckStateSurvivesTheWindowAndItsCaptionSideIsAStyle)
 {
     auto* box = Add<TCheckBox>(10, 10, 120, 20);
     box->SetChecked(true);  // before there is a window
@@ -84,7 +84,7 @@ TEST_F(TButtonControlsTest, CheckStateSurvivesTheWindowAndItsCaptionSideIsAStyle
     EXPECT_EQ(SendMessageW(box->Handle(), BM_GETCHECK, 0, 0), BST_CHECKED);
 }
 
-TEST_F(TButtonControlsTest, ChecksByProgramAreAnnouncedToTheControlsOwnWindow)
+TEST_F(ButtonControlsTest, ChecksByProgramAreAnnouncedToTheControlsOwnWindow)
 {
     auto* box = Add<TCheckBox>(10, 10, 120, 20);
     auto* radio = Add<TRadioButton>(10, 40, 120, 20);
@@ -107,7 +107,7 @@ TEST_F(TButtonControlsTest, ChecksByProgramAreAnnouncedToTheControlsOwnWindow)
     EXPECT_EQ(boxLog.Count(CM_CHECKSTATECHANGED), 0);
 }
 
-TEST_F(TButtonControlsTest, CheckingARadioButtonUnchecksItsSiblingsOnly)
+TEST_F(ButtonControlsTest, CheckingARadioButtonUnchecksItsSiblingsOnly)
 {
     auto* a = Add<TRadioButton>(10, 10, 100, 20);
     auto* b = Add<TRadioButton>(10, 40, 100, 20);
@@ -135,7 +135,7 @@ TEST_F(TButtonControlsTest, CheckingARadioButtonUnchecksItsSiblingsOnly)
     EXPECT_TRUE(c->Checked());
 }
 
-TEST_F(TButtonControlsTest, RadioGroupOwnsItsButtonsAndItsIndexFollowsARealClick)
+TEST_F(ButtonControlsTest, RadioGroupOwnsItsButtonsAndItsIndexFollowsARealClick)
 {
     auto* group = Add<TRadioGroup>(10, 10, 280, 100);
     group->SetCaption(L"Speed");
@@ -175,7 +175,7 @@ TEST_F(TButtonControlsTest, RadioGroupOwnsItsButtonsAndItsIndexFollowsARealClick
         EXPECT_FALSE(group->Buttons(i)->Checked());
 }
 
-TEST_F(TButtonControlsTest, LeavingTheFocusSendsExitAfterTheSystemTookIt)
+TEST_F(ButtonControlsTest, LeavingTheFocusSendsExitAfterTheSystemTookIt)
 {
     auto* box = Add<TCheckBox>(10, 10, 120, 20);
     auto* edit = Add<TEdit>(10, 40, 120, 20);
@@ -197,7 +197,7 @@ TEST_F(TButtonControlsTest, LeavingTheFocusSendsExitAfterTheSystemTookIt)
     EXPECT_EQ(exits, 1);
 }
 
-TEST_F(TButtonControlsTest, GroupBoxPaintsItsInsideInItsColour)
+TEST_F(ButtonControlsTest, GroupBoxPaintsItsInsideInItsColour)
 {
     TClassicColours classic;
     SystemColoursChanged();

@@ -17,13 +17,13 @@ namespace tandrel::test {
 
 namespace {
 
-class TEditControlsTest : public TFormTest {};
+class EditControlsTest : public TFormTest {};
 
 LONG StyleOf(TWinControl& c) { return GetWindowLongW(c.Handle(), GWL_STYLE); }
 
 } // namespace
 
-TEST_F(TEditControlsTest, ComboBoxStylesItemsAndSelection)
+TEST_F(EditControlsTest, ComboBoxStylesItemsAndSelection)
 {
     auto* combo = Add<TComboBox>(10, 10, 150, 24);
     combo->Items().SetLines({L"Alpha", L"Beta", L"Gamma"});
@@ -52,7 +52,7 @@ TEST_F(TEditControlsTest, ComboBoxStylesItemsAndSelection)
     EXPECT_EQ(combo->ItemIndex(), -1);
 }
 
-TEST_F(TEditControlsTest, ComboBoxDropsDownOnARealClickAndNotifiesChanges)
+TEST_F(EditControlsTest, ComboBoxDropsDownOnARealClickAndNotifiesChanges)
 {
     auto* combo = Add<TComboBox>(10, 10, 150, 24);
     combo->SetStyle(TComboBoxStyle::csDropDownList);
@@ -79,7 +79,7 @@ TEST_F(TEditControlsTest, ComboBoxDropsDownOnARealClickAndNotifiesChanges)
     EXPECT_EQ(combo->Text(), L"Two");
 }
 
-TEST_F(TEditControlsTest, UpDownRangeStylesAndItsBuddy)
+TEST_F(EditControlsTest, UpDownRangeStylesAndItsBuddy)
 {
     auto* edit = Add<TEdit>(10, 10, 80, 24);
     auto* up = Add<TUpDown>(90, 10, 17, 24);
@@ -113,7 +113,7 @@ TEST_F(TEditControlsTest, UpDownRangeStylesAndItsBuddy)
     EXPECT_EQ(SendMessageW(up->Handle(), UDM_GETBUDDY, 0, 0), 0);
 }
 
-TEST_F(TEditControlsTest, UpDownStepsItsBuddyOnARealClick)
+TEST_F(EditControlsTest, UpDownStepsItsBuddyOnARealClick)
 {
     auto* edit = Add<TEdit>(10, 10, 80, 24);
     auto* up = Add<TUpDown>(90, 10, 17, 24);
@@ -137,7 +137,7 @@ TEST_F(TEditControlsTest, UpDownStepsItsBuddyOnARealClick)
     EXPECT_EQ(up->Position(), 10);
 }
 
-TEST_F(TEditControlsTest, ProgressBarRangePositionAndLooks)
+TEST_F(EditControlsTest, ProgressBarRangePositionAndLooks)
 {
     auto* bar = Add<TProgressBar>(10, 10, 200, 18);
     bar->SetMin(50);
@@ -161,7 +161,7 @@ TEST_F(TEditControlsTest, ProgressBarRangePositionAndLooks)
     EXPECT_EQ(SendMessageW(bar->Handle(), PBM_GETPOS, 0, 0), 115);
 }
 
-TEST_F(TEditControlsTest, DateTimePickerKindModeValueAndChange)
+TEST_F(EditControlsTest, DateTimePickerKindModeValueAndChange)
 {
     auto* picker = Add<TDateTimePicker>(10, 10, 160, 24);
     EXPECT_EQ(sizeof(TDTDateMode), 1u);
@@ -195,7 +195,7 @@ TEST_F(TEditControlsTest, DateTimePickerKindModeValueAndChange)
     EXPECT_NE(picker->DateTimeText(), L"2024-02-29T13:45:10");
 }
 
-TEST_F(TEditControlsTest, FormDefinitionsNameTheNewKinds)
+TEST_F(EditControlsTest, FormDefinitionsNameTheNewKinds)
 {
     ReadComponentDefinition(*m_form, R"({
       "class": "TPlainForm", "name": "Bench",
@@ -231,7 +231,7 @@ TEST_F(TEditControlsTest, FormDefinitionsNameTheNewKinds)
 }
 
 // Making, showing and freeing every kind leaves no GDI object behind.
-TEST_F(TEditControlsTest, NoGdiObjectOutlivesTheControls)
+TEST_F(EditControlsTest, NoGdiObjectOutlivesTheControls)
 {
     PumpIdle();
     std::size_t const before = LiveGdiObjects();

@@ -11,7 +11,7 @@ namespace tandrel::test {
 
 namespace {
 
-class TListControlsTest : public TFormTest {};
+class ListControlsTest : public TFormTest {};
 
 std::wstring ListBoxText(HWND window, int index)
 {
@@ -35,7 +35,7 @@ POINT ItemCentre(HWND listBox, int index) { return ItemCentreOnScreen(listBox, L
 
 } // namespace
 
-TEST_F(TListControlsTest, ListBoxKeepsItsItemsInTheWindowAndSelectsByClick)
+TEST_F(ListControlsTest, ListBoxKeepsItsItemsInTheWindowAndSelectsByClick)
 {
     auto* list = Add<TListBox>(10, 10, 150, 120);
     list->Items().SetLines({L"pear", L"Apple", L"fig"});
@@ -70,7 +70,7 @@ TEST_F(TListControlsTest, ListBoxKeepsItsItemsInTheWindowAndSelectsByClick)
     EXPECT_FALSE(list->Selected(1));
 }
 
-TEST_F(TListControlsTest, ReportListViewHasAHeaderWithItsColumnsAndItsItemsInThem)
+TEST_F(ListControlsTest, ReportListViewHasAHeaderWithItsColumnsAndItsItemsInThem)
 {
     auto* view = Add<TListView>(10, 10, 290, 150);
     view->SetViewStyle(TViewStyle::vsReport);

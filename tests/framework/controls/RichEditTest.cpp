@@ -6,10 +6,10 @@
 namespace tandrel::test {
 
 namespace {
-class TRichEditTest : public TFormTest {};
+class RichEditTest : public TFormTest {};
 }
 
-TEST_F(TRichEditTest, LinesAndTextRoundTripThroughTheRichEditWindow)
+TEST_F(RichEditTest, LinesAndTextRoundTripThroughTheRichEditWindow)
 {
     auto* rich = Add<TRichEdit>(10, 10, 280, 150);
     rich->Lines().SetLines({L"first", L"第二行", L"third"});

@@ -12,7 +12,7 @@ namespace tandrel::test {
 
 namespace {
 
-class TScrollTest : public TFormTest {};
+class ScrollTest : public TFormTest {};
 
 RECT ThumbOf(HWND bar)
 {
@@ -34,7 +34,7 @@ bool BarShown(HWND window, LONG bar)
 
 } // namespace
 
-TEST_F(TScrollTest, ReflectedNotificationsMoveTheScrollBarWithPositionsPast16Bits)
+TEST_F(ScrollTest, ReflectedNotificationsMoveTheScrollBarWithPositionsPast16Bits)
 {
     auto* bar = Add<TScrollBar>(10, 10, 280, 17);
     bar->SetParams(0, 0, 200000);
@@ -103,7 +103,7 @@ TEST_F(TScrollTest, ReflectedNotificationsMoveTheScrollBarWithPositionsPast16Bit
     EXPECT_THROW(bar->SetMax(-5), EInvalidOperation);
 }
 
-TEST_F(TScrollTest, ScrollBoxRangeFollowsItsChildrenAndScrollingMovesThem)
+TEST_F(ScrollTest, ScrollBoxRangeFollowsItsChildrenAndScrollingMovesThem)
 {
     auto* box = Add<TScrollBox>(10, 10, 200, 150);
     auto* button = Add<TButton>(10, 300, 80, 25, box);

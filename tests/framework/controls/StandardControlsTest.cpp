@@ -18,7 +18,7 @@ namespace tandrel::test {
 
 namespace {
 
-class TStandardControlsTest : public TFormTest {};
+class StandardControlsTest : public TFormTest {};
 
 // One of each kind on form, the containers with children of their own.
 void PlaceEveryKind(TCustomForm& form)
@@ -73,7 +73,7 @@ void PlaceEveryKind(TCustomForm& form)
 
 } // namespace
 
-TEST_F(TStandardControlsTest, PanelPaintsItsBevelsInTheSystemsEdgeColours)
+TEST_F(StandardControlsTest, PanelPaintsItsBevelsInTheSystemsEdgeColours)
 {
     TClassicColours classic;
     SystemColoursChanged();
@@ -109,7 +109,7 @@ TEST_F(TStandardControlsTest, PanelPaintsItsBevelsInTheSystemsEdgeColours)
     EXPECT_EQ(PixelOf(*shot, 0, 0), RGB(255, 255, 0));
 }
 
-TEST_F(TStandardControlsTest, EveryKindOnOneFormLooksStandard)
+TEST_F(StandardControlsTest, EveryKindOnOneFormLooksStandard)
 {
     TClassicColours classic;
     SystemColoursChanged();
@@ -131,7 +131,7 @@ TEST_F(TStandardControlsTest, EveryKindOnOneFormLooksStandard)
     }
 }
 
-TEST_F(TStandardControlsTest, EveryKindFreesEveryGdiObjectItMakes)
+TEST_F(StandardControlsTest, EveryKindFreesEveryGdiObjectItMakes)
 {
     ShowForm();
     PumpIdle();
@@ -147,7 +147,7 @@ TEST_F(TStandardControlsTest, EveryKindFreesEveryGdiObjectItMakes)
     EXPECT_EQ(LiveGdiObjects(), before);
 }
 
-TEST_F(TStandardControlsTest, AFormDefinitionSetsWhatEachKindPublishes)
+TEST_F(StandardControlsTest, AFormDefinitionSetsWhatEachKindPublishes)
 {
     ReadComponentDefinition(*m_form, R"({
       "class": "TPlainForm", "name": "Bench",

@@ -42,7 +42,7 @@ T* Place(TWinControl& parent, TComponent* owner, int left, int top, Args... args
     return control;
 }
 
-class TControlDispatchTest : public TSkinFormTest {};
+class ControlDispatchTest : public TSkinFormTest {};
 
 bool OwnThumbDrag(TWinSkinForm& skin, TWinControl& control)
 {
@@ -52,7 +52,7 @@ bool OwnThumbDrag(TWinSkinForm& skin, TWinControl& control)
 
 } // namespace
 
-TEST_F(TControlDispatchTest, ClassesOfOtherLibrariesKnownByName)
+TEST_F(ControlDispatchTest, ClassesOfOtherLibrariesKnownByName)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 420, 200);
     // Would be a panel's box, but a preview of that name is left alone.
@@ -80,7 +80,7 @@ TEST_F(TControlDispatchTest, ClassesOfOtherLibrariesKnownByName)
     EXPECT_FALSE(OwnThumbDrag(*skin, *grid));
 }
 
-TEST_F(TControlDispatchTest, ContainersAreWalkedIntoAndTag97MakesAnEdit)
+TEST_F(ControlDispatchTest, ContainersAreWalkedIntoAndTag97MakesAnEdit)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 420, 200);
     // A panel of that name gets no box, but what it owns is skinned.

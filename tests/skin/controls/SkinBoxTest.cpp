@@ -12,7 +12,7 @@ namespace tandrel::test {
 
 namespace {
 
-class TSkinBoxTest : public TSkinFormTest {
+class SkinBoxTest : public TSkinFormTest {
 protected:
     // Takes the skin off every window, and puts it back when the test ends.
     static void SkinOff(HWND window)
@@ -61,7 +61,7 @@ TSkinControl* SkinnerFor(TWinSkinForm& skin, TWinControl& control)
 
 } // namespace
 
-TEST_F(TSkinBoxTest, PanelsAndGroupBoxesTakeTheFaceColourAndKeepTheirOwnHandlerAndPainting)
+TEST_F(SkinBoxTest, PanelsAndGroupBoxesTakeTheFaceColourAndKeepTheirOwnHandlerAndPainting)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 420, 200);
     int panelMessages = 0;
@@ -94,7 +94,7 @@ TEST_F(TSkinBoxTest, PanelsAndGroupBoxesTakeTheFaceColourAndKeepTheirOwnHandlerA
     }
 }
 
-TEST_F(TSkinBoxTest, APanelFreedWhileSkinnedIsNotTouchedWhenTheSkinGoes)
+TEST_F(SkinBoxTest, APanelFreedWhileSkinnedIsNotTouchedWhenTheSkinGoes)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     int messages = 0;

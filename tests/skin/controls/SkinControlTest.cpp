@@ -46,7 +46,7 @@ LRESULT CALLBACK CountPaints(HWND window, UINT msg, WPARAM wParam, LPARAM lParam
 
 bool NeedsPaint(HWND window) { return GetUpdateRect(window, nullptr, FALSE) != FALSE; }
 
-class TSkinControlTest : public TSkinFormTest {
+class SkinControlTest : public TSkinFormTest {
 protected:
     void SetUp() override
     {
@@ -73,7 +73,7 @@ protected:
 
 } // namespace
 
-TEST_F(TSkinControlTest, AFailedPaintOfAPlainWindowIsDroppedQuietlyAndPaintsAgainNextTime)
+TEST_F(SkinControlTest, AFailedPaintOfAPlainWindowIsDroppedQuietlyAndPaintsAgainNextTime)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     ASSERT_NE(ShowSkinned(*form), nullptr);
@@ -94,7 +94,7 @@ TEST_F(TSkinControlTest, AFailedPaintOfAPlainWindowIsDroppedQuietlyAndPaintsAgai
     RemoveWindowSubclass(window, CountPaints, 1);
 }
 
-TEST_F(TSkinControlTest, AFailedPaintOfAFrameworkControlIsDroppedQuietlyAndPaintsAgainNextTime)
+TEST_F(SkinControlTest, AFailedPaintOfAFrameworkControlIsDroppedQuietlyAndPaintsAgainNextTime)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     ASSERT_NE(ShowSkinned(*form), nullptr);

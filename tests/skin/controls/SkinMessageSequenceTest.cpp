@@ -110,7 +110,7 @@ LRESULT CALLBACK RecordParent(HWND window, UINT msg, WPARAM wParam, LPARAM lPara
     return DefSubclassProc(window, msg, wParam, lParam);
 }
 
-class TSkinMessageSequenceTest : public TSkinFormTest {
+class SkinMessageSequenceTest : public TSkinFormTest {
 protected:
     // Records, in one sequence, what `act` makes the control (its recorder
     // writes to `seen`) and its parent see.
@@ -166,7 +166,7 @@ TLog Without(const TLog& log, const std::set<std::string>& taken)
 // Buttons: the skinner takes the left button over (it shows the press
 // itself) and, on release, clicks the framework button directly; the
 // control never captures the mouse and is never told of a command.
-TEST_F(TSkinMessageSequenceTest, APushButtonsClick)
+TEST_F(SkinMessageSequenceTest, APushButtonsClick)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 300, 120);
     TLog plainSeen, skinnedSeen;
@@ -195,7 +195,7 @@ TEST_F(TSkinMessageSequenceTest, APushButtonsClick)
 
 // Scroll bars: the skinner only paints the stand-alone bar; the arrows
 // scroll as the control's own, and the parent hears the same.
-TEST_F(TSkinMessageSequenceTest, AScrollBarsArrowClick)
+TEST_F(SkinMessageSequenceTest, AScrollBarsArrowClick)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 300, 200);
     TLog plainSeen, skinnedSeen;
@@ -219,7 +219,7 @@ TEST_F(TSkinMessageSequenceTest, AScrollBarsArrowClick)
 
 // Edits: the skinner draws the frame; keys and the change notices are the
 // control's own.
-TEST_F(TSkinMessageSequenceTest, AnEditsKey)
+TEST_F(SkinMessageSequenceTest, AnEditsKey)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 300, 120);
     TLog plainSeen, skinnedSeen;
@@ -244,7 +244,7 @@ TEST_F(TSkinMessageSequenceTest, AnEditsKey)
 }
 
 // Tabs: the skinner draws the strip; choosing a tab is the control's own.
-TEST_F(TSkinMessageSequenceTest, ATabControlsClickOnItsSecondTab)
+TEST_F(SkinMessageSequenceTest, ATabControlsClickOnItsSecondTab)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 420, 160);
     TLog plainSeen, skinnedSeen;

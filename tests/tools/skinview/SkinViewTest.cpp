@@ -102,7 +102,7 @@ std::unique_ptr<TBitmap> CaptionOf(HWND window)
 
 } // namespace
 
-class TSkinViewTest : public ::testing::Test {
+class SkinViewTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { InitializeSkinEngine(); }
 
@@ -132,7 +132,7 @@ protected:
     TViewerForm* m_viewer = nullptr;
 };
 
-TEST_F(TSkinViewTest, OpensEachPackedSkinAndAFolder)
+TEST_F(SkinViewTest, OpensEachPackedSkinAndAFolder)
 {
     EXPECT_EQ(m_viewer->SkinTitle(), L"Slate (built in)");
     EXPECT_EQ(m_viewer->ProblemLines().at(0).rfind(L"No problems", 0), 0u);
@@ -153,7 +153,7 @@ TEST_F(TSkinViewTest, OpensEachPackedSkinAndAFolder)
     EXPECT_TRUE(Skinned(m_viewer->Handle()));
 }
 
-TEST_F(TSkinViewTest, SwitchingSkinsReskinsEveryOpenWindowInPlace)
+TEST_F(SkinViewTest, SwitchingSkinsReskinsEveryOpenWindowInPlace)
 {
     TCustomForm& frame = m_viewer->Samples().ShowMdiFrame();
     TCustomForm& dialog = m_viewer->Samples().ShowDialog();
@@ -207,7 +207,7 @@ TEST_F(TSkinViewTest, SwitchingSkinsReskinsEveryOpenWindowInPlace)
     EXPECT_EQ(LiveGdiObjects(), gdi);
 }
 
-TEST_F(TSkinViewTest, ABrokenSkinLeavesTheSkinInUseOnAndSaysWhy)
+TEST_F(SkinViewTest, ABrokenSkinLeavesTheSkinInUseOnAndSaysWhy)
 {
     ASSERT_TRUE(Open(DuskFile));
     std::vector<std::uint8_t> const inUse = m_viewer->Skin().StoredStream();
@@ -250,7 +250,7 @@ TEST_F(TSkinViewTest, ABrokenSkinLeavesTheSkinInUseOnAndSaysWhy)
     EXPECT_EQ(m_viewer->SkinTitle(), L"Dusk (dusk.skn)");
 }
 
-TEST_F(TSkinViewTest, TheProblemsPanelListsWhatTheCheckerFinds)
+TEST_F(SkinViewTest, TheProblemsPanelListsWhatTheCheckerFinds)
 {
     // The default skin's folder with its frame's top image taken out: the
     // package reads, and the problems panel says what is missing.
@@ -267,7 +267,7 @@ TEST_F(TSkinViewTest, TheProblemsPanelListsWhatTheCheckerFinds)
     EXPECT_NE(m_viewer->Status().Panel(1).Text(), L"No problems");
 }
 
-TEST_F(TSkinViewTest, ADroppedFileIsOpened)
+TEST_F(SkinViewTest, ADroppedFileIsOpened)
 {
     // The drop as the shell delivers it: a DROPFILES block the receiver frees.
     std::wstring const name = DuskFile.wstring();
@@ -283,7 +283,7 @@ TEST_F(TSkinViewTest, ADroppedFileIsOpened)
     ASSERT_TRUE(PumpUntil([&] { return m_viewer->SkinTitle() == L"Dusk (dusk.skn)" && Settled(); }));
 }
 
-TEST_F(TSkinViewTest, TheMessageBoxWearsTheSkin)
+TEST_F(SkinViewTest, TheMessageBoxWearsTheSkin)
 {
     HWND box = nullptr;
     bool skinned = false;
@@ -301,7 +301,7 @@ TEST_F(TSkinViewTest, TheMessageBoxWearsTheSkin)
     EXPECT_FALSE(script.GaveUp());
 }
 
-TEST_F(TSkinViewTest, FileOpenTakesASkinThroughTheSystemsOpenDialog)
+TEST_F(SkinViewTest, FileOpenTakesASkinThroughTheSystemsOpenDialog)
 {
     // The dialog is the system's own, wearing the skin; a description chosen
     // in it stands for its folder.
@@ -336,7 +336,7 @@ TEST_F(TSkinViewTest, FileOpenTakesASkinThroughTheSystemsOpenDialog)
     EXPECT_EQ(m_viewer->SkinTitle(), L"Slate (slate)");
 }
 
-TEST_F(TSkinViewTest, ShotsHoldOneImagePerPage)
+TEST_F(SkinViewTest, ShotsHoldOneImagePerPage)
 {
     TScratchFolder scratch("shots");
     std::vector<fs::path> const files = SaveTabShots(*m_viewer, scratch.Path());
