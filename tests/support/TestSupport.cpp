@@ -47,7 +47,9 @@ void RunSoon(std::function<void()> action, UINT delayMs)
 void RunWhen(std::function<bool()> ready, std::function<void()> action, UINT timeoutMs)
 {
     ULONGLONG const deadline = GetTickCount64() + timeoutMs;
-    // Shared between the looks: each one re-arms the next.
+    // Shared between the looks: each one re-arms the next. Not more often:
+    // a thread timer due at every turn of the loop keeps Wine from reading
+    // the input that the awaited state may hang on.
     auto look = std::make_shared<std::function<void()>>();
     *look = [ready = std::move(ready), action = std::move(action), deadline, weak = std::weak_ptr(look)] {
         if (ready() || GetTickCount64() >= deadline) {
@@ -55,9 +57,9 @@ void RunWhen(std::function<bool()> ready, std::function<void()> action, UINT tim
             return;
         }
         if (auto self = weak.lock())
-            RunSoon([self] { (*self)(); }, 10);
+            RunSoon([self] { (*self)(); }, 50);
     };
-    RunSoon([look] { (*look)(); }, 10);
+    RunSoon([look] { (*look)(); }, 50);
 }
 
 void CancelSoon()

@@ -15,7 +15,7 @@ namespace tandrel::test {
 // Runs action once from the message loop that is running when its time comes:
 // the way to act inside a modal loop (a modal form, a menu) the test started.
 void RunSoon(std::function<void()> action, UINT delayMs = 50);
-// Runs action from the message loop once ready() holds, looking every few
+// Runs action from the message loop once ready() holds, looking every 50
 // milliseconds, or after timeoutMs all the same (the action then finds
 // what is missing). For actions meant to run inside a modal loop that a
 // call about to be made enters.
