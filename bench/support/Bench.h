@@ -102,8 +102,9 @@ enum class TPairKind { Replaced, DrawnOver };
 
 inline void ReportPairHeader(const char* first, const char* second, const char* unit)
 {
-    std::printf("%-46s %-28s %-28s %6s %7s\n", "", (std::string(first) + ", " + unit + " [p25..p75]").c_str(),
-                (std::string(second) + ", " + unit + " [p25..p75]").c_str(), "ratio", "share");
+    std::string const quartiles = *unit ? std::string(", ") + unit + " [p25..p75]" : std::string(" [p25..p75]");
+    std::printf("%-46s %-28s %-28s %6s %7s\n", "", (first + quartiles).c_str(), (second + quartiles).c_str(), "ratio",
+                "share");
     std::fflush(stdout);
 }
 
