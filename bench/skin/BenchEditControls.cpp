@@ -1,6 +1,8 @@
 // Skinned edit-like controls on a real window, each against the same
-// control unskinned: the paint (WM_PAINT) of a drop-down combo box, a spin
-// button, a progress bar and a track bar, medians, with the ratios.
+// control on a window that keeps its own look: the paint of a drop-down
+// combo box, an edit (its frame included), a spin button, a progress bar
+// and a track bar, medians, with the ratios and what the skin adds to
+// controls it draws over.
 
 #include "bench/support/AppBench.h"
 #include "bench/support/ControlBench.h"
@@ -17,29 +19,31 @@ using namespace tandrel::bench;
 
 namespace {
 
-int Run()
+std::vector<TPaintCase> Build(TBenchWindow& window)
 {
-    auto window = MakeBenchWindow(L"Skinned edit controls", 420, 260);
-    auto* combo = Put<TComboBox>(*window, 20, 20, 160, 24);
+    auto* combo = Put<TComboBox>(window, 20, 20, 160, 24);
     combo->SetStyle(TComboBoxStyle::csDropDownList);
     combo->Items().SetLines({L"A drop-down list", L"Second", L"Third"});
     combo->SetItemIndex(0);
-    auto* buddy = Put<TEdit>(*window, 200, 20, 60, 24);
-    auto* spin = Put<TUpDown>(*window, 260, 20, 17, 24);
+    auto* buddy = Put<TEdit>(window, 200, 20, 60, 24);
+    buddy->SetText(L"42");
+    auto* spin = Put<TUpDown>(window, 260, 20, 17, 24);
     spin->SetAssociate(buddy);
-    auto* bar = Put<TProgressBar>(*window, 20, 60, 200, 18);
+    auto* bar = Put<TProgressBar>(window, 20, 60, 200, 18);
     bar->SetSmooth(true);
     bar->SetPosition(60);
-    auto* track = Put<TTrackBar>(*window, 20, 100, 200, 40);
+    auto* track = Put<TTrackBar>(window, 20, 100, 200, 40);
     track->SetPosition(3);
-    std::vector<TPaintSubject> const subjects {
-        {"drop-down combo box 160x24 paint", RepaintOf(combo->Handle())},
-        {"spin button beside its buddy paint", RepaintOf(spin->Handle())},
-        {"progress bar 200x18 at 60 % paint", RepaintOf(bar->Handle())},
-        {"track bar 200x40 paint", RepaintOf(track->Handle())},
+    return {
+        {"drop-down combo box 160x24 paint", TPairKind::DrawnOver, RepaintOf(combo->Handle())},
+        {"edit 60x24 paint", TPairKind::DrawnOver, RepaintOf(buddy->Handle(), RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_UPDATENOW)},
+        {"spin button beside its buddy paint", TPairKind::Replaced, RepaintOf(spin->Handle())},
+        {"progress bar 200x18 at 60 % paint", TPairKind::Replaced, RepaintOf(bar->Handle())},
+        {"track bar 200x40 paint (thumb drawn over)", TPairKind::DrawnOver, RepaintOf(track->Handle())},
     };
-    return CompareSkinnedAndOwn(*window, subjects);
 }
+
+int Run() { return CompareSkinnedAndOwn(L"Skinned edit controls", 420, 260, Build); }
 
 } // namespace
 

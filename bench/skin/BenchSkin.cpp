@@ -70,6 +70,14 @@ double ReadValuesMicroseconds(const TSkinReader& reader)
     }, 21);
 }
 
+double TempFileMicroseconds(const TSkinReader& reader)
+{
+    std::vector<std::uint8_t> bytes;
+    std::string name;
+    reader.ExtractEntryContaining(".ini", bytes, name);
+    return MedianMicroseconds([&] { TTempDescriptionFile const file(name, bytes); }, 21);
+}
+
 } // namespace
 
 int main()
@@ -94,6 +102,7 @@ int main()
     Report("  of which the description and bitmaps", MedianMicroseconds([&] { set.LoadSkinDescription(reader); }, 21)
                / 1000.0, "ms");
     Report("    of which reading the values (private profile)", ReadValuesMicroseconds(reader) / 1000.0, "ms");
+    Report("    of which writing and deleting the temporary file", TempFileMicroseconds(reader) / 1000.0, "ms");
 
     // The caption: the Top border image at 1920 x 46, stretched and tiled.
     RECT const caption { 0, 0, 1920, 46 };

@@ -1,7 +1,8 @@
 // Skinned tab and bar controls on a real window, each against the same
-// control unskinned: the paint (WM_PAINT) of tab controls with tabs on top
-// and at the left, a page control, a tab control whose tabs overflow, a
-// tab set and a status bar of four panels; medians, with the ratios.
+// control on a window that keeps its own look: the paint (WM_PAINT) of tab
+// controls with tabs on top and at the left, a page control, a tab control
+// whose tabs overflow, a tab set and a status bar of four panels; medians,
+// with the ratios and what the skin adds to the tabs it draws over.
 
 #include "bench/support/AppBench.h"
 #include "bench/support/ControlBench.h"
@@ -27,10 +28,8 @@ TTabControl* Tabs(TCustomForm& form, TTabPosition position, int left, int top, i
     return tabs;
 }
 
-int Run()
+std::vector<TPaintCase> Build(TBenchWindow& form)
 {
-    auto window = MakeBenchWindow(L"Skinned tabs and bars", 540, 420);
-    TBenchWindow& form = *window;
     auto* top = Tabs(form, TTabPosition::tpTop, 10, 10, 4);
     auto* left = Tabs(form, TTabPosition::tpLeft, 260, 10, 4);
     auto* pages = Put<TPageControl>(form, 10, 150, 240, 130);
@@ -49,16 +48,18 @@ int Run()
     status->AddPanel(L"Raised", 120).SetBevel(TStatusPanelBevel::pbRaised);
     status->AddPanel(L"No bevel", 120).SetBevel(TStatusPanelBevel::pbNone);
     status->AddPanel(L"Last", 100);
-    std::vector<TPaintSubject> const subjects {
-        {"tab control 240x130, tabs on top, paint", RepaintOf(top->Handle())},
-        {"tab control 240x130, tabs at the left, paint", RepaintOf(left->Handle())},
-        {"page control 240x130 paint", RepaintOf(pages->Handle())},
-        {"tab control 240x130, 14 tabs overflowing, paint", RepaintOf(overflowing->Handle())},
-        {"tab set 400x21 paint", RepaintOf(tabSet->Handle())},
-        {"status bar of four panels paint", RepaintOf(status->Handle())},
+    auto const drawnOver = TPairKind::DrawnOver;
+    return {
+        {"tab control 240x130, tabs on top, paint", drawnOver, RepaintOf(top->Handle())},
+        {"tab control 240x130, tabs at the left, paint", drawnOver, RepaintOf(left->Handle())},
+        {"page control 240x130 paint", drawnOver, RepaintOf(pages->Handle())},
+        {"tab control 240x130, 14 tabs overflowing", drawnOver, RepaintOf(overflowing->Handle())},
+        {"tab set 400x21 paint", TPairKind::Replaced, RepaintOf(tabSet->Handle())},
+        {"status bar of four panels paint", TPairKind::Replaced, RepaintOf(status->Handle())},
     };
-    return CompareSkinnedAndOwn(form, subjects);
 }
+
+int Run() { return CompareSkinnedAndOwn(L"Skinned tabs and bars", 540, 420, Build); }
 
 } // namespace
 

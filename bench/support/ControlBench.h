@@ -1,7 +1,7 @@
 #pragma once
-// Benchmarks of skinned controls: a window of controls in the running
-// application, each control's paint timed with the skin on and again with
-// it off, reported as medians with the ratio.
+// Benchmarks of skinned controls: the same controls on a skinned window and
+// on one that keeps its own look, in the running application, each paint
+// timed in turn on both and reported as medians with their spread.
 
 #include "app/forms/Unit1.h"
 #include "bench/support/Bench.h"
@@ -51,9 +51,13 @@ inline bool Skinned(const TCustomForm& form)
     return skin && skin->SkinState() == ssSkinned;
 }
 
-struct TPaintSubject {
+// One case of a comparison: a control's paint, and what the control needs
+// once its window is shown.
+struct TPaintCase {
     std::string Name;
+    TPairKind Kind;
     std::function<void()> Paint;
+    std::function<void()> WhenShown = {};
 };
 
 // A whole repaint of the window, erased first, done before returning.
@@ -65,45 +69,41 @@ inline std::function<void()> RepaintOf(HWND window, UINT flags = RDW_INVALIDATE 
     };
 }
 
-// Shows the window, times every subject skinned, then with the skin off,
-// puts the skin back and reports both medians and their ratio.
-inline int CompareSkinnedAndOwn(TCustomForm& window, const std::vector<TPaintSubject>& subjects,
-                                const std::function<void()>& whenShown = {})
+// A form the skin leaves alone: its Tag ends in the skin data's DisableTag.
+constexpr int kOwnLookTag = 99;
+
+// Builds the same controls on a skinned window and on one that keeps its
+// own look, side by side, and times each case's paints in turn, skinned and
+// own, one row per case.
+inline int CompareSkinnedAndOwn(const wchar_t* caption, int width, int height,
+                                const std::function<std::vector<TPaintCase>(TBenchWindow&)>& build)
 {
-    window.Show();
-    if (!PumpUntil([&] { return Skinned(window); })) {
+    auto skinnedWindow = MakeBenchWindow(caption, width, height);
+    auto ownWindow = MakeBenchWindow(caption, width, height);
+    ownWindow->SetTag(kOwnLookTag);
+    // Apart, so that neither covers what the other paints.
+    ownWindow->SetBounds(60 + width, 40, width, height);
+    std::vector<TPaintCase> const skinned = build(*skinnedWindow);
+    std::vector<TPaintCase> const own = build(*ownWindow);
+    skinnedWindow->Show();
+    ownWindow->Show();
+    if (!PumpUntil([&] { return Skinned(*skinnedWindow); })) {
         std::printf("the window's skin did not start\n");
         return 1;
     }
-    if (whenShown)
-        whenShown();
-    PumpIdle();
-    auto const measure = [&] {
-        std::vector<double> times;
-        for (const TPaintSubject& s : subjects)
-            times.push_back(MedianMicroseconds(s.Paint, 201));
-        return times;
-    };
-    std::vector<double> const skinned = measure();
-
-    TSkinData& data = *Form1->SkinData1;
-    data.SetActive(false);
-    SkinManager->ActionTimer();
-    PumpIdle();
-    if (Skinned(window)) {
-        std::printf("the skin did not come off\n");
+    if (Skinned(*ownWindow)) {
+        std::printf("the window meant to keep its own look is skinned\n");
         return 1;
     }
-    std::vector<double> const plain = measure();
-    data.SetActive(true);
-    SkinManager->ActionTimer();
+    for (const auto* cases : {&skinned, &own})
+        for (const TPaintCase& c : *cases)
+            if (c.WhenShown)
+                c.WhenShown();
     PumpIdle();
 
-    for (std::size_t i = 0; i < subjects.size(); ++i) {
-        Report((subjects[i].Name + ", skinned").c_str(), skinned[i], "us");
-        Report((subjects[i].Name + ", the system's own").c_str(), plain[i], "us");
-        Report("  ratio skinned / own", skinned[i] / plain[i], "", 2);
-    }
+    ReportPairHeader("skinned", "own", "us");
+    for (std::size_t i = 0; i < skinned.size(); ++i)
+        ReportPair(skinned[i].Name, InterleavedMicroseconds(skinned[i].Paint, own[i].Paint), skinned[i].Kind);
     return 0;
 }
 

@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include <cwchar>
+
 namespace tandrel {
 
 namespace {
@@ -78,21 +80,32 @@ std::vector<std::string> TPrivateProfileSource::SectionNames() const
     std::vector<std::string> names;
     std::size_t i = 0;
     while (i < length && buffer[i] != L'\0') {
-        std::wstring_view const name(buffer.data() + i);
+        std::wstring_view const name(buffer.data() + i, wcsnlen(buffer.data() + i, length - i));
         names.push_back(WideToAnsi(name));
         i += name.size() + 1;
+    }
+    // The answer is the size less 2 when the list had to be cut: then a
+    // section missing from it may still be there.
+    if (length + 2 < buffer.size()) {
+        m_listed.emplace();
+        for (const auto& name : names)
+            m_listed->insert(SkinLowerCase(SkinTrim(name)));
     }
     return names;
 }
 
-const TPrivateProfileSource::TKeys& TPrivateProfileSource::Section(std::string_view name) const
+const TProfileSection<wchar_t>& TPrivateProfileSource::Section(std::string_view name) const
 {
-    // Reading a whole section, the service takes the name as given.
     std::string const asked(SkinTrim(name));
-    if (auto const found = m_sections.find(asked); found != m_sections.end())
+    std::string lower = SkinLowerCase(asked);
+    if (auto const found = m_sections.find(lower); found != m_sections.end())
         return found->second;
-    // Lines "key=value" (names and values trimmed), each ended by a NUL; the
-    // answer is the size less 2 when the buffer was too small.
+    // Keys before the first header make a nameless section the list never shows.
+    if (m_listed && !lower.empty() && !m_listed->contains(lower))
+        return m_sections.emplace(std::move(lower), TProfileSection<wchar_t>()).first->second;
+
+    // Lines "key=value", each ended by a NUL; the answer is the size less 2
+    // when the buffer was too small.
     std::wstring const section = AnsiToWide(asked);
     std::vector<wchar_t> buffer(32768);
     DWORD length = 0;
@@ -103,28 +116,16 @@ const TPrivateProfileSource::TKeys& TPrivateProfileSource::Section(std::string_v
             break;
         buffer.resize(std::min<std::size_t>(buffer.size() * 4, MaxDescriptionSize + 2));
     }
-    TKeys keys;
-    std::size_t i = 0;
-    while (i < length && buffer[i] != L'\0') {
-        std::wstring_view const line(buffer.data() + i);
-        i += line.size() + 1;
-        std::size_t const equals = line.find(L'=');
-        std::string const key = SkinLowerCase(SkinTrim(WideToAnsi(line.substr(0, equals))));
-        std::optional<std::wstring> value;
-        if (equals != std::wstring_view::npos)
-            value = std::wstring(line.substr(equals + 1));
-        keys.emplace(key, std::move(value)); // the first line of a key wins
-    }
-    return m_sections.emplace(asked, std::move(keys)).first->second;
+    std::wstring_view const lines(buffer.data(), std::min<std::size_t>(length, buffer.size()));
+    return m_sections.emplace(std::move(lower), TProfileSection<wchar_t>(lines)).first->second;
 }
 
 std::optional<std::string> TPrivateProfileSource::Value(std::string_view section, std::string_view key) const
 {
-    const TKeys& keys = Section(section);
-    auto const entry = keys.find(SkinLowerCase(SkinTrim(key)));
-    if (entry == keys.end() || !entry->second)
+    auto const value = Section(section).Raw(AnsiToWide(key));
+    if (!value)
         return std::nullopt;
-    return WideToAnsi(ProfileStringValue<wchar_t>(*entry->second));
+    return WideToAnsi(ProfileStringValue<wchar_t>(*value));
 }
 
 TTempDescriptionFile::TTempDescriptionFile(std::string_view entryName, const std::vector<std::uint8_t>& bytes)

@@ -7,6 +7,7 @@
 #include "framework/core/SysUtils.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/GdiObjects.h"
+#include "skin/description/SkinIni.h"
 #include "skin/draw/DataSkinObjects.h"
 
 #include <cstdint>
@@ -14,6 +15,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 class TSkinReader;
@@ -59,8 +61,10 @@ private:
 
 // Description values from a file, through the platform's private-profile
 // service. Text crosses as the ANSI code page, so the bytes stay as written.
-// Each section is read whole, once: the service parses the file again for
-// every call, and a skin asks for several hundred values.
+// Each section is read whole, once, and its lines parsed here: the service
+// opens the file again for every call, and a skin asks for several hundred
+// values. A named section missing from the file's list of sections is not
+// asked for at all.
 class TPrivateProfileSource final : public TSkinIniSource {
 public:
     explicit TPrivateProfileSource(std::wstring path) : m_path(std::move(path)) {}
@@ -68,13 +72,12 @@ public:
     std::optional<std::string> Value(std::string_view section, std::string_view key) const override;
 
 private:
-    // Lower-case key -> raw value of its first line; nullopt for a key
-    // without "=", which matches but has no value.
-    using TKeys = std::unordered_map<std::string, std::optional<std::wstring>>;
-    const TKeys& Section(std::string_view name) const;
+    const TProfileSection<wchar_t>& Section(std::string_view name) const;
 
     std::wstring m_path;
-    mutable std::unordered_map<std::string, TKeys> m_sections; // by the trimmed name asked for
+    mutable std::unordered_map<std::string, TProfileSection<wchar_t>> m_sections; // by lower-case trimmed name
+    // Lower-case names of the sections there are, once a whole list was read.
+    mutable std::optional<std::unordered_set<std::string>> m_listed;
 };
 
 // A description entry written to the user's temporary folder under a name

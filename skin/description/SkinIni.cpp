@@ -5,23 +5,9 @@
 
 namespace tandrel {
 
-namespace {
-
-// The platform's profile reader counts Ctrl-Z (a DOS end of file) as blank.
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f' || c == '\x1A';
-}
-
-} // namespace
-
 std::string_view SkinTrim(std::string_view text)
 {
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
+    return SkinTrimOf<char>(text);
 }
 
 namespace {
@@ -40,11 +26,7 @@ constexpr std::string_view NoValue = "\n";
 
 std::string SkinLowerCase(std::string_view text)
 {
-    std::string result(text);
-    for (char& c : result)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return result;
+    return SkinLowerCaseOf<char>(text);
 }
 
 std::string SkinUpperCase(std::string_view text)

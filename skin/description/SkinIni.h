@@ -4,6 +4,7 @@
 // private-profile service in the engine, TSkinIniText elsewhere) and how
 // they are read as text, integers and colour triples. Plain C++: no Win32.
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -42,6 +43,76 @@ std::basic_string<Char> ProfileStringValue(std::basic_string_view<Char> value)
         result.pop_back();
     return result;
 }
+
+// SkinLowerCase and SkinTrim (below) for any character type: the profile
+// service hands out wide text.
+template <class Char>
+std::basic_string<Char> SkinLowerCaseOf(std::basic_string_view<Char> text)
+{
+    std::basic_string<Char> result(text);
+    for (Char& c : result)
+        if (c >= Char('A') && c <= Char('Z'))
+            c = static_cast<Char>(c - Char('A') + Char('a'));
+    return result;
+}
+
+template <class Char>
+std::basic_string_view<Char> SkinTrimOf(std::basic_string_view<Char> text)
+{
+    auto const blank = [](Char c) {
+        return c == Char(' ') || c == Char('\t') || c == Char('\n') || c == Char('\r') || c == Char('\v') ||
+            c == Char('\f') || c == Char('\x1A');
+    };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// One section as the platform's profile service hands it over whole:
+// "key=value" lines, each ended by a NUL, the list ended by an empty line
+// or by the end of the text (a buffer the service had to cut). Keys match
+// without regard to ASCII case, the first line of a key wins as it does
+// for the service's own look-ups, and names and values are trimmed (the
+// service trims them when it reads the file, but not every version hands
+// them over trimmed). A line without "=" is a key without value: it reads
+// as missing.
+template <class Char>
+class TProfileSection {
+public:
+    using TView = std::basic_string_view<Char>;
+
+    TProfileSection() = default;
+    explicit TProfileSection(TView lines)
+    {
+        while (!lines.empty() && lines.front() != Char(0)) {
+            std::size_t const end = std::min(lines.find(Char(0)), lines.size());
+            TView const line = lines.substr(0, end);
+            lines.remove_prefix(std::min(end + 1, lines.size()));
+            std::size_t const equals = line.find(Char('='));
+            std::optional<std::basic_string<Char>> value;
+            if (equals != TView::npos)
+                value.emplace(SkinTrimOf(line.substr(equals + 1)));
+            m_keys.try_emplace(SkinLowerCaseOf(SkinTrimOf(line.substr(0, equals))), std::move(value));
+        }
+    }
+
+    // The value as written, quotes and all; nullopt for a missing key and
+    // for a key without "=".
+    std::optional<TView> Raw(TView key) const
+    {
+        auto const entry = m_keys.find(SkinLowerCaseOf(SkinTrimOf(key)));
+        if (entry == m_keys.end() || !entry->second)
+            return std::nullopt;
+        return TView(*entry->second);
+    }
+
+    std::size_t KeyCount() const { return m_keys.size(); }
+
+private:
+    std::unordered_map<std::basic_string<Char>, std::optional<std::basic_string<Char>>> m_keys; // by lower-case key
+};
 
 // Where description values come from. Names match without regard to ASCII
 // case; a value is the text after the first "=" of the first matching line

@@ -14,14 +14,14 @@ std::unique_ptr<TBitmap> ComposeBorder(TDataSkinBorder& border, int width, int h
 
 TBitmap& TFramePictures::Border(TFrameSide side, TDataSkinBorder& border, int width, int height, bool active)
 {
-    TKept& kept = m_kept[static_cast<size_t>(side)];
-    bool const sameLook = active == kept.Active || border.FrameCount == 1;
-    if (!kept.Picture || kept.Border != &border || kept.Width != width || kept.Height != height || !sameLook) {
+    // A border of one frame looks the same either way.
+    bool const inactiveFrame = !active && border.FrameCount != 1;
+    TKept& kept = m_kept[static_cast<size_t>(side)][inactiveFrame ? 1 : 0];
+    if (!kept.Picture || kept.Border != &border || kept.Width != width || kept.Height != height) {
         kept.Picture = ComposeBorder(border, width, height, active, side);
         kept.Border = &border;
         kept.Width = width;
         kept.Height = height;
-        kept.Active = active;
     }
     return *kept.Picture;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The border pictures a skinned frame is painted from: each side composed
-// off-screen at the size it has on the window, and kept until that size,
-// the window's active look or the skin changes. A repaint then only copies.
+// off-screen at the size it has on the window, in each look, and kept until
+// that size or the skin changes. A repaint then only copies.
 
 #include "skin/draw/SkinDraw.h"
 
@@ -28,9 +28,10 @@ private:
         const TDataSkinBorder* Border = nullptr;
         int Width = -1;
         int Height = -1;
-        bool Active = false;
     };
-    std::array<TKept, 4> m_kept;
+    // By side, then by frame: both looks are kept, so that a change of
+    // look composes nothing once each has been shown.
+    std::array<std::array<TKept, 2>, 4> m_kept;
 };
 
 // One border composed at a size, not kept.

@@ -207,7 +207,7 @@ void TWinSkinForm::ComputeFrameGeometry()
         }
     m_captionButtons.Build(skin.SysButtons);
     m_caption.Pictures.Clear();
-    m_caption.Key = {};
+    m_caption.Keys = {};
 }
 
 // The caption buttons and the pictures kept for painting belong to the skin
@@ -216,7 +216,7 @@ void TWinSkinForm::ResetCaptionButtons()
 {
     m_captionButtons.Clear();
     m_caption.Pictures.Clear();
-    m_caption.Key = {};
+    m_caption.Keys = {};
 }
 
 void TWinSkinForm::SetCaptionButtonStyles(TCaptionStyles styles)

@@ -22,6 +22,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -317,8 +318,15 @@ private:
         int WindowWidth = 0; // as of the last frame paint
         TOwnedFont Font;
         TFramePictures Pictures;
-        TCaptionKey Key;
-        TBitmap Buffer;
+        // The caption strip composed in each look, inactive and active: a
+        // change of look then copies as a repaint does.
+        std::array<TCaptionKey, 2> Keys;
+        std::array<TBitmap, 2> Buffers;
+        void DropBuffers()
+        {
+            for (TBitmap& buffer : Buffers)
+                buffer.SetSize(0, 0);
+        }
         RECT TextRect {};
         int RightButtonLimit = 0;
         TBitmap Icon;

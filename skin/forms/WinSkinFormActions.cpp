@@ -214,7 +214,7 @@ void TWinSkinForm::Unskin()
         RetireMenuBar();
     }
     RetireMdiClientHook();
-    m_caption.Buffer.SetSize(0, 0);
+    m_caption.DropBuffers();
     if (alive && m_skinState != ssDetaching && (!(m_look.Style & WS_CHILD) || m_formKind == fkMdiChild)) {
         RECT window {};
         GetWindowRect(m_handle, &window);
@@ -271,7 +271,7 @@ void TWinSkinForm::Detach()
         RetireMenuBar();
     }
     RetireMdiClientHook();
-    m_caption.Buffer.SetSize(0, 0);
+    m_caption.DropBuffers();
 }
 
 } // namespace tandrel

@@ -64,26 +64,28 @@ void TWinSkinForm::PaintBorder(TFrameSide side, TDataSkinBorder& border, const R
     BitBlt(dc, rect.left, rect.top, picture.Width(), picture.Height(), picture.Canvas().Handle(), 0, 0, SRCCOPY);
 }
 
-// The caption strip is composed in its buffer, which is kept while nothing
-// it shows has changed: a repaint then copies it in one go.
+// The caption strip is composed in the buffer of its look, which is kept
+// while nothing it shows has changed: a repaint, or a change of look once
+// both have been shown, then copies it in one go.
 void TWinSkinForm::PaintCaption(HDC dc, int windowHeight)
 {
     int const w = m_caption.WindowWidth;
     int const c = m_sizes.Caption;
     TCaptionKey const key {w, c, m_look.Active, m_look.Text, m_look.State, m_look.Availability,
                            static_cast<LONG_PTR>(m_look.Style & WS_POPUP), m_caption.RightButtonLimit, ActiveMdiChildMaximized()};
-    if (key == m_caption.Key && !m_caption.Buffer.Empty() && m_caption.Buffer.Width() == w &&
-        m_caption.Buffer.Height() == c) {
-        BitBlt(dc, 0, 0, w, c, m_caption.Buffer.Canvas().Handle(), 0, 0, SRCCOPY);
+    TCaptionKey& kept = m_caption.Keys[m_look.Active];
+    TBitmap& picture = m_caption.Buffers[m_look.Active];
+    if (key == kept && !picture.Empty() && picture.Width() == w && picture.Height() == c) {
+        BitBlt(dc, 0, 0, w, c, picture.Canvas().Handle(), 0, 0, SRCCOPY);
         SetBkMode(dc, OPAQUE);
         return;
     }
-    m_caption.Key = {};
-    m_caption.Buffer.SetPixelFormat(TPixelFormat::pf24bit);
-    m_caption.Buffer.SetSize(std::max(0, w), std::max(0, c));
-    if (m_caption.Buffer.Empty())
+    kept = {};
+    picture.SetPixelFormat(TPixelFormat::pf24bit);
+    picture.SetSize(std::max(0, w), std::max(0, c));
+    if (picture.Empty())
         return;
-    HDC const buffer = m_caption.Buffer.Canvas().Handle();
+    HDC const buffer = picture.Canvas().Handle();
     // The caption's corners belong to the Left and Right borders.
     int const rows = std::min(c, windowHeight);
     TBitmap& left = m_caption.Pictures.Border(TFrameSide::fsLeft, *m_skinData->LeftBorder, m_sizes.Left, windowHeight,
@@ -94,15 +96,15 @@ void TWinSkinForm::PaintCaption(HDC dc, int windowHeight)
     BitBlt(buffer, w - m_sizes.Right, 0, m_sizes.Right, rows, right.Canvas().Handle(), 0, 0, SRCCOPY);
     RECT const area {m_sizes.Left, 0, w - m_sizes.Right, c};
     PaintBorder(TFrameSide::fsTop, *m_skinData->TopBorder, area, buffer);
-    PaintCaptionText(m_caption.Buffer, area);
+    PaintCaptionText(picture, area);
     LayoutCaptionButtons();
     m_captionButtons.Paint(buffer, m_look.Active, m_caption.Icon);
     BitBlt(dc, 0, 0, w, c, buffer, 0, 0, SRCCOPY);
     SetBkMode(dc, OPAQUE);
     // The layout of this paint moves the text of the next (pop-ups stop it
     // at the right-aligned buttons): kept only once that has settled.
-    m_caption.Key = key;
-    m_caption.Key.RightButtonLimit = m_caption.RightButtonLimit;
+    kept = key;
+    kept.RightButtonLimit = m_caption.RightButtonLimit;
 }
 
 void TWinSkinForm::PaintCaptionText(TBitmap& buffer, const RECT& area)

@@ -87,10 +87,10 @@ void TWinSkinForm::UpdateRegion()
             // The caption buffer of this size holds the text backing and the
             // caption buttons too, so they count as well.
             std::unique_ptr<TBitmap> picture;
-            if (m_caption.Buffer.Width() == w && m_caption.Buffer.Height() == s.Caption) {
+            TBitmap& buffer = m_caption.Buffers[m_look.Active];
+            if (buffer.Width() == w && buffer.Height() == s.Caption) {
                 picture = std::make_unique<TBitmap>(middle, s.Caption, TPixelFormat::pf24bit);
-                BitBlt(picture->Canvas().Handle(), 0, 0, middle, s.Caption, m_caption.Buffer.Canvas().Handle(), s.Left, 0,
-                       SRCCOPY);
+                BitBlt(picture->Canvas().Handle(), 0, 0, middle, s.Caption, buffer.Canvas().Handle(), s.Left, 0, SRCCOPY);
             } else {
                 picture = ComposeBorder(*skin.TopBorder, middle, s.Caption, m_look.Active, TFrameSide::fsTop);
             }
@@ -110,7 +110,7 @@ void TWinSkinForm::RemoveRegion()
 {
     if (!m_region.Set)
         return;
-    m_caption.Buffer.SetSize(0, 0);
+    m_caption.DropBuffers();
     SetWindowRgn(m_handle, nullptr, FALSE);
     m_region.Set = false;
     m_region.Width = m_region.Height = -1;

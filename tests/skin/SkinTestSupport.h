@@ -23,6 +23,18 @@ inline int CountPixels(TBitmap& bitmap, const RECT& area, COLORREF colour)
     return count;
 }
 
+// How many pixels differ between two pictures; all of them when their sizes do.
+inline int DifferingPixels(TBitmap& a, TBitmap& b)
+{
+    if (a.Width() != b.Width() || a.Height() != b.Height())
+        return std::max(a.Width() * a.Height(), b.Width() * b.Height());
+    int count = 0;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            count += PixelOf(a, x, y) != PixelOf(b, x, y);
+    return count;
+}
+
 // Clearly more blue than red (the default skin's selection and caption).
 inline bool Bluish(COLORREF c) { return GetBValue(c) > GetRValue(c) + 40; }
 

@@ -304,11 +304,37 @@ TEST(SkinData, ThePrivateProfileServiceAndThePlainReaderAgree)
     TSkinIniText const plain(text);
     EXPECT_EQ(platform.SectionNames(), plain.SectionNames());
     for (std::string_view section : { "Buttons", "BUTTONS", "buttons ", "Spaced", " Spaced ", "a]b", "a", "Lines",
-                                      "NoClose", "", "Section1000005abcdef", "Missing" })
+                                      "NoClose", "", "Section1000005abcdef", "Section1000899abcdef", "Missing" })
         for (std::string_view key : { "Bitmap", "bitmap", "NoEquals", "Empty", "Quoted", "Single", "Half", "Tab",
                                       "Eq", "CtrlZ", "Later", "Key", "[NoClose", "Cr", "Lf", "Long", "QuotedLong",
                                       "top", "K", "Nameless", "Missing" })
             EXPECT_EQ(platform.Value(section, key), plain.Value(section, key)) << section << "/" << key;
+}
+
+TEST(SkinData, TypedReadsThroughTheProfileServiceKeepTheirDefaults)
+{
+    std::string const text = "[Buttons]\r\n"
+                             "LeftWidth = 7\r\nleftwidth=9\r\n"    // the first line wins
+                             "TopHeight=twelve\r\nTile=\r\n"      // no integer, empty
+                             "Trans=99999999999\r\nNormalColour\r\n" // beyond 32 bits, no "="
+                             "Bitmap=" + std::string(4000, 'b') + "\r\n"
+                             "[Empty]\r\n"
+                             "[Colours]\r\nButtonFace =  1 2 3 \r\n";
+    TTempDescriptionFile const file("typed.ini", TextBytes(text));
+    TPrivateProfileSource const source(file.Path());
+    TSkinIni const ini(source);
+    ASSERT_EQ(ini.SectionNames(), (std::vector<std::string> { "Buttons", "Empty", "Colours" }));
+    EXPECT_EQ(ini.ReadInteger("Buttons", "LeftWidth", -1), 7);
+    EXPECT_EQ(ini.ReadInteger("Buttons", "TopHeight", -1), -1);
+    EXPECT_EQ(ini.ReadInteger("Buttons", "Tile", -1), -1);
+    EXPECT_EQ(ini.ReadInteger("Buttons", "Trans", -1), -1);
+    EXPECT_EQ(ini.ReadInteger("Buttons", "NormalColour", -1), -1);
+    EXPECT_EQ(ini.ReadInteger("Buttons", "Missing", -1), -1);
+    EXPECT_EQ(ini.ReadString("Buttons", "Bitmap"), std::string(MaxSkinIniValue, 'b'));
+    EXPECT_FALSE(ini.HasValue("Empty", "LeftWidth"));
+    EXPECT_FALSE(ini.HasValue("Unlisted", "LeftWidth"));
+    EXPECT_EQ(ini.ReadColour("Colours", "ButtonFace", 0), 0x030201u);
+    EXPECT_EQ(ini.ReadColour("Colours", "Missing", 0x123456), 0x123456u);
 }
 
 TEST(SkinData, RepeatedLoadsKeepGdiObjectsSteady)

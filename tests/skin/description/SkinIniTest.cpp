@@ -132,3 +132,56 @@ TEST(SkinIni, TypedReadsFallBackAndReportNonIntegers)
     EXPECT_TRUE(ini.HasValue("s", "empty"));
     EXPECT_FALSE(ini.HasValue("s", "missing"));
 }
+
+namespace {
+
+using namespace std::string_view_literals;
+
+std::string RawOr(const TProfileSection<char>& section, std::string_view key)
+{
+    auto const value = section.Raw(key);
+    return value ? std::string(*value) : "<missing>";
+}
+
+} // namespace
+
+TEST(ProfileSection, TheFirstLineOfAKeyWinsWithoutRegardToCaseAndBlanksGo)
+{
+    TProfileSection<char> const section("Left = 4\0LEFT=9\0 Top\t=\t7 \0Eq=a=b\0"sv);
+    EXPECT_EQ(RawOr(section, "left"), "4");
+    EXPECT_EQ(RawOr(section, " Left "), "4");
+    EXPECT_EQ(RawOr(section, "TOP"), "7");
+    EXPECT_EQ(RawOr(section, "Eq"), "a=b");
+    EXPECT_EQ(section.KeyCount(), 3u);
+}
+
+TEST(ProfileSection, KeysWithoutValueAndMissingKeysReadAsMissing)
+{
+    TProfileSection<char> const section("NoEquals\0Empty=\0Quoted=\"x\"\0"sv);
+    EXPECT_EQ(RawOr(section, "NoEquals"), "<missing>");
+    EXPECT_EQ(RawOr(section, "Absent"), "<missing>");
+    EXPECT_EQ(RawOr(section, "Empty"), "");
+    EXPECT_EQ(RawOr(section, "Quoted"), "\"x\""); // the quotes go where the value is handed out
+}
+
+TEST(ProfileSection, EndsAtTheFirstEmptyLineOrTheEndOfTheText)
+{
+    EXPECT_EQ(TProfileSection<char>(""sv).KeyCount(), 0u);
+    EXPECT_EQ(TProfileSection<char>("\0"sv).KeyCount(), 0u);
+    EXPECT_EQ(TProfileSection<char>("\0A=1\0"sv).KeyCount(), 0u);
+    TProfileSection<char> const after("A=1\0\0B=2\0"sv);
+    EXPECT_EQ(RawOr(after, "B"), "<missing>");
+    // A buffer the service had to cut: its last line has no NUL.
+    TProfileSection<char> const cut("A=1\0B=23"sv);
+    EXPECT_EQ(RawOr(cut, "B"), "23");
+}
+
+TEST(ProfileSection, KeepsLongValuesWholeForTheReaderToCut)
+{
+    std::string const value(5000, 'v');
+    std::string const lines = "Long=" + value + '\0' + std::string(3000, 'k') + "=1" + '\0';
+    TProfileSection<char> const section(lines);
+    EXPECT_EQ(RawOr(section, "Long"), value);
+    EXPECT_EQ(RawOr(section, std::string(3000, 'K')), "1");
+    EXPECT_EQ(ProfileStringValue<char>(*section.Raw("Long")).size(), MaxSkinIniValue);
+}

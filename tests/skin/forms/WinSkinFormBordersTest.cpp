@@ -148,6 +148,12 @@ TEST_F(WinSkinFormBordersTest, BordersOfTwoFramesShowTheSecondWhileTheWindowIsIn
     auto again = Shot(w);
     for (const auto& p : probes)
         EXPECT_EQ(PixelOf(*again, p.At.x, p.At.y), p.Colours.Active) << p.Side;
+    // Both looks are kept from here on; they show what was composed first.
+    EXPECT_EQ(DifferingPixels(*active, *again), 0);
+    SetForegroundWindow(other->Handle());
+    ASSERT_TRUE(PumpUntil([&] { return !skin->Active(); }));
+    PumpIdle();
+    EXPECT_EQ(DifferingPixels(*inactive, *Shot(w)), 0);
 }
 
 TEST_F(WinSkinFormBordersTest, BordersWithTransZeroDrawTheKeyColourAndKeepItInTheWindow)

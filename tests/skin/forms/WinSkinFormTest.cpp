@@ -146,6 +146,39 @@ TEST_F(WinSkinFormTest, InactiveWindowsShowTheirInactiveCaption)
     EXPECT_EQ(PixelOf(*active, 7, 150), PixelOf(*inactive, 7, 150));
 }
 
+TEST_F(WinSkinFormTest, AChangeOfLookShowsWhatAFreshPaintShows)
+{
+    TBenchForm* back = MakeForm(TFormBorderStyle::bsSizeable, 300, 200, L"Back");
+    TBenchForm* front = MakeForm(TFormBorderStyle::bsSizeable, 200, 120, L"Front");
+    front->SetLeft(600);
+    TWinSkinForm* skin = ShowSkinned(*back);
+    HWND const w = back->Handle();
+    auto const lookAt = [&](HWND foreground, bool active) {
+        SetForegroundWindow(foreground);
+        EXPECT_TRUE(PumpUntil([&] { return skin->Active() == active; }));
+        PumpIdle();
+        return Shot(w);
+    };
+    auto const active = Shot(w);
+    ShowSkinned(*front);
+    auto const inactive = lookAt(front->Handle(), false);
+    auto const activeAgain = lookAt(w, true);
+    EXPECT_EQ(DifferingPixels(*active, *activeAgain), 0);
+    EXPECT_EQ(DifferingPixels(*inactive, *lookAt(front->Handle(), false)), 0);
+
+    // A caption changed in one look shows in the other when it comes back,
+    // as a paint composed afresh (after a size change there and back) has it.
+    back->SetCaption(L"Changed while inactive");
+    auto const changed = lookAt(w, true);
+    EXPECT_GT(DifferingPixels(*changed, *activeAgain), 0);
+    RECT r {};
+    GetWindowRect(w, &r);
+    SetWindowPos(w, nullptr, 0, 0, r.right - r.left + 1, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(w, nullptr, 0, 0, r.right - r.left, r.bottom - r.top, SWP_NOMOVE | SWP_NOZORDER);
+    PumpIdle();
+    EXPECT_EQ(DifferingPixels(*changed, *Shot(w)), 0);
+}
+
 TEST_F(WinSkinFormTest, TheRegionCutsTheTransparentCornersAndFollowsTheSize)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
