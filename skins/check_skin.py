@@ -6,13 +6,15 @@
 The folder is packed and verified by skinpack (PATH, else $TANDREL_SKINPACK,
 else the host build's), which reads the description with the engine's own
 rules: images missing, frame strips that do not divide, margins that leave
-no middle. What only our skins promise is checked here: the same 41 bitmaps
+no middle. The values looked up here are the ones skinpack describe prints,
+as the engine reads them. What only our skins promise is checked here: the same 41 bitmaps
 with the names, sizes and depths below, one description named after the
 skin in a folder named after the skin, images drawn opaque without key
 colour, and the frame and caption-button layout all our skins share.
 Exits 1 and lists the faults when there are any.
 """
 
+import json
 import os
 import subprocess
 import sys
@@ -59,37 +61,19 @@ COLOUR_KEYS = ("NormalColour2", "MouseOverColour2", "PressedColour2")
 
 
 class Description:
-    """The values our own skins' checks look up.
+    """The description as the engine reads it, from `skinpack describe`."""
 
-    FIXME: still a reader of its own; the engine's rules are skinpack's, and
-    these values should come from it too."""
-
-    def __init__(self, text):
+    def __init__(self, described):
         self.order = []      # section names as written, in file order
-        self.sections = {}   # upper name -> {lower key: value}, first match wins
-        self.faults = []
-        current = None
-        for number, line in enumerate(text.split("\r\n"), 1):
-            stripped = line.strip()
-            if not stripped or stripped.startswith(";"):
+        self.sections = {}   # upper name -> {lower key: value}; the first section of a name is read
+        for section in described["sections"]:
+            name = section["name"]
+            if not name:
                 continue
-            if stripped.startswith("["):
-                if not stripped.endswith("]"):
-                    self.faults.append(f"line {number}: unclosed section header")
-                    continue
-                name = stripped[1:-1]
-                if name.upper() in self.sections:
-                    self.faults.append(f"line {number}: section [{name}] repeated")
-                self.order.append(name)
-                current = self.sections.setdefault(name.upper(), {})
-            elif "=" in stripped and current is not None:
-                key, value = stripped.split("=", 1)
-                key = key.strip().lower()
-                if key in current:
-                    self.faults.append(f"line {number}: key {key} repeated in its section")
-                current.setdefault(key, value.strip())
-            else:
-                self.faults.append(f"line {number}: neither a section nor a key: {stripped!r}")
+            self.order.append(name)
+            self.sections.setdefault(name.upper(), section["keys"])
+        # Lines read otherwise than meant: our own skins have none.
+        self.faults = list(described["notes"])
 
     def value(self, section, key):
         return self.sections.get(section.upper(), {}).get(key.lower())
@@ -139,6 +123,7 @@ class Checker:
         self.images = {}   # name -> (BmpInfo, rows or None)
         self.named = set()
         self.desc = None
+        self.described = None  # what skinpack describe printed
 
     def fault(self, text):
         self.faults.append(text)
@@ -194,7 +179,7 @@ class Checker:
             text = raw.decode("latin-1")
         if text.replace("\r\n", "").count("\n") or text.replace("\r\n", "").count("\r"):
             self.fault(f"{ini_name}: line ends must all be CR LF")
-        self.desc = Description(text)
+        self.desc = Description(self.described)
         self.faults += [f"{ini_name}: {f}" for f in self.desc.faults]
         skin_name = self.desc.value("TitlebarSkin", "SkinName")
         if not skin_name:
@@ -207,7 +192,7 @@ class Checker:
                 self.fault(f"folder is {folder}, expected {skin_name.lower()} for skin {skin_name}")
         for sec in self.desc.order:
             for key, value in self.desc.sections[sec.upper()].items():
-                if value.lower().endswith(".bmp"):
+                if value and value.lower().endswith(".bmp"):
                     self.image(sec, key)
         for key in ("WindowText", "ButtonFace", "Scrollbar", "HilightText", "Hilight", "Menubar",
                     "Menu", "MenuText", "ButtonText", "ButtonHilight", "Buttonlight",
@@ -316,7 +301,8 @@ class Checker:
 
     # --- the project's own reader --------------------------------------------------
     def check_with_skinpack(self):
-        """Packs the folder and reports what skinpack verify finds in it."""
+        """Packs the folder, reports what skinpack verify finds in it, and
+        keeps the description as skinpack describe reads it."""
         with tempfile.TemporaryDirectory() as scratch:
             package = os.path.join(scratch, "skin.skn")
             try:
@@ -329,6 +315,11 @@ class Checker:
                 self.fault(f"skinpack pack failed: {packed.stderr.strip()}")
                 return
             verified = subprocess.run([self.skinpack, "verify", package], capture_output=True, text=True)
+            described = subprocess.run([self.skinpack, "describe", package], capture_output=True, text=True)
+        if described.returncode == 0:
+            self.described = json.loads(described.stdout)
+        else:
+            self.fault(f"skinpack describe failed: {described.stderr.strip()}")
         prefix = package + ": "
         for line in verified.stdout.splitlines():
             text = line[len(prefix):] if line.startswith(prefix) else line
@@ -342,6 +333,8 @@ class Checker:
         if ini is None:
             return self.faults
         self.check_with_skinpack()
+        if self.described is None:
+            return self.faults
         self.check_description(ini)
         self.check_caption_buttons()
         self.check_opaque()

@@ -68,13 +68,6 @@ class BmpFileTest(unittest.TestCase):
 
 
 class DescriptionTest(unittest.TestCase):
-    def test_engine_reading_rules(self):
-        d = check_skin.Description("[Personality]\r\nLEFT = a.bmp \r\nleft=b.bmp\r\n"
-                                   "[personality]\r\nTop=c.bmp\r\n")
-        self.assertEqual(d.value("PERSONALITY", "Left"), "a.bmp")  # first match, trimmed
-        self.assertEqual(d.value("Personality", "top"), "c.bmp")
-        self.assertEqual(len(d.faults), 2)  # the repeated key and the repeated section
-
     def test_integers(self):
         for text, want in (("12", 12), ("-3", -3), ("$1F", 31), ("0x10", 16), ("0X10", 16),
                            ("1.5", 7), ("abc", 7), ("", 7), (None, 7)):
@@ -182,6 +175,11 @@ class FolderCheckTest(unittest.TestCase):
     def test_without_skinpack_the_check_fails(self):
         faults = check_skin.check(SLATE, os.path.join(self.dir, "no-skinpack"))
         self.assertTrue(any("cannot run skinpack" in f for f in faults), faults)
+
+    def test_lines_the_engine_reads_otherwise_are_faults(self):
+        self.edit_ini("SkinName=Slate\r\n", "SkinName=Slate\r\nskinname=Dusk\r\n[Unclosed\r\n")
+        self.assertFault('key "skinname" again in its section; the first is read')
+        self.assertFault('a section header without "]" is read as a key')
 
     def test_default_skin_facts(self):
         self.edit_ini("Tile=2", "Tile=0")  # the progress bar's

@@ -48,33 +48,69 @@ TSkinIniText::TSkinIniText(std::string_view text)
     m_index.emplace("", TNamed { 0, 1 });
     TSection* current = &m_sections.back();
     std::size_t i = 0;
+    std::size_t number = 0;
     while (i < text.size()) {
         std::size_t const begin = i;
         while (i < text.size() && text[i] != '\n' && text[i] != '\r')
             ++i;
         std::string_view const line = SkinTrim(text.substr(begin, i - begin));
-        while (i < text.size() && (text[i] == '\n' || text[i] == '\r'))
+        // CR LF, LF or CR end a line; blank lines count too.
+        ++number;
+        if (i < text.size() && text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n')
+            ++i;
+        if (i < text.size())
             ++i;
         if (line.empty())
             continue;
+        auto const note = [&](const std::string& what) {
+            m_notes.push_back("line " + std::to_string(number) + ": " + what);
+        };
 
         if (line.front() == '[') {
             std::size_t const close = line.rfind(']');
             if (close != std::string_view::npos && close > 0) {
-                m_sections.push_back({ std::string(UpToNul(SkinTrim(line.substr(1, close - 1)))), {} });
+                m_sections.push_back({ std::string(UpToNul(SkinTrim(line.substr(1, close - 1)))), {}, {} });
                 current = &m_sections.back();
                 auto const named = m_index.try_emplace(SkinLowerCase(current->Name), TNamed { m_sections.size() - 1, 0 });
                 ++named.first->second.Count;
                 continue;
             }
             // Without a closing bracket the platform reads the line as a key.
+            note("a section header without \"]\" is read as a key");
         }
         std::size_t const equals = line.find('=');
         std::string_view const name = UpToNul(SkinTrim(line.substr(0, equals)));
         std::string_view const value =
             equals == std::string_view::npos ? NoValue : UpToNul(SkinTrim(line.substr(equals + 1)));
-        current->Keys.try_emplace(SkinLowerCase(name), value);
+        // A comment is read as a key like any line, and named by no one.
+        bool const comment = line.front() == ';';
+        if (equals == std::string_view::npos && line.front() != '[' && !comment)
+            note("no \"=\": a key without a value");
+        std::string key = SkinLowerCase(name);
+        if (current->Keys.try_emplace(key, value).second) {
+            if (!comment)
+                current->Order.push_back(std::move(key));
+        } else if (!comment) {
+            note("key \"" + std::string(name) + "\" again in its section; the first is read");
+        }
     }
+}
+
+std::vector<TSkinIniText::TSectionText> TSkinIniText::Sections() const
+{
+    std::vector<TSectionText> sections;
+    for (const auto& section : m_sections) {
+        if (&section == &m_sections.front() && section.Order.empty())
+            continue;
+        TSectionText& out = sections.emplace_back();
+        out.Name = section.Name;
+        for (const auto& key : section.Order) {
+            std::string_view const value = section.Keys.at(key);
+            out.Keys.emplace_back(key, value == NoValue ? std::nullopt
+                                                        : std::optional<std::string>(ProfileStringValue<char>(value)));
+        }
+    }
+    return sections;
 }
 
 std::vector<std::string> TSkinIniText::SectionNames() const

@@ -142,10 +142,24 @@ public:
     // How many sections have this name; only the first is ever read.
     std::size_t SectionCount(std::string_view name) const;
 
+    // Every section in file order, repeats included (the nameless one of
+    // keys before the first header first, when it has any), with its keys
+    // as they are read: lower-case names in order, the first line's value,
+    // none for a line without "=". Comment lines (";") are left out.
+    struct TSectionText {
+        std::string Name;
+        std::vector<std::pair<std::string, std::optional<std::string>>> Keys;
+    };
+    std::vector<TSectionText> Sections() const;
+    // Lines read otherwise than their author may have meant, one each:
+    // "line 7: ..." (a repeated key, a header without "]", a line without "=").
+    const std::vector<std::string>& Notes() const { return m_notes; }
+
 private:
     struct TSection {
         std::string Name;
         std::unordered_map<std::string, std::string> Keys; // lower-case key -> first value
+        std::vector<std::string> Order;                    // the keys as first written
     };
     struct TNamed {
         std::size_t First; // index of the first section of the name
@@ -153,6 +167,7 @@ private:
     };
     std::vector<TSection> m_sections;
     std::unordered_map<std::string, TNamed> m_index; // by lower-case name
+    std::vector<std::string> m_notes;
 };
 
 // "12", "-7", "$1F", "0x1f": a signed 32-bit integer; hexadecimal may use

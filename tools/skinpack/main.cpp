@@ -7,6 +7,8 @@
 #include "skin/package/SkinReader.h"
 #include "tools/skinpack/SkinSources.h"
 #include "tools/skinpack/SkinVerify.h"
+#include "skin/description/SkinDescription.h"
+#include "skin/description/SkinIni.h"
 
 #include <cstdio>
 #include <optional>
@@ -27,6 +29,7 @@ constexpr const char* HelpText = R"(Usage: skinpack [--property] pack DIR OUT
        skinpack [--property] list FILE
        skinpack [--property] unpack FILE DIR
        skinpack [--property] verify FILE
+       skinpack [--property] describe FILE
        skinpack --help
 
 Packs the files of a skin folder into a skin package, and lists, unpacks or
@@ -65,6 +68,13 @@ Commands:
                     but not wrong, such as optional sections the skin leaves
                     out. The last line says "ok" when there is no problem;
                     otherwise the count of problems goes to standard error.
+  describe FILE     Print FILE's description as Tandrel reads it, as one
+                    JSON object: "description" (the entry's name),
+                    "sections" (in file order, repeats included, each with
+                    its "name" and its "keys": lower-case names in the order
+                    written, the first value of each, null for a line
+                    without "=") and "notes" (lines read otherwise than
+                    their author may have meant, such as a repeated key).
 
 Options:
   --property        FILE or OUT uses the form-definition property layout: a
@@ -214,6 +224,63 @@ int Verify(const fs::path& file, bool property)
     return ExitSuccess;
 }
 
+// Text as a JSON string; bytes outside ASCII are shown as \u00XX, the way
+// the description's own code page is not known here.
+std::string JsonString(std::string_view text)
+{
+    std::string out = "\"";
+    for (unsigned char const c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20 || c >= 0x7F) {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\u%04x", c);
+            out += code;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+int Describe(const fs::path& file, bool property)
+{
+    auto const reader = LoadReader(file, property);
+    if (!reader)
+        return ExitBadInput;
+    std::vector<std::uint8_t> bytes;
+    std::string name;
+    if (!reader->ExtractEntryContaining(".ini", bytes, name))
+        throw EBadInput(DisplayPath(file) + ": the package has no description: no entry name contains \".ini\"");
+    if (bytes.size() > tandrel::MaxDescriptionSize)
+        throw EBadInput(DisplayPath(file) + ": the description is larger than Tandrel reads");
+    tandrel::TSkinIniText const text(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+    std::string out = "{\"description\": " + JsonString(name) + ", \"sections\": [";
+    const char* sectionComma = "";
+    for (const auto& section : text.Sections()) {
+        out += sectionComma;
+        sectionComma = ", ";
+        out += "{\"name\": " + JsonString(section.Name) + ", \"keys\": {";
+        const char* keyComma = "";
+        for (const auto& [key, value] : section.Keys) {
+            out += keyComma + JsonString(key) + ": " + (value ? JsonString(*value) : std::string("null"));
+            keyComma = ", ";
+        }
+        out += "}}";
+    }
+    out += "], \"notes\": [";
+    const char* noteComma = "";
+    for (const auto& note : text.Notes()) {
+        out += noteComma + JsonString(note);
+        noteComma = ", ";
+    }
+    out += "]}\n";
+    if (std::fputs(out.c_str(), stdout) < 0 || std::fflush(stdout) != 0)
+        throw EBadInput("standard output: write failed");
+    return ExitSuccess;
+}
+
 int Run(const std::vector<TArgument>& arguments)
 {
     bool property = false;
@@ -259,6 +326,10 @@ int Run(const std::vector<TArgument>& arguments)
     if (command == "verify") {
         expect(1, "verify FILE");
         return Verify(words[1]->Path, property);
+    }
+    if (command == "describe") {
+        expect(1, "describe FILE");
+        return Describe(words[1]->Path, property);
     }
     throw EUsage("unknown command " + command);
 }

@@ -82,6 +82,29 @@ TEST(SkinIniText, CutsLongValuesAndALongSectionList)
     EXPECT_EQ(names.back(), "Se");
 }
 
+// What skin authors are shown of their description: every section in file
+// order with the keys as read, and a note for each line read otherwise than
+// it may have been meant, counted over blank lines and any line ending.
+TEST(SkinIniText, ListsItsSectionsAsReadAndNotesLinesReadOtherwise)
+{
+    TSkinIniText const ini("Loose=1\r\n; a comment\r\n[A]\nB=\"q\"\rb=2\r\n[B\r\nNoEquals\r\n[A]\r\nC=3\r\n");
+    auto const sections = ini.Sections();
+    ASSERT_EQ(sections.size(), 3u);
+    EXPECT_EQ(sections[0].Name, "");
+    EXPECT_EQ(sections[1].Name, "A");
+    EXPECT_EQ(sections[2].Name, "A");
+    using TKeys = std::vector<std::pair<std::string, std::optional<std::string>>>;
+    EXPECT_EQ(sections[1].Keys, (TKeys {{"b", "q"}, {"[b", std::nullopt}, {"noequals", std::nullopt}}));
+    EXPECT_EQ(sections[2].Keys, (TKeys {{"c", "3"}}));
+    EXPECT_EQ(ini.Notes(), (std::vector<std::string> {
+                               "line 5: key \"b\" again in its section; the first is read",
+                               "line 6: a section header without \"]\" is read as a key",
+                               "line 7: no \"=\": a key without a value"}));
+    EXPECT_TRUE(TSkinIniText("; about\r\n; more\r\n[A]\r\nB=1\r\n").Notes().empty());
+    EXPECT_EQ(TSkinIniText("; about\r\n[A]\r\n").Sections().size(), 1u);
+    EXPECT_TRUE(TSkinIniText("[A]\r\n").Sections()[0].Keys.empty());
+}
+
 TEST(SkinIni, ParsesIntegersAsTheEngineDoes)
 {
     EXPECT_EQ(ParseSkinInteger("42"), 42);

@@ -220,8 +220,8 @@ TEST_F(Skinpack, ReportsUsageErrors)
     TRun const help = Run({ "--help" });
     EXPECT_EQ(help.Code, 0);
     EXPECT_EQ(help.Err, "");
-    for (const char* text : { "pack DIR OUT", "list FILE", "unpack FILE DIR", "verify FILE", "--property", "note:",
-                              "Exit status" })
+    for (const char* text : { "pack DIR OUT", "list FILE", "unpack FILE DIR", "verify FILE", "describe FILE",
+                              "--property", "note:", "Exit status" })
         EXPECT_NE(help.Out.find(text), std::string::npos) << text;
 }
 
@@ -386,6 +386,31 @@ TEST_F(Skinpack, TheDefaultSkinPassesVerify)
         EXPECT_NE(run.Out.find("note: no [Trackbar.ThumbDown]"), std::string::npos) << run.Out;
         EXPECT_EQ(LineCount(run.Out), 2u) << run.Out;
     }
+}
+
+// The description as the engine reads it, for scripts: JSON with every
+// section in order, its keys as read, and notes on lines read otherwise.
+TEST_F(Skinpack, DescribePrintsTheDescriptionAsRead)
+{
+    CopySlate(Dir() / "in", { { "SkinName=Slate", "SkinName=Sl\\ate \"1\"\nskinname=Dusk" } });
+    ASSERT_EQ(Run({ "pack", (Dir() / "in").string(), (Dir() / "odd.skn").string() }).Code, 0);
+    TRun const run = Run({ "describe", (Dir() / "odd.skn").string() });
+    EXPECT_EQ(run.Code, 0) << run.Err;
+    EXPECT_EQ(run.Out.rfind("{\"description\": \"slate.ini\", \"sections\": [{\"name\": \"TitlebarSkin\", \"keys\": "
+                            "{\"skinname\": \"Sl\\\\ate \\\"1\\\"\"",
+                            0),
+              0u)
+        << run.Out;
+    EXPECT_NE(run.Out.find("{\"name\": \"Personality\", \"keys\": {"), std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find("\"notes\": [\"line 5: key \\\"skinname\\\" again in its section; the first is read\"]}\n"),
+              std::string::npos)
+        << run.Out;
+    EXPECT_EQ(LineCount(run.Out), 1u);
+
+    TRun const clean = Run({ "describe", DEFAULT_SKIN_PATH });
+    EXPECT_EQ(clean.Code, 0) << clean.Err;
+    EXPECT_NE(clean.Out.find("\"notes\": []}"), std::string::npos) << clean.Out;
+    EXPECT_EQ(Run({ "describe", (Dir() / "missing.skn").string() }).Code, 1);
 }
 
 TEST_F(Skinpack, VerifyReportsEveryProblemOfABrokenSkin)
