@@ -20,6 +20,7 @@ namespace tandrel {
 using TSkinColour = std::uint32_t;
 
 constexpr TSkinColour SkinSystemColour(int index) { return 0xFF000000u | static_cast<TSkinColour>(index); }
+constexpr bool IsSkinSystemColour(TSkinColour colour) { return (colour & 0xFF000000u) == 0xFF000000u; }
 
 // Longest value handed out; longer ones are cut.
 constexpr std::size_t MaxSkinIniValue = 2047;

@@ -1,12 +1,14 @@
 #include "tools/skinpack/SkinVerify.h"
 
 #include "skin/description/SkinDescription.h"
+#include "skin/description/SkinContrast.h"
 #include "skin/description/SkinIni.h"
 #include "tools/skinpack/SkinPackage.h"
 #include "skin/package/SkinReader.h"
 #include "skin/description/SkinSetReader.h"
 #include "framework/graphics/formats/BmpFormat.h"
 
+#include <cstdio>
 #include <map>
 
 using namespace tandrel;
@@ -232,6 +234,33 @@ void CheckSections(const TSkinIniText& text, const TRecordingSource& source, con
         report.Problems.push_back("[Buttons] Bitmap: no image, so push buttons are not drawn");
 }
 
+// Text colours of the skin against the faces they are written on. A colour
+// the skin leaves to the system is not known here and is not judged.
+void CheckTextContrast(const TSkinSetOf<TImageCheck>& set, TSkinReport& report)
+{
+    struct TPair {
+        const char* Text;
+        TSkinColour TextColour;
+        const char* Face;
+        TSkinColour FaceColour;
+    };
+    for (const TPair& pair : { TPair { "ButtonText", set.ButtonTextColour, "ButtonFace", set.ButtonFaceColour },
+                               TPair { "WindowText", set.WindowTextColour, "ButtonFace", set.ButtonFaceColour },
+                               TPair { "MenuText", set.MenuTextColour, "Menu", set.MenuColour },
+                               TPair { "MenuBarText", set.MenuBarTextColour, "Menubar", set.MenubarColour },
+                               TPair { "HilightText", set.HilightTextColour, "Hilight", set.HilightColour } }) {
+        if (IsSkinSystemColour(pair.TextColour) || IsSkinSystemColour(pair.FaceColour))
+            continue;
+        double const ratio = SkinContrastRatio(pair.TextColour, pair.FaceColour);
+        if (ratio >= MinTextContrast)
+            continue;
+        char figure[16];
+        std::snprintf(figure, sizeof figure, "%.1f", ratio);
+        report.Notes.push_back(std::string("[Colours] ") + pair.Text + " on " + pair.Face + ": a contrast of "
+                               + figure + ":1, below 4.5:1, so its text is hard to read");
+    }
+}
+
 } // namespace
 
 TSkinReport VerifySkin(const TSkinReader& reader)
@@ -266,5 +295,6 @@ TSkinReport VerifySkin(const TSkinReader& reader)
     TImageChecker images(reader, report);
     TSkinSetReader<TImageCheck, TImageChecker>(set, ini, images).Read();
     CheckSections(text, source, set, report);
+    CheckTextContrast(set, report);
     return report;
 }

@@ -66,7 +66,10 @@ Commands:
                       sections that appear twice (only the first is read).
                     Lines with "note:" after FILE tell what is worth knowing
                     but not wrong, such as optional sections the skin leaves
-                    out. The last line says "ok" when there is no problem;
+                    out, or text colours that read badly on their faces
+                    ([Colours] ButtonText or WindowText on ButtonFace,
+                    MenuText on Menu, MenuBarText on Menubar, HilightText on
+                    Hilight, at a contrast below 4.5:1). The last line says "ok" when there is no problem;
                     otherwise the count of problems goes to standard error.
   describe FILE     Print FILE's description as Tandrel reads it, as one
                     JSON object: "description" (the entry's name),

@@ -413,6 +413,22 @@ TEST_F(Skinpack, DescribePrintsTheDescriptionAsRead)
     EXPECT_EQ(Run({ "describe", (Dir() / "missing.skn").string() }).Code, 1);
 }
 
+// Text colours that read badly on their faces are worth a warning, not a
+// refusal; colours left to the system are not judged.
+TEST_F(Skinpack, VerifyWarnsOfTextColoursThatReadBadly)
+{
+    CopySlate(Dir() / "in", { { "ButtonText=28 36 48", "ButtonText=200 204 210" },
+                              { "MenuText=28 36 48\n", "" } });
+    ASSERT_EQ(Run({ "pack", (Dir() / "in").string(), (Dir() / "pale.skn").string() }).Code, 0);
+    TRun const run = Run({ "verify", (Dir() / "pale.skn").string() });
+    EXPECT_EQ(run.Code, 0) << run.Err;
+    EXPECT_NE(run.Out.find("note: [Colours] ButtonText on ButtonFace: a contrast of 1.4:1, below 4.5:1"),
+              std::string::npos)
+        << run.Out;
+    EXPECT_EQ(run.Out.find("MenuText on"), std::string::npos) << run.Out;
+    EXPECT_NE(run.Out.find(": ok: "), std::string::npos) << run.Out;
+}
+
 TEST_F(Skinpack, VerifyReportsEveryProblemOfABrokenSkin)
 {
     CopySlate(Dir() / "in", {
