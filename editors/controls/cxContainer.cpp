@@ -72,18 +72,7 @@ TcxContainerBorderStyle DrawnBorderStyle(TcxContainerBorderStyle style, int hotT
 
 void TcxContainerViewInfo::Assign(const TcxContainerViewInfo& s)
 {
-    BackgroundColor = s.BackgroundColor;
-    BorderColor = s.BorderColor;
-    Bounds = s.Bounds;
-    BorderRect = s.BorderRect;
-    ClientRect = s.ClientRect;
-    BorderStyle = s.BorderStyle;
-    BorderWidth = s.BorderWidth;
-    Edges = s.Edges;
-    Shadow = s.Shadow;
-    NativeStyle = s.NativeStyle;
-    HotTrackState = s.HotTrackState;
-    ContainerState = s.ContainerState;
+    static_cast<TcxContainerViewValues&>(*this) = s;
 }
 
 void TcxContainerViewInfo::Offset(int dx, int dy)

@@ -154,8 +154,24 @@ private:
     std::vector<TcxContainerStyle*> m_listeners;
 };
 
+// What a container's view info says of its box, copied whole by Assign.
+struct TcxContainerViewValues {
+    TColor BackgroundColor = clWindow;
+    TColor BorderColor = clBtnShadow;
+    RECT Bounds {};
+    RECT BorderRect {};
+    RECT ClientRect {};
+    TcxContainerBorderStyle BorderStyle = cbsNone;
+    int BorderWidth = 0;
+    TcxBorders Edges = cxBordersAll;
+    bool Shadow = false;
+    bool NativeStyle = false;
+    int HotTrackState = 0;
+    unsigned ContainerState = cxcsNormal;
+};
+
 // The container's geometry and colours; it alone paints the border and background.
-class TcxContainerViewInfo {
+class TcxContainerViewInfo : public TcxContainerViewValues {
 public:
     TcxContainerViewInfo() = default;
     virtual ~TcxContainerViewInfo() = default;
@@ -170,19 +186,6 @@ public:
     void DrawContainerBorder(TcxCanvas& canvas, const RECT& rect, TcxContainerBorderStyle style) const;
     // The "Edit" theme state drawn for a native border.
     virtual int NativeState() const { return 1; }
-
-    TColor BackgroundColor = clWindow;
-    TColor BorderColor = clBtnShadow;
-    RECT Bounds {};
-    RECT BorderRect {};
-    RECT ClientRect {};
-    TcxContainerBorderStyle BorderStyle = cbsNone;
-    int BorderWidth = 0;
-    TcxBorders Edges = cxBordersAll;
-    bool Shadow = false;
-    bool NativeStyle = false;
-    int HotTrackState = 0;
-    unsigned ContainerState = cxcsNormal;
 };
 
 // Class hooks of a container: the classes of its style and view info.

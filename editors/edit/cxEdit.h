@@ -118,12 +118,8 @@ public:
 // Mouse state flags of the view data.
 enum TcxEditMouseStateFlag : unsigned { cxmsNormal = 8, cxmsFocused = 1, cxmsHot = 4, cxmsDisabled = 2 };
 
-class TcxCustomEditViewInfo : public TcxContainerViewInfo {
-public:
-    void Assign(const TcxContainerViewInfo& source) override;
-    void Offset(int dx, int dy) override;
-    int NativeState() const override { return EditState; }
-
+// An editor's state as its view info shows it, copied whole by Assign.
+struct TcxEditViewValues {
     bool Enabled = true;
     bool Focused = false;
     bool Embedded = false;
@@ -133,9 +129,17 @@ public:
     unsigned MouseState = cxmsNormal;
     int EditState = 1;  // the "Edit" theme's state: 1 normal, 2 hot, 4 disabled, 5 focused
     TColor TextColor = clWindowText;
-    TFont Font;
     RECT VisibleRect {};
     int ButtonCount = 0;  // none of these editors has buttons
+};
+
+class TcxCustomEditViewInfo : public TcxContainerViewInfo, public TcxEditViewValues {
+public:
+    void Assign(const TcxContainerViewInfo& source) override;
+    void Offset(int dx, int dy) override;
+    int NativeState() const override { return EditState; }
+
+    TFont Font;
 };
 
 class TcxCustomTextEditViewInfo : public TcxCustomEditViewInfo {

@@ -78,18 +78,8 @@ void TcxCustomEditViewInfo::Assign(const TcxContainerViewInfo& source)
     auto* s = dynamic_cast<const TcxCustomEditViewInfo*>(&source);
     if (!s)
         return;
-    Enabled = s->Enabled;
-    Focused = s->Focused;
-    Embedded = s->Embedded;
-    NativeEditStyle = s->NativeEditStyle;
-    Transparent = s->Transparent;
-    IsHot = s->IsHot;
-    MouseState = s->MouseState;
-    EditState = s->EditState;
-    TextColor = s->TextColor;
+    static_cast<TcxEditViewValues&>(*this) = *s;
     Font.Assign(s->Font);
-    VisibleRect = s->VisibleRect;
-    ButtonCount = s->ButtonCount;
 }
 
 void TcxCustomEditViewInfo::Offset(int dx, int dy)

@@ -160,7 +160,19 @@ protected:
 
 // The slider's geometry and colours; it paints the slider through an
 // off-screen bitmap so that it never flickers.
-class TcxCustomTrackBarViewInfo : public TcxCustomTextEditViewInfo {
+// The slider's layout and look as its view info shows them, copied whole by
+// Assign.
+struct TcxTrackBarViewValues {
+    TcxTrackBarGeometry Geometry;
+    TcxTrackBarColours Colours;
+    TcxTrackBarThumbState ThumbState = tstNormal;
+    bool IsThumbHot = false;
+    bool IsThumbPressed = false;
+    // Where a custom thumb is drawn (the properties' OnDrawThumb).
+    TcxCustomTrackBarProperties* ThumbDrawer = nullptr;
+};
+
+class TcxCustomTrackBarViewInfo : public TcxCustomTextEditViewInfo, public TcxTrackBarViewValues {
 public:
     TcxCustomTrackBarViewInfo();
     void Assign(const TcxContainerViewInfo& source) override;
@@ -170,15 +182,8 @@ public:
     void PaintSlider(TcxCanvas& canvas);
     void PaintSliderContent(TcxCanvas& canvas);
 
-    TcxTrackBarGeometry Geometry;
-    TcxTrackBarColours Colours;
-    TcxTrackBarThumbState ThumbState = tstNormal;
-    bool IsThumbHot = false;
-    bool IsThumbPressed = false;
     TcxLookAndFeel LookAndFeel {nullptr};
     TBitmap Bitmap;
-    // Where a custom thumb is drawn (the properties' OnDrawThumb).
-    TcxCustomTrackBarProperties* ThumbDrawer = nullptr;
 
 private:
     bool Themed() const;

@@ -106,13 +106,8 @@ void TcxCustomTrackBarViewInfo::Assign(const TcxContainerViewInfo& source)
     auto* s = dynamic_cast<const TcxCustomTrackBarViewInfo*>(&source);
     if (!s)
         return;
-    Geometry = s->Geometry;
-    Colours = s->Colours;
-    ThumbState = s->ThumbState;
-    IsThumbHot = s->IsThumbHot;
-    IsThumbPressed = s->IsThumbPressed;
+    static_cast<TcxTrackBarViewValues&>(*this) = *s;
     LookAndFeel.Assign(s->LookAndFeel);
-    ThumbDrawer = s->ThumbDrawer;
 }
 
 void TcxCustomTrackBarViewInfo::Offset(int dx, int dy)

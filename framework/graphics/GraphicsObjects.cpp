@@ -33,57 +33,52 @@ void TFont::Assign(const TPersistent& source)
     auto* font = dynamic_cast<const TFont*>(&source);
     if (!font)
         return TGraphicsObject::Assign(source);
-    if (m_name == font->m_name && m_height == font->m_height && m_style == font->m_style &&
-        m_color == font->m_color && m_charset == font->m_charset)
+    if (m_values == font->m_values)
         return;
-    m_name = font->m_name;
-    m_height = font->m_height;
-    m_style = font->m_style;
-    m_color = font->m_color;
-    m_charset = font->m_charset;
+    m_values = font->m_values;
     Rebuild();
 }
 
 void TFont::SetName(const std::wstring& name)
 {
-    if (name != m_name && !name.empty()) {
-        m_name = name;
+    if (name != m_values.Name && !name.empty()) {
+        m_values.Name = name;
         Rebuild();
     }
 }
 
 void TFont::SetHeight(int height)
 {
-    if (height != m_height) {
-        m_height = height;
+    if (height != m_values.Height) {
+        m_values.Height = height;
         Rebuild();
     }
 }
 
-int TFont::Size() const { return -MulDiv(m_height, 72, kPixelsPerInch); }
+int TFont::Size() const { return -MulDiv(m_values.Height, 72, kPixelsPerInch); }
 
 void TFont::SetSize(int points) { SetHeight(-MulDiv(points, kPixelsPerInch, 72)); }
 
 void TFont::SetStyle(TFontStyles style)
 {
-    if (style != m_style) {
-        m_style = style;
+    if (style != m_values.Style) {
+        m_values.Style = style;
         Rebuild();
     }
 }
 
 void TFont::SetColor(TColor colour)
 {
-    if (colour != m_color) {
-        m_color = colour;
+    if (colour != m_values.Color) {
+        m_values.Color = colour;
         Changed();
     }
 }
 
 void TFont::SetCharset(int charset)
 {
-    if (charset != m_charset) {
-        m_charset = charset;
+    if (charset != m_values.Charset) {
+        m_values.Charset = charset;
         Rebuild();
     }
 }
@@ -93,11 +88,11 @@ void TFont::AssignHandle(HFONT font)
     LOGFONTW lf {};
     if (!font || GetObjectW(font, sizeof lf, &lf) != sizeof lf)
         return;
-    m_name = lf.lfFaceName;
-    m_height = lf.lfHeight;
-    m_style = (lf.lfWeight >= FW_BOLD ? TFontStyles {fsBold} : 0u) | (lf.lfItalic ? TFontStyles {fsItalic} : 0u) |
-              (lf.lfUnderline ? TFontStyles {fsUnderline} : 0u) | (lf.lfStrikeOut ? TFontStyles {fsStrikeOut} : 0u);
-    m_charset = lf.lfCharSet;
+    m_values.Name = lf.lfFaceName;
+    m_values.Height = lf.lfHeight;
+    m_values.Style = (lf.lfWeight >= FW_BOLD ? TFontStyles {fsBold} : 0u) | (lf.lfItalic ? TFontStyles {fsItalic} : 0u) |
+                     (lf.lfUnderline ? TFontStyles {fsUnderline} : 0u) | (lf.lfStrikeOut ? TFontStyles {fsStrikeOut} : 0u);
+    m_values.Charset = lf.lfCharSet;
     Rebuild();
 }
 
@@ -113,17 +108,17 @@ HFONT TFont::Handle()
 {
     if (!m_handle) {
         LOGFONTW lf {};
-        lf.lfHeight = m_height;
-        lf.lfWeight = (m_style & fsBold) ? FW_BOLD : FW_NORMAL;
-        lf.lfItalic = (m_style & fsItalic) ? TRUE : FALSE;
-        lf.lfUnderline = (m_style & fsUnderline) ? TRUE : FALSE;
-        lf.lfStrikeOut = (m_style & fsStrikeOut) ? TRUE : FALSE;
-        lf.lfCharSet = static_cast<BYTE>(m_charset);
+        lf.lfHeight = m_values.Height;
+        lf.lfWeight = (m_values.Style & fsBold) ? FW_BOLD : FW_NORMAL;
+        lf.lfItalic = (m_values.Style & fsItalic) ? TRUE : FALSE;
+        lf.lfUnderline = (m_values.Style & fsUnderline) ? TRUE : FALSE;
+        lf.lfStrikeOut = (m_values.Style & fsStrikeOut) ? TRUE : FALSE;
+        lf.lfCharSet = static_cast<BYTE>(m_values.Charset);
         lf.lfQuality = DEFAULT_QUALITY;
         lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
         lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
         lf.lfPitchAndFamily = DEFAULT_PITCH;
-        lstrcpynW(lf.lfFaceName, m_name.c_str(), LF_FACESIZE);
+        lstrcpynW(lf.lfFaceName, m_values.Name.c_str(), LF_FACESIZE);
         HFONT font = CreateFontIndirectW(&lf);
         if (!font)
             RaiseLastOSError("CreateFontIndirect");

@@ -35,18 +35,18 @@ public:
     static const TClassInfo& StaticClassInfo();
     void Assign(const TPersistent& source) override;
 
-    const std::wstring& Name() const { return m_name; }
+    const std::wstring& Name() const { return m_values.Name; }
     void SetName(const std::wstring& name);
     // Negative: character height in pixels; positive: cell height.
-    int Height() const { return m_height; }
+    int Height() const { return m_values.Height; }
     void SetHeight(int height);
     int Size() const;  // points at 96 pixels per inch
     void SetSize(int points);
-    TFontStyles Style() const { return m_style; }
+    TFontStyles Style() const { return m_values.Style; }
     void SetStyle(TFontStyles style);
-    TColor Color() const { return m_color; }
+    TColor Color() const { return m_values.Color; }
     void SetColor(TColor colour);
-    int Charset() const { return m_charset; }
+    int Charset() const { return m_values.Charset; }
     void SetCharset(int charset);
     // Takes name, height, style and character set of a font the system made
     // (a window's WM_GETFONT); the colour stays. Nothing for none.
@@ -57,11 +57,16 @@ public:
 private:
     void Rebuild();
 
-    std::wstring m_name = L"MS Sans Serif";
-    int m_height = -11;
-    TFontStyles m_style = 0;
-    TColor m_color = clWindowText;
-    int m_charset = DEFAULT_CHARSET;
+    // Everything that makes the font, compared and copied whole.
+    struct TFontValues {
+        std::wstring Name = L"MS Sans Serif";
+        int Height = -11;
+        TFontStyles Style = 0;
+        TColor Color = clWindowText;
+        int Charset = DEFAULT_CHARSET;
+        bool operator==(const TFontValues&) const = default;
+    };
+    TFontValues m_values;
     TOwnedFont m_handle;
 };
 
