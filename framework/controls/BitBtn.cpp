@@ -69,23 +69,11 @@ void TBitBtn::SetNumGlyphs(int count)
     Invalidate();
 }
 
-void TBitBtn::SetLayout(TButtonLayout layout)
-{
-    m_layout = layout;
-    Invalidate();
-}
+void TBitBtn::SetLayout(TButtonLayout layout) { SetPaintedProperty(m_layout, layout); }
 
-void TBitBtn::SetMargin(int margin)
-{
-    m_margin = margin;
-    Invalidate();
-}
+void TBitBtn::SetMargin(int margin) { SetPaintedProperty(m_margin, margin); }
 
-void TBitBtn::SetSpacing(int spacing)
-{
-    m_spacing = spacing;
-    Invalidate();
-}
+void TBitBtn::SetSpacing(int spacing) { SetPaintedProperty(m_spacing, spacing); }
 
 void TBitBtn::Click()
 {

@@ -166,6 +166,16 @@ protected:
     // What a message does when nobody handles it.
     virtual void DefaultHandler(TMessage& message);
 
+    // Stores a value the control paints, and repaints when it changed.
+    template <class T>
+    void SetPaintedProperty(T& field, T value)
+    {
+        if (field != value) {
+            field = value;
+            Invalidate();
+        }
+    }
+
     virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
     virtual void MouseMove(TShiftState shift, int x, int y);

@@ -40,29 +40,13 @@ void TCustomPanel::CreateParams(TCreateParams& p)
     p.ExStyle |= BorderExStyle(m_borderStyle);
 }
 
-void TCustomPanel::SetAlignment(TAlignment alignment)
-{
-    m_alignment = alignment;
-    Invalidate();
-}
+void TCustomPanel::SetAlignment(TAlignment alignment) { SetPaintedProperty(m_alignment, alignment); }
 
-void TCustomPanel::SetBevelOuter(TPanelBevel bevel)
-{
-    m_bevelOuter = bevel;
-    Invalidate();
-}
+void TCustomPanel::SetBevelOuter(TPanelBevel bevel) { SetPaintedProperty(m_bevelOuter, bevel); }
 
-void TCustomPanel::SetBevelInner(TPanelBevel bevel)
-{
-    m_bevelInner = bevel;
-    Invalidate();
-}
+void TCustomPanel::SetBevelInner(TPanelBevel bevel) { SetPaintedProperty(m_bevelInner, bevel); }
 
-void TCustomPanel::SetBevelWidth(int width)
-{
-    m_bevelWidth = std::max(width, 1);
-    Invalidate();
-}
+void TCustomPanel::SetBevelWidth(int width) { SetPaintedProperty(m_bevelWidth, std::max(width, 1)); }
 
 void TCustomPanel::SetBorderStyle(TBorderStyle style)
 {

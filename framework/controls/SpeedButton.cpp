@@ -82,29 +82,15 @@ void TSpeedButton::SetFlat(bool flat)
     }
 }
 
-void TSpeedButton::SetLayout(TButtonLayout layout)
-{
-    if (layout != m_layout) {
-        m_layout = layout;
-        Invalidate();
-    }
-}
+void TSpeedButton::SetLayout(TButtonLayout layout) { SetPaintedProperty(m_layout, layout); }
 
 void TSpeedButton::SetMargin(int margin)
 {
-    if (margin != m_margin && margin >= -1) {
-        m_margin = margin;
-        Invalidate();
-    }
+    if (margin >= -1)
+        SetPaintedProperty(m_margin, margin);
 }
 
-void TSpeedButton::SetSpacing(int spacing)
-{
-    if (spacing != m_spacing) {
-        m_spacing = spacing;
-        Invalidate();
-    }
-}
+void TSpeedButton::SetSpacing(int spacing) { SetPaintedProperty(m_spacing, spacing); }
 
 // Others of the group let go when this one goes down.
 void TSpeedButton::UpdateExclusive()
