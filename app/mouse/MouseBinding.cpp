@@ -1,6 +1,5 @@
 #include "app/mouse/MouseBinding.h"
 
-#include "framework/controls/HelperWindow.h"
 #include "framework/core/Registry.h"
 #include "framework/core/SysUtils.h"
 
@@ -87,8 +86,9 @@ std::vector<TMouseDevice> SystemMice()
 TMouseBinding::TMouseBinding()
 {
     // Raw input with RIDEV_INPUTSINK needs a target, not a visible one.
-    m_window.Reset(CreateHelperWindow(kWindowClass, WindowProc, THelperWindowKind::hwMessageOnly, "the mouse window"));
-    SetWindowLongPtrW(m_window.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    m_window.Reset(
+        CreateHelperWindow(kWindowClass, TargetWindowProc, THelperWindowKind::hwMessageOnly, "the mouse window"));
+    BindWindowTarget(m_window.Get(), this);
 }
 
 TMouseBinding::~TMouseBinding()
@@ -100,29 +100,22 @@ TMouseBinding::~TMouseBinding()
     } catch (...) {
         // The registration ends with the process anyway.
     }
-    SetWindowLongPtrW(m_window.Get(), GWLP_USERDATA, 0);
+    BindWindowTarget(m_window.Get(), nullptr);
 }
 
-LRESULT CALLBACK TMouseBinding::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+bool TMouseBinding::WindowMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
-    auto* self = reinterpret_cast<TMouseBinding*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    try {
-        switch (msg) {
-        case WM_INPUT:
-            if (self)
-                self->OnInput(reinterpret_cast<HRAWINPUT>(lParam));
-            break;  // the system frees the record in the default handling
-        case WM_INPUT_DEVICE_CHANGE:
-            if (self)
-                self->HandleDeviceChange(wParam, static_cast<TDeviceHandle>(lParam));
-            return 0;
-        default:
-            break;
-        }
-    } catch (...) {
-        HandleCallbackException(nullptr);
+    switch (msg) {
+    case WM_INPUT:
+        OnInput(reinterpret_cast<HRAWINPUT>(lParam));
+        return false;  // the system frees the record in the default handling
+    case WM_INPUT_DEVICE_CHANGE:
+        HandleDeviceChange(wParam, static_cast<TDeviceHandle>(lParam));
+        result = 0;
+        return true;
+    default:
+        return false;
     }
-    return DefWindowProcW(window, msg, wParam, lParam);
 }
 
 void TMouseBinding::OnInput(HRAWINPUT input)

@@ -4,6 +4,7 @@
 // device under HKEY_CURRENT_USER\Software\Tandrel.
 
 #include "app/mouse/SecondMouse.h"
+#include "framework/controls/HelperWindow.h"
 #include "framework/graphics/GdiObjects.h"
 
 #include <windows.h>
@@ -16,7 +17,7 @@ namespace tandrel {
 extern const wchar_t kTandrelKey[];
 extern const wchar_t kSecondMouseValue[];
 
-class TMouseBinding final : public TSecondMouseHost {
+class TMouseBinding final : public TSecondMouseHost, private TWindowMessageTarget {
 public:
     TMouseBinding();
     ~TMouseBinding() override;
@@ -54,7 +55,7 @@ public:
     void Remember(const std::string& name) override;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    bool WindowMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void OnInput(HRAWINPUT input);
 
     TOwnedWindow m_window;

@@ -1,5 +1,6 @@
 #include "framework/controls/HelperWindow.h"
 
+#include "framework/core/Object.h"
 #include "framework/core/SysUtils.h"
 
 #include <string>
@@ -27,6 +28,28 @@ HWND CreateHelperWindow(const wchar_t* className, WNDPROC procedure, THelperWind
     if (!window)
         RaiseLastOSError((std::string("Creating ") + purpose).c_str());
     return window;
+}
+
+void BindWindowTarget(HWND window, TWindowMessageTarget* target)
+{
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(target));
+}
+
+LRESULT CALLBACK TargetWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    // Unbound while the window is made and after its owner let go.
+    auto* target = reinterpret_cast<TWindowMessageTarget*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (target) {
+        try {
+            LRESULT result = 0;
+            if (target->WindowMessage(msg, wParam, lParam, result))
+                return result;
+        } catch (...) {
+            HandleCallbackException(dynamic_cast<TObject*>(target));
+            return 0;
+        }
+    }
+    return DefWindowProcW(window, msg, wParam, lParam);
 }
 
 } // namespace tandrel

@@ -15,4 +15,23 @@ enum class THelperWindowKind { hwMessageOnly, hwHiddenTopLevel };
 // naming `purpose`, when either fails.
 HWND CreateHelperWindow(const wchar_t* className, WNDPROC procedure, THelperWindowKind kind, const char* purpose);
 
+// An object that answers the messages of a window it is bound to.
+class TWindowMessageTarget {
+public:
+    // True when the message is answered, with its result; false leaves it to
+    // the default handling.
+    virtual bool WindowMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) = 0;
+
+protected:
+    ~TWindowMessageTarget() = default;
+};
+
+// Binds the window to the target, or unbinds it (nullptr): messages from then
+// on reach the target through TargetWindowProc.
+void BindWindowTarget(HWND window, TWindowMessageTarget* target);
+
+// The window procedure of bound windows. An exception from the target is
+// reported and stops at the window's edge; the message then counts as answered.
+LRESULT CALLBACK TargetWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+
 } // namespace tandrel

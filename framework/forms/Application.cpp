@@ -55,8 +55,10 @@ TApplication::~TApplication()
 {
     Destroying();
     DestroyComponents();  // the forms, last created first
-    if (m_handle)
+    if (m_handle) {
+        BindWindowTarget(m_handle, nullptr);
         DestroyWindow(m_handle);
+    }
 }
 
 void TApplication::Initialize()
@@ -65,7 +67,7 @@ void TApplication::Initialize()
         return;
     WNDCLASSEXW wc {};
     wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = AppWndProc;
+    wc.lpfnWndProc = TargetWindowProc;
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
     wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -79,7 +81,7 @@ void TApplication::Initialize()
                                nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!m_handle)
         RaiseLastOSError("Creating the application window");
-    SetWindowLongPtrW(m_handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    BindWindowTarget(m_handle, this);
 }
 
 void TApplication::SetTitle(const std::wstring& title)
@@ -260,30 +262,24 @@ void TApplication::FreeReleasedForms()
     }
 }
 
-LRESULT CALLBACK TApplication::AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+bool TApplication::WindowMessage(UINT msg, WPARAM, LPARAM, LRESULT& result)
 {
-    auto* app = reinterpret_cast<TApplication*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    try {
-        switch (msg) {
-        case CM_RELEASE:
-            if (app)
-                app->FreeReleasedForms();
-            return 0;
-        case WM_SYSCOLORCHANGE:
-            SystemColoursChanged();
-            break;
-        case WM_CLOSE:
-            if (app && app->m_mainForm)
-                app->m_mainForm->Close();
-            return 0;
-        default:
-            break;
-        }
-    } catch (...) {
-        HandleCallbackException(app);
-        return 0;
+    switch (msg) {
+    case CM_RELEASE:
+        FreeReleasedForms();
+        result = 0;
+        return true;
+    case WM_SYSCOLORCHANGE:
+        SystemColoursChanged();
+        return false;
+    case WM_CLOSE:
+        if (m_mainForm)
+            m_mainForm->Close();
+        result = 0;
+        return true;
+    default:
+        return false;
     }
-    return DefWindowProcW(window, msg, wParam, lParam);
 }
 
 } // namespace tandrel

@@ -5,6 +5,7 @@
 #include "framework/core/Component.h"
 #include "framework/forms/FormHost.h"
 #include "framework/controls/Control.h"
+#include "framework/controls/HelperWindow.h"
 
 #include <functional>
 #include <string>
@@ -16,7 +17,7 @@ class TCustomForm;
 
 using TExceptionEvent = std::function<void(TObject* sender, const std::string& message)>;
 
-class TApplication final : public TComponent, public TFormHost {
+class TApplication final : public TComponent, public TFormHost, private TWindowMessageTarget {
 public:
     TApplication();
     ~TApplication() override;
@@ -76,7 +77,7 @@ protected:
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
-    static LRESULT CALLBACK AppWndProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    bool WindowMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void FormCreated(TCustomForm* form);
     bool IsDialogKey(const MSG& msg);
     bool IsDialogChar(const MSG& msg);
