@@ -37,6 +37,13 @@ def frame_source_width():
 
 # --- caption-button glyphs ------------------------------------------------------
 
+def strip(w, h, looks, frame):
+    """One w x h frame per look, side by side: frame(layer, xs, ys, look)
+    paints a fresh layer and answers the finished frame."""
+    xs, ys = grid(w, h)
+    return art.hstack([frame(Layer(w, h), xs, ys, look) for look in looks])
+
+
 def glyph_close(xs, ys, c, k):
     a, b = c - k + 0.5, c + k - 0.5
     return union(segment(xs, ys, a, a, b, b, 0.9), segment(xs, ys, b, a, a, b, 0.9))
@@ -336,31 +343,29 @@ class SkinArt:
         third state), and a hot unchecked box. CHECK_STATES: border, face top
         and bottom, and mark colour (None: no mark) of each."""
         s = 13
-        xs, ys = grid(s, s)
-        out = []
-        for border, top, bottom, mark in self.CHECK_STATES:
-            lay = Layer(s, s)
+
+        def frame(lay, xs, ys, state):
+            border, top, bottom, mark = state
             lay.paint(cover(box(xs, ys, 0, 0, s, s, 2.5)), border)
             lay.paint(cover(box(xs, ys, 1, 1, s - 1, s - 1, 1.5)), vgrad(ys, 1, s - 1, top, bottom))
             if mark:
                 lay.paint(cover(check_mark(xs, ys, 0, 0, s)), mark)
-            out.append(lay.keyed(bg=self.FACE))
-        return art.hstack(out)
+            return lay.keyed(bg=self.FACE)
+        return strip(s, s, self.CHECK_STATES, frame)
 
     def radio_buttons(self):
         """13 x 13 radio buttons in the check-box order of states."""
         s = 13
-        xs, ys = grid(s, s)
         c = s / 2.0
-        out = []
-        for border, top, bottom, dot in self.CHECK_STATES:
-            lay = Layer(s, s)
+
+        def frame(lay, xs, ys, state):
+            border, top, bottom, dot = state
             lay.paint(cover(art.circle(xs, ys, c, c, c)), border)
             lay.paint(cover(art.circle(xs, ys, c, c, c - 1)), vgrad(ys, 1, s - 1, top, bottom))
             if dot:
                 lay.paint(cover(art.circle(xs, ys, c, c, 2.3)), dot)
-            out.append(lay.keyed(bg=self.FACE))
-        return art.hstack(out)
+            return lay.keyed(bg=self.FACE)
+        return strip(s, s, self.CHECK_STATES, frame)
 
     # --- combo box ----------------------------------------------------------------------
     # COMBO_STATES: 1 normal, 2 pressed, 3 disabled, 4 hot or focused; each
@@ -370,30 +375,26 @@ class SkinArt:
         """Edge around a combo box, 4 frames of 16 x 19; the corners are painted
         in the face colour so the box looks rounded without keying."""
         w, h = 16, 19
-        xs, ys = grid(w, h)
-        out = []
-        for st in self.COMBO_STATES:
-            lay = Layer(w, h)
+
+        def frame(lay, xs, ys, st):
             lay.paint(np.ones((h, w)), self.FACE)
             lay.paint(solid(box(xs, ys, 0, 0, w, h, 1.5)), st["border"])
             lay.paint(solid(box(xs, ys, 1, 1, w - 1, h - 1)), st["inner"])
-            out.append(art.opaque(lay))
-        return art.hstack(out)
+            return art.opaque(lay)
+        return strip(w, h, self.COMBO_STATES, frame)
 
     def combo_buttons(self):
         """Drop-down button at the right end of a combo box, 4 frames of 16 x 21.
         It covers the edge there, so it repeats the edge on the top, right and
         bottom; the rounded corners are keyed out to show the edge's corners."""
         w, h = 16, 21
-        xs, ys = grid(w, h)
-        out = []
-        for st in self.COMBO_STATES:
-            lay = Layer(w, h)
+
+        def frame(lay, xs, ys, st):
             lay.paint(solid(box(xs, ys, -2, 0, w, h, (0, 2, 2, 0))), st["border"])
             lay.paint(solid(box(xs, ys, 0, 1, w - 1, h - 1)), vgrad(ys, 1, h - 1, *st["fill"]))
             lay.paint(solid(box(xs, ys, 0, 1, 1, h - 1)), self.COMBO_DIVIDER)
-            out.append(lay.keyed())
-        return art.hstack(out)
+            return lay.keyed()
+        return strip(w, h, self.COMBO_STATES, frame)
 
     def combo_arrows(self):
         """Arrow glyphs, 5 frames of 16 x 16: the four part states, then the size
@@ -444,29 +445,26 @@ class SkinArt:
         """Track behind the thumb, 4 frames (normal, pressed, hot, disabled): a
         flat groove with a hairline along both long sides."""
         w, h = (16, 18) if vertical else (24, 16)
-        xs, ys = grid(w, h)
-        out = []
-        for fill, line in self.SCROLL_TRACKS:
-            lay = Layer(w, h)
+
+        def frame(lay, xs, ys, look):
+            fill, line = look
             lay.paint(np.ones((h, w)), fill)
             sides = (xs < 1) | (xs > w - 1) if vertical else (ys < 1) | (ys > h - 1)
             lay.paint(sides.astype(float), line)
-            out.append(art.opaque(lay))
-        return art.hstack(out)
+            return art.opaque(lay)
+        return strip(w, h, self.SCROLL_TRACKS, frame)
 
     def scroll_thumbs(self, vertical):
         """Thumb, 3 frames (normal, pressed, hot): a 10-pixel pill on the track."""
         w, h = (16, 24) if vertical else (42, 16)
-        xs, ys = grid(w, h)
-        out = []
-        for fill, border in self.SCROLL_THUMBS:
-            lay = Layer(w, h)
-            rect = (3, 1, 13, h - 1) if vertical else (1, 3, w - 1, 13)
-            lay.paint(cover(box(xs, ys, *rect, 5)), border)
-            x0, y0, x1, y1 = rect
+        x0, y0, x1, y1 = (3, 1, 13, h - 1) if vertical else (1, 3, w - 1, 13)
+
+        def frame(lay, xs, ys, look):
+            fill, border = look
+            lay.paint(cover(box(xs, ys, x0, y0, x1, y1, 5)), border)
             lay.paint(cover(box(xs, ys, x0 + 1, y0 + 1, x1 - 1, y1 - 1, 4)), fill)
-            out.append(lay.keyed(bg=self.TRACK))
-        return art.hstack(out)
+            return lay.keyed(bg=self.TRACK)
+        return strip(w, h, self.SCROLL_THUMBS, frame)
 
     # --- tabs, header, status bar, progress, group box -------------------------------------
 
@@ -475,17 +473,16 @@ class SkinArt:
         spare. Rounded on top; TABS gives fill (pair), border and top cap
         (None: none) of each."""
         w, h = 50, 18
-        xs, ys = grid(w, h)
-        out = []
-        for fill, border, cap in self.TABS:
-            lay = Layer(w, h)
+
+        def frame(lay, xs, ys, look):
+            fill, border, cap = look
             shape = box(xs, ys, 0, 0, w, h + 4, (4, 4, 0, 0))
             lay.paint(cover(shape), border)
             lay.paint(cover(box(xs, ys, 1, 1, w - 1, h + 4, (3, 3, 0, 0))), vgrad(ys, 1, h, *fill))
             if cap:
                 lay.paint(cover(box(xs, ys, 0, 0, w, 3, (4, 4, 0, 0))) * cover(shape), cap)
-            out.append(lay.keyed(bg=self.FACE))
-        return art.hstack(out)
+            return lay.keyed(bg=self.FACE)
+        return strip(w, h, self.TABS, frame)
 
     def tab_border(self):
         """Page edge around a tab control's page; only the ring of 4, 5, 4 and 4
@@ -503,31 +500,29 @@ class SkinArt:
         """Column heading, 5 frames of 55 x 26: normal, pressed, hot, disabled,
         sorted. A separator at the right and a hairline at the foot."""
         w, h = 55, 26
-        xs, ys = grid(w, h)
         line, light = self.HEADER_LINES
-        out = []
-        for top, bottom in self.HEADERS:
-            lay = Layer(w, h)
+
+        def frame(lay, xs, ys, look):
+            top, bottom = look
             lay.paint(np.ones((h, w)), vgrad(ys, 0, h - 1, top, bottom))
             lay.paint(solid(box(xs, ys, w - 2, 3, w - 1, h - 3)), line)
             lay.paint(solid(box(xs, ys, w - 1, 3, w, h - 3)), light)
             lay.paint(solid(box(xs, ys, 0, h - 1, w, h)), line)
-            out.append(art.opaque(lay))
-        return art.hstack(out)
+            return art.opaque(lay)
+        return strip(w, h, self.HEADERS, frame)
 
     def status_panels(self):
         """Status-bar panel edges, 3 frames of 16 x 18: lowered, raised, none."""
         w, h = 16, 18
-        xs, ys = grid(w, h)
-        out = []
-        for border, fill in self.STATUS_PANELS:
-            lay = Layer(w, h)
+
+        def frame(lay, xs, ys, look):
+            border, fill = look
             lay.paint(np.ones((h, w)), self.FACE)
             if border:
                 lay.paint(cover(box(xs, ys, 0, 0, w, h, 2)), border)
                 lay.paint(cover(box(xs, ys, 1, 1, w - 1, h - 1, 1)), fill)
-            out.append(art.opaque(lay))
-        return art.hstack(out)
+            return art.opaque(lay)
+        return strip(w, h, self.STATUS_PANELS, frame)
 
     def progress(self):
         """Progress bar, 2 frames of 31 x 26: the trough, then the bar. The middle
@@ -554,16 +549,14 @@ class SkinArt:
         """Group box edge, 2 frames of 46 x 54 (enabled, disabled): a rounded
         hairline frame whose top edge runs through the caption's middle."""
         w, h = 46, 54
-        xs, ys = grid(w, h)
-        out = []
-        for line in self.GROUP_LINES:
-            lay = Layer(w, h)
+
+        def frame(lay, xs, ys, line):
             lay.paint(np.ones((h, w)), self.FACE)
             lay.paint(cover(ring(box(xs, ys, 0, 7, w, h, 4), box(xs, ys, 1, 8, w - 1, h - 1, 3))), line)
             lay.paint(cover(ring(box(xs, ys, 1, 8, w - 1, h - 1, 3), box(xs, ys, 2, 9, w - 2, h - 2, 2))),
                       self.GROUP_INNER)
-            out.append(art.opaque(lay))
-        return art.hstack(out)
+            return art.opaque(lay)
+        return strip(w, h, self.GROUP_LINES, frame)
 
     def group_box_label(self):
         w, h = 50, 21

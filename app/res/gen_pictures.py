@@ -69,7 +69,9 @@ MOUSE_GREYS = {
     'E': (70, 70, 80),      # wheel
 }
 
-GLYPH_INSTALL = [
+# A mouse with a badge at its lower right: a green plus to bind, a red minus
+# to let go.
+_MOUSE = [
     '.......K........',
     '......K.........',
     '...KKKKK........',
@@ -79,35 +81,47 @@ GLYPH_INSTALL = [
     '.KWLLDLLMK......',
     '.KDDDDDDDK......',
     '.KWLLLLLMK......',
-    '.KWLLLLLMK.gggg.',
-    '.KWLLLLLMK.gGGg.',
-    '.KLLLLLLggggGGgg',
-    '.KLLLLLLgGGGGGGg',
-    '..KMMMMMgGGGGGGg',
-    '...KKKKKggggGGgg',
-    '...........gGGg.',
+    '.KWLLLLLMK......',
+    '.KWLLLLLMK......',
+    '.KLLLLLLMK......',
+    '.KLLLLLLMK......',
+    '..KMMMMMK.......',
+    '...KKKKK........',
+    '................',
 ]
+
+
+def _badged(badge, top, left):
+    """The mouse with badge's rows written over it from (top, left); '.' in
+    the badge leaves the mouse showing."""
+    rows = list(_MOUSE)
+    for y, line in enumerate(badge):
+        row = list(rows[top + y])
+        for x, c in enumerate(line):
+            if c != '.':
+                row[left + x] = c
+        rows[top + y] = ''.join(row)
+    return rows
+
+
+GLYPH_INSTALL = _badged([
+    '...gggg.',
+    '...gGGg.',
+    'ggggGGgg',
+    'gGGGGGGg',
+    'gGGGGGGg',
+    'ggggGGgg',
+    '...gGGg.',
+], 9, 8)
 GLYPH_INSTALL_LEGEND = dict(MOUSE_GREYS, **{
     '.': KEY, 'g': (0, 96, 0), 'G': (40, 190, 40)})
 
-GLYPH_UNINSTALL = [
-    '.......K........',
-    '......K.........',
-    '...KKKKK........',
-    '..KWWDLLK.......',
-    '.KWWLELLMK......',
-    '.KWLLELLMK......',
-    '.KWLLDLLMK......',
-    '.KDDDDDDDK......',
-    '.KWLLLLLMK......',
-    '.KWLLLLLMK......',
-    '.KWLLLLLMK......',
-    '.KLLLLLLrrrrrrrr',
-    '.KLLLLLLrRRRRRRr',
-    '..KMMMMMrRRRRRRr',
-    '...KKKKKrrrrrrrr',
-    '................',
-]
+GLYPH_UNINSTALL = _badged([
+    'rrrrrrrr',
+    'rRRRRRRr',
+    'rRRRRRRr',
+    'rrrrrrrr',
+], 11, 8)
 GLYPH_UNINSTALL_LEGEND = dict(MOUSE_GREYS, **{
     '.': KEY, 'r': (128, 0, 0), 'R': (230, 40, 40)})
 
