@@ -136,19 +136,6 @@ TEST_F(SkinButtonTest, SkinnersLetGoOfTheirControlsSafely)
     PumpIdle();
 }
 
-// Skinning and unskinning a form full of controls a hundred times leaves no
-// GDI object and no skinner behind, and gives each control its colour back.
-TEST_F(SkinButtonTest, SkinningAndUnskinningControlsLeavesNothingBehind)
-{
-    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 640, 420);
-    TControlsPage const page = BuildControlsPage(*form);
-    page.Memo->SetColor(clYellow);
-    ShowSkinned(*form);
-    TWinSkinForm* skin = ExpectSkinCyclesLeaveNothing(*form);
-    ASSERT_NE(skin, nullptr);
-    EXPECT_EQ(page.Memo->Color(), clYellow); // scroll bars leave the colour alone
-}
-
 // A skin without a button strip: the push button keeps its own painting
 // and its own mouse handling.
 TEST_F(SkinButtonTest, WithoutAButtonStripTheButtonIsItsOwn)

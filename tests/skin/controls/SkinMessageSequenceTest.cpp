@@ -126,7 +126,7 @@ protected:
         return std::exchange(seen, {});
     }
     template <class T>
-    T* Add(TCustomForm& form, int left, int top, int width, int height, TLog& sink, int tag = 0)
+    static T* Add(TCustomForm& form, int left, int top, int width, int height, TLog& sink, int tag = 0)
     {
         auto* control = new T(&form);
         control->SetParent(&form);
@@ -134,6 +134,34 @@ protected:
         control->SetTag(tag);
         control->WindowProc = TControlRecorder {std::move(control->WindowProc), &sink};
         return control;
+    }
+    // Two controls of a kind side by side at the top of the form, each with
+    // its recorder: the plain one tagged 99, which the skin leaves alone.
+    template <class T>
+    struct TTwins {
+        TTwins(TCustomForm& form, int width, int height)
+            : Plain(Add<T>(form, 10, 10, width, height, PlainSeen, 99)),
+              Skinned(Add<T>(form, width + 40, 10, width, height, SkinnedSeen))
+        {
+        }
+        // What `act` makes each twin and its parent see: unskinned, then skinned.
+        std::pair<TLog, TLog> Record(const std::function<void(T&)>& act)
+        {
+            TLog unskinned = SkinMessageSequenceTest::Record(*Plain, PlainSeen, [&] { act(*Plain); });
+            TLog skinned = SkinMessageSequenceTest::Record(*Skinned, SkinnedSeen, [&] { act(*Skinned); });
+            MouseAway();
+            return {std::move(unskinned), std::move(skinned)};
+        }
+        TLog PlainSeen, SkinnedSeen;
+        T* Plain;
+        T* Skinned;
+    };
+    // Skins the form; answers the skinner of the skinned twin.
+    template <class T>
+    std::string ShowTwins(TCustomForm& form, const TTwins<T>& twins)
+    {
+        TWinSkinForm* skin = ShowSkinned(form);
+        return skin ? SkinnerOf(*skin, *twins.Skinned) : "no skin";
     }
     static POINT ScreenPoint(TWinControl& control, int x, int y)
     {
@@ -169,18 +197,13 @@ TLog Without(const TLog& log, const std::set<std::string>& taken)
 TEST_F(SkinMessageSequenceTest, APushButtonsClick)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 300, 120);
-    TLog plainSeen, skinnedSeen;
-    auto* plain = Add<TButton>(*form, 10, 10, 100, 30, plainSeen, 99);
-    auto* skinned = Add<TButton>(*form, 150, 10, 100, 30, skinnedSeen);
+    TTwins<TButton> buttons(*form, 100, 30);
     int plainClicks = 0;
     int skinnedClicks = 0;
-    plain->OnClick = [&](TObject*) { ++plainClicks; };
-    skinned->OnClick = [&](TObject*) { ++skinnedClicks; };
-    ASSERT_NE(ShowSkinned(*form), nullptr);
-    ASSERT_EQ(SkinnerOf(*SkinOf(form->Handle()), *skinned), "TSkinButton");
-    TLog const unskinnedLog = Record(*plain, plainSeen, [&] { Click(*plain, 50, 15); });
-    TLog const skinnedLog = Record(*skinned, skinnedSeen, [&] { Click(*skinned, 50, 15); });
-    MouseAway();
+    buttons.Plain->OnClick = [&](TObject*) { ++plainClicks; };
+    buttons.Skinned->OnClick = [&](TObject*) { ++skinnedClicks; };
+    ASSERT_EQ(ShowTwins(*form, buttons), "TSkinButton");
+    auto const [unskinnedLog, skinnedLog] = buttons.Record([](TButton& button) { Click(button, 50, 15); });
 
     TLog const expected {"control WM_LBUTTONDOWN", "control BM_SETSTATE", "control BM_SETSTATE",
                          "control WM_LBUTTONUP",   "control BM_SETSTATE", "control WM_CAPTURECHANGED",
@@ -198,23 +221,18 @@ TEST_F(SkinMessageSequenceTest, APushButtonsClick)
 TEST_F(SkinMessageSequenceTest, AScrollBarsArrowClick)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 300, 200);
-    TLog plainSeen, skinnedSeen;
-    auto* plain = Add<TScrollBar>(*form, 10, 10, 20, 150, plainSeen, 99);
-    auto* skinned = Add<TScrollBar>(*form, 150, 10, 20, 150, skinnedSeen);
+    TTwins<TScrollBar> bars(*form, 20, 150);
     // A change of kind turns the bar round: its bounds come after.
-    for (TScrollBar* bar : {plain, skinned}) {
+    for (TScrollBar* bar : {bars.Plain, bars.Skinned}) {
         bar->SetKind(TScrollBarKind::sbVertical);
         bar->SetBounds(bar->Left(), 10, 20, 150);
     }
-    ASSERT_NE(ShowSkinned(*form), nullptr);
-    ASSERT_EQ(SkinnerOf(*SkinOf(form->Handle()), *skinned), "TSkinScControl");
-    TLog const unskinnedLog = Record(*plain, plainSeen, [&] { Click(*plain, 10, 140); });
-    TLog const skinnedLog = Record(*skinned, skinnedSeen, [&] { Click(*skinned, 10, 140); });
-    MouseAway();
+    ASSERT_EQ(ShowTwins(*form, bars), "TSkinScControl");
+    auto const [unskinnedLog, skinnedLog] = bars.Record([](TScrollBar& bar) { Click(bar, 10, 140); });
     EXPECT_FALSE(unskinnedLog.empty());
     EXPECT_EQ(skinnedLog, unskinnedLog);
-    EXPECT_EQ(plain->Position(), 1);
-    EXPECT_EQ(skinned->Position(), 1);
+    EXPECT_EQ(bars.Plain->Position(), 1);
+    EXPECT_EQ(bars.Skinned->Position(), 1);
 }
 
 // Edits: the skinner draws the frame; keys and the change notices are the
@@ -222,17 +240,15 @@ TEST_F(SkinMessageSequenceTest, AScrollBarsArrowClick)
 TEST_F(SkinMessageSequenceTest, AnEditsKey)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 300, 120);
-    TLog plainSeen, skinnedSeen;
-    auto* plain = Add<TEdit>(*form, 10, 10, 100, 24, plainSeen, 99);
-    auto* skinned = Add<TEdit>(*form, 150, 10, 100, 24, skinnedSeen);
-    ASSERT_NE(ShowSkinned(*form), nullptr);
-    ASSERT_EQ(SkinnerOf(*SkinOf(form->Handle()), *skinned), "TSkinEdit");
-    plain->SetFocus();
+    TTwins<TEdit> edits(*form, 100, 24);
+    ASSERT_EQ(ShowTwins(*form, edits), "TSkinEdit");
+    // Focus first: its notices are not what is compared.
+    edits.Plain->SetFocus();
     PumpIdle();
-    TLog const unskinnedLog = Record(*plain, plainSeen, [&] { PressKey('A'); });
-    skinned->SetFocus();
+    TLog const unskinnedLog = Record(*edits.Plain, edits.PlainSeen, [] { PressKey('A'); });
+    edits.Skinned->SetFocus();
     PumpIdle();
-    TLog const skinnedLog = Record(*skinned, skinnedSeen, [&] { PressKey('A'); });
+    TLog const skinnedLog = Record(*edits.Skinned, edits.SkinnedSeen, [] { PressKey('A'); });
 
     // EN_UPDATE, then EN_CHANGE, each reflected back to the edit.
     TLog const expected {"control WM_KEYDOWN 65",  "control WM_CHAR 97",     "parent WM_COMMAND 1024",
@@ -240,30 +256,24 @@ TEST_F(SkinMessageSequenceTest, AnEditsKey)
                          "control WM_KEYUP 65"};
     EXPECT_EQ(unskinnedLog, expected);
     EXPECT_EQ(skinnedLog, unskinnedLog);
-    EXPECT_EQ(skinned->Text(), plain->Text());
+    EXPECT_EQ(edits.Skinned->Text(), edits.Plain->Text());
 }
 
 // Tabs: the skinner draws the strip; choosing a tab is the control's own.
 TEST_F(SkinMessageSequenceTest, ATabControlsClickOnItsSecondTab)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 420, 160);
-    TLog plainSeen, skinnedSeen;
-    auto* plain = Add<TTabControl>(*form, 10, 10, 180, 120, plainSeen, 99);
-    auto* skinned = Add<TTabControl>(*form, 220, 10, 180, 120, skinnedSeen);
-    for (TTabControl* tabs : {plain, skinned}) {
+    TTwins<TTabControl> twins(*form, 180, 120);
+    for (TTabControl* tabs : {twins.Plain, twins.Skinned}) {
         tabs->Tabs().Add(L"One");
         tabs->Tabs().Add(L"Two");
     }
-    ASSERT_NE(ShowSkinned(*form), nullptr);
-    ASSERT_EQ(SkinnerOf(*SkinOf(form->Handle()), *skinned), "TSkinTab");
-    auto const clickSecond = [this](TTabControl& tabs) {
+    ASSERT_EQ(ShowTwins(*form, twins), "TSkinTab");
+    auto const [unskinnedLog, skinnedLog] = twins.Record([](TTabControl& tabs) {
         RECT second {};
         TabCtrl_GetItemRect(tabs.Handle(), 1, &second);
         Click(tabs, (second.left + second.right) / 2, (second.top + second.bottom) / 2);
-    };
-    TLog const unskinnedLog = Record(*plain, plainSeen, [&] { clickSecond(*plain); });
-    TLog const skinnedLog = Record(*skinned, skinnedSeen, [&] { clickSecond(*skinned); });
-    MouseAway();
+    });
 
     // TCN_SELCHANGING, TCN_SELCHANGE, then NM_CLICK.
     TLog const expected {"control WM_LBUTTONDOWN", "parent WM_NOTIFY -552", "control CN_NOTIFY -552",
@@ -271,7 +281,7 @@ TEST_F(SkinMessageSequenceTest, ATabControlsClickOnItsSecondTab)
                          "parent WM_NOTIFY -2",    "control CN_NOTIFY -2"};
     EXPECT_EQ(unskinnedLog, expected);
     EXPECT_EQ(skinnedLog, unskinnedLog);
-    EXPECT_EQ(TabCtrl_GetCurSel(skinned->Handle()), 1);
+    EXPECT_EQ(TabCtrl_GetCurSel(twins.Skinned->Handle()), 1);
 }
 
 } // namespace tandrel::test

@@ -390,33 +390,10 @@ TEST_F(SkinTabTest, ADialogsTabControlsAreSkinnedByClass)
         {0, 201, WC_TABCONTROLW, L"", 5, 5, 180, 60},
         {TCS_OWNERDRAWFIXED, 202, WC_TABCONTROLW, L"", 5, 70, 180, 60},
     });
-    bool checked = false;
-    RunSoon([&] {
-        HWND const box = FindWindowW(L"#32770", L"Tab dialog");
-        ASSERT_NE(box, nullptr);
-        ASSERT_TRUE(PumpUntil([&] { return SkinOf(box) && SkinOf(box)->SkinState() == ssSkinned; }));
-        TWinSkinForm& skin = *SkinOf(box);
-        TSkinControl* plain = skin.FindSkinner(GetDlgItem(box, 201));
-        ASSERT_NE(plain, nullptr);
-        EXPECT_STREQ(plain->ClassName(), "TSkinTab");
+    CheckSkinnedDialog(dialog, L"Tab dialog", [](HWND box, TWinSkinForm& skin) {
+        EXPECT_EQ(SkinnerOf(skin, GetDlgItem(box, 201)), "TSkinTab");
         EXPECT_EQ(skin.FindSkinner(GetDlgItem(box, 202)), nullptr);
-        checked = true;
-        EndDialog(box, IDOK);
-    }, 200);
-    INT_PTR const answer = RunTemplateDialog(dialog, L"Tab dialog");
-    EXPECT_TRUE(checked);
-    EXPECT_EQ(answer, IDOK);
-}
-
-// Skinning and unskinning a page of every control here a hundred times
-// leaves no GDI object and no skinner behind.
-TEST_F(SkinTabTest, SkinningAndUnskinningTabsAndBarsLeavesNothingBehind)
-{
-    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 640, 420);
-    BuildTabsPage(*form);
-    ShowSkinned(*form);
-    TWinSkinForm* skin = ExpectSkinCyclesLeaveNothing(*form);
-    ASSERT_NE(skin, nullptr);
+    });
 }
 
 // The bench page skinned, and then as the controls draw themselves, for a look.

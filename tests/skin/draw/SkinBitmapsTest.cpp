@@ -93,48 +93,42 @@ TEST(SkinRegion, BatchesGiveTheSameRegion)
     EXPECT_FALSE(Inside(batched, 3 + 199, 4 + 38));
 }
 
-TEST(SkinBitmapTurns, MirrorAndFlip)
+// Each turn puts every pixel of a 7 x 5 picture where it belongs, and its
+// opposite brings the picture back.
+TEST(SkinBitmapTurns, EachTurnMovesEveryPixelAndItsOppositeUndoesIt)
 {
-    auto original = Numbered(7, 5);
-    auto mirrored = Numbered(7, 5);
-    MirrorBitmap(*mirrored);
-    auto flipped = Numbered(7, 5);
-    FlipBitmap(*flipped);
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 7; ++x) {
-            ASSERT_EQ(PixelOf(*mirrored, x, y), PixelOf(*original, 6 - x, y)) << x << "," << y;
-            ASSERT_EQ(PixelOf(*flipped, x, y), PixelOf(*original, x, 4 - y)) << x << "," << y;
-        }
-    MirrorBitmap(*mirrored);
-    FlipBitmap(*flipped);
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 7; ++x) {
-            ASSERT_EQ(PixelOf(*mirrored, x, y), PixelOf(*original, x, y));
-            ASSERT_EQ(PixelOf(*flipped, x, y), PixelOf(*original, x, y));
-        }
-}
-
-TEST(SkinBitmapTurns, RotationsAndTheirRoundTrip)
-{
-    auto original = Numbered(7, 5);
-    auto left = Numbered(7, 5);
-    RotateBitmapLeft(*left);
-    auto right = Numbered(7, 5);
-    RotateBitmapRight(*right);
-    ASSERT_EQ(left->Width(), 5);
-    ASSERT_EQ(left->Height(), 7);
-    ASSERT_EQ(right->Width(), 5);
-    EXPECT_EQ(left->PixelFormat(), TPixelFormat::pf24bit);
-    for (int y = 0; y < 7; ++y)
-        for (int x = 0; x < 5; ++x) {
-            ASSERT_EQ(PixelOf(*left, x, y), PixelOf(*original, 6 - y, x)) << x << "," << y;
-            ASSERT_EQ(PixelOf(*right, x, y), PixelOf(*original, y, 4 - x)) << x << "," << y;
-        }
-    RotateBitmapRight(*left);
-    ASSERT_EQ(left->Width(), 7);
-    for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 7; ++x)
-            ASSERT_EQ(PixelOf(*left, x, y), PixelOf(*original, x, y)) << x << "," << y;
+    struct TTurnCase {
+        const char* Name;
+        void (*Turn)(TBitmap&);
+        void (*Opposite)(TBitmap&);
+        SIZE Size;
+        POINT (*Source)(int x, int y);  // where the turned pixel comes from
+    };
+    TTurnCase const cases[] = {
+        {"mirror", MirrorBitmap, MirrorBitmap, {7, 5}, [](int x, int y) { return POINT {6 - x, y}; }},
+        {"flip", FlipBitmap, FlipBitmap, {7, 5}, [](int x, int y) { return POINT {x, 4 - y}; }},
+        {"left", RotateBitmapLeft, RotateBitmapRight, {5, 7}, [](int x, int y) { return POINT {6 - y, x}; }},
+        {"right", RotateBitmapRight, RotateBitmapLeft, {5, 7}, [](int x, int y) { return POINT {y, 4 - x}; }},
+    };
+    auto const original = Numbered(7, 5);
+    for (const TTurnCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        auto turned = Numbered(7, 5);
+        c.Turn(*turned);
+        ASSERT_EQ(turned->Width(), c.Size.cx);
+        ASSERT_EQ(turned->Height(), c.Size.cy);
+        EXPECT_EQ(turned->PixelFormat(), TPixelFormat::pf24bit);
+        for (int y = 0; y < c.Size.cy; ++y)
+            for (int x = 0; x < c.Size.cx; ++x) {
+                POINT const from = c.Source(x, y);
+                ASSERT_EQ(PixelOf(*turned, x, y), PixelOf(*original, from.x, from.y)) << x << "," << y;
+            }
+        c.Opposite(*turned);
+        ASSERT_EQ(turned->Width(), 7);
+        for (int y = 0; y < 5; ++y)
+            for (int x = 0; x < 7; ++x)
+                ASSERT_EQ(PixelOf(*turned, x, y), PixelOf(*original, x, y)) << x << "," << y;
+    }
 }
 
 TEST(SkinBitmapTurns, OtherPixelFormatsAreTurnedAt24Bits)

@@ -7,6 +7,9 @@
 #include "tests/skin/forms/SkinFormFixture.h"
 
 #include "skin/menus/WinSkinMenu.h"
+#include "tools/skinview/pages/ControlsPage.h"
+#include "tools/skinview/pages/EditsPage.h"
+#include "tools/skinview/pages/TabsPage.h"
 
 namespace tandrel::test {
 
@@ -50,6 +53,28 @@ TMainMenu* BenchMenu(TBenchForm& form)
 } // namespace
 
 class SkinBenchTest : public TSkinFormTest {};
+
+// Skinning and unskinning each page of controls a hundred times leaves no
+// GDI object and no skinner behind, and gives each control its colour back.
+TEST_F(SkinBenchTest, SkinCyclesOnEveryPageLeaveNothingBehind)
+{
+    auto const cycled = [&](const std::function<void(TBenchForm&)>& build,
+                            const std::function<void(TWinSkinForm&)>& check) {
+        TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 640, 420);
+        build(*form);
+        ShowSkinned(*form);
+        if (TWinSkinForm* skin = ExpectSkinCyclesLeaveNothing(*form))
+            check(*skin);
+        FreeForm(form);
+    };
+    TMemo* memo = nullptr;
+    cycled([&](TBenchForm& form) { (memo = BuildControlsPage(form).Memo)->SetColor(clYellow); },
+           [&](TWinSkinForm&) { EXPECT_EQ(memo->Color(), clYellow); });  // scroll bars leave the colour alone
+    // The spin buttons inside the edit and inside the spinning date picker are adopted.
+    cycled([](TBenchForm& form) { BuildEditsPage(form); },
+           [](TWinSkinForm& skin) { EXPECT_EQ(skin.Skinners().AdoptedCount(), 2u); });
+    cycled([](TBenchForm& form) { BuildTabsPage(form); }, [](TWinSkinForm&) {});
+}
 
 TEST_F(SkinBenchTest, BenchFormsActiveAndInactive)
 {

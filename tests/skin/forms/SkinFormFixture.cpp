@@ -2,6 +2,7 @@
 
 #include "framework/core/Streams.h"
 #include "framework/graphics/GdiObjects.h"
+#include "tests/support/DialogTemplate.h"
 
 #include <algorithm>
 #include <cstring>
@@ -150,6 +151,23 @@ TWinSkinForm* TSkinFormTest::ExpectSkinCyclesLeaveNothing(TCustomForm& form, int
         EXPECT_EQ(skin->Skinners().Items().size(), skinners);
     }
     return skin;
+}
+
+void TSkinFormTest::CheckSkinnedDialog(const std::vector<WORD>& dialog, const wchar_t* caption,
+                                       const std::function<void(HWND box, TWinSkinForm& skin)>& check)
+{
+    bool checked = false;
+    RunSoon([&] {
+        HWND const box = FindWindowW(L"#32770", caption);
+        ASSERT_NE(box, nullptr);
+        ASSERT_TRUE(PumpUntil([&] { return SkinOf(box) && SkinOf(box)->SkinState() == ssSkinned; }));
+        check(box, *SkinOf(box));
+        checked = !::testing::Test::HasFatalFailure();
+        EndDialog(box, IDOK);
+    }, 200);
+    INT_PTR const answer = RunTemplateDialog(dialog, caption);
+    EXPECT_TRUE(checked);
+    EXPECT_EQ(answer, IDOK);
 }
 
 void TSkinFormTest::FreeForm(TCustomForm* form)

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -83,6 +84,10 @@ protected:
     // times, then checks that no GDI object and no skinner was left behind.
     // Answers the form's skinning object at the end.
     TWinSkinForm* ExpectSkinCyclesLeaveNothing(TCustomForm& form, int cycles = 100);
+    // Runs the dialog modally and, once its skin has started, `check` on it;
+    // then ends it with OK. Expects the check to have run to its end.
+    void CheckSkinnedDialog(const std::vector<WORD>& dialog, const wchar_t* caption,
+                            const std::function<void(HWND box, TWinSkinForm& skin)>& check);
     // Frees a form the test made, before the test ends.
     void FreeForm(TCustomForm* form);
     static TWinSkinForm* SkinOf(HWND window) { return SkinManager ? SkinManager->FindSkinnedWindow(window) : nullptr; }
