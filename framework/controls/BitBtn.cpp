@@ -10,7 +10,6 @@ namespace tandrel {
 namespace {
 const TEnumInfo kKinds {{"bkCustom", "bkOK", "bkCancel", "bkHelp", "bkYes", "bkNo", "bkClose", "bkAbort", "bkRetry",
                          "bkIgnore", "bkAll"}};
-const TEnumInfo kButtonLayouts {{"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}};
 constexpr SIZE kDoorGlyph {14, 16};
 } // namespace
 
@@ -18,26 +17,15 @@ const TClassInfo& TBitBtn::StaticClassInfo()
 {
     static const TClassInfo info = [] {
         TClassInfo i("TBitBtn", &TButton::StaticClassInfo());
-        TPublisher<TBitBtn>(i)
-            .Enumeration("Kind", kKinds, &TBitBtn::Kind, &TBitBtn::SetKind)
-            .Object("Glyph", &TBitBtn::GlyphObject)
-            .Enumeration("Layout", kButtonLayouts, &TBitBtn::Layout, &TBitBtn::SetLayout)
-            .Integer("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin)
-            .Integer("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs)
-            .Integer("Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing);
+        TPublisher<TBitBtn> publisher(i);
+        publisher.Enumeration("Kind", kKinds, &TBitBtn::Kind, &TBitBtn::SetKind);
+        PublishGlyph(publisher);
         return i;
     }();
     return info;
 }
 
-TBitBtn::TBitBtn(TComponent* owner) : TButton(owner)
-{
-    m_glyph.OnChange = [this] {
-        if (!m_glyph.Empty())
-            m_glyph.SetTransparent(true);
-        Invalidate();
-    };
-}
+TBitBtn::TBitBtn(TComponent* owner) : TButton(owner) {}
 
 void TBitBtn::CreateParams(TCreateParams& p)
 {
@@ -63,18 +51,6 @@ void TBitBtn::SetKind(TBitBtnKind kind)
     Invalidate();
 }
 
-void TBitBtn::SetNumGlyphs(int count)
-{
-    m_numGlyphs = count < 1 ? 1 : count > 4 ? 4 : count;
-    Invalidate();
-}
-
-void TBitBtn::SetLayout(TButtonLayout layout) { SetPaintedProperty(m_layout, layout); }
-
-void TBitBtn::SetMargin(int margin) { SetPaintedProperty(m_margin, margin); }
-
-void TBitBtn::SetSpacing(int spacing) { SetPaintedProperty(m_spacing, spacing); }
-
 void TBitBtn::Click()
 {
     if (m_kind == TBitBtnKind::bkClose) {
@@ -98,7 +74,7 @@ void TBitBtn::WndProc(TMessage& m)
     TButton::WndProc(m);
 }
 
-TBitmap& TBitBtn::ShownGlyph() { return m_glyph.Empty() && m_kind == TBitBtnKind::bkClose ? KindGlyph() : m_glyph; }
+TBitmap& TBitBtn::ShownGlyph() { return Glyph().Empty() && m_kind == TBitBtnKind::bkClose ? KindGlyph() : Glyph(); }
 
 // Our own picture for the close kind: a door, so the kind reads at a glance.
 TBitmap& TBitBtn::KindGlyph()
@@ -149,13 +125,7 @@ void TBitBtn::OnDrawItem(TMessage& m)
         m_canvas.FrameRect(frame);
     }
 
-    TButtonContent content;
-    content.Glyph = &ShownGlyph();
-    content.NumGlyphs = ShownNumGlyphs();
-    content.Caption = Caption();
-    content.Layout = m_layout;
-    content.Margin = m_margin;
-    content.Spacing = m_spacing;
+    TButtonContent const content = Content(ShownGlyph(), ShownNumGlyphs(), Caption());
     POINT offset = pressed ? POINT {1, 1} : POINT {0, 0};
     const TButtonState state = disabled ? TButtonState::bsDisabled : pressed ? TButtonState::bsDown : TButtonState::bsUp;
     DrawButtonContent(m_canvas, face, content, state, offset);

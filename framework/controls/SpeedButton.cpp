@@ -6,23 +6,18 @@
 namespace tandrel {
 
 namespace {
-const TEnumInfo kButtonLayouts {{"blGlyphLeft", "blGlyphRight", "blGlyphTop", "blGlyphBottom"}};
 }
 
 const TClassInfo& TSpeedButton::StaticClassInfo()
 {
     static const TClassInfo info = [] {
         TClassInfo i("TSpeedButton", &TControl::StaticClassInfo());
-        TPublisher<TSpeedButton>(i)
-            .Boolean("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp)
+        TPublisher<TSpeedButton> publisher(i);
+        publisher.Boolean("AllowAllUp", &TSpeedButton::AllowAllUp, &TSpeedButton::SetAllowAllUp)
             .Integer("GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex)
             .Boolean("Down", &TSpeedButton::Down, &TSpeedButton::SetDown)
-            .Boolean("Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat)
-            .Object("Glyph", &TSpeedButton::GlyphObject)
-            .Enumeration("Layout", kButtonLayouts, &TSpeedButton::Layout, &TSpeedButton::SetLayout)
-            .Integer("Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin)
-            .Integer("NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs)
-            .Integer("Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing);
+            .Boolean("Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat);
+        PublishGlyph(publisher);
         return i;
     }();
     return info;
@@ -33,20 +28,6 @@ TSpeedButton::TSpeedButton(TComponent* owner) : TGraphicControl(owner)
     // Clicks are decided in MouseUp: a speed button may stay down.
     m_controlStyle = csCaptureMouse | csDoubleClicks | csOpaque | csSetCaption;
     SetBounds(0, 0, 23, 22);
-    m_glyph.OnChange = [this] {
-        if (!m_glyph.Empty())
-            m_glyph.SetTransparent(true);
-        Invalidate();
-    };
-}
-
-void TSpeedButton::SetNumGlyphs(int count)
-{
-    count = count < 1 ? 1 : count > 4 ? 4 : count;
-    if (count != m_numGlyphs) {
-        m_numGlyphs = count;
-        Invalidate();
-    }
 }
 
 void TSpeedButton::SetDown(bool down)
@@ -81,16 +62,6 @@ void TSpeedButton::SetFlat(bool flat)
         Invalidate();
     }
 }
-
-void TSpeedButton::SetLayout(TButtonLayout layout) { SetPaintedProperty(m_layout, layout); }
-
-void TSpeedButton::SetMargin(int margin)
-{
-    if (margin >= -1)
-        SetPaintedProperty(m_margin, margin);
-}
-
-void TSpeedButton::SetSpacing(int spacing) { SetPaintedProperty(m_spacing, spacing); }
 
 // Others of the group let go when this one goes down.
 void TSpeedButton::UpdateExclusive()
@@ -220,13 +191,7 @@ void TSpeedButton::Paint()
         }
     }
 
-    TButtonContent content;
-    content.Glyph = &m_glyph;
-    content.NumGlyphs = m_numGlyphs;
-    content.Caption = Caption();
-    content.Layout = m_layout;
-    content.Margin = m_margin;
-    content.Spacing = m_spacing;
+    TButtonContent const content = Content(Glyph(), NumGlyphs(), Caption());
     RECT inner = client;
     InflateRect(&inner, -1, -1);
     POINT offset = pressed ? POINT {1, 1} : POINT {0, 0};

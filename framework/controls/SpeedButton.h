@@ -2,22 +2,18 @@
 // A windowless push button with a glyph and a caption; it can stay down.
 
 #include "framework/graphics/Bitmap.h"
-#include "framework/controls/ButtonGlyph.h"
+#include "framework/controls/GlyphButton.h"
 #include "framework/controls/GraphicControl.h"
 
 namespace tandrel {
 
-class TSpeedButton : public TGraphicControl {
+class TSpeedButton : public TGraphicControl, public TGlyphButton {
 public:
     explicit TSpeedButton(TComponent* owner);
     const char* ClassName() const override { return "TSpeedButton"; }
     const TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
     static const TClassInfo& StaticClassInfo();
 
-    TBitmap& Glyph() { return m_glyph; }
-    TBitmap* GlyphObject() { return &m_glyph; }
-    int NumGlyphs() const { return m_numGlyphs; }
-    void SetNumGlyphs(int count);
     bool Down() const { return m_down; }
     void SetDown(bool down);
     bool Flat() const { return m_flat; }
@@ -26,12 +22,6 @@ public:
     void SetGroupIndex(int index) { m_groupIndex = index; }
     bool AllowAllUp() const { return m_allowAllUp; }
     void SetAllowAllUp(bool allow) { m_allowAllUp = allow; }
-    TButtonLayout Layout() const { return m_layout; }
-    void SetLayout(TButtonLayout layout);
-    int Margin() const { return m_margin; }
-    void SetMargin(int margin);
-    int Spacing() const { return m_spacing; }
-    void SetSpacing(int spacing);
 
     TButtonState State() const { return m_state; }
     bool MouseInControl() const { return m_mouseInControl; }
@@ -39,6 +29,7 @@ public:
 
 protected:
     void Paint() override;
+    void GlyphChanged() override { Invalidate(); }
     void WndProc(TMessage& message) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
@@ -48,15 +39,10 @@ private:
     void OnButtonPressed(TMessage& m);
     void UpdateExclusive();
 
-    TBitmap m_glyph;
-    int m_numGlyphs = 1;
     bool m_down = false;
     bool m_flat = false;
     int m_groupIndex = 0;
     bool m_allowAllUp = false;
-    TButtonLayout m_layout = TButtonLayout::blGlyphLeft;
-    int m_margin = -1;
-    int m_spacing = 4;
     TButtonState m_state = TButtonState::bsUp;
     bool m_dragging = false;
     bool m_mouseInControl = false;

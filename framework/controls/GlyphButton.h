@@ -1,0 +1,69 @@
+#pragma once
+// The glyph side of the framework's glyph buttons (bitmap and speed buttons):
+// the strip of glyph frames and how it sits beside the caption.
+
+#include "framework/controls/ButtonGlyph.h"
+#include "framework/core/Publisher.h"
+
+#include <string>
+
+namespace tandrel {
+
+extern const TEnumInfo kButtonLayouts;
+
+class TGlyphButton {
+public:
+    TBitmap& Glyph() { return m_glyph; }
+    const TBitmap& Glyph() const { return m_glyph; }
+    TBitmap* GlyphObject() { return &m_glyph; }
+    // Frames side by side in the glyph: up, disabled, down, exclusive (1 to 4).
+    int NumGlyphs() const { return m_numGlyphs; }
+    void SetNumGlyphs(int count);
+    TButtonLayout Layout() const { return m_layout; }
+    void SetLayout(TButtonLayout layout);
+    // Pixels from the edge to the glyph; -1 centres glyph and caption together.
+    int Margin() const { return m_margin; }
+    void SetMargin(int margin);
+    int Spacing() const { return m_spacing; }
+    void SetSpacing(int spacing);
+
+    // Publishes Glyph, Layout, Margin, NumGlyphs and Spacing of a button class.
+    template <class C>
+    static void PublishGlyph(TPublisher<C>& publisher)
+    {
+        publisher.Object("Glyph", &C::GlyphObject)
+            .Enumeration("Layout", kButtonLayouts, &C::Layout, &C::SetLayout)
+            .Integer("Margin", &C::Margin, &C::SetMargin)
+            .Integer("NumGlyphs", &C::NumGlyphs, &C::SetNumGlyphs)
+            .Integer("Spacing", &C::Spacing, &C::SetSpacing);
+    }
+
+protected:
+    TGlyphButton();
+    ~TGlyphButton() = default;
+    TGlyphButton(const TGlyphButton&) = delete;
+    TGlyphButton& operator=(const TGlyphButton&) = delete;
+
+    // What the button shows: these glyph frames and the caption, laid out as set.
+    TButtonContent Content(TBitmap& glyph, int numGlyphs, const std::wstring& caption) const;
+    // Every change to what the button shows ends here; buttons repaint.
+    virtual void GlyphChanged() = 0;
+
+private:
+    template <class T>
+    void Store(T& field, T value)
+    {
+        if (field != value) {
+            field = value;
+            GlyphChanged();
+        }
+    }
+
+    TBitmap m_glyph;
+    int m_numGlyphs = 1;
+    TButtonLayout m_layout = TButtonLayout::blGlyphLeft;
+    int m_margin = -1;
+    int m_spacing = 4;
+};
+
+} // namespace tandrel
