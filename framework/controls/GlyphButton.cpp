@@ -30,14 +30,7 @@ void TGlyphButton::SetSpacing(int spacing) { Store(m_spacing, spacing); }
 
 TButtonContent TGlyphButton::Content(TBitmap& glyph, int numGlyphs, const std::wstring& caption) const
 {
-    TButtonContent content;
-    content.Glyph = &glyph;
-    content.NumGlyphs = numGlyphs;
-    content.Caption = caption;
-    content.Layout = m_layout;
-    content.Margin = m_margin;
-    content.Spacing = m_spacing;
-    return content;
+    return {&glyph, numGlyphs, caption, m_layout, m_margin, m_spacing};
 }
 
 } // namespace tandrel

@@ -38,6 +38,17 @@ POINT Middle(const RECT& r);
 // The screen point at the centre of a control's item, whose client
 // rectangle the control gives for rectMessage (TCM_GETITEMRECT, say).
 POINT ItemCentreOnScreen(HWND control, UINT rectMessage, int index);
+// The text of a control's item read through an item record (TCITEMW,
+// LVITEMW) whose other fields say what to read.
+template <class TItemRecord>
+std::wstring ItemRecordText(HWND control, UINT getMessage, int index, TItemRecord record)
+{
+    wchar_t text[256] {};
+    record.pszText = text;
+    record.cchTextMax = 256;
+    SendMessageW(control, getMessage, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&record));
+    return text;
+}
 
 // Saves a bitmap under the screenshot folder (TANDREL_SCREENSHOTS or ./screenshots).
 std::wstring SaveScreenshot(TBitmap& bitmap, const std::string& name);

@@ -30,13 +30,9 @@ std::wstring PartText(HWND bar, int part, LRESULT* type = nullptr)
 
 std::wstring TabText(HWND tabs, int index)
 {
-    wchar_t text[80] {};
     TCITEMW item {};
     item.mask = TCIF_TEXT;
-    item.pszText = text;
-    item.cchTextMax = 80;
-    SendMessageW(tabs, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    return text;
+    return ItemRecordText(tabs, TCM_GETITEMW, index, item);
 }
 
 POINT TabCentre(HWND tabs, int index) { return ItemCentreOnScreen(tabs, TCM_GETITEMRECT, index); }

@@ -22,13 +22,9 @@ std::wstring ListBoxText(HWND window, int index)
 
 std::wstring ListViewText(HWND window, int item, int subItem)
 {
-    wchar_t text[64] {};
     LVITEMW i {};
     i.iSubItem = subItem;
-    i.pszText = text;
-    i.cchTextMax = 64;
-    SendMessageW(window, LVM_GETITEMTEXTW, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&i));
-    return text;
+    return ItemRecordText(window, LVM_GETITEMTEXTW, item, i);
 }
 
 POINT ItemCentre(HWND listBox, int index) { return ItemCentreOnScreen(listBox, LB_GETITEMRECT, index); }
