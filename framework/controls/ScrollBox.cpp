@@ -68,6 +68,16 @@ void TControlScrollBar::Apply()
     SetScrollInfo(m_control.Handle(), Bar(), &info, TRUE);
 }
 
+// first and last are client coordinates along the bar.
+void TControlScrollBar::ShowSpan(int first, int last)
+{
+    const int extent = ClientExtent();
+    if (first < 0)
+        SetPosition(m_position + first);
+    else if (last > extent)
+        SetPosition(m_position + std::min(last - extent, first));
+}
+
 void TControlScrollBar::OnScroll(WPARAM request)
 {
     const int track = ScrollTrackPosition(m_control.Handle(), Bar(), m_position);
@@ -142,6 +152,17 @@ void TScrollingWinControl::ScrollContent(int dx, int dy)
             continue;  // moved with its window
         c->SetBounds(c->Left() + dx, c->Top() + dy, c->Width(), c->Height());
     }
+}
+
+void TScrollingWinControl::ScrollInView(const TWinControl& control)
+{
+    if (!HandleAllocated() || !control.HandleAllocated() || !IsChild(Handle(), control.Handle()))
+        return;
+    RECT r {};
+    GetWindowRect(control.Handle(), &r);
+    MapWindowPoints(HWND_DESKTOP, Handle(), reinterpret_cast<POINT*>(&r), 2);
+    m_horz.ShowSpan(r.left, r.right);
+    m_vert.ShowSpan(r.top, r.bottom);
 }
 
 void TScrollingWinControl::OnMouseWheel(TMessage& m)

@@ -36,6 +36,7 @@ private:
     int Bar() const { return m_kind == TScrollBarKind::sbHorizontal ? SB_HORZ : SB_VERT; }
     int ClientExtent() const;
     int MaxPosition() const;
+    void ShowSpan(int first, int last);
     void Apply();
     void OnScroll(WPARAM request);
 
@@ -58,6 +59,10 @@ public:
     TControlScrollBar& VertScrollBar() { return m_vert; }
     TControlScrollBar* HorzScrollBarObject() { return &m_horz; }
     TControlScrollBar* VertScrollBarObject() { return &m_vert; }
+
+    // Scrolls as little as it takes to show the control, a child at any depth,
+    // whole (or its top-left part when it is larger than the client area).
+    void ScrollInView(const TWinControl& control);
 
 protected:
     void InitializeWindow() override;

@@ -2,6 +2,7 @@
 
 #include "framework/core/ScopeGuard.h"
 
+#include "framework/controls/ScrollBox.h"
 #include "framework/forms/FormHost.h"
 #include "framework/core/FormReader.h"
 #include "framework/core/Publisher.h"
@@ -617,6 +618,10 @@ void TCustomForm::OnFocusChanged(TMessage& m)
             RemoveFreeNotification(m_activeControl);
         m_activeControl = control;
         FreeNotification(control);
+        // Keyboard focus must be seen: every scrolling parent brings the control in.
+        for (TWinControl* parent = control->Parent(); parent && parent != this; parent = parent->Parent())
+            if (auto* scrolling = dynamic_cast<TScrollingWinControl*>(parent))
+                scrolling->ScrollInView(*control);
     }
 }
 

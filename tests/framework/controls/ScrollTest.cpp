@@ -5,6 +5,7 @@
 #include "framework/controls/Label.h"
 #include "framework/controls/ScrollBox.h"
 #include "tests/framework/controls/FormFixture.h"
+#include "tests/support/LoopScript.h"
 
 #include <vector>
 
@@ -140,6 +141,46 @@ TEST_F(ScrollTest, ScrollBoxRangeFollowsItsChildrenAndScrollingMovesThem)
     EXPECT_EQ(box->VertScrollBar().Position(), 0);
     EXPECT_EQ(label->Top(), 10);
     EXPECT_FALSE(BarShown(box->Handle(), OBJID_VSCROLL));
+}
+
+// The keyboard focus inside a scroll box is always in sight: Tab into a
+// button below the client area scrolls just far enough to show it whole,
+// focus given back to one above scrolls back, and a box inside a box
+// scrolls both.
+TEST_F(ScrollTest, TheFocusedControlIsScrolledIntoView)
+{
+    auto* box = Add<TScrollBox>(10, 10, 200, 150);
+    auto* top = Add<TButton>(10, 10, 80, 25, box);
+    auto* low = Add<TButton>(10, 300, 80, 25, box);
+    auto* inner = Add<TScrollBox>(10, 400, 150, 100, box);
+    auto* deep = Add<TButton>(10, 250, 80, 25, inner);
+    ShowForm();
+    auto const inSight = [](const TWinControl& control, const TWinControl& within) {
+        RECT r {};
+        GetWindowRect(control.Handle(), &r);
+        MapWindowPoints(HWND_DESKTOP, within.Handle(), reinterpret_cast<POINT*>(&r), 2);
+        const RECT client = within.ClientRect();
+        return r.top >= 0 && r.left >= 0 && r.bottom <= client.bottom && r.right <= client.right;
+    };
+    const int clientHeight = box->ClientRect().bottom;
+    top->SetFocus();
+    PumpIdle();
+    ASSERT_FALSE(inSight(*low, *box));
+
+    PressKey(VK_TAB);
+    ASSERT_TRUE(PumpUntil([&] { return GetFocus() == low->Handle(); }));
+    EXPECT_TRUE(inSight(*low, *box));
+    EXPECT_EQ(box->VertScrollBar().Position(), 325 - clientHeight);
+
+    top->SetFocus();
+    PumpIdle();
+    EXPECT_TRUE(inSight(*top, *box));
+    EXPECT_EQ(box->VertScrollBar().Position(), 10);  // its top edge at the client's
+
+    deep->SetFocus();
+    PumpIdle();
+    EXPECT_TRUE(inSight(*deep, *inner));
+    EXPECT_TRUE(inSight(*deep, *box));
 }
 
 } // namespace tandrel::test
