@@ -38,8 +38,7 @@ TSkinPixels PixelsOf(TBitmap& source)
 
 std::unique_ptr<TBitmap> ScaleSkinBitmap(TBitmap& source, int frameCount, TFrameLayout layout, int dpi)
 {
-    if (source.Empty() ||
-        ScaledStripSize(source.Width(), source.Height(), frameCount, layout, dpi).Width == 0)
+    if (source.Empty() || ScaledStripSize(source.Width(), source.Height(), frameCount, layout, dpi).Width == 0)
         return nullptr;
     TSkinPixels const scaled = ScaleSkinStrip(PixelsOf(source), frameCount, layout, dpi, KeyPixel());
     if (scaled.Pixels.empty())
