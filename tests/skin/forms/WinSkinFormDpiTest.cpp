@@ -6,6 +6,7 @@
 
 #include "framework/graphics/GdiObjects.h"
 
+#include <string>
 #include <vector>
 
 namespace tandrel::test {
@@ -59,20 +60,31 @@ TFrameMeasure Measure(TWinSkinForm& skin)
     return m;
 }
 
-// Lengths within a pixel of 1.5 times theirs; areas within a tenth of 2.25
-// times theirs (rounding at each edge counts for more in small areas).
-void ExpectOneAndAHalfTimes(const TFrameMeasure& at144, const TFrameMeasure& at96)
+// Lengths within a pixel of dpi / 96 times theirs; areas within a tenth of
+// its square times theirs (rounding at each edge counts for more in small
+// areas).
+void ExpectScaledFrame(const TFrameMeasure& scaled, const TFrameMeasure& at96, int dpi)
 {
-    EXPECT_NEAR(at144.Sizes.Left, at96.Sizes.Left * 1.5, 1);
-    EXPECT_NEAR(at144.Sizes.Caption, at96.Sizes.Caption * 1.5, 1);
-    EXPECT_NEAR(at144.Sizes.Right, at96.Sizes.Right * 1.5, 1);
-    EXPECT_NEAR(at144.Sizes.Bottom, at96.Sizes.Bottom * 1.5, 1);
-    ASSERT_EQ(at144.Buttons.size(), at96.Buttons.size());
+    double const f = dpi / 96.0;
+    EXPECT_NEAR(scaled.Sizes.Left, at96.Sizes.Left * f, 1) << dpi;
+    EXPECT_NEAR(scaled.Sizes.Caption, at96.Sizes.Caption * f, 1) << dpi;
+    EXPECT_NEAR(scaled.Sizes.Right, at96.Sizes.Right * f, 1) << dpi;
+    EXPECT_NEAR(scaled.Sizes.Bottom, at96.Sizes.Bottom * f, 1) << dpi;
+    ASSERT_EQ(scaled.Buttons.size(), at96.Buttons.size());
     ASSERT_GT(at96.ButtonArea, 0);
-    EXPECT_NEAR(static_cast<double>(at144.ButtonArea) / at96.ButtonArea, 2.25, 0.225);
+    EXPECT_NEAR(static_cast<double>(scaled.ButtonArea) / at96.ButtonArea, f * f, 0.1 * f * f) << dpi;
     ASSERT_GT(at96.CutArea, 0) << "the skin cuts nothing away";
-    EXPECT_NEAR(static_cast<double>(at144.CutArea) / at96.CutArea, 2.25, 0.225);
-    EXPECT_NEAR(static_cast<double>(at144.TextHeight) / at96.TextHeight, 1.5, 0.25);
+    EXPECT_NEAR(static_cast<double>(scaled.CutArea) / at96.CutArea, f * f, 0.1 * f * f) << dpi;
+    EXPECT_NEAR(static_cast<double>(scaled.TextHeight) / at96.TextHeight, f, 0.2 * f) << dpi;
+}
+
+// The figures, for the test's record.
+std::string Figures(const TFrameMeasure& m)
+{
+    return "frame " + std::to_string(m.Sizes.Left) + "/" + std::to_string(m.Sizes.Caption) + "/" +
+           std::to_string(m.Sizes.Right) + "/" + std::to_string(m.Sizes.Bottom) + " buttons " +
+           std::to_string(m.ButtonArea) + " cut " + std::to_string(m.CutArea) + " text " +
+           std::to_string(m.TextHeight);
 }
 
 bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
@@ -81,7 +93,7 @@ bool SameRect(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE;
 
 class WinSkinFormDpiTest : public TSkinFormTest {};
 
-TEST_F(WinSkinFormDpiTest, AtOneHundredFortyFourTheFrameCoversTheSquareOfItsScale)
+TEST_F(WinSkinFormDpiTest, AtEachDensityTheFrameCoversTheSquareOfItsScale)
 {
     TFrameMeasure at96;
     {
@@ -92,6 +104,17 @@ TEST_F(WinSkinFormDpiTest, AtOneHundredFortyFourTheFrameCoversTheSquareOfItsScal
         EXPECT_EQ(skin->Dpi(), 96);
         at96 = Measure(*skin);
         EXPECT_EQ(at96.Sizes, (TFrameSizes {kLeft, kCaption, kRight, kBottom, 0}));
+        RecordProperty("at96", Figures(at96));
+        FreeForm(form);
+    }
+    for (int const dpi : {120, 192}) {
+        TPinnedDpi const pinned(dpi);
+        TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
+        TWinSkinForm* skin = ShowSkinned(*form);
+        ASSERT_NE(skin, nullptr);
+        TFrameMeasure const scaled = Measure(*skin);
+        ExpectScaledFrame(scaled, at96, dpi);
+        RecordProperty("at" + std::to_string(dpi), Figures(scaled));
         FreeForm(form);
     }
     TPinnedDpi const pinned(144);
@@ -100,7 +123,8 @@ TEST_F(WinSkinFormDpiTest, AtOneHundredFortyFourTheFrameCoversTheSquareOfItsScal
     ASSERT_NE(skin, nullptr);
     EXPECT_EQ(skin->Dpi(), 144);
     TFrameMeasure const at144 = Measure(*skin);
-    ExpectOneAndAHalfTimes(at144, at96);
+    ExpectScaledFrame(at144, at96, 144);
+    RecordProperty("at144", Figures(at144));
     // The client area the form asked for is kept inside the larger frame.
     EXPECT_EQ(at144.Client.cx, 300);
     EXPECT_EQ(at144.Client.cy, 200);
@@ -142,7 +166,7 @@ TEST_F(WinSkinFormDpiTest, AWindowMovedToAnotherDensityIsSkinnedAgainThereAndBac
         GetWindowRect(w, &now);
         EXPECT_TRUE(SameRect(now, suggested));
         EXPECT_GT(skin->RegionBuilds(), builds);
-        ExpectOneAndAHalfTimes(Measure(*skin), at96);
+        ExpectScaledFrame(Measure(*skin), at96, 144);
 
         RECT back = before;
         SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&back));
