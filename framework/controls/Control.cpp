@@ -2,6 +2,7 @@
 
 #include "framework/core/Publisher.h"
 #include "framework/core/SysUtils.h"
+#include "framework/graphics/Dpi.h"
 
 #include <windowsx.h>
 
@@ -149,6 +150,28 @@ void TControl::FontChanged()
         m_parentFont = false;
     Perform(CM_FONTCHANGED);
     Invalidate();
+}
+
+void TControl::ChangeScale(int to, int from)
+{
+    ScaleBounds(to, from);
+    ScaleFont(to, from);
+}
+
+void TControl::ScaleBounds(int to, int from)
+{
+    int const left = ScaleDpi(m_left, to, from);
+    int const top = ScaleDpi(m_top, to, from);
+    int const right = ScaleDpi(m_left + m_width, to, from);
+    int const bottom = ScaleDpi(m_top + m_height, to, from);
+    SetBounds(left, top, right - left, bottom - top);
+}
+
+void TControl::ScaleFont(int to, int from)
+{
+    // A control without a parent has no font to follow.
+    if (!m_parentFont || !m_parent)
+        m_font.SetHeight(ScaleDpi(m_font.Height(), to, from));
 }
 
 void TControl::SetCursor(TCursor cursor)

@@ -152,6 +152,10 @@ public:
 
     virtual void Click();
 
+    // Lays the control out again at `to` pixels per inch from `from`: its
+    // bounds and, unless it follows its parent's, its font.
+    virtual void ChangeScale(int to, int from);
+
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;
     TNotifyEvent OnMouseEnter;
@@ -186,6 +190,9 @@ protected:
     virtual void TextChanged();
 
     void SetTextSilently(const std::wstring& text) { m_text = text; }
+    // Each edge is scaled, not the size, so controls that met still meet.
+    void ScaleBounds(int to, int from);
+    void ScaleFont(int to, int from);
     void InvalidateParentArea(const RECT& area);
 
     int m_left = 0;

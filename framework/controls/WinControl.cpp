@@ -306,6 +306,20 @@ void TWinControl::SetBounds(int left, int top, int width, int height)
     UpdateBoundsFromWindow();
 }
 
+void TWinControl::ChangeScale(int to, int from)
+{
+    ScaleBounds(to, from);
+    ScaleChildren(to, from);
+    ScaleFont(to, from);
+}
+
+void TWinControl::ScaleChildren(int to, int from)
+{
+    std::vector<TControl*> const children = m_controls;
+    for (TControl* child : children)
+        child->ChangeScale(to, from);
+}
+
 void TWinControl::UpdateBoundsFromWindow()
 {
     RECT r;

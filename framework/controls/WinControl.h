@@ -51,6 +51,9 @@ public:
     TControl* ControlAtPos(POINT p, bool allowDisabled, bool allowWindowed = false) const;
 
     void SetBounds(int left, int top, int width, int height) override;
+    // Its own bounds, then its children, then its font: a child that sizes
+    // itself to its font does so once its bounds are scaled.
+    void ChangeScale(int to, int from) override;
     RECT ClientRect() const override;
     POINT ClientOrigin() const override;
     bool Showing() const override;
@@ -126,6 +129,7 @@ protected:
     bool IsOwnClass() const { return m_defWndProc == DefWindowProcW; }
     HBRUSH BackgroundBrush() { return m_brush.Handle(); }
     void UpdateBoundsFromWindow();
+    void ScaleChildren(int to, int from);
 
     virtual void OnPaint(TMessage& m);
     virtual void OnEraseBackground(TMessage& m);

@@ -128,12 +128,20 @@ TCustomForm::~TCustomForm()
 
 void TCustomForm::AfterConstruction()
 {
-    std::string_view definition = FindComponentDefinition(ClassName());
-    if (!definition.empty())
+    std::string_view const definition = StoredDefinition();
+    int const dpi = WindowDpi(HandleAllocated() ? Handle() : nullptr);
+    if (!definition.empty()) {
         ReadComponentDefinition(*this, definition);
+        ScaleForDpi(dpi);
+    } else {
+        // A form made in code is laid out in the pixels it is given.
+        m_pixelsPerInch = dpi;
+    }
     if (OnCreate)
         OnCreate(this);
 }
+
+std::string_view TCustomForm::StoredDefinition() const { return FindComponentDefinition(ClassName()); }
 
 void TCustomForm::CreateParams(TCreateParams& p)
 {
@@ -310,6 +318,25 @@ void TCustomForm::ApplyClientSize()
     int height = Height() + (m_wantedClientHeight >= 0 ? m_wantedClientHeight - client.bottom : 0);
     m_wantedClientWidth = m_wantedClientHeight = -1;
     SetBounds(Left(), Top(), width, height);
+}
+
+void TCustomForm::ScaleForDpi(int dpi)
+{
+    dpi = SaneDpi(dpi);
+    if (dpi == m_pixelsPerInch)
+        return;
+    ChangeScale(dpi, m_pixelsPerInch);
+    m_pixelsPerInch = dpi;
+}
+
+void TCustomForm::ChangeScale(int to, int from)
+{
+    if (m_wantedClientWidth >= 0)
+        m_wantedClientWidth = ScaleDpi(m_wantedClientWidth, to, from);
+    if (m_wantedClientHeight >= 0)
+        m_wantedClientHeight = ScaleDpi(m_wantedClientHeight, to, from);
+    TCustomControl::ChangeScale(to, from);
+    ApplyClientSize();
 }
 
 void TCustomForm::SetClientWidth(int width)
@@ -574,6 +601,7 @@ void TCustomForm::WndProc(TMessage& m)
     case WM_CLOSE: return OnCloseMessage(m);
     case WM_COMMAND: return OnCommandMessage(m);
     case CM_FOCUSCHANGED: return OnFocusChanged(m);
+    case WM_DPICHANGED: return OnDpiChanged(m);
     default: return TCustomControl::WndProc(m);
     }
 }
@@ -623,6 +651,22 @@ void TCustomForm::OnFocusChanged(TMessage& m)
             if (auto* scrolling = dynamic_cast<TScrollingWinControl*>(parent))
                 scrolling->ScrollInView(*control);
     }
+}
+
+// The system suggests where the window goes at its new density; the
+// contents are laid out again to match.
+void TCustomForm::OnDpiChanged(TMessage& m)
+{
+    int const dpi = SaneDpi(HIWORD(m.WParam));
+    if (dpi != m_pixelsPerInch) {
+        ScaleChildren(dpi, m_pixelsPerInch);
+        ScaleFont(dpi, m_pixelsPerInch);
+        m_pixelsPerInch = dpi;
+    }
+    if (const auto* suggested = reinterpret_cast<const RECT*>(m.LParam))
+        SetBounds(suggested->left, suggested->top, suggested->right - suggested->left,
+                  suggested->bottom - suggested->top);
+    m.Result = 0;
 }
 
 } // namespace tandrel

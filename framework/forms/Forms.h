@@ -2,11 +2,13 @@
 // Forms: top-level windows read from their stored definitions.
 
 #include "framework/controls/CustomControl.h"
+#include "framework/graphics/Dpi.h"
 #include "framework/graphics/Icon.h"
 #include "framework/forms/Menus.h"
 
 #include <functional>
 #include <memory>
+#include <string_view>
 #include <vector>
 
 namespace tandrel {
@@ -79,6 +81,13 @@ public:
     // The "MDIClient" window of an MDI frame (fsMDIForm), or none.
     HWND ClientHandle() const { return m_clientHandle; }
 
+    // The density the form is laid out at: its stored definition's until it
+    // is scaled to its window's, when it is made and when the window moves
+    // to a screen of another density (WM_DPICHANGED).
+    int PixelsPerInch() const { return m_pixelsPerInch; }
+    void ScaleForDpi(int dpi);
+    void ChangeScale(int to, int from) override;
+
     TWinControl* ActiveControl() const { return m_activeControl; }
     void SetActiveControl(TWinControl* control);
     void SelectNext(TWinControl* current, bool forward, bool checkTabStop);
@@ -97,6 +106,8 @@ protected:
     explicit TCustomForm(TComponent* owner);
     // Reads the definition and raises OnCreate. Called by Create.
     virtual void AfterConstruction();
+    // The stored definition: the resource named after the class, or none.
+    virtual std::string_view StoredDefinition() const;
 
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
@@ -119,6 +130,7 @@ private:
     void OnCloseMessage(TMessage& m);
     void OnCommandMessage(TMessage& m);
     void OnFocusChanged(TMessage& m);
+    void OnDpiChanged(TMessage& m);
     void ApplyIcon();
     void ApplyClientSize();
     void CloseModal();
@@ -134,6 +146,7 @@ private:
     TWindowState m_windowState = TWindowState::wsNormal;
     int m_wantedClientWidth = -1;
     int m_wantedClientHeight = -1;
+    int m_pixelsPerInch = kDesignDpi;
     TIcon m_icon;
     TOwnedIcon m_smallIcon;
     TMainMenu* m_menu = nullptr;

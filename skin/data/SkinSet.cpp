@@ -181,6 +181,8 @@ TSkinSet& TSkinSet::operator=(TSkinSet&& other) noexcept
 {
     TSkinSetOf<TBitmap>::operator=(std::move(other));
     ButtonFaceBrush = std::move(other.ButtonFaceBrush);
+    ScaledImages.Clear();
+    other.ScaledImages.Clear();
     m_scratch.clear();
     return *this;
 }

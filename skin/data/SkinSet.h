@@ -9,6 +9,7 @@
 #include "framework/graphics/GdiObjects.h"
 #include "skin/description/SkinIni.h"
 #include "skin/draw/DataSkinObjects.h"
+#include "skin/draw/ScaledSkinImages.h"
 
 #include <cstdint>
 #include <optional>
@@ -39,6 +40,8 @@ public:
 
     // A solid brush of ButtonFaceColour, made anew by each load.
     TOwnedBrush ButtonFaceBrush;
+    // The set's images at other densities; they go with the images.
+    TScaledSkinImages ScaledImages;
 
     // Fills `bitmap` from the package entry that `value` names (its file
     // name part, which must end in ".bmp"); empties it when there is none.

@@ -53,11 +53,12 @@ int TCaptionButtons::Layout(const TCaptionButtonContext& context, int windowWidt
     int rightLimit = 0;
     for (int i = 0; i < static_cast<int>(m_buttons.size()); ++i) {
         TWinSysButton& button = *m_buttons[static_cast<size_t>(i)];
-        const TDataSkinSysButton& o = button.Object;
+        TDataSkinSysButton& o = button.Object;
         if (!UpdateVisible(i, context) || o.Bitmap.Empty())
             continue;
-        TCaptionButtonPlacement const placement {o.Align, o.Xcoord, o.Ycoord,
-                                                 o.Bitmap.Width() / std::max(1, o.FrameCount), o.Bitmap.Height()};
+        TBitmap& image = m_scale.Image(o.Bitmap, o.FrameCount, TFrameLayout::flHorizontal);
+        TCaptionButtonPlacement const placement {o.Align, m_scale.Length(o.Xcoord), m_scale.Length(o.Ycoord),
+                                                 image.Width() / std::max(1, o.FrameCount), image.Height()};
         TSkinRect const r = PlaceCaptionButton(placement, windowWidth, captionText, sizes, menuMargin, order);
         if (o.Align == calRight)
             rightLimit = std::max(rightLimit, r.Left);
@@ -74,7 +75,9 @@ void TCaptionButtons::DrawFrame(HDC dc, TWinSysButton& button, int frame, TBitma
     if (!picture || !picture->Fits(width, height)) {
         TDataSkinSysButton& o = button.Object;
         picture = frame == 0 ? std::make_unique<TKeyedPicture>(icon, 1, 1, width, height)
-                             : std::make_unique<TKeyedPicture>(o.Bitmap, o.FrameCount, frame, width, height);
+                             : std::make_unique<TKeyedPicture>(
+                                   m_scale.Image(o.Bitmap, o.FrameCount, TFrameLayout::flHorizontal), o.FrameCount,
+                                   frame, width, height);
     }
     picture->Draw(dc, button.Rect.left - origin.x, button.Rect.top - origin.y);
 }

@@ -4,6 +4,7 @@
 // their pictures. A button's picture in each look is composed once for its
 // size and kept until the skin or the size changes.
 
+#include "skin/draw/ScaledSkinImages.h"
 #include "skin/draw/SkinDraw.h"
 #include "skin/geometry/SkinFrameGeometry.h"
 #include "skin/menus/NCObject.h"
@@ -51,6 +52,8 @@ class TCaptionButtons {
 public:
     TCaptionButtons(TNCHost& host, TCaptionButtonPainter& painter) : m_host(host), m_painter(painter) {}
 
+    // The density the buttons are placed and drawn at.
+    void SetScale(const TSkinScale& scale) { m_scale = scale; }
     // One button per caption-button object of the skin.
     void Build(std::vector<std::unique_ptr<TDataSkinSysButton>>& objects);
     // Drops every button (they belong to a skin set that is going).
@@ -91,6 +94,7 @@ private:
     TCaptionButtonPainter& m_painter;
     std::vector<std::unique_ptr<TWinSysButton>> m_buttons;
     TWinSysButton* m_pressed = nullptr;
+    TSkinScale m_scale;
 };
 
 } // namespace tandrel

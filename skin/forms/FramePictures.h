@@ -3,6 +3,7 @@
 // off-screen at the size it has on the window, in each look, and kept until
 // that size or the skin changes. A repaint then only copies.
 
+#include "skin/draw/ScaledSkinImages.h"
 #include "skin/draw/SkinDraw.h"
 
 #include <array>
@@ -17,8 +18,10 @@ public:
     // The side's picture at this size in this look: frame 1 while the window
     // is active or the border has one frame, else frame 2; the middle tiled
     // unless the border stretches. Left and Right hold their frames side by
-    // side, Top and Bottom stacked.
-    TBitmap& Border(TFrameSide side, TDataSkinBorder& border, int width, int height, bool active);
+    // side, Top and Bottom stacked. Drawn from the border at the scale's
+    // density.
+    TBitmap& Border(TFrameSide side, TDataSkinBorder& border, int width, int height, bool active,
+                    const TSkinScale& scale);
     // Forgets every picture (the skin set they came from is going).
     void Clear();
 
@@ -28,6 +31,7 @@ private:
         const TDataSkinBorder* Border = nullptr;
         int Width = -1;
         int Height = -1;
+        int Dpi = 0;
     };
     // By side, then by frame: both looks are kept, so that a change of
     // look composes nothing once each has been shown.
@@ -35,6 +39,11 @@ private:
 };
 
 // One border composed at a size, not kept.
-std::unique_ptr<TBitmap> ComposeBorder(TDataSkinBorder& border, int width, int height, bool active, TFrameSide side);
+std::unique_ptr<TBitmap> ComposeBorder(TDataSkinBorder& border, int width, int height, bool active, TFrameSide side,
+                                       const TSkinScale& scale);
+
+// How far a border reaches into the window at the scale's density: the
+// width of a Left or Right frame, the height of a Top or Bottom one.
+int BorderExtent(TDataSkinBorder& border, TFrameSide side, const TSkinScale& scale);
 
 } // namespace tandrel

@@ -101,14 +101,8 @@ void TWinSkinForm::Initialize(TSkinData* skinData)
     if (m_subclass.Attached())
         return;
     m_skinData = skinData;
-    NONCLIENTMETRICSW metrics {};
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-        // Captions may be Chinese: any character set, so the system can link
-        // in a font that has the characters (Wine reports the ANSI one).
-        metrics.lfCaptionFont.lfCharSet = DEFAULT_CHARSET;
-        m_caption.Font.Reset(CreateFontIndirectW(&metrics.lfCaptionFont));
-    }
+    m_dpi = WindowDpi(m_handle);
+    MakeCaptionFont();
 
     m_look.Style = GetWindowLongPtrW(m_handle, GWL_STYLE);
     LONG_PTR const exStyle = GetWindowLongPtrW(m_handle, GWL_EXSTYLE);
@@ -171,6 +165,20 @@ void TWinSkinForm::Initialize(TSkinData* skinData)
     InvalidateRect(m_handle, nullptr, TRUE);
 }
 
+void TWinSkinForm::MakeCaptionFont()
+{
+    NONCLIENTMETRICSW metrics {};
+    metrics.cbSize = sizeof metrics;
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+        return;
+    // Captions may be Chinese: any character set, so the system can link
+    // in a font that has the characters (Wine reports the ANSI one).
+    metrics.lfCaptionFont.lfCharSet = DEFAULT_CHARSET;
+    // The system gives the font at the screen's density, not the window's.
+    metrics.lfCaptionFont.lfHeight = ScaleDpi(metrics.lfCaptionFont.lfHeight, m_dpi, ScreenDpi());
+    m_caption.Font.Reset(CreateFontIndirectW(&metrics.lfCaptionFont));
+}
+
 void TWinSkinForm::ReadWindowState()
 {
     WINDOWPLACEMENT placement {};
@@ -192,10 +200,11 @@ void TWinSkinForm::ComputeFrameGeometry()
     if (m_look.Border == bcBorderless) {
         m_sizes = {};
     } else {
-        m_sizes.Caption = BorderFrameExtent(skin.TopBorder->Bitmap.Height(), skin.TopBorder->FrameCount);
-        m_sizes.Left = BorderFrameExtent(skin.LeftBorder->Bitmap.Width(), skin.LeftBorder->FrameCount);
-        m_sizes.Right = BorderFrameExtent(skin.RightBorder->Bitmap.Width(), skin.RightBorder->FrameCount);
-        m_sizes.Bottom = BorderFrameExtent(skin.BottomBorder->Bitmap.Height(), skin.BottomBorder->FrameCount);
+        TSkinScale const scale = Scale();
+        m_sizes.Caption = BorderExtent(*skin.TopBorder, TFrameSide::fsTop, scale);
+        m_sizes.Left = BorderExtent(*skin.LeftBorder, TFrameSide::fsLeft, scale);
+        m_sizes.Right = BorderExtent(*skin.RightBorder, TFrameSide::fsRight, scale);
+        m_sizes.Bottom = BorderExtent(*skin.BottomBorder, TFrameSide::fsBottom, scale);
     }
     for (auto& object : skin.SysButtons)
         if (IsIconAction(object->Action)) {
@@ -205,6 +214,7 @@ void TWinSkinForm::ComputeFrameGeometry()
                 skin.StoredIcon.Assign(m_caption.Icon);
             object->FrameCount = 1;
         }
+    m_captionButtons.SetScale(Scale());
     m_captionButtons.Build(skin.SysButtons);
     m_caption.Pictures.Clear();
     m_caption.Keys = {};

@@ -8,6 +8,7 @@
 
 #include "framework/controls/WindowSubclass.h"
 #include "framework/forms/Forms.h"
+#include "framework/graphics/Dpi.h"
 #include "framework/graphics/GdiObjects.h"
 #include "skin/controls/SkinControlList.h"
 #include "skin/controls/SkinDispatch.h"
@@ -87,6 +88,10 @@ public:
     void SetCaptionButtonStyles(TCaptionStyles styles);
     void FitWindowToSkin(bool rereadClient);
     void RefreshFrame();
+    // The density the frame is drawn at (the window's), and the skin's
+    // images and lengths at it.
+    int Dpi() const { return m_dpi; }
+    TSkinScale Scale() const { return {m_skinData->ScaledImages, m_dpi}; }
 
     // Painting (the device context may be none: the window's own is used).
     void PaintFrame(HDC dc = nullptr);
@@ -200,6 +205,7 @@ private:
     void ReadText();
     void LoadFormIcon(TBitmap& bitmap);
     void BuildSystemMenu();
+    void MakeCaptionFont();
     void Subclass();
     void RemoveSubclass();
     void HookForm();
@@ -236,6 +242,7 @@ private:
     LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
     LRESULT OnSysCommand(WPARAM wParam, LPARAM lParam);
     LRESULT OnSkinStart();
+    LRESULT OnDpiChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnMenuChanged(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcCalcSize(WPARAM wParam, LPARAM lParam);
     LRESULT OnNcHitTest(WPARAM wParam, LPARAM lParam);
@@ -299,6 +306,7 @@ private:
     TSkinState m_skinState = ssAttached;
 
     // The frame and its caption.
+    int m_dpi = kDesignDpi;
     TFrameSizes m_sizes;
     // What the caption buffer shows; it is composed again when this changes.
     struct TCaptionKey {

@@ -58,7 +58,8 @@ void TWinSkinForm::PaintBorder(TFrameSide side, TDataSkinBorder& border, const R
 {
     if (rect.right < rect.left || rect.bottom < rect.top)
         return;
-    TBitmap& picture = m_caption.Pictures.Border(side, border, rect.right - rect.left, rect.bottom - rect.top, m_look.Active);
+    TBitmap& picture = m_caption.Pictures.Border(side, border, rect.right - rect.left, rect.bottom - rect.top, m_look.Active,
+                                                  Scale());
     if (picture.Empty())
         return;
     BitBlt(dc, rect.left, rect.top, picture.Width(), picture.Height(), picture.Canvas().Handle(), 0, 0, SRCCOPY);
@@ -89,9 +90,9 @@ void TWinSkinForm::PaintCaption(HDC dc, int windowHeight)
     // The caption's corners belong to the Left and Right borders.
     int const rows = std::min(c, windowHeight);
     TBitmap& left = m_caption.Pictures.Border(TFrameSide::fsLeft, *m_skinData->LeftBorder, m_sizes.Left, windowHeight,
-                                           m_look.Active);
+                                              m_look.Active, Scale());
     TBitmap& right = m_caption.Pictures.Border(TFrameSide::fsRight, *m_skinData->RightBorder, m_sizes.Right,
-                                            windowHeight, m_look.Active);
+                                               windowHeight, m_look.Active, Scale());
     BitBlt(buffer, 0, 0, m_sizes.Left, rows, left.Canvas().Handle(), 0, 0, SRCCOPY);
     BitBlt(buffer, w - m_sizes.Right, 0, m_sizes.Right, rows, right.Canvas().Handle(), 0, 0, SRCCOPY);
     RECT const area {m_sizes.Left, 0, w - m_sizes.Right, c};
@@ -121,8 +122,11 @@ void TWinSkinForm::PaintCaptionText(TBitmap& buffer, const RECT& area)
         std::wstring const text = kCaptionPrefix + L" " + m_look.Text;
         DrawTextW(dc, text.c_str(), -1, &measured, DT_CALCRECT | DT_NOCLIP);
     }
-    TCaptionTextStyle const style {title.TextAlignment, title.LeftWidth, title.TopHeight, title.RightWidth,
-                                   title.TXTBackleft, title.TXTBackRight};
+    TSkinScale const scale = Scale();
+    int const backLeft = scale.Length(title.TXTBackleft);
+    int const backRight = scale.Length(title.TXTBackRight);
+    TCaptionTextStyle const style {title.TextAlignment, scale.Length(title.LeftWidth), scale.Length(title.TopHeight),
+                                   scale.Length(title.RightWidth), backLeft, backRight};
     TSkinRect const placed =
         PlaceCaptionText({measured.left, measured.top, measured.right, measured.bottom},
                          {area.left, area.top, area.right, area.bottom}, style,
@@ -132,12 +136,12 @@ void TWinSkinForm::PaintCaptionText(TBitmap& buffer, const RECT& area)
     m_caption.TextRect = m;
 
     if (!title.Bitmap.Empty())
-        DrawSkinBar(canvas, {m.left, area.top, m.right, area.bottom}, title.Bitmap,
-                    {title.TXTBackleft, 0, title.TXTBackRight, 0}, TFrameLayout::flVertical,
-                    TSkinTransparency::stKeyColour, 2, m_look.Active ? 1 : 2);
+        DrawSkinBar(canvas, {m.left, area.top, m.right, area.bottom},
+                    scale.Image(title.Bitmap, 2, TFrameLayout::flVertical), {backLeft, 0, backRight, 0},
+                    TFrameLayout::flVertical, TSkinTransparency::stKeyColour, 2, m_look.Active ? 1 : 2);
 
-    m.left += title.TXTBackleft;
-    m.right -= title.TXTBackRight;
+    m.left += backLeft;
+    m.right -= backRight;
     TSelectObject const font(dc, m_caption.Font.Get());
     TBkModeGuard const mode(dc, TRANSPARENT);
     TTextColorGuard const text(dc, colour);
@@ -164,7 +168,7 @@ bool TWinSkinForm::IsCaptionButtonVisible(int index) { return m_captionButtons.U
 void TWinSkinForm::LayoutCaptionButtons()
 {
     int const menuMargin = m_menuBar && m_skinData->MenuBar && !m_skinData->MenuBar->Bitmap.Empty()
-                               ? m_skinData->MenuBar->LeftWidth
+                               ? Scale().Length(m_skinData->MenuBar->LeftWidth)
                                : 0;
     TSkinRect const text {m_caption.TextRect.left, m_caption.TextRect.top, m_caption.TextRect.right,
                           m_caption.TextRect.bottom};

@@ -67,6 +67,7 @@ LRESULT TWinSkinForm::Stage2(UINT msg, WPARAM wParam, LPARAM lParam)
             return OnSetText(wParam, lParam);
         break;
     case WM_SKINSTART: return OnSkinStart();
+    case WM_DPICHANGED: return OnDpiChanged(wParam, lParam);
     case CM_MENUCHANGED: return OnMenuChanged(wParam, lParam);
     case WM_MENUSELECT: return OnMenuSelect(wParam, lParam);
     default: break;
@@ -474,6 +475,29 @@ void TWinSkinForm::FormWndProc(TMessage& m)
         m_formHook.Saved(m);
         return;
     }
+}
+
+// The window moved to a screen of another density: the frame is measured,
+// composed and cut again at it before the window takes the size the system
+// suggests (a framework form takes it itself, and lays itself out again).
+LRESULT TWinSkinForm::OnDpiChanged(WPARAM wParam, LPARAM lParam)
+{
+    int const dpi = SaneDpi(HIWORD(wParam));
+    if (dpi != m_dpi) {
+        m_dpi = dpi;
+        MakeCaptionFont();
+        ComputeFrameGeometry();
+        m_caption.DropBuffers();
+        m_region.Width = m_region.Height = -1;
+    }
+    LRESULT const result = Saved(WM_DPICHANGED, wParam, lParam);
+    const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+    if (!m_form && suggested)
+        SetWindowPos(m_handle, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RefreshFrame();
+    UpdateRegion();
+    return result;
 }
 
 } // namespace tandrel

@@ -62,14 +62,14 @@ void TWinSkinForm::UpdateRegion()
         region = RectRegion(s.Left, s.Caption, w - s.Right, h - s.Bottom);
 
         if (keyed(*skin.LeftBorder) && h > 1) {
-            auto picture = ComposeBorder(*skin.LeftBorder, s.Left, h, m_look.Active, TFrameSide::fsLeft);
+            auto picture = ComposeBorder(*skin.LeftBorder, s.Left, h, m_look.Active, TFrameSide::fsLeft, Scale());
             Unite(region, Cut(*picture, 0, 0));
         } else {
             Unite(region, RectRegion(0, 0, s.Left, h));
         }
 
         if (keyed(*skin.RightBorder) && h > 1) {
-            auto picture = ComposeBorder(*skin.RightBorder, s.Right, h, m_look.Active, TFrameSide::fsRight);
+            auto picture = ComposeBorder(*skin.RightBorder, s.Right, h, m_look.Active, TFrameSide::fsRight, Scale());
             Unite(region, Cut(*picture, w - s.Right, 0));
         } else {
             Unite(region, RectRegion(w - s.Right, 0, w, h));
@@ -77,7 +77,7 @@ void TWinSkinForm::UpdateRegion()
 
         int const middle = w - s.Left - s.Right;
         if (keyed(*skin.BottomBorder) && s.Bottom >= 2 && middle > 0) {
-            auto picture = ComposeBorder(*skin.BottomBorder, middle, s.Bottom, m_look.Active, TFrameSide::fsBottom);
+            auto picture = ComposeBorder(*skin.BottomBorder, middle, s.Bottom, m_look.Active, TFrameSide::fsBottom, Scale());
             Unite(region, Cut(*picture, s.Left, h - s.Bottom));
         } else {
             Unite(region, RectRegion(s.Left, h - s.Bottom, w - s.Right, h));
@@ -92,7 +92,7 @@ void TWinSkinForm::UpdateRegion()
                 picture = std::make_unique<TBitmap>(middle, s.Caption, TPixelFormat::pf24bit);
                 BitBlt(picture->Canvas().Handle(), 0, 0, middle, s.Caption, buffer.Canvas().Handle(), s.Left, 0, SRCCOPY);
             } else {
-                picture = ComposeBorder(*skin.TopBorder, middle, s.Caption, m_look.Active, TFrameSide::fsTop);
+                picture = ComposeBorder(*skin.TopBorder, middle, s.Caption, m_look.Active, TFrameSide::fsTop, Scale());
             }
             Unite(region, Cut(*picture, s.Left, 0));
         } else {

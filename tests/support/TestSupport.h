@@ -2,6 +2,7 @@
 // Helpers shared by the tests that drive real windows.
 
 #include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Dpi.h"
 #include "framework/graphics/ScreenCapture.h"
 #include "framework/forms/MessagePump.h"
 
@@ -61,6 +62,18 @@ public:
 
 private:
     COLORREF m_saved[31] {};
+};
+
+// Every window answers one density for the lifetime of the object.
+class TPinnedDpi {
+public:
+    explicit TPinnedDpi(int dpi) : m_saved(SetDpiSource([dpi](HWND) { return dpi; })) {}
+    ~TPinnedDpi() { SetDpiSource(std::move(m_saved)); }
+    TPinnedDpi(const TPinnedDpi&) = delete;
+    TPinnedDpi& operator=(const TPinnedDpi&) = delete;
+
+private:
+    TDpiSource m_saved;
 };
 
 // A plain top-level window of one colour, to look at a shaped window against.
