@@ -132,6 +132,9 @@ protected:
     void BindControl(TWinControl& control, TSkinData* skinData, TCanvas* canvas, bool setColour);
     // Puts the control's own handler back (framework controls).
     void RestoreHandler();
+    // The skin's text colour for a control that writes its caption itself
+    // over the face, unless the program chose the colour.
+    void GiveCaptionColour(TControl& control);
     // Routes a framework control's messages through this skinner.
     void HookHandler(TControl& control);
     // The owner's skinner list takes this skinner over, once.
