@@ -48,9 +48,9 @@ void TSkinCaptionColours::GiveText(TControl& control, const TSkinData& skin)
     control.Font().SetColor(skin.ButtonTextColour);
 }
 
-void TSkinCaptionColours::GiveFace(TControl& control, const TSkinData& skin)
+void TSkinCaptionColours::GiveFace(TControl& control, const TSkinData& skin, TFaceChoice choice)
 {
-    if (!DefaultColour(control))
+    if (choice == TFaceChoice::fcUnlessChosen && !DefaultColour(control))
         return;
     Keep(control).Face = true;
     control.SetColor(skin.ButtonFaceColour);

@@ -14,6 +14,9 @@ namespace tandrel {
 
 class TSkinData;
 
+// Whether the face replaces a colour the program chose as well.
+enum class TFaceChoice { fcUnlessChosen, fcAlways };
+
 class TSkinCaptionColours final : public TComponent {
 public:
     TSkinCaptionColours() : TComponent(nullptr) {}
@@ -22,8 +25,9 @@ public:
     // The skin's text colour, when the font's colour is the default one. A
     // container's children keep the font they had from it.
     void GiveText(TControl& control, const TSkinData& skin);
-    // The skin's face colour, when the control's colour is the default one.
-    void GiveFace(TControl& control, const TSkinData& skin);
+    // The skin's face colour, by default only when the control's colour is
+    // the default one.
+    void GiveFace(TControl& control, const TSkinData& skin, TFaceChoice choice = TFaceChoice::fcUnlessChosen);
     // Gives the colours of a changed skin.
     void Refresh(const TSkinData& skin);
     // Puts back what the controls had, the last one kept first, and

@@ -3,7 +3,7 @@
 #include "framework/core/Colors.h"
 #include "framework/core/ScopeGuard.h"
 #include "framework/core/SysUtils.h"
-#include "skin/controls/SkinControlList.h"
+#include "skin/controls/SkinCaptionColours.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/SkinDraw.h"
@@ -45,7 +45,7 @@ void TSkinControl::SetHotSkinner(TSkinControl* skinner)
 void TSkinControl::GiveCaptionColour(TControl& control)
 {
     if (m_owner && m_skinData)
-        m_owner->Skinners().CaptionColours().GiveText(control, *m_skinData);
+        m_owner->CaptionColours().GiveText(control, *m_skinData);
 }
 
 void TSkinControl::HookHandler(TControl& control)

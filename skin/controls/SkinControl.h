@@ -21,6 +21,7 @@
 
 namespace tandrel {
 
+class TSkinCaptionColours;
 class TSkinControl;
 class TSkinControlList;
 class TSkinData;
@@ -29,6 +30,8 @@ class TSkinData;
 class TSkinControlOwner {
 public:
     virtual TSkinControlList& Skinners() = 0;
+    // The colours given to controls that write their own captions.
+    virtual TSkinCaptionColours& CaptionColours() = 0;
     // The skinner list's bookkeeping that a skinner does for itself: the
     // list takes it over once (true when it had it already), it goes when its
     // windowless control goes, and the one under the mouse.

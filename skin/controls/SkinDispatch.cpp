@@ -213,7 +213,7 @@ void TSkinDispatch::SkinByRules(TComponent* c, const std::string& u, int t)
         // Its flat look shows the face colour; it needs no skinner.
         SetEnumProperty(c, "Flat", "True");
         if (auto* control = dynamic_cast<TControl*>(c)) {
-            control->SetColor(skin.ButtonFaceColour);
+            Colours().GiveFace(*control, skin, TFaceChoice::fcAlways);
             Colours().GiveText(*control, skin);
         }
         return;

@@ -255,11 +255,7 @@ void TSkinTab31::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canv
     TSkinControl::Attach(control, skinData, canvas, setColour);
     if (!m_attached)
         return;
-    m_faces.Clear();
-    if (m_skinData && m_skinData->Tabs && !m_skinData->Tabs->Bitmap.Empty()) {
-        CopyImage(m_tabImage, m_skinData->Tabs->Bitmap);
-        FlipBitmap(m_tabImage);
-    }
+    PrepareTabImage();
     auto* tabSet = dynamic_cast<TTabSet*>(control);
     if (!tabSet || tabSet->ComponentCount() == 0)
         return;
@@ -267,6 +263,21 @@ void TSkinTab31::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canv
     // Its arrows lie left and right, whatever their style says.
     if (m_scroller)
         m_scrollerSkinner = AdoptSpinSkinner(*this, m_scroller->Handle(), false, 1);
+}
+
+void TSkinTab31::PrepareTabImage()
+{
+    m_faces.Clear();
+    if (m_skinData && m_skinData->Tabs && !m_skinData->Tabs->Bitmap.Empty()) {
+        CopyImage(m_tabImage, m_skinData->Tabs->Bitmap);
+        FlipBitmap(m_tabImage);
+    }
+}
+
+void TSkinTab31::Refresh()
+{
+    TSkinControl::Refresh();
+    PrepareTabImage();
 }
 
 bool TSkinTab31::BeforeMessage(TMessage& m)

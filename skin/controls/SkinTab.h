@@ -71,12 +71,15 @@ public:
     const char* ClassName() const override { return "TSkinTab31"; }
 
     void Attach(TWinControl* control, TSkinData* skinData, TCanvas* canvas, bool setColour) override;
+    // The tabs of a changed skin.
+    void Refresh() override;
     bool BeforeMessage(TMessage& message) override;
     void DrawControl(HDC dc, const RECT& rect) override;
 
     TSkinUpDown* ScrollerSkinner() const { return m_scrollerSkinner; }
 
 private:
+    void PrepareTabImage();
     TBitmap m_tabImage; // the skin's tab strip, upside down: these tabs hang
     TBitmap m_buffer;
     TTabFaces m_faces;
