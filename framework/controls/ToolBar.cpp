@@ -145,6 +145,19 @@ void TToolBar::Notification(TComponent* component, TOperation operation)
 
 void TToolBar::WndProc(TMessage& m)
 {
+    if (m.Msg == CN_NOTIFY && reinterpret_cast<const NMHDR*>(m.LParam)->code == NM_CUSTOMDRAW) {
+        // Captions in the bar's font colour, which the system's own drawing
+        // leaves at the button-text colour.
+        auto* draw = reinterpret_cast<NMTBCUSTOMDRAW*>(m.LParam);
+        if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) {
+            m.Result = CDRF_NOTIFYITEMDRAW;
+        } else {
+            if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT)
+                draw->clrText = ColorToRGB(Font().Color());
+            m.Result = CDRF_DODEFAULT;
+        }
+        return;
+    }
     if (m.Msg == CN_COMMAND) {
         int const index = LOWORD(m.WParam) - kFirstCommand;
         if (index >= 0 && index < ButtonCount() && m_buttons[static_cast<size_t>(index)]->OnClick)

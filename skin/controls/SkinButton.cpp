@@ -276,6 +276,8 @@ void TSkinBitButton::AttachGraphic(TControl* graphicControl, TSkinData* skinData
     m_graphicControl = graphicControl;
     HookHandler(*graphicControl);
     RegisterWithOwner();
+    // Without a glyph the caption is written in the button's font colour.
+    GiveCaptionColour(*graphicControl);
 }
 
 void TSkinBitButton::DrawControl(HDC dc, const RECT& rect)
@@ -492,6 +494,7 @@ void TSkinBox::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canvas
     if (setColour) {
         m_savedColour = control->Color();
         control->SetColor(skinData->ButtonFaceColour);
+        GiveCaptionColour(*control);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "framework/core/Colors.h"
 #include "framework/core/ScopeGuard.h"
 #include "framework/core/SysUtils.h"
+#include "skin/controls/SkinCaptionColours.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/SkinDraw.h"
@@ -39,6 +40,12 @@ void TSkinControl::SetHotSkinner(TSkinControl* skinner)
 {
     if (m_owner)
         m_owner->SetHotSkinner(skinner);
+}
+
+void TSkinControl::GiveCaptionColour(TControl& control)
+{
+    if (m_owner && m_skinData)
+        m_owner->CaptionColours().GiveText(control, *m_skinData);
 }
 
 void TSkinControl::HookHandler(TControl& control)
@@ -82,6 +89,7 @@ void TSkinControl::Attach(TWinControl* control, TSkinData* skinData, TCanvas* ca
     if (setColour) {
         m_savedColour = control->Color();
         control->SetColor(skinData->ButtonFaceColour);
+        GiveCaptionColour(*control);
     }
     control->Invalidate();
     m_attached = true;

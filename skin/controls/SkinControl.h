@@ -21,6 +21,7 @@
 
 namespace tandrel {
 
+class TSkinCaptionColours;
 class TSkinControl;
 class TSkinControlList;
 class TSkinData;
@@ -29,6 +30,8 @@ class TSkinData;
 class TSkinControlOwner {
 public:
     virtual TSkinControlList& Skinners() = 0;
+    // The colours given to controls that write their own captions.
+    virtual TSkinCaptionColours& CaptionColours() = 0;
     // The skinner list's bookkeeping that a skinner does for itself: the
     // list takes it over once (true when it had it already), it goes when its
     // windowless control goes, and the one under the mouse.
@@ -132,6 +135,9 @@ protected:
     void BindControl(TWinControl& control, TSkinData* skinData, TCanvas* canvas, bool setColour);
     // Puts the control's own handler back (framework controls).
     void RestoreHandler();
+    // The skin's text colour for a control that writes its caption itself
+    // over the face, unless the program chose the colour.
+    void GiveCaptionColour(TControl& control);
     // Routes a framework control's messages through this skinner.
     void HookHandler(TControl& control);
     // The owner's skinner list takes this skinner over, once.

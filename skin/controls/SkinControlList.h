@@ -4,6 +4,7 @@
 // object owns the list, and the list owns the skinners.
 
 #include "framework/graphics/Canvas.h"
+#include "skin/controls/SkinCaptionColours.h"
 #include "skin/controls/SkinControl.h"
 
 #include <windows.h>
@@ -51,6 +52,8 @@ public:
 
     // The canvas every skinner of the window draws with.
     TCanvas& Canvas() { return m_canvas; }
+    // The colours given to controls that paint their own captions.
+    TSkinCaptionColours& CaptionColours() { return m_captionColours; }
 
     // The skinner under the mouse (windows without a framework form keep
     // track of it themselves).
@@ -76,6 +79,7 @@ private:
     std::vector<std::unique_ptr<TSkinControl>> m_retired;
     TSkinControl* m_hot = nullptr;
     TCanvas m_canvas;
+    TSkinCaptionColours m_captionColours;
 };
 
 } // namespace tandrel

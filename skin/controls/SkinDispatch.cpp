@@ -10,6 +10,7 @@
 #include "framework/controls/DateTimePicker.h"
 #include "framework/controls/Edit.h"
 #include "framework/controls/GroupBox.h"
+#include "framework/controls/Label.h"
 #include "framework/controls/PageControl.h"
 #include "framework/controls/ListBox.h"
 #include "framework/controls/ListView.h"
@@ -211,10 +212,16 @@ void TSkinDispatch::SkinByRules(TComponent* c, const std::string& u, int t)
     if (u == "TTOOLBAR") {
         // Its flat look shows the face colour; it needs no skinner.
         SetEnumProperty(c, "Flat", "True");
-        if (auto* control = dynamic_cast<TControl*>(c))
-            control->SetColor(skin.ButtonFaceColour);
+        if (auto* control = dynamic_cast<TControl*>(c)) {
+            Colours().GiveFace(*control, skin, TFaceChoice::fcAlways);
+            Colours().GiveText(*control, skin);
+        }
         return;
     }
+    // Pages show the face whether or not the tabs are skinned: what stands
+    // on them is written for it.
+    if (auto* tabs = dynamic_cast<TCustomTabControl*>(c))
+        GivePages(*tabs);
     bool const tabs = skins(xcTab) && skin.Tabs;
     if (Is<TCustomTabControl>(c) && tabs) {
         AttachHandleSkinner<TSkinTab>(windowed->Handle());
@@ -279,6 +286,12 @@ void TSkinDispatch::SkinByRules(TComponent* c, const std::string& u, int t)
         AttachHandleSkinner<TSkinEdit>(windowed->Handle());
         return;
     }
+    if (auto* label = dynamic_cast<TLabel*>(c)) {
+        // A label on the face writes its caption over it.
+        if (label->Transparent() || label->ParentColor())
+            Colours().GiveText(*label, skin);
+        return;
+    }
     if (IsFrame(c)) {
         SkinComponents(windowed);
         return;
@@ -287,6 +300,17 @@ void TSkinDispatch::SkinByRules(TComponent* c, const std::string& u, int t)
         form->SetColor(skin.ButtonFaceColour);
         SkinComponents(form);
     }
+}
+
+TSkinCaptionColours& TSkinDispatch::Colours() { return m_host.Skinners().CaptionColours(); }
+
+void TSkinDispatch::GivePages(TCustomTabControl& tabs)
+{
+    TSkinData& skin = *m_host.SkinData();
+    Colours().GiveFace(tabs, skin);
+    if (auto* pages = dynamic_cast<TPageControl*>(&tabs))
+        for (int i = 0; i < pages->PageCount(); ++i)
+            Colours().GiveFace(*pages->Pages(i), skin);
 }
 
 // Check boxes, radio buttons and the boxes that group them, and the

@@ -13,6 +13,8 @@
 
 namespace tandrel {
 
+class TCustomTabControl;
+
 // Tag values that pick a skinner whatever the control's class. The last
 // two digits count (Tag % 100), except for tgOwnScrollBars, which Tag must
 // equal.
@@ -62,6 +64,9 @@ public:
 
 private:
     void SkinComponent(TWinControl* container, TComponent* component);
+    TSkinCaptionColours& Colours();
+    // The face for a tab control's pages, where they keep their own colour.
+    void GivePages(TCustomTabControl& tabs);
     void SkinByRules(TComponent* component, const std::string& upperClass, int tagRest);
     bool SkinBoxesAndChoices(TComponent* component, const std::string& upperClass);
     bool SkinScrolling(TComponent* component, const std::string& upperClass, int tagRest);

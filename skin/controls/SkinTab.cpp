@@ -112,15 +112,70 @@ bool TSkinTab::FindScroller()
     return (GetWindowLongW(arrows, GWL_STYLE) & WS_VISIBLE) != 0;
 }
 
+bool TSkinTab::Usable() const
+{
+    return m_skinData && m_skinData->Tabs && !m_skinData->Tabs->Bitmap.Empty() && !m_tabImage.Empty();
+}
+
+bool TSkinTab::BeforeMessage(TMessage& m)
+{
+    if (!Usable() || (m.Msg != WM_PAINT && m.Msg != WM_ERASEBKGND))
+        return true;
+    RECT window {};
+    RECT client {};
+    GetWindowRect(m_handle, &window);
+    GetClientRect(m_handle, &client);
+    // A control with a frame of its own paints as before, and so does a
+    // paint into a given device context (printing, a buffered parent).
+    if (window.right - window.left != client.right || window.bottom - window.top != client.bottom)
+        return true;
+    if (m.Msg == WM_PAINT && m.WParam)
+        return true;
+    if (m.Msg == WM_PAINT)
+        PaintBuffered();
+    m.Result = m.Msg == WM_ERASEBKGND ? 1 : 0;
+    return false;
+}
+
+void TSkinTab::PaintBuffered()
+{
+    PAINTSTRUCT paint {};
+    HDC const dc = BeginPaint(m_handle, &paint);
+    auto const end = OnScopeExit([&] { EndPaint(m_handle, &paint); });
+    RECT client {};
+    GetClientRect(m_handle, &client);
+    TOwnedDC const memory(CreateCompatibleDC(dc));
+    TOwnedBitmap const buffer(
+        CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
+    if (!memory || !buffer)
+        return;
+    TSelectObject const select(memory.Get(), buffer.Get());
+    FillFace(memory.Get(), client);
+    TMessage own {WM_PAINT, reinterpret_cast<WPARAM>(memory.Get()), 0, 0};
+    CallPrevious(own);
+    DrawOnWindow(memory.Get(), [this](HDC target, const RECT& rect) { DrawControl(target, rect); });
+    RECT const& r = paint.rcPaint;
+    BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, memory.Get(), r.left, r.top, SRCCOPY);
+}
+
 void TSkinTab::DrawControl(HDC dc, const RECT& rect)
 {
-    if (!m_skinData || !m_skinData->Tabs || m_skinData->Tabs->Bitmap.Empty() || m_tabImage.Empty())
+    if (!Usable())
         return;
     RECT display = rect;
     SendMessageW(m_handle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
     TSkinRect const page = TabPageRect(ToSkin(display), m_position);
     DrawStrip(dc, rect, page);
-    if (!m_skinData->Tabs->Bitmap2.Empty() && !m_borderImage.Empty())
+    // The page shows the face, as everything written on it expects; the
+    // pages of a page control cover it with their own windows.
+    bool const edges = !m_skinData->Tabs->Bitmap2.Empty() && !m_borderImage.Empty();
+    TSkinMargins const margins = edges ? PageEdgeMargins(m_position) : TSkinMargins {2, 2, 2, 2};
+    RECT inside = ToRect(page);
+    inside = {inside.left + margins.Left, inside.top + margins.Top, inside.right - margins.Right,
+              inside.bottom - margins.Bottom};
+    if (inside.right > inside.left && inside.bottom > inside.top)
+        FillFace(dc, inside);
+    if (edges)
         DrawSkinEdges(dc, ToRect(page), m_borderImage, PageEdgeMargins(m_position), TFrameLayout::flHorizontal, 1, 1);
 }
 
@@ -200,11 +255,7 @@ void TSkinTab31::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canv
     TSkinControl::Attach(control, skinData, canvas, setColour);
     if (!m_attached)
         return;
-    m_faces.Clear();
-    if (m_skinData && m_skinData->Tabs && !m_skinData->Tabs->Bitmap.Empty()) {
-        CopyImage(m_tabImage, m_skinData->Tabs->Bitmap);
-        FlipBitmap(m_tabImage);
-    }
+    PrepareTabImage();
     auto* tabSet = dynamic_cast<TTabSet*>(control);
     if (!tabSet || tabSet->ComponentCount() == 0)
         return;
@@ -212,6 +263,21 @@ void TSkinTab31::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canv
     // Its arrows lie left and right, whatever their style says.
     if (m_scroller)
         m_scrollerSkinner = AdoptSpinSkinner(*this, m_scroller->Handle(), false, 1);
+}
+
+void TSkinTab31::PrepareTabImage()
+{
+    m_faces.Clear();
+    if (m_skinData && m_skinData->Tabs && !m_skinData->Tabs->Bitmap.Empty()) {
+        CopyImage(m_tabImage, m_skinData->Tabs->Bitmap);
+        FlipBitmap(m_tabImage);
+    }
+}
+
+void TSkinTab31::Refresh()
+{
+    TSkinControl::Refresh();
+    PrepareTabImage();
 }
 
 bool TSkinTab31::BeforeMessage(TMessage& m)

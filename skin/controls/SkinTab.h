@@ -36,6 +36,9 @@ public:
     const char* ClassName() const override { return "TSkinTab"; }
 
     void AttachHandle(HWND handle, TSkinData* skinData, TCanvas* canvas) override;
+    // With skinned tabs, the control paints into a buffer and the skin over
+    // it there: the screen sees one copy, not the system's page first.
+    bool BeforeMessage(TMessage& message) override;
     void DrawControl(HDC dc, const RECT& rect) override;
     void Refresh() override;
 
@@ -45,6 +48,8 @@ public:
 
 private:
     void PrepareTabImages();
+    bool Usable() const;
+    void PaintBuffered();
     // Whether the control's scroll arrows show; skins them the first time.
     bool FindScroller();
     void DrawStrip(HDC dc, const RECT& rect, const TSkinRect& page);
@@ -66,12 +71,15 @@ public:
     const char* ClassName() const override { return "TSkinTab31"; }
 
     void Attach(TWinControl* control, TSkinData* skinData, TCanvas* canvas, bool setColour) override;
+    // The tabs of a changed skin.
+    void Refresh() override;
     bool BeforeMessage(TMessage& message) override;
     void DrawControl(HDC dc, const RECT& rect) override;
 
     TSkinUpDown* ScrollerSkinner() const { return m_scrollerSkinner; }
 
 private:
+    void PrepareTabImage();
     TBitmap m_tabImage; // the skin's tab strip, upside down: these tabs hang
     TBitmap m_buffer;
     TTabFaces m_faces;

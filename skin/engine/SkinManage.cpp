@@ -9,6 +9,7 @@
 #include "framework/forms/Screen.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/draw/SkinDraw.h"
+#include "skin/engine/HighContrast.h"
 #include "skin/forms/WinSkinForm.h"
 #include "skin/menus/WinSkinPopMenu.h"
 
@@ -29,10 +30,11 @@ bool HasArea(HWND window)
     return GetWindowRect(window, &r) && r.right > r.left && r.bottom > r.top;
 }
 
-HWND TimerWindow(WNDPROC procedure)
+HWND ManagerWindow(WNDPROC procedure)
 {
-    // Message-only: never shown, never activated, never enumerated.
-    return CreateHelperWindow(L"TSkinManageTimer", procedure, THelperWindowKind::hwMessageOnly,
+    // Top-level, so that the system's setting and colour broadcasts reach
+    // it (message-only windows hear none); never shown, never activated.
+    return CreateHelperWindow(L"TSkinManageTimer", procedure, THelperWindowKind::hwHiddenTopLevel,
                               "the skin manager's window");
 }
 
@@ -54,7 +56,10 @@ void FinalizeSkinEngine()
     delete std::exchange(SkinManager, nullptr);
 }
 
-TSkinManage::TSkinManage() : m_window(TimerWindow(TimerWindowProc)) { CreateSkinScratchBitmap(); }
+TSkinManage::TSkinManage() : m_window(ManagerWindow(WindowProc)), m_highContrast(HighContrastOn())
+{
+    CreateSkinScratchBitmap();
+}
 
 TSkinManage::~TSkinManage()
 {
@@ -166,7 +171,7 @@ void TSkinManage::OnActivate(HWND window)
 
 bool TSkinManage::SkinWindow(HWND window)
 {
-    if (!m_skinning || !window || !IsWindow(window))
+    if (!m_skinning || m_highContrast || !window || !IsWindow(window))
         return false;
     if (SendMessageW(window, WM_SKINQUERY, 0, 0) == 1)
         return false;
@@ -276,7 +281,7 @@ void TSkinManage::Free(TWinSkinForm& form)
 
 bool TSkinManage::SkinPopupWindow(HWND window)
 {
-    if (!m_skinning || SendMessageW(window, WM_SKINQUERY, 0, 0) == 1 || IsSkinnedPopup(window))
+    if (!m_skinning || m_highContrast || SendMessageW(window, WM_SKINQUERY, 0, 0) == 1 || IsSkinnedPopup(window))
         return false;
     TSkinData* data = FindSkinData(window);
     if (!data || data->SkinNotLoaded || !data->Skins(xcMainMenu))
@@ -361,18 +366,35 @@ void TSkinManage::RequestAction(TSkinAction action, TSkinData* data)
         m_timer.Start(m_window.Get(), kActionTimerId, kActionInterval);
 }
 
-LRESULT CALLBACK TSkinManage::TimerWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK TSkinManage::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    if (msg == WM_TIMER && wParam == kActionTimerId) {
+    bool const timer = msg == WM_TIMER && wParam == kActionTimerId;
+    bool const settings = msg == WM_SETTINGCHANGE || msg == WM_SYSCOLORCHANGE;
+    if (timer || settings) {
         try {
-            if (SkinManager)
+            if (SkinManager && timer)
                 SkinManager->ActionTimer();
+            else if (SkinManager)
+                SkinManager->SystemSettingsChanged();
         } catch (...) {
             HandleCallbackException(nullptr);
         }
-        return 0;
+        if (timer)
+            return 0;
     }
     return DefWindowProcW(window, msg, wParam, lParam);
+}
+
+void TSkinManage::SystemSettingsChanged()
+{
+    bool const on = HighContrastOn();
+    if (on == m_highContrast)
+        return;
+    m_highContrast = on;
+    if (on)
+        UnskinForms(nullptr);
+    else if (m_skinning)
+        SkinForms();
 }
 
 void TSkinManage::ActionTimer()
@@ -408,16 +430,23 @@ void TSkinManage::Run(const TSkinRequest& request)
 void TSkinManage::StartSkinning(TSkinData& data)
 {
     m_skinning = true;
-    m_scanning = true;
-    auto const scanned = OnScopeExit([this] { m_scanning = false; });
-    if (data.SkinFormtype() == sfOnlyThisForm) {
-        for (int i = Screen ? Screen->FormCount() : 0; i-- > 0;)
-            if (Screen->Forms(i) == data.Owner()) {
-                SkinWindow(Screen->Forms(i)->Handle());
-                break;
-            }
+    if (data.SkinFormtype() != sfOnlyThisForm) {
+        SkinForms();
         return;
     }
+    m_scanning = true;
+    auto const scanned = OnScopeExit([this] { m_scanning = false; });
+    for (int i = Screen ? Screen->FormCount() : 0; i-- > 0;)
+        if (Screen->Forms(i) == data.Owner()) {
+            SkinWindow(Screen->Forms(i)->Handle());
+            break;
+        }
+}
+
+void TSkinManage::SkinForms()
+{
+    m_scanning = true;
+    auto const scanned = OnScopeExit([this] { m_scanning = false; });
     for (int i = Screen ? Screen->FormCount() : 0; i-- > 0;)
         if (i < Screen->FormCount())
             SkinWindow(Screen->Forms(i)->Handle());
@@ -438,19 +467,24 @@ void TSkinManage::Unskin(TWinSkinForm& form)
 void TSkinManage::StopSkinning(TSkinData& data)
 {
     m_skinning = false;
+    UnskinForms(data.SkinFormtype() == sfOnlyThisForm ? &data : nullptr);
+}
+
+void TSkinManage::UnskinForms(const TSkinData* only)
+{
     std::vector<TWinSkinForm*> const forms = Snapshot();
     for (auto it = forms.rbegin(); it != forms.rend(); ++it) {
         TWinSkinForm* form = *it;
         if (!Holds(form))
             continue;
-        if (data.SkinFormtype() == sfOnlyThisForm && form->SkinData() != &data)
+        if (only && form->SkinData() != only)
             continue;
         // A window that has gone needs no unskinning, only freeing.
         if (form->SkinState() == ssDetached)
             Free(*form);
         else
             Unskin(*form);
-        if (data.SkinFormtype() == sfOnlyThisForm)
+        if (only)
             return;
     }
 }

@@ -5,7 +5,8 @@
 // skinning object, popup-menu windows a popup skinning object, and the
 // manager owns both kinds. Start, stop, re-apply and clean-up requests of
 // the skin data components run from a 250 ms timer once the application is
-// running.
+// running. While the system's high contrast is on, no window is skinned:
+// the system draws.
 
 #include "framework/graphics/GdiObjects.h"
 #include "skin/data/SkinHost.h"
@@ -74,18 +75,31 @@ public:
     void ActionTimer();
 
     bool Skinning() const override { return m_skinning; }
+    // The system's high contrast was on at the last look.
+    bool HighContrast() const { return m_highContrast; }
+    // Looks at high contrast again (the system said its settings or colours
+    // changed): when it has come on, the skin steps aside; when it has gone,
+    // the forms are skinned again.
+    void SystemSettingsChanged();
+    // The hidden window that hears the system's broadcasts.
+    HWND Window() const { return m_window.Get(); }
     bool Scanning() const { return m_scanning; }
     int ActivationCount() const { return m_activationCount; }
     bool MenuActive() const { return m_menuActive; }
 
 private:
     static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK TimerWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
     bool RefusesSizeGrip(HWND window, const CBT_CREATEWNDW& create) const;
     void OnActivate(HWND window);
     void Run(const TSkinRequest& request);
     void StartSkinning(TSkinData& data);
     void StopSkinning(TSkinData& data);
+    // Skins the window of every form, scanning (child windows accepted).
+    void SkinForms();
+    // Takes the skin off every skinned window, last first, or off the last
+    // one whose component is `only`.
+    void UnskinForms(const TSkinData* only);
     void Reapply(TSkinData& data);
     void FreeClosedWindows();
     // Takes the skin off a window, repaints it and frees its object.
@@ -98,7 +112,7 @@ private:
     std::vector<TWinSkinForm*> Snapshot() const;
     bool Holds(const TWinSkinForm* form) const;
 
-    TOwnedWindow m_window; // message-only: carries the action timer
+    TOwnedWindow m_window; // hidden: carries the action timer, hears broadcasts
     TWindowTimer m_timer;
     THookHandle m_hook;
     DWORD m_version = 0;
@@ -111,6 +125,7 @@ private:
     int m_activationCount = 0;
     bool m_mdiMax = false;
     bool m_menuActive = false;
+    bool m_highContrast = false;
 };
 
 // The manager of the process while the engine runs, or none.

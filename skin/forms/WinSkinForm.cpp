@@ -280,6 +280,7 @@ void TWinSkinForm::ApplyChangedSkin()
                 owned->SetColor(m_skinData->ButtonFaceColour);
     }
     m_skinners.Refresh();
+    m_skinners.CaptionColours().Refresh(*m_skinData);
     // The new skin may skin popup menus differently.
     SetPopupOwnerDraw(false);
     SetPopupOwnerDraw(true);
@@ -412,8 +413,10 @@ void TWinSkinForm::StopLeaveTimer() { m_leaveTimer.Stop(); }
 
 void TWinSkinForm::RestoreFormColour()
 {
-    if (m_form && m_skinState != ssDetaching)
+    if (m_form && m_skinState != ssDetaching) {
         m_form->SetColor(m_formColour);
+        m_skinners.CaptionColours().Restore();
+    }
 }
 
 HWND TWinSkinForm::MdiClient() const { return m_mdiClient ? m_mdiClient->Client() : nullptr; }

@@ -136,6 +136,7 @@ public:
 
     // The control skinners of the window's controls (TSkinControlOwner).
     TSkinControlList& Skinners() override { return m_skinners; }
+    TSkinCaptionColours& CaptionColours() override { return m_skinners.CaptionColours(); }
     bool RegisterSkinner(TSkinControl& skinner) override { return m_skinners.Register(skinner); }
     void DropSkinner(TSkinControl& skinner) override { m_skinners.Drop(skinner); }
     TSkinControl* HotSkinner() const override { return m_skinners.Hot(); }

@@ -136,12 +136,22 @@ LRESULT TWinSkinForm::OnCtlColorButton(WPARAM wParam, LPARAM lParam)
     return result;
 }
 
+// Static text, check boxes, radio buttons and group boxes of a dialog ask
+// here for their colours: those the dialog left to the system become the
+// skin's face and text.
 LRESULT TWinSkinForm::OnCtlColorStatic(WPARAM wParam, LPARAM lParam)
 {
     LRESULT const result = Saved(WM_CTLCOLORSTATIC, wParam, lParam);
     if (m_form || !m_skinData->ButtonFaceBrush)
         return result;
-    SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+    auto* const dc = reinterpret_cast<HDC>(wParam);
+    auto* const brush = reinterpret_cast<HBRUSH>(result);
+    bool const systemBrush = !brush || brush == GetSysColorBrush(COLOR_BTNFACE) || brush == GetSysColorBrush(COLOR_WINDOW);
+    COLORREF const text = GetTextColor(dc);
+    if (!systemBrush || (text != GetSysColor(COLOR_WINDOWTEXT) && text != GetSysColor(COLOR_BTNTEXT)))
+        return result;
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ColorToRGB(m_skinData->ButtonTextColour));
     return reinterpret_cast<LRESULT>(m_skinData->ButtonFaceBrush.Get());
 }
 

@@ -105,7 +105,10 @@ TEST_F(MainPanelTest, PanelHoldsEveryControlOfItsDefinition)
 
     ExpectBounds(*Form1->Label2, 9, 220, 36, 18);
     EXPECT_EQ(Form1->Label2->Caption(), L"速度：");
-    EXPECT_TRUE(Form1->Label2->ParentFont());
+    // Designed with the panel's font; the skin gives it its text colour.
+    EXPECT_EQ(Form1->Label2->Font().Name(), Form1->Font().Name());
+    EXPECT_EQ(Form1->Label2->Font().Height(), Form1->Font().Height());
+    EXPECT_EQ(Form1->Label2->Font().Color(), static_cast<TColor>(Form1->SkinData1->ButtonTextColour));
 
     ExpectBounds(*Form1->speed, 47, 213, 156, 31);
     EXPECT_STREQ(Form1->speed->ClassName(), "TcxTrackBar");

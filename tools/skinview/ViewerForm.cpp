@@ -77,26 +77,6 @@ private:
     HDROP m_drop;
 };
 
-// What a program made for the skin would set itself, at every depth of
-// ownership: the engine colours forms and the controls it skins, but not
-// the pages of page controls; and check boxes, radio buttons, group boxes,
-// labels and speed buttons without a glyph write their captions in their
-// own font's colour over the skin's face, so they get the skin's
-// button-text colour.
-void MatchSkinColours(TComponent& owner, TColor face, TColor text)
-{
-    for (int i = 0; i < owner.ComponentCount(); ++i) {
-        TComponent* const component = owner.Components(i);
-        if (auto* page = dynamic_cast<TTabSheet*>(component))
-            page->SetColor(face);
-        else if (dynamic_cast<TCheckBox*>(component) || dynamic_cast<TRadioButton*>(component)
-                 || dynamic_cast<TCustomGroupBox*>(component) || dynamic_cast<TLabel*>(component)
-                 || dynamic_cast<TSpeedButton*>(component))
-            static_cast<TControl*>(component)->Font().SetColor(text);
-        MatchSkinColours(*component, face, text);
-    }
-}
-
 } // namespace
 
 std::vector<std::uint8_t> BuiltInSkin()
@@ -188,8 +168,8 @@ void TViewerForm::BuildMenu()
     AddItem(*this, *more, L"&Second")->SetChecked(true);
 
     TMenuItem* windows = AddTop(*this, *m_menu, L"&Windows");
-    AddItem(*this, *windows, L"&MDI frame", [this](TObject*) { m_samples.ShowMdiFrame(); MatchSkinColours(); });
-    AddItem(*this, *windows, L"&Dialog window", [this](TObject*) { m_samples.ShowDialog(); MatchSkinColours(); });
+    AddItem(*this, *windows, L"&MDI frame", [this](TObject*) { m_samples.ShowMdiFrame(); });
+    AddItem(*this, *windows, L"&Dialog window", [this](TObject*) { m_samples.ShowDialog(); });
     AddItem(*this, *windows, L"Message &box", [this](TObject*) { m_samples.ShowMessageBox(); })
         ->SetShortCut(scCtrl | 'M');
 
@@ -262,8 +242,8 @@ void TViewerForm::BuildWindowsPage(TTabSheet& sheet)
         top += 38;
         return b;
     };
-    button(L"MDI frame with two children", [this](TObject*) { m_samples.ShowMdiFrame(); MatchSkinColours(); });
-    button(L"Dialog window", [this](TObject*) { m_samples.ShowDialog(); MatchSkinColours(); });
+    button(L"MDI frame with two children", [this](TObject*) { m_samples.ShowMdiFrame(); });
+    button(L"Dialog window", [this](TObject*) { m_samples.ShowDialog(); });
     button(L"Message box", [this](TObject*) { m_samples.ShowMessageBox(); });
     TButton* popup = button(L"Popup menu", {});
     popup->OnClick = [this, popup](TObject*) {
@@ -397,7 +377,6 @@ bool TViewerForm::Apply(const TSkinSource& source, const fs::path& path)
 
 void TViewerForm::ShowSkin(const TSkinSource& source, const fs::path& path)
 {
-    MatchSkinColours();
     m_path = path;
     m_skinTitle = source.SkinName.empty() ? source.Name : Utf8ToWide(source.SkinName) + L" (" + source.Name + L")";
     SetCaption(std::wstring(Title) + L" - " + m_skinTitle);
@@ -416,13 +395,6 @@ void TViewerForm::ShowSkin(const TSkinSource& source, const fs::path& path)
     std::size_t const count = source.Problems.size();
     m_status->Panel(1).SetText(count == 0 ? L"No problems"
                                            : std::to_wstring(count) + (count == 1 ? L" problem" : L" problems"));
-}
-
-void TViewerForm::MatchSkinColours()
-{
-    tandrel::MatchSkinColours(*this, m_skin->ButtonFaceColour, m_skin->ButtonTextColour);
-    // The list sits on a group box but keeps the white of a window.
-    m_problems->Font().SetColor(clWindowText);
 }
 
 void TViewerForm::ShowFailure(const std::wstring& what, const std::string& why)

@@ -66,12 +66,9 @@ private:
     void OnDropFiles(TMessage& message);
     // Applies a checked skin; false (and the panel says why) when it fails.
     bool Apply(const TSkinSource& source, const std::filesystem::path& path);
-    // The title, the problems panel, the status bar and the colours for the
-    // skin now in use.
+    // The title, the problems panel and the status bar for the skin now in use.
     void ShowSkin(const TSkinSource& source, const std::filesystem::path& path);
     void ShowFailure(const std::wstring& what, const std::string& why);
-    // Colours what the engine leaves alone the way the skin wants it.
-    void MatchSkinColours();
 
     TSkinData* m_skin = nullptr;      // owned by the form
     TMainMenu* m_menu = nullptr;      // owned by the form
