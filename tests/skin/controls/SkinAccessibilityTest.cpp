@@ -157,8 +157,9 @@ TEST_F(SkinAccessibilityTest, SkinnedButtonsReadAsTheirUnskinnedTwins)
         EXPECT_TRUE(focused->State & STATE_SYSTEM_FOCUSED);
     }
     EXPECT_EQ(FactsOf(box->Handle()).Check, BST_CHECKED);
-    if (answers)
+    if (answers) {
         EXPECT_TRUE(ReadOut(box->Handle())->State & STATE_SYSTEM_CHECKED);
+    }
 }
 
 } // namespace tandrel::test
