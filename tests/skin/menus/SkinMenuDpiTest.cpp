@@ -139,4 +139,33 @@ TEST_F(SkinMenuDpiTest, MenusGrowWithTheirWindowsDensityAndShowNoKeyColour)
     EXPECT_EQ(Figures(again), Figures(at96));
 }
 
+TEST_F(SkinMenuDpiTest, AWindowMovedToAnotherDensityMeasuresItsMenuStripAgainThereAndBack)
+{
+    TPinnedDpi pinned(96);
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
+    AddFileMenu(*form, L"&New");
+    TWinSkinForm* skin = ShowSkinned(*form);
+    ASSERT_NE(skin, nullptr);
+    ASSERT_NE(skin->MenuBar(), nullptr);
+    HWND const w = form->Handle();
+    int const at96 = skin->FrameSizes().MenuBar;
+    RECT const item96 = skin->MenuBar()->Items()[0]->Rect;
+    RECT before {};
+    GetWindowRect(w, &before);
+    {
+        TPinnedDpi const moved(192);
+        RECT suggested {before.left, before.top, before.left + (before.right - before.left) * 2,
+                        before.top + (before.bottom - before.top) * 2};
+        SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+        PumpIdle();
+        EXPECT_EQ(skin->FrameSizes().MenuBar, ScaleDpi(at96, 192));
+        ExpectScaled(Height(skin->MenuBar()->Items()[0]->Rect), Height(item96), 192, "strip item height");
+        RECT back = before;
+        SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&back));
+        PumpIdle();
+    }
+    EXPECT_EQ(skin->FrameSizes().MenuBar, at96);
+    EXPECT_TRUE(EqualRect(&skin->MenuBar()->Items()[0]->Rect, &item96));
+}
+
 } // namespace tandrel::test
