@@ -148,7 +148,7 @@ void TWinSkinForm::Initialize(TSkinData* skinData)
         HMENU const menu = (m_look.Style & WS_CHILD) ? nullptr : GetMenu(m_handle);
         if (menu && m_formKind != fkMdiChild) {
             m_menuBar = std::make_unique<TWinSkinMenu>(*this, *skinData);
-            m_sizes.MenuBar = GetSystemMetrics(SM_CYMENU);
+            m_sizes.MenuBar = MenuBarHeight();
             if (m_form)
                 m_menuBar->SetMenuObject(m_form->Menu());
             m_menuBar->BuildFromMenuHandle();
@@ -178,6 +178,9 @@ void TWinSkinForm::MakeCaptionFont()
     metrics.lfCaptionFont.lfHeight = ScaleDpi(metrics.lfCaptionFont.lfHeight, m_dpi, ScreenDpi());
     m_caption.Font.Reset(CreateFontIndirectW(&metrics.lfCaptionFont));
 }
+
+// The system's menu height is at the screen's density.
+int TWinSkinForm::MenuBarHeight() const { return ScaleDpi(GetSystemMetrics(SM_CYMENU), m_dpi, ScreenDpi()); }
 
 void TWinSkinForm::ReadWindowState()
 {

@@ -91,7 +91,7 @@ public:
     // The density the frame is drawn at (the window's), and the skin's
     // images and lengths at it.
     int Dpi() const { return m_dpi; }
-    TSkinScale Scale() const { return {m_skinData->ScaledImages, m_dpi}; }
+    TSkinScale Scale() const override { return {m_skinData->ScaledImages, m_dpi}; }
 
     // Painting (the device context may be none: the window's own is used).
     void PaintFrame(HDC dc = nullptr);
@@ -207,6 +207,7 @@ private:
     void LoadFormIcon(TBitmap& bitmap);
     void BuildSystemMenu();
     void MakeCaptionFont();
+    int MenuBarHeight() const;
     void Subclass();
     void RemoveSubclass();
     void HookForm();

@@ -67,7 +67,7 @@ void ForEachItem(TMenuItem& parent, const F& visit)
 
 TMenuItemPainter TWinSkinForm::MenuPainter() const
 {
-    return TMenuItemPainter(*m_skinData, m_menuBar ? m_menuBar->MenuObject() : nullptr);
+    return TMenuItemPainter(*m_skinData, m_menuBar ? m_menuBar->MenuObject() : nullptr, Scale());
 }
 
 bool TWinSkinForm::InstalledOn(const TMenuItem* item) const
@@ -165,28 +165,36 @@ LRESULT TWinSkinForm::OnMeasureItem(WPARAM wParam, LPARAM lParam)
     auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
     if (!measure || measure->CtlType != ODT_MENU || !m_menuBar)
         return Saved(WM_MEASUREITEM, wParam, lParam);
-    TDataSkinObject* const object = MenuPainter().MenuItemObject();
-    int const indent = MenuItemIndent(object != nullptr, object ? object->LeftWidth : 0);
+    TMenuItemPainter const painter = MenuPainter();
+    int const indent = painter.Indent();
+    TSkinScale const scale = Scale();
     TWindowDC const dc(m_handle);
     if (TMenuItem* item = MainMenuItem(measure->itemID)) {
+        // Measured with the system's font at the screen's density; the room
+        // the skin adds is laid out at 96.
         int width = 0;
         int height = 0;
         item->MeasureItemDefault(dc.Get(), width, height);
-        measure->itemWidth = static_cast<UINT>(MeasuredBarItemWidth(width, indent, MenuPainter().ImagesOf(*item) != nullptr));
-        measure->itemHeight = static_cast<UINT>(height);
+        int const room = scale.Length(MeasuredBarItemWidth(0, 0, painter.ImagesOf(*item) != nullptr));
+        measure->itemWidth = static_cast<UINT>(painter.FromScreen(width) + indent + room);
+        measure->itemHeight = static_cast<UINT>(painter.FromScreen(height));
         return TRUE;
     }
     wchar_t text[kCaptionLength + 1] {};
     if (HMENU const popup = tandrel::MenuTracking().Host == this ? tandrel::MenuTracking().Popup : nullptr)
         GetMenuStringW(popup, measure->itemID, text, kCaptionLength + 1, MF_BYCOMMAND);
-    TOwnedFont const font = CreateMenuFont();
+    LOGFONTW const logFont = painter.Font();
+    TOwnedFont const font(CreateFontIndirectW(&logFont));
     TSelectObject const selected(dc.Get(), font.Get());
     SIZE extent {};
     GetTextExtentPoint32W(dc.Get(), text, static_cast<int>(wcslen(text)), &extent);
-    TMeasuredItem const size = MeasuredHandleItem(extent.cx, static_cast<int>(measure->itemHeight), text[0] == 0,
-                                                  indent, OldPlatformFamily());
-    measure->itemWidth = static_cast<UINT>(size.Width);
-    measure->itemHeight = static_cast<UINT>(size.Height);
+    // The text measured at the density already; the system's height is at
+    // the screen's, the room around both at 96.
+    bool const empty = text[0] == 0;
+    TMeasuredItem const room = MeasuredHandleItem(0, 0, empty, 0, OldPlatformFamily());
+    int const height = empty ? 0 : painter.FromScreen(static_cast<int>(measure->itemHeight));
+    measure->itemWidth = static_cast<UINT>(extent.cx + indent + scale.Length(room.Width));
+    measure->itemHeight = static_cast<UINT>(height + scale.Length(room.Height));
     return TRUE;
 }
 

@@ -496,6 +496,8 @@ LRESULT TWinSkinForm::OnDpiChanged(WPARAM wParam, LPARAM lParam)
     if (dpi != m_dpi) {
         m_dpi = dpi;
         MakeCaptionFont();
+        if (m_sizes.MenuBar)
+            m_sizes.MenuBar = MenuBarHeight();
         ComputeFrameGeometry();
         m_caption.DropBuffers();
         m_region.Width = m_region.Height = -1;

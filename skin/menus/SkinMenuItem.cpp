@@ -1,6 +1,7 @@
 #include "skin/menus/SkinMenuItem.h"
 
 #include "framework/graphics/DcGuards.h"
+#include "framework/graphics/Dpi.h"
 #include "framework/graphics/GdiObjects.h"
 #include "skin/data/SkinHost.h"
 #include "skin/draw/SkinDraw.h"
@@ -39,20 +40,29 @@ void FillCheckedPattern(HDC dc, const RECT& box)
     FillRect(dc, &box, brush.Get());
 }
 
-void DrawCheckMark(HDC dc, const TSkinRect& box, COLORREF colour)
+// The system's mark is drawn at the screen's density; `scale` takes it to
+// the item's.
+void DrawCheckMark(HDC dc, const TSkinRect& box, COLORREF colour, const TSkinScale& scale)
 {
     TOwnedBitmap mark(LoadBitmapW(nullptr, MAKEINTRESOURCEW(kCheckMarkBitmap)));
     BITMAP info {};
     if (!mark || !GetObjectW(mark.Get(), sizeof info, &info))
         return;
-    TSkinRect const at = CheckMarkRect(box, info.bmWidth, info.bmHeight);
+    int const w = ScaleDpi(info.bmWidth, scale.Dpi(), ScreenDpi());
+    int const h = ScaleDpi(info.bmHeight, scale.Dpi(), ScreenDpi());
+    TSkinRect const at = CheckMarkRect(box, w, h);
     TOwnedDC source(CreateCompatibleDC(dc));
     TSelectObject const selected(source.Get(), mark.Get());
     TOwnedBrush brush(CreateSolidBrush(colour));
     TSelectObject const withBrush(dc, brush.Get());
     TTextColorGuard const text(dc, RGB(0, 0, 0));
     TBkColorGuard const back(dc, RGB(255, 255, 255));
-    BitBlt(dc, at.Left, at.Top, info.bmWidth, info.bmHeight, source.Get(), 0, 0, kBrushThroughMask);
+    if (w == info.bmWidth && h == info.bmHeight) {
+        BitBlt(dc, at.Left, at.Top, w, h, source.Get(), 0, 0, kBrushThroughMask);
+        return;
+    }
+    TStretchModeGuard const mode(dc, COLORONCOLOR);
+    StretchBlt(dc, at.Left, at.Top, w, h, source.Get(), 0, 0, info.bmWidth, info.bmHeight, kBrushThroughMask);
 }
 
 // Composes an item off-screen at its own size, then puts it on dc in one
@@ -100,11 +110,27 @@ COLORREF TMenuItemPainter::TextColour(bool enabled, bool selected) const
     return ColorToRGB(m_skin.ButtonShadowColour);
 }
 
-void TMenuItemPainter::MeasureMenuItem(TMenuItem& item, int& width, int&) const
+int TMenuItemPainter::Indent() const
 {
     TDataSkinObject* object = MenuItemObject();
-    width = MeasuredPopupItemWidth(width, MenuItemIndent(object != nullptr, object ? object->LeftWidth : 0),
-                                   ImagesOf(item) != nullptr);
+    return m_scale.Length(MenuItemIndent(object != nullptr, object ? object->LeftWidth : 0));
+}
+
+LOGFONTW TMenuItemPainter::Font() const
+{
+    LOGFONTW font = MenuLogFont();
+    font.lfHeight = FromScreen(font.lfHeight);
+    return font;
+}
+
+int TMenuItemPainter::FromScreen(int length) const { return ScaleDpi(length, m_scale.Dpi(), ScreenDpi()); }
+
+// The framework measured the item with the system's font, at the screen's
+// density; the room the skin adds is laid out at 96.
+void TMenuItemPainter::MeasureMenuItem(TMenuItem& item, int& width, int& height) const
+{
+    width = FromScreen(width) + Indent() + m_scale.Length(MeasuredPopupItemWidth(0, 0, ImagesOf(item) != nullptr));
+    height = FromScreen(height);
 }
 
 void TMenuItemPainter::PaintMenuItem(TMenuItem& item, HDC dc, bool selected, const RECT& r) const
@@ -150,8 +176,9 @@ void TMenuItemPainter::PaintOverBackground(HMENU backgroundMenu, TMenuItem& item
             return;
         }
         TDataSkinObject& object = *MenuItemObject();
-        DrawSkinImage(p, all, object.Bitmap, MarginsOf(object), TFrameLayout::flHorizontal,
-                      MiddleFillOf(object.Tile), TransparencyOf(object), 5, selected ? 4 : 1);
+        DrawSkinImage(p, all, m_scale.Image(object.Bitmap, 5, TFrameLayout::flHorizontal),
+                      m_scale.Margins(MarginsOf(object)), TFrameLayout::flHorizontal, MiddleFillOf(object.Tile),
+                      TransparencyOf(object), 5, selected ? 4 : 1);
         PaintMenuItemContent(item, p, selected, all);
     });
 }
@@ -171,8 +198,9 @@ void TMenuItemPainter::PaintSkinSeparator(HDC dc, const RECT& r) const
     int const h = r.bottom - r.top;
     if (!object || w <= 0 || h <= 0)
         return;
-    auto const pieces = SeparatorPieces(object->Bitmap.Width(), object->Bitmap.Height(), w, h, object->LeftWidth,
-                                        object->RightWidth);
+    TBitmap& image = m_scale.Image(object->Bitmap, 5, TFrameLayout::flHorizontal);
+    auto const pieces = SeparatorPieces(image.Width(), image.Height(), w, h, m_scale.Length(object->LeftWidth),
+                                        m_scale.Length(object->RightWidth));
     TBitmap line(w, h, TPixelFormat::pf24bit);
     HDC const l = line.Canvas().Handle();
     RECT const all {0, 0, w, h};
@@ -180,7 +208,7 @@ void TMenuItemPainter::PaintSkinSeparator(HDC dc, const RECT& r) const
     int const oldMode = SetStretchBltMode(l, COLORONCOLOR);
     for (const TSkinPiece& piece : pieces)
         StretchBlt(l, piece.Dest.Left, piece.Dest.Top, piece.Dest.Width(), piece.Dest.Height(),
-                   object->Bitmap.Canvas().Handle(), piece.Source.Left, piece.Source.Top, piece.Source.Width(),
+                   image.Canvas().Handle(), piece.Source.Left, piece.Source.Top, piece.Source.Width(),
                    piece.Source.Height(), SRCCOPY);
     SetStretchBltMode(l, oldMode);
     DrawTransparent(dc, r, line, SkinKeyColour);
@@ -191,10 +219,8 @@ void TMenuItemPainter::PaintMenuItemContent(TMenuItem& item, HDC dc, bool select
     TMenu* const menu = MenuOf(item);
     TImageList* const images = menu ? menu->Images() : nullptr;
     bool const rtl = menu && menu->IsRightToLeft();
-    TDataSkinObject* const object = MenuItemObject();
-    int const indent = MenuItemIndent(object != nullptr, object ? object->LeftWidth : 0);
-    int const boxSize = MenuImageSize(images ? images->Width() : 0, item.Checked());
-    TMenuItemLayout const layout = MenuItemLayout(ToSkin(r), boxSize, indent, item.IsLine(), rtl);
+    int const boxSize = m_scale.Length(MenuImageSize(images ? images->Width() : 0, item.Checked()));
+    TMenuItemLayout const layout = MenuItemLayout(ToSkin(r), boxSize, Indent(), item.IsLine(), rtl);
 
     if (!item.IsLine()) {
         RECT box = ToRect(layout.Box);
@@ -204,13 +230,16 @@ void TMenuItemPainter::PaintMenuItemContent(TMenuItem& item, HDC dc, bool select
                 FillCheckedPattern(dc, box);
                 DrawEdge(dc, &box, BDR_SUNKENOUTER, BF_RECT);
             }
-            images->Draw(dc, box.left, box.top, item.ImageIndex(), item.Enabled());
+            // The list's images keep their size, in the middle of the grown box.
+            int const dx = (m_scale.Length(images->Width()) - images->Width()) / 2;
+            int const dy = (m_scale.Length(images->Height()) - images->Height()) / 2;
+            images->Draw(dc, box.left + dx, box.top + dy, item.ImageIndex(), item.Enabled());
         } else if (item.Checked()) {
-            DrawCheckMark(dc, layout.Box, ColorToRGB(m_skin.ButtonTextColour));
+            DrawCheckMark(dc, layout.Box, ColorToRGB(m_skin.ButtonTextColour), m_scale);
         }
     }
 
-    LOGFONTW font = MenuLogFont();
+    LOGFONTW font = Font();
     if (item.Default())
         font.lfWeight = FW_BOLD;
     TOwnedFont const menuFont(CreateFontIndirectW(&font));
@@ -251,7 +280,7 @@ void TMenuItemPainter::PaintMenuItemText(TMenuItem& item, HDC dc, UINT format, b
     }
     if (pass == TTextPass::tpDraw) {
         RECT line = r;
-        OffsetRect(&line, 0, 4);
+        OffsetRect(&line, 0, m_scale.Length(4));
         DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
     }
 }

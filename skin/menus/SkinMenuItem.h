@@ -5,17 +5,19 @@
 
 #include "framework/forms/Menus.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/draw/ScaledSkinImages.h"
 
 #include <windows.h>
 
 namespace tandrel {
 
-// Draws the items of one skin. `fallbackMenu` stands in for the menu of an
-// item that belongs to none (an item made up for another window's menu).
+// Draws the items of one skin at the scale's density (that of the window
+// the menu belongs to). `fallbackMenu` stands in for the menu of an item
+// that belongs to none (an item made up for another window's menu).
 class TMenuItemPainter {
 public:
-    explicit TMenuItemPainter(TSkinData& skin, TMenu* fallbackMenu = nullptr)
-        : m_skin(skin), m_fallbackMenu(fallbackMenu)
+    explicit TMenuItemPainter(TSkinData& skin, TMenu* fallbackMenu = nullptr, const TSkinScale& scale = {})
+        : m_skin(skin), m_fallbackMenu(fallbackMenu), m_scale(scale)
     {
     }
 
@@ -34,6 +36,13 @@ public:
     TImageList* ImagesOf(const TMenuItem& item) const;
     // The text colour of an item in a state.
     COLORREF TextColour(bool enabled, bool selected) const;
+    // The MenuItem object's left margin at the density; 0 without it.
+    int Indent() const;
+    // The menu font at the density (the system gives it at the screen's).
+    LOGFONTW Font() const;
+    // A length the system measured at the screen's density, at the painter's.
+    int FromScreen(int length) const;
+    const TSkinScale& Scale() const { return m_scale; }
 
 private:
     enum class TTextPass { tpMeasure, tpDraw };
@@ -46,6 +55,7 @@ private:
 
     TSkinData& m_skin;
     TMenu* m_fallbackMenu;
+    TSkinScale m_scale;
 };
 
 } // namespace tandrel

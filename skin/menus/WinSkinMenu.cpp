@@ -2,6 +2,7 @@
 
 #include "skin/draw/SkinDraw.h"
 #include "framework/core/ScopeGuard.h"
+#include "framework/graphics/Dpi.h"
 #include "skin/data/SkinHost.h"
 #include "skin/menus/MenuTracking.h"
 
@@ -187,7 +188,8 @@ void TWinSkinMenu::SelectMenuFont(TCanvas& canvas) const
         return;
     const LOGFONTW& f = metrics.lfMenuFont;
     canvas.Font().SetName(f.lfFaceName);
-    canvas.Font().SetHeight(f.lfHeight);
+    // The system gives the font at the screen's density, not the window's.
+    canvas.Font().SetHeight(ScaleDpi(f.lfHeight, m_host.Scale().Dpi(), ScreenDpi()));
     canvas.Font().SetCharset(DEFAULT_CHARSET);
 }
 
@@ -202,20 +204,22 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& bar)
     RECT const all {0, 0, bw, bh};
     bool const rtl = RightToLeft();
 
-    int start = 6;
+    TSkinScale const scale = m_host.Scale();
+    int start = scale.Length(6);
     TDataSkinObject* image = m_skinData.MenuBar.get();
     if (image && !image->Bitmap.Empty()) {
         int const frame = m_host.Active() ? 1 : 2;
-        TSkinMargins const margins {image->LeftWidth, 0, image->RightWidth, 0};
+        TSkinMargins const margins = scale.Margins({image->LeftWidth, 0, image->RightWidth, 0});
+        TBitmap& art = scale.Image(image->Bitmap, 2, TFrameLayout::flVertical);
         if (image->Tile == 1)
-            DrawSkinImage(s, all, image->Bitmap, margins, TFrameLayout::flVertical, TMiddleFill::mfStretch,
+            DrawSkinImage(s, all, art, margins, TFrameLayout::flVertical, TMiddleFill::mfStretch,
                           TSkinTransparency::stOpaque, 2, frame);
         else
-            DrawSkinBar(scratch.Canvas(), all, image->Bitmap, margins, TFrameLayout::flVertical,
-                        TSkinTransparency::stOpaque, 2, frame);
-        start = rtl ? image->RightWidth + 8 : image->LeftWidth + 4;
+            DrawSkinBar(scratch.Canvas(), all, art, margins, TFrameLayout::flVertical, TSkinTransparency::stOpaque, 2,
+                        frame);
+        start = rtl ? margins.Right + scale.Length(8) : margins.Left + scale.Length(4);
         if (start > bw)
-            start = 12;
+            start = scale.Length(12);
     } else {
         TOwnedBrush brush(CreateSolidBrush(ColorToRGB(m_skinData.MenubarColour)));
         FillRect(s, &all, brush.Get());
@@ -228,11 +232,10 @@ void TWinSkinMenu::PaintMenuBar(HDC dc, const RECT& bar)
     int x = rtl ? bw - start : start;
     for (auto& item : m_items) {
         int const textWidth = canvas.TextWidth(item->Caption);
-        int const w = textWidth > 0 ? textWidth + 10 : 0;
+        int const w = textWidth > 0 ? textWidth + scale.Length(10) : 0;
         RECT r = rtl ? RECT {x - w, 0, x, bh - 1} : RECT {x, 0, x + w, bh - 1};
         x += rtl ? -w : w;
-        canvas.Font().SetColor(item->ItemEnabled ? m_skinData.MenuBarTextColour : m_skinData.ButtonShadowColour);
-        DrawCentredText(canvas, r, item->Caption, TAlignment::taCenter, TTextLook::tlEnabled);
+        DrawCaption(canvas, *item, r);
         OffsetRect(&r, bar.left, bar.top);
         item->Rect = r;
     }
@@ -263,9 +266,14 @@ void TWinSkinMenu::DrawItem(TMenuBtn& item)
     TCanvas canvas;
     canvas.SetHandle(dc);
     SelectMenuFont(canvas);
-    canvas.Font().SetColor(item.ItemEnabled ? m_skinData.MenuBarTextColour : m_skinData.ButtonShadowColour);
-    DrawCentredText(canvas, item.Rect, item.Caption, TAlignment::taCenter, TTextLook::tlEnabled);
+    DrawCaption(canvas, item, item.Rect);
     canvas.SetHandle(nullptr);
+}
+
+void TWinSkinMenu::DrawCaption(TCanvas& canvas, const TMenuBtn& item, const RECT& r) const
+{
+    canvas.Font().SetColor(item.ItemEnabled ? m_skinData.MenuBarTextColour : m_skinData.ButtonShadowColour);
+    DrawCentredText(canvas, r, item.Caption, TAlignment::taCenter, TTextLook::tlEnabled);
 }
 
 TMenuBtn* TWinSkinMenu::HitTest(POINT p) const

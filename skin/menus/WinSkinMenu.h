@@ -6,6 +6,7 @@
 #include "framework/graphics/Bitmap.h"
 #include "framework/core/Component.h"
 #include "framework/forms/Menus.h"
+#include "skin/draw/ScaledSkinImages.h"
 #include "skin/menus/MenuTracking.h"
 #include "skin/menus/NCObject.h"
 #include "skin/data/WinSkinData.h"
@@ -25,6 +26,8 @@ class TMenuBarHost : public TNCHost, public TTrackedStrip {
 public:
     virtual HWND Handle() const = 0;
     virtual bool Active() const = 0;
+    // The density the window, and so its strip, is drawn at.
+    virtual TSkinScale Scale() const = 0;
     // Whether the window is an MDI frame whose active child is maximised.
     virtual bool ActiveMdiChildMaximized() const = 0;
     // Draws the MDI buttons that belong in the strip onto `dc`, whose
@@ -112,6 +115,7 @@ private:
     void ReadItems(HMENU menu, bool byCommand);
     void TakeMenuOff();
     void SelectMenuFont(TCanvas& canvas) const;
+    void DrawCaption(TCanvas& canvas, const TMenuBtn& item, const RECT& r) const;
 
     TMenuBarHost& m_host;
     TSkinData& m_skinData;

@@ -1,6 +1,8 @@
 #include "skin/menus/WinSkinPopMenu.h"
 
 #include "framework/forms/Application.h"
+#include "framework/graphics/Dpi.h"
+#include "skin/draw/ScaledSkinImages.h"
 #include "framework/graphics/GdiObjects.h"
 #include "skin/data/SkinHost.h"
 #include "skin/data/SkinMessages.h"
@@ -23,6 +25,17 @@ POINT ClientOffset(HWND window)
     POINT origin {0, 0};
     ClientToScreen(window, &origin);
     return {origin.x - outer.left, origin.y - outer.top};
+}
+
+// A popup is drawn at the density of the window that opened it: its owner,
+// or, for a framework popup (owned by a hidden helper window), the window
+// that is active while it shows.
+int OpenerDpi(HWND popup)
+{
+    HWND opener = GetWindow(popup, GW_OWNER);
+    if (!opener || !IsWindowVisible(opener))
+        opener = GetActiveWindow();
+    return WindowDpi(opener);
 }
 
 } // namespace
@@ -92,14 +105,18 @@ bool TWinSkinPopMenu::Compose()
     int const h = outer.bottom - outer.top;
     if (w <= 0 || h <= 0)
         return false;
-    if (!m_background.Empty() && m_background.Width() == w && m_background.Height() == h)
+    int const dpi = OpenerDpi(m_window);
+    if (!m_background.Empty() && m_background.Width() == w && m_background.Height() == h && m_dpi == dpi)
         return true;
     RECT const all {0, 0, w, h};
-    auto picture = ComposeSkinImage(all, object->Bitmap, MarginsOf(*object), 1, 1, MiddleFillOf(object->Tile),
+    TSkinScale const scale(m_skinData->ScaledImages, dpi);
+    auto picture = ComposeSkinImage(all, scale.Image(object->Bitmap, 1, TFrameLayout::flHorizontal),
+                                    scale.Margins(MarginsOf(*object)), 1, 1, MiddleFillOf(object->Tile),
                                     TFrameLayout::flHorizontal);
     if (!picture)
         return false;
     m_background.Assign(*picture);
+    m_dpi = dpi;
     return true;
 }
 

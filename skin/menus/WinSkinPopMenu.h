@@ -30,6 +30,9 @@ public:
     void SetMenu(HMENU menu) { m_menu = menu; }
     // The composed background (empty until something composes it).
     TBitmap& Background() { return m_background; }
+    // The density the background was composed at: the window's that opened
+    // the popup.
+    int Dpi() const { return m_dpi; }
 
     // A popup window paints its background before its items: the object
     // that composed one without knowing its menu waits, and learns the menu
@@ -54,6 +57,7 @@ private:
     TSkinData* m_skinData = nullptr;
     HMENU m_menu = nullptr;
     TBitmap m_background;
+    int m_dpi = 0;
     TWindowSubclass<TWinSkinPopMenu, &TWinSkinPopMenu::WindowProc> m_subclass {kPopupSubclassId};
 };
 

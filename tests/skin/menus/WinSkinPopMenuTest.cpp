@@ -12,34 +12,6 @@ namespace tandrel::test {
 
 namespace {
 
-// The skinned popup object of the visible popup window, when its items
-// have been drawn (it knows its menu) and its background is composed.
-TWinSkinPopMenu* PaintedPopup()
-{
-    for (const auto& popup : SkinManager->SkinnedPopups())
-        if (IsWindowVisible(popup->Handle()) && popup->Menu() && !popup->Background().Empty())
-            return popup.get();
-    return nullptr;
-}
-
-// Runs `action` inside the menu loop once the popup is painted (or gives up
-// after about five seconds and closes the menu).
-void WhenPainted(std::function<void(TWinSkinPopMenu*)> action, int tries = 500)
-{
-    RunSoon(
-        [action = std::move(action), tries] {
-            TWinSkinPopMenu* popup = PaintedPopup();
-            if (popup || tries <= 0) {
-                // Wine puts the window's surface on the screen when the thread waits.
-                MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
-                action(popup);
-                return;
-            }
-            WhenPainted(action, tries - 1);
-        },
-        10);
-}
-
 class WinSkinPopMenuTest : public TSkinFormTest {
 protected:
     TPopupMenu* MakeMenu(TBenchForm& form)
