@@ -117,6 +117,9 @@ public:
 
     // The face colour of the skin in use, as RGB.
     COLORREF FaceColour() const;
+    // The control has the keyboard focus and its window shows focus cues
+    // (the system hides them until a key is used).
+    bool ShowsFocus() const;
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;

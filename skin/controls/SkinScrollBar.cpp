@@ -354,6 +354,10 @@ bool TSkinScControl::BeforeMessage(TMessage& m)
 
 void TSkinScControl::AfterMessage(TMessage& m)
 {
+    // The system marks a focused bar with a blinking caret over where it
+    // would put the thumb; the skinned bar shows a steady frame instead.
+    if (m.Msg == WM_SETFOCUS)
+        HideCaret(m_handle);
     // The bar's own tracking of a press redraws the bar when it ends,
     // after its last scroll notification.
     if (m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK)
@@ -373,6 +377,20 @@ void TSkinScControl::DrawControl(HDC dc, const RECT& rect)
     ComputeThumb(m_bar, length, GetSystemMetrics(SM_CXHSCROLL), MinimumThumb(), GetSystemMetrics(SM_CXHTHUMB), range,
                  1);
     PaintBar(dc, rect, vertical, *m_skinData, m_bar, m_pressedPart, true);
+    if (ShowsFocus()) {
+        // A dotted frame inside the thumb, or inside the bar when it has none.
+        RECT focus = rect;
+        if (m_bar.ThumbSize > 0 && m_bar.ThumbSize <= m_bar.Track) {
+            int const start = m_bar.Arrow + m_bar.ThumbOffset;
+            if (vertical)
+                focus = {rect.left, rect.top + start, rect.right, rect.top + start + m_bar.ThumbSize};
+            else
+                focus = {rect.left + start, rect.top, rect.left + start + m_bar.ThumbSize, rect.bottom};
+        }
+        InflateRect(&focus, -2, -2);
+        if (focus.right > focus.left && focus.bottom > focus.top)
+            DrawFocusRect(dc, &focus);
+    }
 }
 
 } // namespace tandrel
