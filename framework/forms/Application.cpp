@@ -250,9 +250,7 @@ bool TApplication::IsDialogKey(const MSG& msg)
     if (enter || escape) {
         // Enter clicks the focused push button, else the form's default one;
         // Escape its cancel button.
-        TButton* button = nullptr;
-        if (enter && (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)))
-            button = dynamic_cast<TButton*>(control);
+        TButton* button = enter && control->Handle() == msg.hwnd ? dynamic_cast<TButton*>(control) : nullptr;
         if (!button)
             button = MarkedButton(*form, escape);
         if (!button)

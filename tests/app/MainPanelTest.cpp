@@ -335,6 +335,11 @@ TEST_F(MainPanelTest, FocusShowsOnEveryStopAndMovesAsUnskinned)
     EXPECT_EQ(walk(), skinned);
     Form1->SkinData1->SetActive(true);
     ASSERT_TRUE(PumpUntil(wearsSkin));
+
+    // Enter acts on the skinned button that has the focus.
+    SetFocus(close);
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(PumpUntil([] { return !IsWindowVisible(Form1->Handle()); }));
 }
 
 TEST_F(MainPanelTest, SpeedSliderScreenshots)
