@@ -209,17 +209,22 @@ void TcxCustomTrackBarViewInfo::PaintTicks(TcxCanvas& canvas)
         const bool number =
             g.TickType == tbttNumbers || (g.TickType == tbttValueNumber && (isEnd || value == g.Position));
         if (!number) {
-            const int length = g.TickSize + (isEnd ? g.TickSize / 2 : 0);
+            const int length = g.Px(g.TickSize + (isEnd ? g.TickSize / 2 : 0));
+            const int gap = g.Px(2);
+            const int close = g.Px(1);
+            // A tick is as wide as a pixel is at 96, centred on its position.
+            const int w = g.Px(1);
+            const int a = pos - (w - 1) / 2;
             if (horizontal) {
                 if (bottomRight)
-                    canvas.Line(pos, t.bottom + 2, pos, t.bottom + 2 + length, Colours.Tick);
+                    canvas.FillRect({a, t.bottom + gap, a + w, t.bottom + gap + length}, Colours.Tick);
                 if (topLeft)
-                    canvas.Line(pos, t.top - length - 1, pos, t.top - 1, Colours.Tick);
+                    canvas.FillRect({a, t.top - length - close, a + w, t.top - close}, Colours.Tick);
             } else {
                 if (bottomRight)
-                    canvas.Line(t.right + 2, pos, t.right + 2 + length, pos, Colours.Tick);
+                    canvas.FillRect({t.right + gap, a, t.right + gap + length, a + w}, Colours.Tick);
                 if (topLeft)
-                    canvas.Line(t.left - length - 1, pos, t.left - 1, pos, Colours.Tick);
+                    canvas.FillRect({t.left - length - close, a, t.left - close, a + w}, Colours.Tick);
             }
             continue;
         }
@@ -234,21 +239,22 @@ void TcxCustomTrackBarViewInfo::PaintTicks(TcxCanvas& canvas)
         const int w = extent.cx;
         const int h = extent.cy;
         std::vector<POINT> origins;
+        const int one = g.Px(1);
         if (horizontal) {
-            const int shift = verticalText ? h / 2 - 1 : w / 2;
+            const int shift = verticalText ? h / 2 - one : w / 2;
             const int below = verticalText ? w : 0;
             const int above = verticalText ? 0 : h;
             if (bottomRight)
-                origins.push_back({pos - shift, t.bottom + 1 + below});
+                origins.push_back({pos - shift, t.bottom + one + below});
             if (topLeft)
-                origins.push_back({pos - shift, t.top - above - 1});
+                origins.push_back({pos - shift, t.top - above - one});
         } else {
             const int offset = verticalText ? w / 2 : -(h / 2);
             const int across = verticalText ? h : w;
             if (bottomRight)
-                origins.push_back({t.right + 2, pos + offset});
+                origins.push_back({t.right + g.Px(2), pos + offset});
             if (topLeft)
-                origins.push_back({t.left - 1 - across, pos + offset});
+                origins.push_back({t.left - one - across, pos + offset});
         }
         // Left- and top-aligned at the rectangle's corner, never clipped.
         for (POINT o : origins)

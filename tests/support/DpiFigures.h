@@ -1,0 +1,33 @@
+#pragma once
+// Checks that a length or rectangle measured at one density is its 96-DPI
+// twin grown by dpi / 96: within 2 pixels per 100, plus what rounding costs.
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace tandrel::test {
+
+inline void ExpectScaled(int scaled, int at96, int dpi, const std::string& what, int slack = 1)
+{
+    double const wanted = at96 * dpi / 96.0;
+    EXPECT_NEAR(scaled, wanted, slack + 0.02 * wanted) << what << " at " << dpi;
+}
+
+// The size, and the place unless `sizeOnly`, of a rectangle.
+enum class TScaledPart { Everything, SizeOnly };
+
+inline void ExpectScaledRect(const RECT& scaled, const RECT& at96, int dpi, const std::string& what,
+                             TScaledPart part = TScaledPart::Everything, int slack = 1)
+{
+    if (part == TScaledPart::Everything) {
+        ExpectScaled(scaled.left, at96.left, dpi, what + " left", slack);
+        ExpectScaled(scaled.top, at96.top, dpi, what + " top", slack);
+    }
+    ExpectScaled(scaled.right - scaled.left, at96.right - at96.left, dpi, what + " width", slack);
+    ExpectScaled(scaled.bottom - scaled.top, at96.bottom - at96.top, dpi, what + " height", slack);
+}
+
+} // namespace tandrel::test
