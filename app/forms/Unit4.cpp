@@ -198,7 +198,9 @@ void TForm4::FormShow(TObject*)
 {
     g_tray.cbSize = NOTIFYICONDATAA_V1_SIZE;
     m_trayIcon = LoadTrayIcon(ProgramFolder());
-    g_tray.hIcon = m_trayIcon->Handle();
+    // Made at the size shown, not stretched there by the shell.
+    m_trayPicture.Reset(m_trayIcon->CreateHandleOfSize(TrayIconSize()));
+    g_tray.hIcon = m_trayPicture.Get();
     std::memset(g_tray.szTip, 0, sizeof g_tray.szTip);
     std::memcpy(g_tray.szTip, kTrayTip, sizeof kTrayTip);
     g_tray.uCallbackMessage = WM_TRAYNOTIFY;

@@ -74,6 +74,7 @@ private:
 
     // Shown by the tray icon, so it lives as long as the overlay.
     std::unique_ptr<TIcon> m_trayIcon;
+    TOwnedIcon m_trayPicture;
     // The picture as drawn at 96 pixels per inch, scaled from for others.
     std::unique_ptr<TBitmap> m_designArrow;
     int m_arrowDpi = kDesignDpi;

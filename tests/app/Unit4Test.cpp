@@ -53,4 +53,26 @@ TEST_F(StartUpTest, TheTrayIconsPictureIsFreedWithTheOverlay)
     EXPECT_FALSE(GetIconInfo(shown, &info));
 }
 
+// The tray shows an icon made at the system's small-icon size, at 96 and
+// at other densities, rather than one the shell has to shrink or stretch.
+TEST_F(StartUpTest, TheTrayIconIsMadeAtTheSmallIconSize)
+{
+    for (int dpi : {96, 144}) {
+        StopShell();
+        TPinnedDpi pinned(dpi);
+        m_trayCalls.clear();
+        StartApplication();
+        StartRunning();
+        ASSERT_FALSE(m_trayCalls.empty());
+        ICONINFO info {};
+        ASSERT_TRUE(GetIconInfo(m_trayCalls.back().Record.hIcon, &info));
+        BITMAP bits {};
+        GetObjectW(info.hbmColor, sizeof bits, &bits);
+        DeleteObject(info.hbmColor);
+        DeleteObject(info.hbmMask);
+        EXPECT_EQ(bits.bmWidth, dpi == 96 ? GetSystemMetrics(SM_CXSMICON) : 24) << dpi;
+        EXPECT_EQ(bits.bmHeight, bits.bmWidth) << dpi;
+    }
+}
+
 } // namespace tandrel::test
