@@ -2,6 +2,8 @@
 // Checks that a length or rectangle measured at one density is its 96-DPI
 // twin grown by dpi / 96: within 2 pixels per 100, plus what rounding costs.
 
+#include "framework/graphics/Dpi.h"
+
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -28,6 +30,17 @@ inline void ExpectScaledRect(const RECT& scaled, const RECT& at96, int dpi, cons
     }
     ExpectScaled(scaled.right - scaled.left, at96.right - at96.left, dpi, what + " width", slack);
     ExpectScaled(scaled.bottom - scaled.top, at96.bottom - at96.top, dpi, what + " height", slack);
+}
+
+// A skinned window's size as a system that scales its own frame would give
+// it. A stored size holds the system's frame at 96 and is scaled whole, so
+// the client gets what the system's frame leaves; Wine keeps that frame
+// (`ownFrame`, what the skin replaced) at its own 96 DPI, which leaves the
+// client too much by the frame's growth.
+inline SIZE WithTheSystemsFrameAt(SIZE window, SIZE ownFrame, int dpi)
+{
+    return {window.cx - (ScaleDpi(ownFrame.cx, dpi) - ownFrame.cx),
+            window.cy - (ScaleDpi(ownFrame.cy, dpi) - ownFrame.cy)};
 }
 
 } // namespace tandrel::test
