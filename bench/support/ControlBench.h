@@ -10,10 +10,12 @@
 #include "skin/engine/SkinManage.h"
 #include "skin/forms/WinSkinForm.h"
 #include "framework/forms/MessagePump.h"
+#include "framework/graphics/Dpi.h"
 
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -104,6 +106,64 @@ inline int CompareSkinnedAndOwn(const wchar_t* caption, int width, int height,
     ReportPairHeader("skinned", "own", "us");
     for (std::size_t i = 0; i < skinned.size(); ++i)
         ReportPair(skinned[i].Name, InterleavedMicroseconds(skinned[i].Paint, own[i].Paint), skinned[i].Kind);
+    return 0;
+}
+
+// Windows at another density beside windows at 96, through the density
+// seam: the windows it is told of, and their controls, are at `dpi`.
+class TBenchDensity {
+public:
+    explicit TBenchDensity(int dpi)
+        : m_dpi(dpi), m_saved(SetDpiSource([this](HWND window) {
+              return window && m_dense.count(GetAncestor(window, GA_ROOT)) ? m_dpi : kDesignDpi;
+          }))
+    {
+    }
+    ~TBenchDensity() { SetDpiSource(std::move(m_saved)); }
+    TBenchDensity(const TBenchDensity&) = delete;
+    TBenchDensity& operator=(const TBenchDensity&) = delete;
+
+    // The form, laid out at 96, scaled to the density and drawn there.
+    void Take(TCustomForm& form)
+    {
+        m_dense.insert(form.Handle());
+        form.ScaleForDpi(m_dpi);
+    }
+    int Dpi() const { return m_dpi; }
+
+private:
+    int m_dpi;
+    std::set<HWND> m_dense;
+    TDpiSource m_saved;
+};
+
+// The same skinned window at `dpi` and at 96, built alike and shown apart,
+// each case's paints timed in turn at both, one row per case.
+inline int CompareDensities(const wchar_t* caption, int width, int height, int dpi,
+                            const std::function<std::vector<TPaintCase>(TBenchWindow&)>& build)
+{
+    TBenchDensity density(dpi);
+    auto dense = MakeBenchWindow(caption, width, height);
+    auto plain = MakeBenchWindow(caption, width, height);
+    std::vector<TPaintCase> const atDpi = build(*dense);
+    std::vector<TPaintCase> const at96 = build(*plain);
+    density.Take(*dense);
+    plain->SetLeft(dense->Left() + dense->Width() + 20);
+    dense->Show();
+    plain->Show();
+    if (!PumpUntil([&] { return Skinned(*dense) && Skinned(*plain); })) {
+        std::printf("the windows' skin did not start\n");
+        return 1;
+    }
+    for (const auto* cases : {&atDpi, &at96})
+        for (const TPaintCase& c : *cases)
+            if (c.WhenShown)
+                c.WhenShown();
+    PumpIdle();
+
+    ReportPairHeader(("at " + std::to_string(dpi)).c_str(), "at 96", "us");
+    for (std::size_t i = 0; i < atDpi.size(); ++i)
+        ReportPair(atDpi[i].Name, InterleavedMicroseconds(atDpi[i].Paint, at96[i].Paint), atDpi[i].Kind);
     return 0;
 }
 
