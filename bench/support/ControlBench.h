@@ -74,6 +74,21 @@ inline std::function<void()> RepaintOf(HWND window, UINT flags = RDW_INVALIDATE 
 // A form the skin leaves alone: its Tag ends in the skin data's DisableTag.
 constexpr int kOwnLookTag = 99;
 
+// The cases of two shown windows made ready, then each case timed in turn
+// on both, one row per case.
+inline void ReportCasesInTurn(const char* first, const std::vector<TPaintCase>& a, const char* second,
+                              const std::vector<TPaintCase>& b)
+{
+    for (const auto* cases : {&a, &b})
+        for (const TPaintCase& c : *cases)
+            if (c.WhenShown)
+                c.WhenShown();
+    PumpIdle();
+    ReportPairHeader(first, second, "us");
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+        ReportPair(a[i].Name, InterleavedMicroseconds(a[i].Paint, b[i].Paint), a[i].Kind);
+}
+
 // Builds the same controls on a skinned window and on one that keeps its
 // own look, side by side, and times each case's paints in turn, skinned and
 // own, one row per case.
@@ -97,15 +112,7 @@ inline int CompareSkinnedAndOwn(const wchar_t* caption, int width, int height,
         std::printf("the window meant to keep its own look is skinned\n");
         return 1;
     }
-    for (const auto* cases : {&skinned, &own})
-        for (const TPaintCase& c : *cases)
-            if (c.WhenShown)
-                c.WhenShown();
-    PumpIdle();
-
-    ReportPairHeader("skinned", "own", "us");
-    for (std::size_t i = 0; i < skinned.size(); ++i)
-        ReportPair(skinned[i].Name, InterleavedMicroseconds(skinned[i].Paint, own[i].Paint), skinned[i].Kind);
+    ReportCasesInTurn("skinned", skinned, "own", own);
     return 0;
 }
 
@@ -155,15 +162,7 @@ inline int CompareDensities(const wchar_t* caption, int width, int height, int d
         std::printf("the windows' skin did not start\n");
         return 1;
     }
-    for (const auto* cases : {&atDpi, &at96})
-        for (const TPaintCase& c : *cases)
-            if (c.WhenShown)
-                c.WhenShown();
-    PumpIdle();
-
-    ReportPairHeader(("at " + std::to_string(dpi)).c_str(), "at 96", "us");
-    for (std::size_t i = 0; i < atDpi.size(); ++i)
-        ReportPair(atDpi[i].Name, InterleavedMicroseconds(atDpi[i].Paint, at96[i].Paint), atDpi[i].Kind);
+    ReportCasesInTurn(("at " + std::to_string(dpi)).c_str(), atDpi, "at 96", at96);
     return 0;
 }
 

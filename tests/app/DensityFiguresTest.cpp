@@ -65,27 +65,6 @@ SIZE TrayItemsSize()
     return size;
 }
 
-SIZE IconSize(HICON icon)
-{
-    ICONINFO info {};
-    if (!GetIconInfo(icon, &info))
-        return {};
-    BITMAP bits {};
-    GetObjectW(info.hbmColor, sizeof bits, &bits);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    return {bits.bmWidth, bits.bmHeight};
-}
-
-HWND ShownTrayPopup()
-{
-    for (const auto& popup : SkinManager->SkinnedPopups())
-        if (IsWindowVisible(popup->Handle()) && popup->Menu() == Form4->PopupMenu1->Handle() &&
-            !popup->Background().Empty())
-            return popup->Handle();
-    return nullptr;
-}
-
 // The window sizes of one start at one density.
 using TFigures = std::map<std::string, SIZE>;
 
@@ -115,7 +94,7 @@ protected:
         ShowPanel();
         figures["main panel"] = SkinnedSizeOf(Form1->Handle(), dpi);
         figures["main panel's small icon"] =
-            IconSize(reinterpret_cast<HICON>(SendMessageW(Form1->Handle(), WM_GETICON, ICON_SMALL, 0)));
+            IconSizeOf(reinterpret_cast<HICON>(SendMessageW(Form1->Handle(), WM_GETICON, ICON_SMALL, 0)));
         TBitmap& captionIcon = SkinManager->FindSkinnedWindow(Form1->Handle())->IconBitmap();
         figures["main panel's caption icon"] = {captionIcon.Width(), captionIcon.Height()};
         Shoot(dpi, Form1->Handle(), "main-panel");
@@ -135,7 +114,7 @@ protected:
         HidePanel();
         TLoopScript script;
         script.Then([] { return ShownTrayPopup() != nullptr; }, [&] {
-            HWND popup = ShownTrayPopup();
+            HWND popup = ShownTrayPopup()->Handle();
             figures["tray menu"] = TrayItemsSize();
             Shoot(dpi, popup, "tray-menu");
             EndMenu();

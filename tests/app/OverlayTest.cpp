@@ -49,16 +49,25 @@ RECT ShownRegionBox()
     return box;
 }
 
-// What the screen shows of the overlay over a green backdrop: the box of
-// the pixels that are not the backdrop, and how many are black, white or other.
+// What the screen shows of the overlay over a backdrop: the box of the
+// pixels that are not the backdrop, and how many are black, white or other.
 struct TOverlayShot {
     RECT Box {LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};  // screen coordinates
     int Black = 0, White = 0, Other = 0;
 };
 
-TOverlayShot ShootOverlay(const RECT& around, const std::string& name)
+// Starts the shell's loop with a green backdrop round the overlay, so the
+// overlay appears over it, and looks at the screen there.
+TOverlayShot StartAndShootOverlay(const std::string& name)
 {
     const COLORREF green = RGB(0, 200, 0);
+    RECT around;
+    GetWindowRect(Form4->Handle(), &around);
+    InflateRect(&around, 20, 20);
+    TBackdrop backdrop(around, green);
+    PumpIdle();
+    StartUpTest::StartRunning();
+
     auto shot = CaptureScreen(around);
     SaveScreenshot(*shot, name);
     TOverlayShot s;
@@ -75,15 +84,6 @@ TOverlayShot ShootOverlay(const RECT& around, const std::string& name)
                      std::max<LONG>(s.Box.bottom, around.top + y + 1)};
         }
     return s;
-}
-
-// A green backdrop round the overlay, the overlay shown over it.
-RECT AroundOverlay()
-{
-    RECT around;
-    GetWindowRect(Form4->Handle(), &around);
-    InflateRect(&around, 20, 20);
-    return around;
 }
 
 } // namespace
@@ -143,13 +143,7 @@ TEST_F(OverlayTest, OverlayWindowHasItsCreationParameters)
 
 TEST_F(StartUpTest, OverlayShowsExactlyTheArrow)
 {
-    const RECT around = AroundOverlay();
-    // A plain backdrop first, so the overlay appears over it.
-    TBackdrop backdrop(around, RGB(0, 200, 0));
-    PumpIdle();
-    StartRunning();
-
-    const TOverlayShot s = ShootOverlay(around, "overlay");
+    const TOverlayShot s = StartAndShootOverlay("overlay");
     EXPECT_EQ(s.Black, 53);
     EXPECT_EQ(s.White, 73);
     EXPECT_EQ(s.Other, 0);
@@ -172,12 +166,7 @@ TEST_F(StartUpTest, OverlayArrowAndRegionFollowTheScreensDensity)
         TPinnedDpi pinned(144);
         StartApplication();
         m_recorder.Attach();
-        const RECT around = AroundOverlay();
-        TBackdrop backdrop(around, RGB(0, 200, 0));
-        PumpIdle();
-        StartRunning();
-
-        const TOverlayShot s = ShootOverlay(around, "overlay-144dpi");
+        const TOverlayShot s = StartAndShootOverlay("overlay-144dpi");
         EXPECT_EQ(s.Other, 0);
         EXPECT_NEAR(s.Black + s.White, 126 * 9 / 4, 126 * 9 / 40);
         EXPECT_NEAR(s.Box.right - s.Box.left, 18, 1);

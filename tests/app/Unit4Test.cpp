@@ -4,6 +4,7 @@
 #include "tests/app/ShellFixture.h"
 
 #include "framework/graphics/GdiObjects.h"
+#include "tests/support/DpiFigures.h"
 
 namespace tandrel::test {
 
@@ -64,14 +65,9 @@ TEST_F(StartUpTest, TheTrayIconIsMadeAtTheSmallIconSize)
         StartApplication();
         StartRunning();
         ASSERT_FALSE(m_trayCalls.empty());
-        ICONINFO info {};
-        ASSERT_TRUE(GetIconInfo(m_trayCalls.back().Record.hIcon, &info));
-        BITMAP bits {};
-        GetObjectW(info.hbmColor, sizeof bits, &bits);
-        DeleteObject(info.hbmColor);
-        DeleteObject(info.hbmMask);
-        EXPECT_EQ(bits.bmWidth, dpi == 96 ? GetSystemMetrics(SM_CXSMICON) : 24) << dpi;
-        EXPECT_EQ(bits.bmHeight, bits.bmWidth) << dpi;
+        const SIZE size = IconSizeOf(m_trayCalls.back().Record.hIcon);
+        EXPECT_EQ(size.cx, dpi == 96 ? GetSystemMetrics(SM_CXSMICON) : 24) << dpi;
+        EXPECT_EQ(size.cy, size.cx) << dpi;
     }
 }
 

@@ -32,6 +32,21 @@ inline void ExpectScaledRect(const RECT& scaled, const RECT& at96, int dpi, cons
     ExpectScaled(scaled.bottom - scaled.top, at96.bottom - at96.top, dpi, what + " height", slack);
 }
 
+// An icon's size in pixels; nothing for no icon.
+inline SIZE IconSizeOf(HICON icon)
+{
+    ICONINFO info {};
+    if (!icon || !GetIconInfo(icon, &info))
+        return {};
+    BITMAP bits {};
+    GetObjectW(info.hbmMask, sizeof bits, &bits);
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor)
+        DeleteObject(info.hbmColor);
+    // A monochrome icon's mask holds the image below the mask.
+    return {bits.bmWidth, info.hbmColor ? bits.bmHeight : bits.bmHeight / 2};
+}
+
 // A skinned window's size as a system that scales its own frame would give
 // it. A stored size holds the system's frame at 96 and is scaled whole, so
 // the client gets what the system's frame leaves; Wine keeps that frame

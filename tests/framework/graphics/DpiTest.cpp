@@ -3,6 +3,7 @@
 #include "framework/graphics/Dpi.h"
 #include "framework/graphics/Icon.h"
 #include "framework/graphics/SystemMetrics.h"
+#include "tests/support/DpiFigures.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -61,23 +62,6 @@ TEST(DpiTest, APinnedDensityHoldsForEveryWindowAndGoesAfterwards)
     EXPECT_EQ(WindowDpi(nullptr), system);
 }
 
-namespace {
-
-SIZE IconSize(HICON icon)
-{
-    ICONINFO info {};
-    if (!GetIconInfo(icon, &info))
-        return {};
-    BITMAP bits {};
-    GetObjectW(info.hbmMask, sizeof bits, &bits);
-    DeleteObject(info.hbmMask);
-    if (info.hbmColor)
-        DeleteObject(info.hbmColor);
-    return {bits.bmWidth, info.hbmColor ? bits.bmHeight : bits.bmHeight / 2};
-}
-
-} // namespace
-
 // The system's fonts and small-icon size at a density are its 96-DPI ones
 // grown with it; at the screen's density they are the plain answers.
 TEST(SystemMetricsTest, FontsAndIconSizesAtADensity)
@@ -113,7 +97,7 @@ TEST(SystemMetricsTest, IconsAreMadeAtTheSizeAsked)
     for (int size : {16, 20, 24, 32}) {
         TOwnedIcon made(icon.CreateHandleOfSize(size));
         ASSERT_TRUE(made);
-        const SIZE s = IconSize(made.Get());
+        const SIZE s = IconSizeOf(made.Get());
         EXPECT_EQ(s.cx, size);
         EXPECT_EQ(s.cy, size);
     }
