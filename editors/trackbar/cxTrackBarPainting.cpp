@@ -210,21 +210,20 @@ void TcxCustomTrackBarViewInfo::PaintTicks(TcxCanvas& canvas)
             g.TickType == tbttNumbers || (g.TickType == tbttValueNumber && (isEnd || value == g.Position));
         if (!number) {
             const int length = g.Px(g.TickSize + (isEnd ? g.TickSize / 2 : 0));
+            // As wide as a pixel at 96, from its position on; two such
+            // pixels clear of the thumb below or right, one above or left.
+            const int one = g.Px(1);
             const int gap = g.Px(2);
-            const int close = g.Px(1);
-            // A tick is as wide as a pixel is at 96, centred on its position.
-            const int w = g.Px(1);
-            const int a = pos - (w - 1) / 2;
             if (horizontal) {
                 if (bottomRight)
-                    canvas.FillRect({a, t.bottom + gap, a + w, t.bottom + gap + length}, Colours.Tick);
+                    canvas.FillRect({pos, t.bottom + gap, pos + one, t.bottom + gap + length}, Colours.Tick);
                 if (topLeft)
-                    canvas.FillRect({a, t.top - length - close, a + w, t.top - close}, Colours.Tick);
+                    canvas.FillRect({pos, t.top - length - one, pos + one, t.top - one}, Colours.Tick);
             } else {
                 if (bottomRight)
-                    canvas.FillRect({t.right + gap, a, t.right + gap + length, a + w}, Colours.Tick);
+                    canvas.FillRect({t.right + gap, pos, t.right + gap + length, pos + one}, Colours.Tick);
                 if (topLeft)
-                    canvas.FillRect({t.left - length - close, a, t.left - close, a + w}, Colours.Tick);
+                    canvas.FillRect({t.left - length - one, pos, t.left - one, pos + one}, Colours.Tick);
             }
             continue;
         }
