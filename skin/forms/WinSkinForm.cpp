@@ -7,6 +7,7 @@
 #include "framework/core/Publisher.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Menus.h"
+#include "framework/graphics/DcGuards.h"
 #include "framework/graphics/SystemMetrics.h"
 #include "skin/description/SkinDescription.h"
 #include "skin/draw/SkinDraw.h"
@@ -313,15 +314,20 @@ void TWinSkinForm::LoadFormIcon(TBitmap& bitmap)
     if (!icon)
         icon = reinterpret_cast<HICON>(SendMessageW(m_handle, WM_GETICON, ICON_BIG, 0));
     if (!icon) {
-        if (m_skinData->StoredIcon.Empty()) {
-            bitmap.Assign(target);
-            if (TSkinHost* host = SkinHost())
-                for (TSkinData* data : host->SkinDataList())
-                    if (data->SkinFormtype() == sfMainform && !data->StoredIcon.Empty())
-                        bitmap.Assign(data->StoredIcon);
-        } else {
-            bitmap.Assign(m_skinData->StoredIcon);
+        TBitmap* stored = m_skinData->StoredIcon.Empty() ? nullptr : &m_skinData->StoredIcon;
+        if (TSkinHost* host = stored ? nullptr : SkinHost())
+            for (TSkinData* data : host->SkinDataList())
+                if (data->SkinFormtype() == sfMainform && !data->StoredIcon.Empty())
+                    stored = &data->StoredIcon;
+        if (stored && (stored->Width() != cx || stored->Height() != cy)) {
+            // Kept at another density: grown pixel for pixel, so the key
+            // colour's edge stays where it was.
+            TStretchModeGuard mode(target.Canvas().Handle(), COLORONCOLOR);
+            StretchBlt(target.Canvas().Handle(), 0, 0, cx, cy, stored->Canvas().Handle(), 0, 0, stored->Width(),
+                       stored->Height(), SRCCOPY);
+            stored = nullptr;
         }
+        bitmap.Assign(stored ? *stored : target);
         return;
     }
     TOwnedIcon copy;
