@@ -7,10 +7,29 @@ set(TANDREL_VERSION_QUAD "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PR
 string(REPLACE "." "," TANDREL_VERSION_COMMAS "${TANDREL_VERSION_QUAD}")
 set(TANDREL_SHIP_TEMPLATES ${CMAKE_CURRENT_LIST_DIR}/ship)
 
-# tandrel_version_info(target "what it is"): the version resource and the
-# manifest, TANDREL_VERSION for the program's own use, and a file with no
-# link time stamp in it, so that two builds of one commit give the same bytes.
+# A program with windows draws them at each screen's density itself: per
+# monitor (version 2 where the system has it, else the first), and on systems
+# before Windows 10 1607 per monitor (8.1) or at the system's density.
+set(TANDREL_DPI_SETTINGS [[
+  <application xmlns="urn:schemas-microsoft-com:asm.v3">
+    <windowsSettings>
+      <dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true/pm</dpiAware>
+      <dpiAwareness xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">PerMonitorV2, PerMonitor</dpiAwareness>
+    </windowsSettings>
+  </application>
+]])
+
+# tandrel_version_info(target "what it is" [WINDOWS]): the version resource
+# and the manifest (with the density settings for a program with WINDOWS),
+# TANDREL_VERSION for the program's own use, and a file with no link time
+# stamp in it, so that two builds of one commit give the same bytes.
 function(tandrel_version_info target description)
+  cmake_parse_arguments(V "WINDOWS" "" "" ${ARGN})
+  if(V_WINDOWS)
+    set(TANDREL_WINDOWS_SETTINGS "${TANDREL_DPI_SETTINGS}")
+  else()
+    set(TANDREL_WINDOWS_SETTINGS "")
+  endif()
   set(TANDREL_PROGRAM ${target})
   set(TANDREL_FILE_DESCRIPTION "${description}")
   if(CMAKE_SIZEOF_VOID_P EQUAL 8)

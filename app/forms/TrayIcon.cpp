@@ -2,11 +2,15 @@
 
 #include "framework/core/Streams.h"
 #include "framework/core/SysUtils.h"
+#include "framework/graphics/Dpi.h"
 #include "framework/graphics/Icon.h"
+#include "framework/graphics/SystemMetrics.h"
 
 #include <windows.h>
 
 namespace tandrel {
+
+int TrayIconSize() { return SystemMetricForDpi(SM_CXSMICON, WindowDpi(nullptr)); }
 
 std::wstring ProgramFolder()
 {

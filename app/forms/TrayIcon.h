@@ -13,6 +13,10 @@ class TIcon;
 
 constexpr wchar_t kTrayIconFile[] = L"mouse.ico";
 
+// The notification area shows icons at the system's small-icon size for
+// the system's density.
+int TrayIconSize();
+
 // The folder of the running program's file, without a trailing separator.
 std::wstring ProgramFolder();
 

@@ -2,6 +2,8 @@
 
 #include "framework/forms/Application.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/graphics/DcGuards.h"
+#include "framework/graphics/Dpi.h"
 #include "framework/graphics/Icon.h"
 #include "app/forms/TrayIcon.h"
 #include "app/forms/U_About.h"
@@ -69,6 +71,18 @@ TOwnedRegion BuildOverlayRegion(int formWidth, int formHeight, TBitmap& picture)
             CutRun(region.Get(), start, picture.Width(), y);
     }
     return region;
+}
+
+std::unique_ptr<TBitmap> ScaleOverlayPicture(TBitmap& picture, int dpi)
+{
+    const int width = ScaleDpi(picture.Width(), dpi);
+    const int height = ScaleDpi(picture.Height(), dpi);
+    auto scaled = std::make_unique<TBitmap>(width, height, TPixelFormat::pf24bit);
+    HDC const dc = scaled->Canvas().Handle();
+    // Nearest neighbour: no blended colour, which the region would cut away.
+    TStretchModeGuard mode(dc, COLORONCOLOR);
+    StretchBlt(dc, 0, 0, width, height, picture.Canvas().Handle(), 0, 0, picture.Width(), picture.Height(), SRCCOPY);
+    return scaled;
 }
 
 UINT TaskbarCreatedMessage()
@@ -147,7 +161,7 @@ void TForm4::InitializeWindow()
 POINT TForm4::Tip() const
 {
     const POINT origin = ClientOrigin();
-    return {origin.x + kOverlayTip.x, origin.y + kOverlayTip.y};
+    return {origin.x + ScaleDpi(kOverlayTip.x, m_arrowDpi), origin.y + ScaleDpi(kOverlayTip.y, m_arrowDpi)};
 }
 
 void TForm4::MoveTipTo(POINT tip)
@@ -158,6 +172,16 @@ void TForm4::MoveTipTo(POINT tip)
 
 void TForm4::FormCreate(TObject*)
 {
+    m_designArrow = std::make_unique<TBitmap>();
+    m_designArrow->Assign(Image1->Picture().Bitmap());
+    FitArrow(PixelsPerInch());
+}
+
+void TForm4::FitArrow(int dpi)
+{
+    if (dpi != m_arrowDpi)
+        Image1->Picture().Bitmap().Assign(dpi == kDesignDpi ? *m_designArrow : *ScaleOverlayPicture(*m_designArrow, dpi));
+    m_arrowDpi = dpi;
     HWND window = Handle();
     TOwnedRegion region = BuildOverlayRegion(Width(), Height(), Image1->Picture().Bitmap());
     // The picture sits in the client area, inside the dialog frame, while a
@@ -174,7 +198,9 @@ void TForm4::FormShow(TObject*)
 {
     g_tray.cbSize = NOTIFYICONDATAA_V1_SIZE;
     m_trayIcon = LoadTrayIcon(ProgramFolder());
-    g_tray.hIcon = m_trayIcon->Handle();
+    // Made at the size shown, not stretched there by the shell.
+    m_trayPicture.Reset(m_trayIcon->CreateHandleOfSize(TrayIconSize()));
+    g_tray.hIcon = m_trayPicture.Get();
     std::memset(g_tray.szTip, 0, sizeof g_tray.szTip);
     std::memcpy(g_tray.szTip, kTrayTip, sizeof kTrayTip);
     g_tray.uCallbackMessage = WM_TRAYNOTIFY;
@@ -203,7 +229,19 @@ void TForm4::WndProc(TMessage& m)
         return OnShowPanel(m);
     else if (m.Msg == ExitRequestMessage())
         return OnExitRequest(m);
+    else if (m.Msg == WM_DPICHANGED)
+        return OnDpiChanged(m);
     TForm::WndProc(m);
+}
+
+// On a screen of another density the arrow is drawn and cut again there,
+// its tip kept where it was: the second mouse has not moved.
+void TForm4::OnDpiChanged(TMessage& m)
+{
+    const POINT tip = Tip();
+    TForm::WndProc(m);
+    FitArrow(PixelsPerInch());
+    MoveTipTo(tip);
 }
 
 // Every move puts the overlay back on top of the topmost windows (the

@@ -3,6 +3,7 @@
 // picture, owner of the tray icon and its menu. The application's main form.
 
 #include "framework/forms/Forms.h"
+#include "framework/graphics/Dpi.h"
 #include "framework/graphics/GdiObjects.h"
 #include "framework/controls/Image.h"
 #include "framework/forms/Menus.h"
@@ -19,7 +20,8 @@ class TIcon;
 
 // The callback message the tray icon sends to the overlay.
 constexpr UINT WM_TRAYNOTIFY = WM_USER + 100;
-// Where the arrow's tip lies in the overlay's picture (client coordinates).
+// Where the arrow's tip lies in the overlay's picture (client coordinates,
+// at 96 pixels per inch).
 constexpr POINT kOverlayTip {56, 48};
 
 // Broadcast by the shell when the taskbar is made again (the shell restarted).
@@ -66,9 +68,16 @@ private:
     void OnTaskbarCreated(TMessage& m);
     void OnShowPanel(TMessage& m);
     void OnExitRequest(TMessage& m);
+    void OnDpiChanged(TMessage& m);
+    // The arrow's picture and the window's region at a density.
+    void FitArrow(int dpi);
 
     // Shown by the tray icon, so it lives as long as the overlay.
     std::unique_ptr<TIcon> m_trayIcon;
+    TOwnedIcon m_trayPicture;
+    // The picture as drawn at 96 pixels per inch, scaled from for others.
+    std::unique_ptr<TBitmap> m_designArrow;
+    int m_arrowDpi = kDesignDpi;
 };
 
 extern TForm4* Form4;
@@ -79,6 +88,9 @@ extern std::function<void()> ShowMainPanel;
 // The overlay's region: the outer window minus every run of picture pixels
 // that are neither pure white nor pure black. Picture coordinates.
 TOwnedRegion BuildOverlayRegion(int formWidth, int formHeight, TBitmap& picture);
+// The picture grown to a density pixel by pixel: every pixel stays pure
+// black, pure white or background, so the arrow stays crisp.
+std::unique_ptr<TBitmap> ScaleOverlayPicture(TBitmap& picture, int dpi);
 
 // The one tray record, filled by the overlay's first show.
 const NOTIFYICONDATAA& TrayRecord();

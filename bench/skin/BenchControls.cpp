@@ -2,7 +2,8 @@
 // window that keeps its own look: the paint of a 136 x 25 push button
 // (WM_PAINT), of a memo's two scroll bars (WM_NCPAINT), of a check box, a
 // radio button and a list view's column header; medians, with the ratios
-// and what the skin adds to the controls it draws over.
+// and what the skin adds to the controls it draws over. Then the skinned
+// push button at 144 pixels per inch against the same at 96.
 
 #include "bench/support/AppBench.h"
 #include "bench/support/ControlBench.h"
@@ -55,7 +56,20 @@ std::vector<TPaintCase> Build(TBenchWindow& window)
     };
 }
 
-int Run() { return CompareSkinnedAndOwn(L"Skinned controls", 400, 300, Build); }
+// The push button on skinned windows at 144 pixels per inch and at 96.
+std::vector<TPaintCase> BuildButton(TBenchWindow& window)
+{
+    auto* button = Put<TButton>(window, 20, 20, 136, 25);
+    button->SetCaption(L"A push button");
+    return {{"push button 136x25 (at 96) paint (WM_PAINT)", TPairKind::Replaced,
+             RepaintOf(button->Handle(), RDW_INVALIDATE | RDW_UPDATENOW)}};
+}
+
+int Run()
+{
+    int const own = CompareSkinnedAndOwn(L"Skinned controls", 400, 300, Build);
+    return own != 0 ? own : CompareDensities(L"Skinned controls at two densities", 200, 100, 144, BuildButton);
+}
 
 } // namespace
 

@@ -4,7 +4,8 @@
 // look (WM_NCACTIVATE) against the full frame paint, each pair taken in turn
 // with medians and spread; the paint into memory and the region build; and
 // the GDI objects alive before and after 1,000 frame repaints and 100 skin
-// and unskin cycles. A count that grew fails the run.
+// and unskin cycles (a count that grew fails the run); and the frame paint
+// at 144 pixels per inch against the same at 96.
 
 #include "framework/forms/Application.h"
 #include "bench/support/AppBench.h"
@@ -289,7 +290,13 @@ int Run()
     bool const cycles = SkinCyclesLeaveNothing(*Form1->SkinData1, *Form1, *large);
     large.reset();
     PumpIdle();
-    return repaints && cycles ? 0 : 1;
+    // A window of the main panel's size drawn at 144 pixels per inch against
+    // the same at 96: the frame's scaled images are made at its first paint.
+    int const densities = CompareDensities(L"A skinned frame", 520, 438, 144, [](TBenchWindow& window) {
+        return std::vector<TPaintCase> {
+            {"frame paint 520x438 (at 96) (WM_NCPAINT)", TPairKind::Replaced, FramePaint(window.Handle())}};
+    });
+    return repaints && cycles && densities == 0 ? 0 : 1;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Skin engine timings: loading the default skin (package, description, its
 // bitmaps), cutting a region out of a full-width transparent border strip,
-// and composing a full-width caption. Medians of in-process timings.
+// and composing a full-width caption; the load with the images a window at
+// 144 pixels per inch asks for, against 96. Medians of in-process timings.
 
 #include "bench/support/Bench.h"
 #include "skin/draw/SkinDraw.h"
@@ -13,8 +14,7 @@
 #include <cstdio>
 
 using namespace tandrel;
-using tandrel::bench::MedianMicroseconds;
-using tandrel::bench::Report;
+using namespace tandrel::bench;
 
 namespace {
 
@@ -70,6 +70,60 @@ double ReadValuesMicroseconds(const TSkinReader& reader)
     }, 21);
 }
 
+// What a window drawn at `dpi` asks of a loaded skin: every image at that
+// density, made the first time and kept after.
+void ImagesAt(TSkinSet& set, int dpi)
+{
+    auto const scale = [&](TBitmap& image, int frames, TFrameLayout layout) {
+        set.ScaledImages.Scaled(image, std::max(1, frames), layout, dpi);
+    };
+    for (auto* border : {set.LeftBorder.get(), set.RightBorder.get(), set.TopBorder.get(), set.BottomBorder.get()}) {
+        scale(border->Bitmap, border->FrameCount, TFrameLayout::flVertical);
+        scale(border->Bitmap2, border->FrameCount, TFrameLayout::flVertical);
+    }
+    scale(set.Title->Bitmap, set.Title->FrameCount, TFrameLayout::flHorizontal);
+    scale(set.Buttons->Bitmap, set.Buttons->FrameCount, TFrameLayout::flHorizontal);
+    scale(set.Buttons->CheckBitmap, set.Buttons->CheckFrameCount, TFrameLayout::flHorizontal);
+    scale(set.Buttons->RadioBitmap, set.Buttons->RadioFrameCount, TFrameLayout::flHorizontal);
+    for (const auto& button : set.SysButtons)
+        scale(button->Bitmap, button->FrameCount, TFrameLayout::flHorizontal);
+    for (auto* object : {set.MenuBar.get(), set.MenuItem.get(), set.MenuBackground.get(), set.Scrollbar.get(),
+                         set.HorzScrollThumb.get(), set.VertScrollThumb.get(), set.TrackbarThumbHorz.get()})
+        if (object)
+            scale(object->Bitmap, object->FrameCount, TFrameLayout::flHorizontal);
+}
+
+// The skin loaded and its images asked for at 144 pixels per inch and at 96,
+// in turn: first on a fresh load (the scaled images made), then again on
+// the loaded skin (kept).
+void ReportDensities(const std::vector<std::uint8_t>& stream)
+{
+    auto const loadAt = [&](int dpi) {
+        return [&stream, dpi] {
+            TSkinReader reader;
+            reader.LoadPackage(stream);
+            TSkinSet set;
+            set.LoadSkinDescription(reader);
+            ImagesAt(set, dpi);
+        };
+    };
+    ReportPairHeader("at 144", "at 96", "ms");
+    auto first = InterleavedMicroseconds(loadAt(144), loadAt(96), 41, 2);
+    for (TSpread* s : {&first.A, &first.B})
+        *s = {s->Median / 1000, s->Low / 1000, s->High / 1000};
+    ReportPair("skin load and its images, first (scaled made)", first, TPairKind::Replaced, 2);
+
+    TSkinReader reader;
+    reader.LoadPackage(stream);
+    TSkinSet set;
+    set.LoadSkinDescription(reader);
+    ImagesAt(set, 144);
+    ReportPairHeader("at 144", "at 96", "us");
+    ReportPair("the loaded skin's images, later (kept)",
+               InterleavedMicroseconds([&] { ImagesAt(set, 144); }, [&] { ImagesAt(set, 96); }), TPairKind::Replaced,
+               2);
+}
+
 double TempFileMicroseconds(const TSkinReader& reader)
 {
     std::vector<std::uint8_t> bytes;
@@ -103,6 +157,8 @@ int main()
                / 1000.0, "ms");
     Report("    of which reading the values (private profile)", ReadValuesMicroseconds(reader) / 1000.0, "ms");
     Report("    of which writing and deleting the temporary file", TempFileMicroseconds(reader) / 1000.0, "ms");
+
+    ReportDensities(stream);
 
     // The caption: the Top border image at 1920 x 46, stretched and tiled.
     RECT const caption { 0, 0, 1920, 46 };

@@ -10,10 +10,12 @@
 #include "skin/engine/SkinManage.h"
 #include "skin/forms/WinSkinForm.h"
 #include "framework/forms/MessagePump.h"
+#include "framework/graphics/Dpi.h"
 
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -72,6 +74,21 @@ inline std::function<void()> RepaintOf(HWND window, UINT flags = RDW_INVALIDATE 
 // A form the skin leaves alone: its Tag ends in the skin data's DisableTag.
 constexpr int kOwnLookTag = 99;
 
+// The cases of two shown windows made ready, then each case timed in turn
+// on both, one row per case.
+inline void ReportCasesInTurn(const char* first, const std::vector<TPaintCase>& a, const char* second,
+                              const std::vector<TPaintCase>& b)
+{
+    for (const auto* cases : {&a, &b})
+        for (const TPaintCase& c : *cases)
+            if (c.WhenShown)
+                c.WhenShown();
+    PumpIdle();
+    ReportPairHeader(first, second, "us");
+    for (std::size_t i = 0; i < a.size() && i < b.size(); ++i)
+        ReportPair(a[i].Name, InterleavedMicroseconds(a[i].Paint, b[i].Paint), a[i].Kind);
+}
+
 // Builds the same controls on a skinned window and on one that keeps its
 // own look, side by side, and times each case's paints in turn, skinned and
 // own, one row per case.
@@ -95,15 +112,57 @@ inline int CompareSkinnedAndOwn(const wchar_t* caption, int width, int height,
         std::printf("the window meant to keep its own look is skinned\n");
         return 1;
     }
-    for (const auto* cases : {&skinned, &own})
-        for (const TPaintCase& c : *cases)
-            if (c.WhenShown)
-                c.WhenShown();
-    PumpIdle();
+    ReportCasesInTurn("skinned", skinned, "own", own);
+    return 0;
+}
 
-    ReportPairHeader("skinned", "own", "us");
-    for (std::size_t i = 0; i < skinned.size(); ++i)
-        ReportPair(skinned[i].Name, InterleavedMicroseconds(skinned[i].Paint, own[i].Paint), skinned[i].Kind);
+// Windows at another density beside windows at 96, through the density
+// seam: the windows it is told of, and their controls, are at `dpi`.
+class TBenchDensity {
+public:
+    explicit TBenchDensity(int dpi)
+        : m_dpi(dpi), m_saved(SetDpiSource([this](HWND window) {
+              return window && m_dense.count(GetAncestor(window, GA_ROOT)) ? m_dpi : kDesignDpi;
+          }))
+    {
+    }
+    ~TBenchDensity() { SetDpiSource(std::move(m_saved)); }
+    TBenchDensity(const TBenchDensity&) = delete;
+    TBenchDensity& operator=(const TBenchDensity&) = delete;
+
+    // The form, laid out at 96, scaled to the density and drawn there.
+    void Take(TCustomForm& form)
+    {
+        m_dense.insert(form.Handle());
+        form.ScaleForDpi(m_dpi);
+    }
+    int Dpi() const { return m_dpi; }
+
+private:
+    int m_dpi;
+    std::set<HWND> m_dense;
+    TDpiSource m_saved;
+};
+
+// The same skinned window at `dpi` and at 96, built alike and shown apart,
+// each case's paints timed in turn at both, one row per case.
+inline int CompareDensities(const wchar_t* caption, int width, int height, int dpi,
+                            const std::function<std::vector<TPaintCase>(TBenchWindow&)>& build)
+{
+    TBenchDensity density(dpi);
+    auto dense = MakeBenchWindow(caption, width, height);
+    auto plain = MakeBenchWindow(caption, width, height);
+    std::vector<TPaintCase> const atDpi = build(*dense);
+    std::vector<TPaintCase> const at96 = build(*plain);
+    density.Take(*dense);
+    plain->SetLeft(dense->Left() + dense->Width() + 20);
+    dense->Show();
+    plain->Show();
+    if (!PumpUntil([&] { return Skinned(*dense) && Skinned(*plain); })) {
+        std::printf("the windows' skin did not start\n");
+        return 1;
+    }
+    ReportCasesInTurn(("at " + std::to_string(dpi)).c_str(), atDpi, "at 96", at96);
     return 0;
 }
 

@@ -5,6 +5,7 @@
 #include "framework/core/ScopeGuard.h"
 
 #include "framework/core/Publisher.h"
+#include "framework/graphics/Dpi.h"
 #include "editors/lookandfeel/dxThemeManager.h"
 
 namespace tandrel {
@@ -107,10 +108,13 @@ void TcxCustomEditViewData::FillViewInfo(TcxCanvas&, const RECT& bounds, POINT c
     v.NativeEditStyle = NativeEditStyle;
     v.Shadow = Style.Shadow() && !Embedded;
 
-    // The room kept round the content: the widest border the style may draw.
-    int extent = Style.TransparentBorder() || Style.HotTrack() || NativeEditStyle
-                     ? 2
-                     : BorderWidthOf(DrawnBorderStyle(Style.BorderStyle(), 0));
+    // The room kept round the content: the widest border the style may draw,
+    // at the window's density.
+    const int dpi = WindowDpi(WindowHandle);
+    int extent = ScaleDpi(Style.TransparentBorder() || Style.HotTrack() || NativeEditStyle
+                              ? 2
+                              : BorderWidthOf(DrawnBorderStyle(Style.BorderStyle(), 0)),
+                          dpi);
     const int shadow = v.Shadow ? 3 : 0;
     v.BorderRect = {bounds.left + extent, bounds.top + extent, bounds.right - extent - shadow,
                     bounds.bottom - extent - shadow};

@@ -93,6 +93,7 @@ void TcxCustomTrackBarViewData::FillViewInfo(TcxCanvas& canvas, const RECT& boun
     p.CopySettingsTo(g);
     g.Position = static_cast<int>(display.AsInt64());
     g.NativeEditStyle = NativeEditStyle;
+    g.Dpi = WindowDpi(WindowHandle);
     v.Colours = p.Colours();
     if (!Enabled)
         v.Colours.Tick = clBtnShadow;

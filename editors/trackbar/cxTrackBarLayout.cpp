@@ -26,6 +26,14 @@ bool CustomThumb(const TcxTrackBarGeometry& g, const TcxTrackBarMeasures& m, REC
     return true;
 }
 
+// The pointed thumb's halves need an even length along the track.
+int EvenThumbLength(const TcxTrackBarGeometry& g, int length)
+{
+    if (length % 2 != 0)
+        length += g.Horizontal() ? 1 : -1;
+    return length;
+}
+
 int Truncate(long double value)
 {
     value = std::trunc(value);
@@ -115,17 +123,19 @@ void PlaceContent(TcxTrackBarGeometry& g, const RECT& clientRect)
 {
     g.ContentRect = clientRect;
     g.BitmapRect = {0, 0, Width(clientRect), Height(clientRect)};
-    g.BorderWidth = std::min(g.BorderWidth, Width(g.BitmapRect) / 2);
+    g.BorderWidth = std::min(g.Px(g.BorderWidth), Width(g.BitmapRect) / 2);
     g.BorderWidth = std::min(g.BorderWidth, Height(g.BitmapRect) / 2);
 }
 
 int MeasureTickArea(const TcxTrackBarGeometry& g, TTickSide side, const TcxTrackBarMeasures& m)
 {
+    // Without a border the band keeps one more pixel (at 96) from each edge.
+    const int edge = g.BorderWidth == 0 ? 1 : 0;
     int size;
     if (!HasMarks(g, side)) {
         size = 0;
     } else if (g.TickType == tbttTicks) {
-        size = g.TickSize + 1;
+        return g.Px(g.TickSize + 1 + edge);
     } else {
         const bool sameDirection = (g.Orientation == tboHorizontal) == (g.TextOrientation == tbtoHorizontal);
         const std::wstring min = std::to_wstring(g.Min);
@@ -135,9 +145,7 @@ int MeasureTickArea(const TcxTrackBarGeometry& g, TTickSide side, const TcxTrack
         else
             size = m.TextExtent ? m.TextExtent(min.size() > max.size() ? min : max).cx : 0;
     }
-    if (g.BorderWidth == 0)
-        ++size;
-    return size;
+    return size + g.Px(edge);
 }
 
 void PlaceThumbBand(TcxTrackBarGeometry& g, const TcxTrackBarMeasures& m)
@@ -146,13 +154,12 @@ void PlaceThumbBand(TcxTrackBarGeometry& g, const TcxTrackBarMeasures& m)
     const int after = MeasureTickArea(g, TTickSide::BottomRight, m);
     const RECT& b = g.BitmapRect;
     const int available = (g.Horizontal() ? Height(b) : Width(b)) - before - after;
-    int thickness = std::clamp(available, 10, 21);
+    int thickness = std::clamp(available, g.Px(10), g.Px(21));
     RECT custom;
     if (CustomThumb(g, m, custom))
         thickness = std::max(thickness, g.Horizontal() ? Height(custom) : Width(custom));
-    g.EndMargin = kTrackEndMargin;
-    if (g.AutoSize)
-        g.TrackSize = thickness / 2;
+    g.EndMargin = g.Px(kTrackEndMargin);
+    g.TrackSize = g.AutoSize ? thickness / 2 : g.Px(g.TrackSize);
     const int across = (available - thickness) / 2 + before;
     if (g.Horizontal()) {
         g.ThumbBand.top = across + b.top;
@@ -197,13 +204,14 @@ void SizeThumb(TcxTrackBarGeometry& g, const TcxTrackBarMeasures& m)
         g.ThumbWidth = g.ThumbLength;
         g.ThumbHeight = g.ThumbBreadth;
     } else if (g.AutoSize) {
-        g.ThumbLength = g.TrackSize;
-        if (g.ThumbLength % 2 != 0)
-            g.ThumbLength += g.Horizontal() ? 1 : -1;
-        g.ThumbBreadth = 2 * g.ThumbLength - 1;
+        // The thumb the track would have at 96, scaled: evening the scaled
+        // track's length instead would make it up to a pixel per side too big.
+        const int design = EvenThumbLength(g, g.TrackSize * kDesignDpi / g.Dpi);
+        g.ThumbLength = 2 * g.Px(design / 2);
+        g.ThumbBreadth = g.Px(2 * design - 1);
     } else {
-        g.ThumbLength = g.ThumbWidth;
-        g.ThumbBreadth = g.ThumbHeight - 1;
+        g.ThumbLength = g.Px(g.ThumbWidth);
+        g.ThumbBreadth = g.Px(g.ThumbHeight - 1);
     }
     const int span = g.Horizontal() ? Width(g.TrackRect) : Height(g.TrackRect);
     g.Scale = static_cast<double>(span - g.ThumbLength) / static_cast<double>(range);
@@ -249,13 +257,13 @@ void PlaceSelection(TcxTrackBarGeometry& g)
     if (g.Horizontal()) {
         g.SelectionRect.left = PositionToPixel(g.SelectionStart, g.Min, g.Scale, g.TrackRect.left) + half;
         g.SelectionRect.right = PositionToPixel(g.SelectionEnd, g.Min, g.Scale, g.TrackRect.left) + half + 1;
-        g.SelectionRect.top = g.TrackRect.top + 2;
-        g.SelectionRect.bottom = g.TrackRect.bottom - 1;
+        g.SelectionRect.top = g.TrackRect.top + g.Px(2);
+        g.SelectionRect.bottom = g.TrackRect.bottom - g.Px(1);
     } else {
         g.SelectionRect.top = PositionToPixel(g.SelectionStart, g.Min, g.Scale, g.TrackRect.top) + half;
         g.SelectionRect.bottom = PositionToPixel(g.SelectionEnd, g.Min, g.Scale, g.TrackRect.top) + half + 1;
-        g.SelectionRect.left = g.TrackRect.left + 2;
-        g.SelectionRect.right = g.TrackRect.right - 2;
+        g.SelectionRect.left = g.TrackRect.left + g.Px(2);
+        g.SelectionRect.right = g.TrackRect.right - g.Px(2);
     }
 }
 

@@ -2,6 +2,8 @@
 // The slider's geometry: pure arithmetic from its settings and client rect
 // to the rectangles that painting and the mouse use. No window is needed.
 
+#include "framework/graphics/Dpi.h"
+
 #include <windows.h>
 
 #include <functional>
@@ -62,8 +64,12 @@ struct TcxTrackBarGeometry : TcxTrackBarSettings {
     int ThumbBreadth = 0;       // across it
     double Scale = 0;           // pixels per position unit
     bool PointedThumb = true;
+    // The density the slider is drawn at: the settings' lengths are at 96.
+    int Dpi = kDesignDpi;
 
     bool Horizontal() const { return Orientation == tboHorizontal; }
+    // A length laid out at 96 pixels per inch, at the slider's density.
+    int Px(int designLength) const { return ScaleDpi(designLength, Dpi); }
 };
 
 // What the layout asks of the outside world.

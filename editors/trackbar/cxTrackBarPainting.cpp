@@ -213,17 +213,21 @@ void TcxCustomTrackBarViewInfo::PaintTicks(TcxCanvas& canvas)
         const bool number =
             g.TickType == tbttNumbers || (g.TickType == tbttValueNumber && (isEnd || value == g.Position));
         if (!number) {
-            const int length = g.TickSize + (isEnd ? g.TickSize / 2 : 0);
+            const int length = g.Px(g.TickSize + (isEnd ? g.TickSize / 2 : 0));
+            // As wide as a pixel at 96, from its position on; two such
+            // pixels clear of the thumb below or right, one above or left.
+            const int one = g.Px(1);
+            const int gap = g.Px(2);
             if (horizontal) {
                 if (bottomRight)
-                    canvas.Line(pos, t.bottom + 2, pos, t.bottom + 2 + length, Colours.Tick);
+                    canvas.FillRect({pos, t.bottom + gap, pos + one, t.bottom + gap + length}, Colours.Tick);
                 if (topLeft)
-                    canvas.Line(pos, t.top - length - 1, pos, t.top - 1, Colours.Tick);
+                    canvas.FillRect({pos, t.top - length - one, pos + one, t.top - one}, Colours.Tick);
             } else {
                 if (bottomRight)
-                    canvas.Line(t.right + 2, pos, t.right + 2 + length, pos, Colours.Tick);
+                    canvas.FillRect({t.right + gap, pos, t.right + gap + length, pos + one}, Colours.Tick);
                 if (topLeft)
-                    canvas.Line(t.left - length - 1, pos, t.left - 1, pos, Colours.Tick);
+                    canvas.FillRect({t.left - length - one, pos, t.left - one, pos + one}, Colours.Tick);
             }
             continue;
         }
@@ -238,21 +242,22 @@ void TcxCustomTrackBarViewInfo::PaintTicks(TcxCanvas& canvas)
         const int w = extent.cx;
         const int h = extent.cy;
         std::vector<POINT> origins;
+        const int one = g.Px(1);
         if (horizontal) {
-            const int shift = verticalText ? h / 2 - 1 : w / 2;
+            const int shift = verticalText ? h / 2 - one : w / 2;
             const int below = verticalText ? w : 0;
             const int above = verticalText ? 0 : h;
             if (bottomRight)
-                origins.push_back({pos - shift, t.bottom + 1 + below});
+                origins.push_back({pos - shift, t.bottom + one + below});
             if (topLeft)
-                origins.push_back({pos - shift, t.top - above - 1});
+                origins.push_back({pos - shift, t.top - above - one});
         } else {
             const int offset = verticalText ? w / 2 : -(h / 2);
             const int across = verticalText ? h : w;
             if (bottomRight)
-                origins.push_back({t.right + 2, pos + offset});
+                origins.push_back({t.right + g.Px(2), pos + offset});
             if (topLeft)
-                origins.push_back({t.left - 1 - across, pos + offset});
+                origins.push_back({t.left - one - across, pos + offset});
         }
         // Left- and top-aligned at the rectangle's corner, never clipped.
         for (POINT o : origins)

@@ -8,6 +8,7 @@
 #include "framework/core/Publisher.h"
 #include "framework/forms/Screen.h"
 #include "framework/core/SysUtils.h"
+#include "framework/graphics/SystemMetrics.h"
 
 namespace tandrel {
 
@@ -327,6 +328,7 @@ void TCustomForm::ScaleForDpi(int dpi)
         return;
     ChangeScale(dpi, m_pixelsPerInch);
     m_pixelsPerInch = dpi;
+    ApplyIcon();
 }
 
 void TCustomForm::ChangeScale(int to, int from)
@@ -360,7 +362,10 @@ void TCustomForm::ApplyIcon()
     if (!HandleAllocated())
         return;
     HICON big = m_icon.Handle();
-    m_smallIcon.Reset(m_icon.Empty() ? nullptr : m_icon.CreateHandleOfSize(GetSystemMetrics(SM_CXSMICON)));
+    // The caption's icon at the window's density, drawn from the file's
+    // nearest image rather than stretched from the 96-DPI one.
+    int const small = SystemMetricForDpi(SM_CXSMICON, m_pixelsPerInch);
+    m_smallIcon.Reset(m_icon.Empty() ? nullptr : m_icon.CreateHandleOfSize(small));
     SendMessageW(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
     SendMessageW(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_smallIcon.Get()));
 }
@@ -662,6 +667,7 @@ void TCustomForm::OnDpiChanged(TMessage& m)
         ScaleChildren(dpi, m_pixelsPerInch);
         ScaleFont(dpi, m_pixelsPerInch);
         m_pixelsPerInch = dpi;
+        ApplyIcon();
     }
     if (const auto* suggested = reinterpret_cast<const RECT*>(m.LParam))
         SetBounds(suggested->left, suggested->top, suggested->right - suggested->left,

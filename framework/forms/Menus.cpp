@@ -2,6 +2,8 @@
 
 #include "framework/core/Publisher.h"
 #include "framework/core/SysUtils.h"
+#include "framework/graphics/Dpi.h"
+#include "framework/graphics/SystemMetrics.h"
 
 #include <algorithm>
 #include <unordered_map>
@@ -107,15 +109,7 @@ std::wstring ShortCutToText(TShortCut shortCut)
     return prefix + name;
 }
 
-LOGFONTW MenuLogFont()
-{
-    NONCLIENTMETRICSW metrics {};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
-        GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof metrics.lfMenuFont, &metrics.lfMenuFont);
-    metrics.lfMenuFont.lfCharSet = DEFAULT_CHARSET;
-    return metrics.lfMenuFont;
-}
+LOGFONTW MenuLogFont() { return MenuLogFontForDpi(ScreenDpi()); }
 
 TOwnedFont CreateMenuFont()
 {

@@ -26,21 +26,34 @@ void TIcon::Assign(const TPersistent& source)
     }
 }
 
-HICON TIcon::MakeIcon(int wanted, int* width, int* height) const
+namespace {
+
+// An icon of the file's image nearest to `wanted`, made `size` square by the
+// system as LoadImage would, or at the image's own size when `size` is 0.
+HICON MakeIconOf(const std::vector<std::uint8_t>& data, int wanted, int size, formats::TIcoImage& chosen)
 {
     std::vector<formats::TIcoImage> images;
     try {
-        images = formats::ParseIco(m_data.data(), m_data.size());
+        images = formats::ParseIco(data.data(), data.size());
     } catch (const formats::EIcoFormat& e) {
         throw EInvalidGraphic(e.what());
     }
-    const formats::TIcoImage& image = formats::ChooseIcoImage(images, wanted);
+    chosen = formats::ChooseIcoImage(images, wanted);
     // The image bytes are checked above; the system makes the icon from them.
-    HICON icon = CreateIconFromResourceEx(const_cast<PBYTE>(m_data.data() + image.Offset),
-                                          static_cast<DWORD>(image.Size), TRUE, 0x00030000, image.Width,
-                                          image.Height, LR_DEFAULTCOLOR);
+    HICON icon = CreateIconFromResourceEx(const_cast<PBYTE>(data.data() + chosen.Offset),
+                                          static_cast<DWORD>(chosen.Size), TRUE, 0x00030000,
+                                          size ? size : chosen.Width, size ? size : chosen.Height, LR_DEFAULTCOLOR);
     if (!icon)
         throw EInvalidGraphic("Icon image is not valid: the system could not make an icon of it");
+    return icon;
+}
+
+} // namespace
+
+HICON TIcon::MakeIcon(int wanted, int* width, int* height) const
+{
+    formats::TIcoImage image {};
+    HICON icon = MakeIconOf(m_data, wanted, 0, image);
     if (width)
         *width = image.Width;
     if (height)
@@ -67,7 +80,8 @@ HICON TIcon::CreateHandleOfSize(int size) const
 {
     if (m_data.empty())
         return nullptr;
-    return MakeIcon(size, nullptr, nullptr);
+    formats::TIcoImage image {};
+    return MakeIconOf(m_data, size, size, image);
 }
 
 void TIcon::LoadFromStream(TStream& stream) { LoadFromBytes(stream.ReadRest()); }

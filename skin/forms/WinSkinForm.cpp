@@ -7,6 +7,8 @@
 #include "framework/core/Publisher.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Menus.h"
+#include "framework/graphics/DcGuards.h"
+#include "framework/graphics/SystemMetrics.h"
 #include "skin/description/SkinDescription.h"
 #include "skin/draw/SkinDraw.h"
 #include "skin/forms/MdiClientHook.h"
@@ -168,14 +170,11 @@ void TWinSkinForm::Initialize(TSkinData* skinData)
 void TWinSkinForm::MakeCaptionFont()
 {
     NONCLIENTMETRICSW metrics {};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+    if (!NonClientMetricsForDpi(metrics, m_dpi))
         return;
     // Captions may be Chinese: any character set, so the system can link
     // in a font that has the characters (Wine reports the ANSI one).
     metrics.lfCaptionFont.lfCharSet = DEFAULT_CHARSET;
-    // The system gives the font at the screen's density, not the window's.
-    metrics.lfCaptionFont.lfHeight = ScaleDpi(metrics.lfCaptionFont.lfHeight, m_dpi, ScreenDpi());
     m_caption.Font.Reset(CreateFontIndirectW(&metrics.lfCaptionFont));
 }
 
@@ -303,8 +302,8 @@ void TWinSkinForm::ApplyChangedSkin()
 // kept only if it is at least half opaque.
 void TWinSkinForm::LoadFormIcon(TBitmap& bitmap)
 {
-    int const cx = GetSystemMetrics(SM_CXSMICON);
-    int const cy = GetSystemMetrics(SM_CYSMICON);
+    int const cx = SystemMetricForDpi(SM_CXSMICON, m_dpi);
+    int const cy = SystemMetricForDpi(SM_CYSMICON, m_dpi);
     TBitmap target(cx, cy, TPixelFormat::pf24bit);
     RECT const all {0, 0, cx, cy};
     {
@@ -315,15 +314,20 @@ void TWinSkinForm::LoadFormIcon(TBitmap& bitmap)
     if (!icon)
         icon = reinterpret_cast<HICON>(SendMessageW(m_handle, WM_GETICON, ICON_BIG, 0));
     if (!icon) {
-        if (m_skinData->StoredIcon.Empty()) {
-            bitmap.Assign(target);
-            if (TSkinHost* host = SkinHost())
-                for (TSkinData* data : host->SkinDataList())
-                    if (data->SkinFormtype() == sfMainform && !data->StoredIcon.Empty())
-                        bitmap.Assign(data->StoredIcon);
-        } else {
-            bitmap.Assign(m_skinData->StoredIcon);
+        TBitmap* stored = m_skinData->StoredIcon.Empty() ? nullptr : &m_skinData->StoredIcon;
+        if (TSkinHost* host = stored ? nullptr : SkinHost())
+            for (TSkinData* data : host->SkinDataList())
+                if (data->SkinFormtype() == sfMainform && !data->StoredIcon.Empty())
+                    stored = &data->StoredIcon;
+        if (stored && (stored->Width() != cx || stored->Height() != cy)) {
+            // Kept at another density: grown pixel for pixel, so the key
+            // colour's edge stays where it was.
+            TStretchModeGuard mode(target.Canvas().Handle(), COLORONCOLOR);
+            StretchBlt(target.Canvas().Handle(), 0, 0, cx, cy, stored->Canvas().Handle(), 0, 0, stored->Width(),
+                       stored->Height(), SRCCOPY);
+            stored = nullptr;
         }
+        bitmap.Assign(stored ? *stored : target);
         return;
     }
     TOwnedIcon copy;

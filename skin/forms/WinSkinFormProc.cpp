@@ -503,6 +503,9 @@ LRESULT TWinSkinForm::OnDpiChanged(WPARAM wParam, LPARAM lParam)
         m_region.Width = m_region.Height = -1;
     }
     LRESULT const result = Saved(WM_DPICHANGED, wParam, lParam);
+    // After the window's own handling, which may give it a small icon of
+    // the new size.
+    LoadFormIcon(m_caption.Icon);
     const auto* suggested = reinterpret_cast<const RECT*>(lParam);
     if (!m_form && suggested)
         SetWindowPos(m_handle, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 namespace tandrel {
 
@@ -79,7 +80,8 @@ std::uint32_t Smooth(const TSkinPixels& source, double sx, double sy, std::uint3
     add(x1, y1, fx * fy);
     if (weight <= 0)
         return source.At(x0, y0);
-    auto channel = [&](int i) { return static_cast<std::uint32_t>(std::lround(sum[i] / weight)) & 0xFF; };
+    // Half away from zero, as lround, for these non-negative sums.
+    auto channel = [&](int i) { return static_cast<std::uint32_t>(sum[i] / weight + 0.5) & 0xFF; };
     return AwayFromKey(channel(0) << 16 | channel(1) << 8 | channel(2), key);
 }
 
@@ -113,16 +115,23 @@ TSkinPixels ScaleSkinPixels(const TSkinPixels& source, int width, int height, st
     bool const whole = width % source.Width == 0 && height % source.Height == 0;
     double const stepX = static_cast<double>(source.Width) / width;
     double const stepY = static_cast<double>(source.Height) / height;
+    // Every row uses the same columns: found once, not once a pixel.
+    std::vector<int> nearestX(static_cast<size_t>(width));
+    std::vector<double> smoothX(static_cast<size_t>(width));
+    for (int x = 0; x < width; ++x) {
+        nearestX[static_cast<size_t>(x)] = Nearest(x, width, source.Width);
+        smoothX[static_cast<size_t>(x)] = (x + 0.5) * stepX - 0.5;
+    }
     for (int y = 0; y < height; ++y) {
         int const ny = Nearest(y, height, source.Height);
         double const sy = (y + 0.5) * stepY - 0.5;
         for (int x = 0; x < width; ++x) {
-            std::uint32_t const nearest = source.At(Nearest(x, width, source.Width), ny);
+            std::uint32_t const nearest = source.At(nearestX[static_cast<size_t>(x)], ny);
             std::uint32_t& target = out.Pixels[static_cast<size_t>(y) * width + x];
             if (whole || InKeyBand(nearest, key))
                 target = nearest;
             else
-                target = Smooth(source, (x + 0.5) * stepX - 0.5, sy, key);
+                target = Smooth(source, smoothX[static_cast<size_t>(x)], sy, key);
         }
     }
     return out;

@@ -2,6 +2,7 @@
 
 #include "framework/graphics/DcGuards.h"
 #include "framework/graphics/Dpi.h"
+#include "framework/graphics/SystemMetrics.h"
 #include "framework/graphics/GdiObjects.h"
 #include "skin/data/SkinHost.h"
 #include "skin/draw/SkinDraw.h"
@@ -118,9 +119,7 @@ int TMenuItemPainter::Indent() const
 
 LOGFONTW TMenuItemPainter::Font() const
 {
-    LOGFONTW font = MenuLogFont();
-    font.lfHeight = FromScreen(font.lfHeight);
-    return font;
+    return MenuLogFontForDpi(m_scale.Dpi());
 }
 
 int TMenuItemPainter::FromScreen(int length) const { return ScaleDpi(length, m_scale.Dpi(), ScreenDpi()); }

@@ -3,6 +3,7 @@
 #include "skin/draw/SkinDraw.h"
 #include "framework/core/ScopeGuard.h"
 #include "framework/graphics/Dpi.h"
+#include "framework/graphics/SystemMetrics.h"
 #include "skin/data/SkinHost.h"
 #include "skin/menus/MenuTracking.h"
 
@@ -183,13 +184,11 @@ bool TWinSkinMenu::RightToLeft() const { return m_menuObject && m_menuObject->Is
 void TWinSkinMenu::SelectMenuFont(TCanvas& canvas) const
 {
     NONCLIENTMETRICSW metrics {};
-    metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0))
+    if (!NonClientMetricsForDpi(metrics, m_host.Scale().Dpi()))
         return;
     const LOGFONTW& f = metrics.lfMenuFont;
     canvas.Font().SetName(f.lfFaceName);
-    // The system gives the font at the screen's density, not the window's.
-    canvas.Font().SetHeight(ScaleDpi(f.lfHeight, m_host.Scale().Dpi(), ScreenDpi()));
+    canvas.Font().SetHeight(f.lfHeight);
     canvas.Font().SetCharset(DEFAULT_CHARSET);
 }
 

@@ -32,6 +32,60 @@ std::vector<std::string> RegionRows(HRGN region, int width, int height)
     return rows;
 }
 
+// The part of the overlay's region inside its window, in window coordinates.
+RECT ShownRegionBox()
+{
+    HWND w = Form4->Handle();
+    TOwnedRegion region(CreateRectRgn(0, 0, 0, 0));
+    if (GetWindowRgn(w, region.Get()) == ERROR)
+        return {};
+    RECT outer;
+    GetWindowRect(w, &outer);
+    // Runs may reach past the window; only what lies inside it shows.
+    TOwnedRegion window(CreateRectRgn(0, 0, outer.right - outer.left, outer.bottom - outer.top));
+    CombineRgn(region.Get(), region.Get(), window.Get(), RGN_AND);
+    RECT box;
+    GetRgnBox(region.Get(), &box);
+    return box;
+}
+
+// What the screen shows of the overlay over a backdrop: the box of the
+// pixels that are not the backdrop, and how many are black, white or other.
+struct TOverlayShot {
+    RECT Box {LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};  // screen coordinates
+    int Black = 0, White = 0, Other = 0;
+};
+
+// Starts the shell's loop with a green backdrop round the overlay, so the
+// overlay appears over it, and looks at the screen there.
+TOverlayShot StartAndShootOverlay(const std::string& name)
+{
+    const COLORREF green = RGB(0, 200, 0);
+    RECT around;
+    GetWindowRect(Form4->Handle(), &around);
+    InflateRect(&around, 20, 20);
+    TBackdrop backdrop(around, green);
+    PumpIdle();
+    StartUpTest::StartRunning();
+
+    auto shot = CaptureScreen(around);
+    SaveScreenshot(*shot, name);
+    TOverlayShot s;
+    for (int y = 0; y < shot->Height(); ++y)
+        for (int x = 0; x < shot->Width(); ++x) {
+            COLORREF c = PixelOf(*shot, x, y);
+            if (c == green)
+                continue;
+            s.Black += c == RGB(0, 0, 0);
+            s.White += c == RGB(255, 255, 255);
+            s.Other += c != RGB(0, 0, 0) && c != RGB(255, 255, 255);
+            s.Box = {std::min<LONG>(s.Box.left, around.left + x), std::min<LONG>(s.Box.top, around.top + y),
+                     std::max<LONG>(s.Box.right, around.left + x + 1),
+                     std::max<LONG>(s.Box.bottom, around.top + y + 1)};
+        }
+    return s;
+}
+
 } // namespace
 
 TEST(OverlayRegion, CutsEveryRunOfBackgroundAndKeepsPureBlackAndWhite)
@@ -89,41 +143,57 @@ TEST_F(OverlayTest, OverlayWindowHasItsCreationParameters)
 
 TEST_F(StartUpTest, OverlayShowsExactlyTheArrow)
 {
-    HWND w = Form4->Handle();
-    RECT outer;
-    GetWindowRect(w, &outer);
-    RECT around = outer;
-    InflateRect(&around, 20, 20);
-    const COLORREF green = RGB(0, 200, 0);
-    // A plain backdrop first, so the overlay appears over it.
-    TBackdrop backdrop(around, green);
-    PumpIdle();
-    StartRunning();
-
-    auto shot = CaptureScreen(around);
-    SaveScreenshot(*shot, "overlay");
-    int visible = 0, black = 0, white = 0, other = 0;
-    RECT box {LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN};
-    for (int y = 0; y < shot->Height(); ++y)
-        for (int x = 0; x < shot->Width(); ++x) {
-            COLORREF c = PixelOf(*shot, x, y);
-            if (c == green)
-                continue;
-            ++visible;
-            black += c == RGB(0, 0, 0);
-            white += c == RGB(255, 255, 255);
-            other += c != RGB(0, 0, 0) && c != RGB(255, 255, 255);
-            box = {std::min<LONG>(box.left, x), std::min<LONG>(box.top, y), std::max<LONG>(box.right, x + 1),
-                   std::max<LONG>(box.bottom, y + 1)};
-        }
-    EXPECT_EQ(visible, 126);
-    EXPECT_EQ(black, 53);
-    EXPECT_EQ(white, 73);
-    EXPECT_EQ(other, 0);
+    const TOverlayShot s = StartAndShootOverlay("overlay");
+    EXPECT_EQ(s.Black, 53);
+    EXPECT_EQ(s.White, 73);
+    EXPECT_EQ(s.Other, 0);
     // The tip sits where the picture puts it, inside the client area.
     POINT client = Form4->ClientOrigin();
-    EXPECT_EQ(box.left + around.left, client.x + 56);
-    EXPECT_EQ(box.top + around.top, client.y + 48);
+    EXPECT_EQ(s.Box.left, client.x + 56);
+    EXPECT_EQ(s.Box.top, client.y + 48);
+    EXPECT_EQ(s.Box.right - s.Box.left, 12);
+    EXPECT_EQ(s.Box.bottom - s.Box.top, 21);
+}
+
+// Made on a screen of 144 pixels per inch, the arrow is 1.5 times as big,
+// still only black and white, its region exactly its pixels; moved to a
+// screen of 96 it is the stored arrow again, its tip where it was.
+TEST_F(StartUpTest, OverlayArrowAndRegionFollowTheScreensDensity)
+{
+    StopShell();
+    m_recorder.Detach();
+    {
+        TPinnedDpi pinned(144);
+        StartApplication();
+        m_recorder.Attach();
+        const TOverlayShot s = StartAndShootOverlay("overlay-144dpi");
+        EXPECT_EQ(s.Other, 0);
+        EXPECT_NEAR(s.Black + s.White, 126 * 9 / 4, 126 * 9 / 40);
+        EXPECT_NEAR(s.Box.right - s.Box.left, 18, 1);
+        EXPECT_NEAR(s.Box.bottom - s.Box.top, 32, 1);
+        const POINT client = Form4->ClientOrigin();
+        EXPECT_EQ(s.Box.left, client.x + 84);
+        EXPECT_EQ(s.Box.top, client.y + 72);
+        EXPECT_EQ(Form4->Tip().x, s.Box.left);
+        EXPECT_EQ(Form4->Tip().y, s.Box.top);
+        // The region is the pixels seen, no more.
+        RECT outer;
+        GetWindowRect(Form4->Handle(), &outer);
+        RECT region = ShownRegionBox();
+        OffsetRect(&region, outer.left, outer.top);
+        EXPECT_TRUE(EqualRect(&region, &s.Box));
+    }
+    const POINT tip = Form4->Tip();
+    RECT outer;
+    GetWindowRect(Form4->Handle(), &outer);
+    // The system suggests the window's size at the new density.
+    RECT suggested {outer.left, outer.top, outer.left + ScaleDpi(outer.right - outer.left, 96, 144),
+                    outer.top + ScaleDpi(outer.bottom - outer.top, 96, 144)};
+    SendMessageW(Form4->Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&suggested));
+    PumpIdle();
+    EXPECT_EQ(Form4->Tip().x, tip.x);
+    EXPECT_EQ(Form4->Tip().y, tip.y);
+    const RECT box = ShownRegionBox();
     EXPECT_EQ(box.right - box.left, 12);
     EXPECT_EQ(box.bottom - box.top, 21);
 }
@@ -135,12 +205,7 @@ TEST_F(OverlayTest, OverlayRegionIsTheArrowOnlyAndKeepsItAfterAMove)
     ASSERT_NE(GetWindowRgn(w, region.Get()), ERROR);
     RECT outer;
     GetWindowRect(w, &outer);
-    // Runs may reach past the window; only what lies inside it shows.
-    TOwnedRegion window(CreateRectRgn(0, 0, outer.right - outer.left, outer.bottom - outer.top));
-    TOwnedRegion shown(CreateRectRgn(0, 0, 0, 0));
-    CombineRgn(shown.Get(), region.Get(), window.Get(), RGN_AND);
-    RECT box;
-    GetRgnBox(shown.Get(), &box);
+    const RECT box = ShownRegionBox();
     POINT client = Form4->ClientOrigin();
     EXPECT_EQ(box.left, client.x - outer.left + 56);
     EXPECT_EQ(box.top, client.y - outer.top + 48);

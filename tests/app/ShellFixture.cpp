@@ -7,6 +7,7 @@
 #include "framework/core/Registry.h"
 #include "skin/engine/SkinManage.h"
 #include "skin/forms/WinSkinForm.h"
+#include "skin/menus/WinSkinPopMenu.h"
 
 namespace tandrel::test {
 
@@ -64,6 +65,15 @@ void StartUpTest::StartRunning()
     Application->ShowMainFormAtStart();
     ASSERT_TRUE(PumpUntil([] { return IsWindowVisible(Form4->Handle()) != FALSE; }));
     PumpIdle();
+}
+
+TWinSkinPopMenu* ShownTrayPopup()
+{
+    for (const auto& popup : SkinManager->SkinnedPopups())
+        if (IsWindowVisible(popup->Handle()) && popup->Menu() == Form4->PopupMenu1->Handle() &&
+            !popup->Background().Empty())
+            return popup.get();
+    return nullptr;
 }
 
 void ExpectSkinnedWindowOfDesignedSize(HWND window, int designedWidth, int designedHeight)

@@ -17,6 +17,10 @@
 #include <string>
 #include <vector>
 
+namespace tandrel {
+class TWinSkinPopMenu;
+}
+
 namespace tandrel::test {
 
 struct TTrayCall {
@@ -79,6 +83,9 @@ protected:
     std::vector<std::wstring>& m_opened = s_recorder.Opened;
     std::vector<std::string>& m_errors = s_recorder.Errors;
 };
+
+// The tray menu's skinned popup while it is shown and painted, else null.
+TWinSkinPopMenu* ShownTrayPopup();
 
 // A skinned window keeps the client area its definition gives it: the
 // designed window size less the system's own frame. The skin puts its frame

@@ -14,15 +14,6 @@ class TrayMenuTest : public ShellTest {};
 
 namespace {
 
-TWinSkinPopMenu* ShownTrayPopup()
-{
-    for (const auto& popup : SkinManager->SkinnedPopups())
-        if (IsWindowVisible(popup->Handle()) && popup->Menu() == Form4->PopupMenu1->Handle() &&
-            !popup->Background().Empty())
-            return popup.get();
-    return nullptr;
-}
-
 RECT ItemRect(int index)
 {
     RECT r {};

@@ -4,6 +4,7 @@
 #include "tests/app/ShellFixture.h"
 
 #include "framework/graphics/GdiObjects.h"
+#include "tests/support/DpiFigures.h"
 
 namespace tandrel::test {
 
@@ -51,6 +52,23 @@ TEST_F(StartUpTest, TheTrayIconsPictureIsFreedWithTheOverlay)
     DeleteObject(info.hbmMask);
     StopShell();
     EXPECT_FALSE(GetIconInfo(shown, &info));
+}
+
+// The tray shows an icon made at the system's small-icon size, at 96 and
+// at other densities, rather than one the shell has to shrink or stretch.
+TEST_F(StartUpTest, TheTrayIconIsMadeAtTheSmallIconSize)
+{
+    for (int dpi : {96, 144}) {
+        StopShell();
+        TPinnedDpi pinned(dpi);
+        m_trayCalls.clear();
+        StartApplication();
+        StartRunning();
+        ASSERT_FALSE(m_trayCalls.empty());
+        const SIZE size = IconSizeOf(m_trayCalls.back().Record.hIcon);
+        EXPECT_EQ(size.cx, dpi == 96 ? GetSystemMetrics(SM_CXSMICON) : 24) << dpi;
+        EXPECT_EQ(size.cy, size.cx) << dpi;
+    }
 }
 
 } // namespace tandrel::test

@@ -137,9 +137,17 @@ TEST(ShipVersionTest, EveryProgramCarriesTheVersionAndTheManifest)
         const std::string manifest = ReadManifest(file);
         SCOPED_TRACE(manifest);
         EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
-        for (const char* os : {"{35138b9a-5d96-4fbd-8e2d-a2440225f93a}", "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}",
-                               "{1f676c76-80e1-4239-95bb-83d0f6d0da78}", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"})
+        for (const char* os : {"{e2011457-1546-43c5-a5fe-008deee3d3f0}", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}",
+                               "{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}", "{1f676c76-80e1-4239-95bb-83d0f6d0da78}",
+                               "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"})
             EXPECT_NE(manifest.find(os), std::string::npos) << os;
+        // Programs with windows draw them at each screen's density; the
+        // packer has none.
+        const bool windows = std::string_view(program) != "skins/skinpack.exe";
+        EXPECT_EQ(manifest.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm"
+                                "</dpiAware>") != std::string::npos,
+                  windows);
+        EXPECT_EQ(manifest.find(">PerMonitorV2, PerMonitor</dpiAwareness>") != std::string::npos, windows);
         // No dependent assembly, common controls 6 least of all: the skin
         // engine draws over the classic controls.
         EXPECT_EQ(manifest.find("<dependency"), std::string::npos);

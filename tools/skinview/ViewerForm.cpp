@@ -2,6 +2,7 @@
 
 #include "framework/controls/Label.h"
 #include "framework/core/SysUtils.h"
+#include "framework/graphics/Dpi.h"
 #include "framework/graphics/GdiObjects.h"
 #include "tools/skinview/SkinSource.h"
 #include "tools/skinview/pages/ControlsPage.h"
@@ -113,6 +114,8 @@ TViewerForm::TViewerForm(TComponent* owner) : TForm(owner), m_samples(*this)
     m_status->AddPanel(L"", 200);
     m_status->AddPanel(L"Drop a skin file or folder here", 260);
     Layout();
+    // Built in pixels at 96 pixels per inch, then scaled to the screen's.
+    ScaleForDpi(WindowDpi(nullptr));
 
     // The skin of every window of the program: the built-in one to begin with.
     std::vector<std::uint8_t> const builtIn = BuiltInSkin();
@@ -255,13 +258,17 @@ void TViewerForm::BuildWindowsPage(TTabSheet& sheet)
 
 void TViewerForm::Layout()
 {
+    // Laid out at 96 pixels per inch, like the pages, and drawn at the form's.
+    auto const px = [this](int length) { return ScaleDpi(length, PixelsPerInch()); };
     int const width = ClientWidth();
     int const height = ClientHeight();
-    int const statusHeight = m_status->HandleAllocated() ? m_status->Height() : 22;
-    int const pagesHeight = std::max(100, height - statusHeight - ProblemsHeight - 3 * Gap);
-    m_pages->SetBounds(Gap, Gap, width - 2 * Gap, pagesHeight);
-    m_problemBox->SetBounds(Gap, Gap + pagesHeight + Gap, width - 2 * Gap, ProblemsHeight);
-    m_problems->SetBounds(10, 20, width - 2 * Gap - 20, ProblemsHeight - 30);
+    int const gap = px(Gap);
+    int const problems = px(ProblemsHeight);
+    int const statusHeight = m_status->HandleAllocated() ? m_status->Height() : px(22);
+    int const pagesHeight = std::max(px(100), height - statusHeight - problems - 3 * gap);
+    m_pages->SetBounds(gap, gap, width - 2 * gap, pagesHeight);
+    m_problemBox->SetBounds(gap, gap + pagesHeight + gap, width - 2 * gap, problems);
+    m_problems->SetBounds(px(10), px(20), width - 2 * gap - px(20), problems - px(30));
 }
 
 void TViewerForm::InitializeWindow()

@@ -1,6 +1,9 @@
 // The density seam and the one scaling helper everything scales with.
 
 #include "framework/graphics/Dpi.h"
+#include "framework/graphics/Icon.h"
+#include "framework/graphics/SystemMetrics.h"
+#include "tests/support/DpiFigures.h"
 #include "tests/support/TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -57,6 +60,47 @@ TEST(DpiTest, APinnedDensityHoldsForEveryWindowAndGoesAfterwards)
         EXPECT_EQ(WindowDpi(desktop), 144);
     }
     EXPECT_EQ(WindowDpi(nullptr), system);
+}
+
+// The system's fonts and small-icon size at a density are its 96-DPI ones
+// grown with it; at the screen's density they are the plain answers.
+TEST(SystemMetricsTest, FontsAndIconSizesAtADensity)
+{
+    NONCLIENTMETRICSW plain {};
+    plain.cbSize = sizeof plain;
+    ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof plain, &plain, 0));
+    NONCLIENTMETRICSW same {};
+    ASSERT_TRUE(NonClientMetricsForDpi(same, ScreenDpi()));
+    EXPECT_EQ(same.lfCaptionFont.lfHeight, plain.lfCaptionFont.lfHeight);
+    EXPECT_EQ(SystemMetricForDpi(SM_CXSMICON, ScreenDpi()), GetSystemMetrics(SM_CXSMICON));
+    EXPECT_EQ(MenuLogFontForDpi(ScreenDpi()).lfHeight, plain.lfMenuFont.lfHeight);
+    EXPECT_EQ(MenuLogFontForDpi(ScreenDpi()).lfCharSet, DEFAULT_CHARSET);
+
+    for (int dpi : {120, 144, 192}) {
+        NONCLIENTMETRICSW m {};
+        ASSERT_TRUE(NonClientMetricsForDpi(m, dpi));
+        for (auto [font, at96] : {std::pair {m.lfCaptionFont, plain.lfCaptionFont},
+                                  std::pair {m.lfMenuFont, plain.lfMenuFont},
+                                  std::pair {m.lfStatusFont, plain.lfStatusFont},
+                                  std::pair {m.lfMessageFont, plain.lfMessageFont}})
+            EXPECT_NEAR(font.lfHeight, ScaleDpi(at96.lfHeight, dpi, ScreenDpi()), 1) << dpi;
+        EXPECT_NEAR(MenuLogFontForDpi(dpi).lfHeight, ScaleDpi(plain.lfMenuFont.lfHeight, dpi, ScreenDpi()), 1);
+        EXPECT_EQ(SystemMetricForDpi(SM_CXSMICON, dpi), ScaleDpi(16, dpi, 96) & ~1) << dpi;
+    }
+}
+
+// An icon made for a size is that size, whatever sizes the file holds.
+TEST(SystemMetricsTest, IconsAreMadeAtTheSizeAsked)
+{
+    TIcon icon;
+    icon.LoadFromFile(L"mouse.ico");
+    for (int size : {16, 20, 24, 32}) {
+        TOwnedIcon made(icon.CreateHandleOfSize(size));
+        ASSERT_TRUE(made);
+        const SIZE s = IconSizeOf(made.Get());
+        EXPECT_EQ(s.cx, size);
+        EXPECT_EQ(s.cy, size);
+    }
 }
 
 } // namespace tandrel::test

@@ -167,6 +167,8 @@ TEST_F(WinSkinFormDpiTest, AWindowMovedToAnotherDensityIsSkinnedAgainThereAndBac
         EXPECT_TRUE(SameRect(now, suggested));
         EXPECT_GT(skin->RegionBuilds(), builds);
         ExpectScaledFrame(Measure(*skin), at96, 144);
+        // The caption's icon is made again at the window's small-icon size.
+        EXPECT_EQ(skin->IconBitmap().Width(), 24);
 
         RECT back = before;
         SendMessageW(w, WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&back));
@@ -177,6 +179,7 @@ TEST_F(WinSkinFormDpiTest, AWindowMovedToAnotherDensityIsSkinnedAgainThereAndBac
     EXPECT_EQ(again.Sizes, at96.Sizes);
     EXPECT_EQ(again.CutArea, at96.CutArea);
     EXPECT_EQ(again.TextHeight, at96.TextHeight);
+    EXPECT_EQ(skin->IconBitmap().Width(), GetSystemMetrics(SM_CXSMICON));
     ASSERT_EQ(again.Buttons.size(), at96.Buttons.size());
     for (size_t i = 0; i < again.Buttons.size(); ++i)
         EXPECT_TRUE(SameRect(again.Buttons[i], at96.Buttons[i])) << i;

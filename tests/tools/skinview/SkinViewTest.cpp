@@ -23,6 +23,7 @@
 #include "framework/graphics/ScreenCapture.h"
 #include "skin/engine/SkinManage.h"
 #include "skin/forms/WinSkinForm.h"
+#include "tests/support/DpiFigures.h"
 #include "tests/support/LoopScript.h"
 #include "tests/support/MalformedPackages.h"
 #include "tests/support/TestSupport.h"
@@ -618,6 +619,42 @@ TEST_F(SkinViewTest, FocusShowsOnEveryControlAndMovesAsUnskinned)
         m_viewer->Pages().SetActivePage(m_viewer->Pages().Pages(page));
         PumpIdle();
         EXPECT_TRUE(WalkFocus(*m_viewer) == skinned[static_cast<size_t>(page)]) << "page " << page;
+    }
+}
+
+// The previewer, laid out in pixels at 96, is made at the screen's density:
+// its window grows with it (counted as a system that scales its own frame
+// would draw it), and its pages and problems panel with it.
+TEST_F(SkinViewTest, TheWindowGrowsWithTheDensity)
+{
+    auto const measure = [](int dpi) {
+        TPinnedDpi pinned(dpi);
+        auto* viewer = TCustomForm::Create<TViewerForm>(Application);
+        viewer->Show();
+        EXPECT_TRUE(PumpUntil([&] { return Skinned(viewer->Handle()) && Settled(); }));
+        RECT r {};
+        GetWindowRect(viewer->Handle(), &r);
+        const SIZE own = SkinManager->FindSkinnedWindow(viewer->Handle())->NonClientExtent();
+        const SIZE size = WithTheSystemsFrameAt({r.right - r.left, r.bottom - r.top}, own, dpi);
+        delete viewer;
+        PumpIdle();
+        return size;
+    };
+    const SIZE at96 = measure(96);
+    // At 96 the previewer is the one the suite always made.
+    RECT shown {};
+    GetWindowRect(m_viewer->Handle(), &shown);
+    EXPECT_EQ(at96.cx, shown.right - shown.left);
+    EXPECT_EQ(at96.cy, shown.bottom - shown.top);
+    for (int dpi : {120, 144, 192}) {
+        const SIZE size = measure(dpi);
+        // A window never grows past the screen (1280 x 1024 here): the
+        // system, not the previewer, sizes one that would.
+        if (ScaleDpi(at96.cx, dpi) > GetSystemMetrics(SM_CXMAXTRACK) ||
+            ScaleDpi(at96.cy, dpi) > GetSystemMetrics(SM_CYMAXTRACK))
+            continue;
+        ExpectScaled(size.cx, at96.cx, dpi, "previewer width");
+        ExpectScaled(size.cy, at96.cy, dpi, "previewer height");
     }
 }
 
