@@ -3,6 +3,7 @@
 #include "tests/app/ShellFixture.h"
 
 #include "framework/controls/WindowText.h"
+#include "framework/graphics/GdiObjects.h"
 
 namespace tandrel::test {
 
@@ -340,6 +341,37 @@ TEST_F(MainPanelTest, FocusShowsOnEveryStopAndMovesAsUnskinned)
     SetFocus(close);
     PressKey(VK_RETURN);
     EXPECT_TRUE(PumpUntil([] { return !IsWindowVisible(Form1->Handle()); }));
+}
+
+// Opening and closing the panel and changing its skin, a hundred times
+// each, leave no GDI object behind, ours or the system's count of the
+// process's: one left by a round would show a hundred times over.
+TEST_F(MainPanelTest, ShowingAndReskinningOverAndOverLeavesNoGdiObjects)
+{
+    auto const reskin = [] {
+        Form1->SkinData1->SetActive(false);
+        Form1->SkinData1->SetActive(true);
+        PumpUntil([] {
+            TWinSkinForm const* form = SkinManager->FindSkinnedWindow(Form1->Handle());
+            return form && form->SkinState() == ssSkinned;
+        });
+    };
+    // Once each first: what is made once and kept is made here.
+    ShowPanel();
+    reskin();
+    HidePanel();
+    int const ours = LiveGdiObjects();
+    DWORD const system = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    for (int i = 0; i < 100; ++i) {
+        ShowPanel();
+        HidePanel();
+    }
+    ShowPanel();
+    for (int i = 0; i < 100; ++i)
+        reskin();
+    HidePanel();
+    EXPECT_EQ(LiveGdiObjects(), ours);
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), system);
 }
 
 TEST_F(MainPanelTest, SpeedSliderScreenshots)
