@@ -595,6 +595,7 @@ TEST_F(SkinViewTest, FocusShowsOnEveryControlAndMovesAsUnskinned)
         skinned.push_back(WalkFocus(*m_viewer));
         const std::vector<HWND>& cycle = skinned.back().Tab;
         ASSERT_FALSE(cycle.empty());
+        std::printf("page %d: %zu stops round\n", page, cycle.size());
         EXPECT_EQ(cycle.back(), m_viewer->Pages().Handle()) << "Tab comes round on page " << page;
         EXPECT_EQ(std::vector<HWND>(skinned.back().ShiftTab.rbegin() + 1, skinned.back().ShiftTab.rend()),
                   std::vector<HWND>(cycle.begin(), cycle.end() - 1))
