@@ -652,8 +652,11 @@ TEST_F(SkinViewTest, TheWindowGrowsWithTheDensity)
         // A window never grows past the screen (1280 x 1024 here): the
         // system, not the previewer, sizes one that would.
         if (ScaleDpi(at96.cx, dpi) > GetSystemMetrics(SM_CXMAXTRACK) ||
-            ScaleDpi(at96.cy, dpi) > GetSystemMetrics(SM_CYMAXTRACK))
+            ScaleDpi(at96.cy, dpi) > GetSystemMetrics(SM_CYMAXTRACK)) {
+            std::printf("previewer at %d: past the screen, not measured\n", dpi);
             continue;
+        }
+        std::printf("previewer at %d: %ld x %ld (at 96: %ld x %ld)\n", dpi, size.cx, size.cy, at96.cx, at96.cy);
         ExpectScaled(size.cx, at96.cx, dpi, "previewer width");
         ExpectScaled(size.cy, at96.cy, dpi, "previewer height");
     }
