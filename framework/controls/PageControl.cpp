@@ -108,6 +108,13 @@ void TPageControl::ShowActivePage()
     }
 }
 
+void TPageControl::ChangeScale(int to, int from)
+{
+    TCustomTabControl::ChangeScale(to, from);
+    if (HandleAllocated())
+        ShowActivePage();
+}
+
 void TPageControl::InitializeWindow()
 {
     TCustomTabControl::InitializeWindow();
