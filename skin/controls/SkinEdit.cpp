@@ -1,10 +1,12 @@
 #include "skin/controls/SkinEdit.h"
 
 #include "framework/core/Colors.h"
+#include "framework/graphics/Dpi.h"
 #include "framework/graphics/GdiObjects.h"
 #include "skin/controls/SkinControlList.h"
 #include "skin/data/WinSkinData.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -25,6 +27,31 @@ bool IsSpinClass(HWND window)
 }
 
 } // namespace
+
+bool TSkinEdit::BeforeMessage(TMessage& m)
+{
+    if (m.Msg != WM_NCCALCSIZE || !m.LParam)
+        return true;
+    // The new client rectangle comes first in both forms of the message.
+    auto& client = *reinterpret_cast<RECT*>(m.LParam);
+    RECT const window = client;
+    CallPrevious(m);
+    GrowBorder(window, client);
+    return false;
+}
+
+void TSkinEdit::GrowBorder(const RECT& window, RECT& client) const
+{
+    int const dpi = Dpi();
+    int const border = client.left - window.left;
+    if (dpi == ScreenDpi() || border <= 0 || client.top - window.top != border)
+        return;
+    int const grow = ScaleDpi(border, dpi, ScreenDpi()) - border;
+    client.left += grow;
+    client.top += grow;
+    client.right = std::max(client.left, client.right - grow);
+    client.bottom = std::max(client.top, client.bottom - grow);
+}
 
 void TSkinEdit::AfterMessage(TMessage& m)
 {
@@ -63,10 +90,28 @@ void TSkinEdit::DrawControl(HDC dc, const RECT& rect)
     // Without a border on either axis there is nothing to replace.
     if (client.right == rect.right - rect.left || client.bottom == rect.bottom - rect.top)
         return;
+    if (Dpi() != kDesignDpi) {
+        POINT origin {0, 0};
+        ClientToScreen(m_handle, &origin);
+        RECT window {};
+        GetWindowRect(m_handle, &window);
+        return DrawScaledFrame(dc, rect, origin.y - window.top);
+    }
     RECT ring = rect;
     FrameWith(dc, ring, ColorToRGB(m_skinData->ButtonShadowColour));
     InflateRect(&ring, -1, -1);
     FrameWith(dc, ring, RGB(255, 255, 255));
+}
+
+// The shadow line as thick as a pixel at 96, the rest of the border white.
+void TSkinEdit::DrawScaledFrame(HDC dc, const RECT& rect, int border)
+{
+    int const shadow = Scale().Length(1);
+    RECT ring = rect;
+    for (int i = 0; i < border && ring.right > ring.left && ring.bottom > ring.top; ++i) {
+        FrameWith(dc, ring, i < shadow ? ColorToRGB(m_skinData->ButtonShadowColour) : RGB(255, 255, 255));
+        InflateRect(&ring, -1, -1);
+    }
 }
 
 void TSkinEdit::PrintFrame(HDC dc)

@@ -13,6 +13,7 @@ public:
     explicit TSkinEdit(TComponent* owner) : TSkinControl(owner) {}
     const char* ClassName() const override { return "TSkinEdit"; }
 
+    bool BeforeMessage(TMessage& message) override;
     void AfterMessage(TMessage& message) override;
     void DrawControl(HDC dc, const RECT& rect) override;
     // The frame when the control is printed into dc (WM_PRINT): the inner
@@ -25,6 +26,10 @@ public:
 
 private:
     void FindSpinButton();
+    // The system's border is at the screen's density; away from it the
+    // border grows to the window's, and the frame fills it.
+    void GrowBorder(const RECT& window, RECT& client) const;
+    void DrawScaledFrame(HDC dc, const RECT& rect, int border);
 
     TSkinUpDown* m_spin = nullptr;
 };

@@ -4,6 +4,7 @@
 
 #include "framework/core/ScopeGuard.h"
 #include "framework/graphics/Bitmap.h"
+#include "framework/graphics/Dpi.h"
 #include "skin/data/WinSkinData.h"
 #include "skin/draw/SkinDraw.h"
 
@@ -16,10 +17,15 @@ namespace tandrel {
 
 namespace {
 
-// Bars are composed at this thickness, then stretched to the system's.
+// Bars are composed at this thickness (at 96 pixels per inch), then
+// stretched to the system's.
 constexpr int kBarThickness = 16;
 constexpr int kArrowFrames = 23;
 constexpr int kLongestBar = 10000;
+// A held arrow or page press steps again after the first wait, then at the
+// second's pace, as the system's own bars do.
+constexpr UINT kFirstRepeat = 400;
+constexpr UINT kRepeat = 50;
 
 // Frames of the arrow strip: left 1, right 5, up 9, down 13; pressed +1.
 int ArrowFrame(int arrow, bool pressed) { return 1 + 4 * (arrow - spLeftArrow) + (pressed ? 1 : 0); }
@@ -34,24 +40,31 @@ int PressedPartOf(WPARAM code, bool vertical)
     }
 }
 
+// The system's scroll-bar metrics are at the screen's density; these are
+// at `dpi`.
+int FromScreen(int length, int dpi) { return ScaleDpi(length, dpi, ScreenDpi()); }
+int BarThickness(int dpi) { return FromScreen(GetSystemMetrics(SM_CXHSCROLL), dpi); }
+int SystemThumb(int dpi) { return FromScreen(GetSystemMetrics(SM_CXHTHUMB), dpi); }
+
 // The smallest thumb the system draws.
-int MinimumThumb()
+int MinimumThumb(int dpi)
 {
-    return (GetVersion() & 0x80000000u) == 0 ? 8 : GetSystemMetrics(SM_CXHSCROLL) / 2;
+    return (GetVersion() & 0x80000000u) == 0 ? ScaleDpi(8, dpi) : BarThickness(dpi) / 2;
 }
 
 // Track, arrows and thumb of one bar, composed off-screen at a fixed
 // thickness and copied to the window in one stretched copy.
 void PaintBar(HDC dc, const RECT& barRect, bool vertical, TSkinData& skin, const TBarGeometry& g, int pressedPart,
-              bool drawThumb)
+              bool drawThumb, const TSkinScale& scale)
 {
     int const length = vertical ? barRect.bottom - barRect.top : barRect.right - barRect.left;
-    int const width = vertical ? kBarThickness : length;
-    int const height = vertical ? length : kBarThickness;
+    int const thickness = scale.Length(kBarThickness);
+    int const width = vertical ? thickness : length;
+    int const height = vertical ? length : thickness;
     if (width <= 0 || height <= 0 || width > kLongestBar || height > kLongestBar)
         return;
     auto const along = [&](int from, int to) {
-        return vertical ? RECT {0, from, kBarThickness, to} : RECT {from, 0, to, kBarThickness};
+        return vertical ? RECT {0, from, thickness, to} : RECT {from, 0, to, thickness};
     };
 
     TBitmap bar(width, height, TPixelFormat::pf24bit);
@@ -62,16 +75,14 @@ void PaintBar(HDC dc, const RECT& barRect, bool vertical, TSkinData& skin, const
         RECT const all {0, 0, width, height};
         FillRect(target, &all, background.Get());
     }
-    int arrow = GetSystemMetrics(SM_CXHSCROLL);
+    int arrow = BarThickness(scale.Dpi());
     if (TDataSkinObject* track = vertical ? skin.VertScroll.get() : skin.HorzScroll.get())
-        DrawSkinImage(target, along(arrow, length - arrow), track->Bitmap, MarginsOf(*track),
-                      TFrameLayout::flHorizontal, MiddleFillOf(track->Tile),
-                      TransparencyOf(*track), 4, 1);
+        DrawSkinObject(target, along(arrow, length - arrow), 4, 1, *track, scale);
     if (length < 2 * arrow)
         arrow = length / 2;
     int const first = vertical ? spUpArrow : spLeftArrow;
     int const second = vertical ? spDownArrow : spRightArrow;
-    TBitmap& arrows = skin.Scrollbar->Bitmap;
+    TBitmap& arrows = scale.Image(skin.Scrollbar->Bitmap, kArrowFrames, TFrameLayout::flHorizontal);
     DrawSkinFrame(bar.Canvas(), along(0, arrow), arrows, kArrowFrames, ArrowFrame(first, pressedPart == first));
     DrawSkinFrame(bar.Canvas(), along(length - arrow, length), arrows, kArrowFrames,
                   ArrowFrame(second, pressedPart == second));
@@ -79,10 +90,11 @@ void PaintBar(HDC dc, const RECT& barRect, bool vertical, TSkinData& skin, const
     if (drawThumb && thumb && g.ThumbSize <= g.Track) {
         bool const pressed = pressedPart == (vertical ? spVertThumb : spHorzThumb);
         int const start = arrow + g.ThumbOffset;
-        DrawSkinImage(target, along(start, start + g.ThumbSize), thumb->Bitmap, MarginsOf(*thumb),
-                      TFrameLayout::flHorizontal, TMiddleFill::mfStretch,
-                      TransparencyOf(*thumb),
-                      thumb->FrameCount > 0 ? thumb->FrameCount : 3, pressed ? 2 : 1);
+        int const frames = thumb->FrameCount > 0 ? thumb->FrameCount : 3;
+        DrawSkinImage(target, along(start, start + g.ThumbSize),
+                      scale.Image(thumb->Bitmap, frames, TFrameLayout::flHorizontal), scale.Margins(MarginsOf(*thumb)),
+                      TFrameLayout::flHorizontal, TMiddleFill::mfStretch, TransparencyOf(*thumb), frames,
+                      pressed ? 2 : 1);
     }
     StretchBlt(dc, barRect.left, barRect.top, barRect.right - barRect.left, barRect.bottom - barRect.top, target, 0, 0,
                width, height, SRCCOPY);
@@ -123,9 +135,11 @@ void TSkinScrollBar::AttachScroll(TWinControl* control, TSkinData* skinData, TCa
 bool TSkinScrollBar::BeforeMessage(TMessage& m)
 {
     switch (m.Msg) {
-    case WM_NCCALCSIZE: CallPrevious(m); return false;
+    case WM_NCCALCSIZE: CallPrevious(m); ReserveBars(m); return false;
+    case WM_NCHITTEST: return HitBars(m);
     case WM_NCMOUSEMOVE: return m.WParam != HTHSCROLL && m.WParam != HTVSCROLL;
-    case WM_NCLBUTTONDOWN: return !m_ownThumbDrag || ThumbPress(m);
+    case WM_NCLBUTTONDOWN: return !(m_ownThumbDrag || OwnBars()) || BarPress(m);
+    case WM_NCLBUTTONDBLCLK: return !OwnBars() || BarPress(m);
     case WM_HSCROLL: return OnScroll(m, false);
     case WM_VSCROLL: return OnScroll(m, true);
     default: return true;
@@ -145,9 +159,54 @@ bool TSkinScrollBar::OnScroll(TMessage& m, bool vertical)
     return false;
 }
 
-// A press on a thumb starts the skinner's own drag; other presses go to
+bool TSkinScrollBar::OwnBars() const
+{
+    return CanDrawBars(m_skinData) && BarThickness(Dpi()) != GetSystemMetrics(SM_CXVSCROLL);
+}
+
+// Away from the screen's density the bars are not the system's size: their
+// room is made here, beside what the system keeps for its own.
+void TSkinScrollBar::ReserveBars(TMessage& m)
+{
+    if (!m.LParam || !OwnBars())
+        return;
+    int const grow = BarThickness(Dpi()) - GetSystemMetrics(SM_CXVSCROLL);
+    LONG const style = GetWindowLongW(m_handle, GWL_STYLE);
+    // The new client rectangle comes first in both forms of the message.
+    RECT& r = *reinterpret_cast<RECT*>(m.LParam);
+    if (style & WS_VSCROLL) {
+        if (GetWindowLongW(m_handle, GWL_EXSTYLE) & WS_EX_LEFTSCROLLBAR)
+            r.left = std::min(r.left + grow, r.right);
+        else
+            r.right = std::max(r.right - grow, r.left);
+    }
+    if (style & WS_HSCROLL)
+        r.bottom = std::max(r.bottom - grow, r.top);
+}
+
+// The system finds its bars where it would have put them; these are wider.
+bool TSkinScrollBar::HitBars(TMessage& m)
+{
+    if (!OwnBars())
+        return true;
+    CallPrevious(m);
+    RECT window {};
+    GetWindowRect(m_handle, &window);
+    POINT const p {GET_X_LPARAM(m.LParam) - window.left, GET_Y_LPARAM(m.LParam) - window.top};
+    m_style = GetWindowLongW(m_handle, GWL_STYLE);
+    m_exStyle = GetWindowLongW(m_handle, GWL_EXSTYLE);
+    BarGeometry({0, 0, window.right - window.left, window.bottom - window.top});
+    if (PtInRect(&m_verticalBar, p))
+        m.Result = HTVSCROLL;
+    else if (PtInRect(&m_horizontalBar, p))
+        m.Result = HTHSCROLL;
+    return false;
+}
+
+// A press on a thumb starts the skinner's own drag; where the bars are not
+// the system's size, so do presses on arrows and pages. Other presses go to
 // the control.
-bool TSkinScrollBar::ThumbPress(TMessage& m)
+bool TSkinScrollBar::BarPress(TMessage& m)
 {
     if (m.WParam != HTHSCROLL && m.WParam != HTVSCROLL)
         return true;
@@ -156,13 +215,71 @@ bool TSkinScrollBar::ThumbPress(TMessage& m)
     ScreenToClient(m_handle, &p);
     bool const vertical = m.WParam == HTVSCROLL;
     int const part = HitPart(vertical ? p.y : p.x, vertical);
+    UINT const message = vertical ? WM_VSCROLL : WM_HSCROLL;
+    if (part != SB_THUMBTRACK) {
+        if (!OwnBars() || part < 0)
+            return true;
+        TrackPress(vertical, part);
+        m.Result = 0;
+        return false;
+    }
     m_pressedPart = vertical ? spVertThumb : spHorzThumb;
-    if (part != SB_THUMBTRACK)
-        return true;
     PaintWindow(nullptr);
-    TrackThumb(vertical, vertical ? WM_VSCROLL : WM_HSCROLL);
+    TrackThumb(vertical, message);
     m.Result = 0;
     return false;
+}
+
+bool TSkinScrollBar::TrackPress(bool vertical, int part)
+{
+    HWND const window = m_handle;
+    UINT const message = vertical ? WM_VSCROLL : WM_HSCROLL;
+    auto const alive = [&] { return m_handle == window && IsWindow(window); };
+    auto const under = [&] {
+        POINT c {};
+        GetCursorPos(&c);
+        ScreenToClient(window, &c);
+        return HitPart(vertical ? c.y : c.x, vertical);
+    };
+    SendMessageW(window, message, MAKEWPARAM(part, 0), 0);
+    if (!alive())
+        return false;
+    SetCapture(window);
+    UINT_PTR const timer = SetTimer(nullptr, 0, kFirstRepeat, nullptr);
+    auto const release = OnScopeExit([&] {
+        KillTimer(nullptr, timer);
+        if (GetCapture() == window)
+            ReleaseCapture();
+    });
+    MSG msg {};
+    while (GetCapture() == window) {
+        BOOL const got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got == 0) {
+            // The application is quitting: the loop above must see it too.
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            return false;
+        }
+        if (got == -1)
+            return false;
+        if (msg.message == WM_LBUTTONUP || msg.message == WM_NCLBUTTONUP)
+            break;
+        if (msg.message == WM_TIMER && !msg.hwnd && msg.wParam == timer) {
+            SetTimer(nullptr, timer, kRepeat, nullptr);
+            if (under() == part)
+                SendMessageW(window, message, MAKEWPARAM(part, 0), 0);
+        } else {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        if (!alive())
+            return false;
+    }
+    SendMessageW(window, message, SB_ENDSCROLL, 0);
+    if (!alive())
+        return false;
+    m_pressedPart = spNone;
+    PaintWindow(nullptr);
+    return true;
 }
 
 void TSkinScrollBar::AfterMessage(TMessage& m)
@@ -256,14 +373,14 @@ void TSkinScrollBar::ThumbGeometry(const RECT& barRect, bool vertical)
 {
     if (m_tracking)
         return;
-    int const arrow = GetSystemMetrics(SM_CXHSCROLL);
+    int const dpi = Dpi();
+    int const arrow = BarThickness(dpi);
     int const length = vertical ? barRect.bottom - barRect.top : barRect.right - barRect.left;
     SCROLLINFO read {sizeof read, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS, 0, 0, 0, 0, 0};
     if (!GetScrollInfo(m_handle, vertical ? SB_VERT : SB_HORZ, &read))
         return;
     TScrollRange const range {read.nMin, read.nMax, read.nPage, read.nPos};
-    if (ComputeThumb(vertical ? m_vertical : m_horizontal, length, arrow, MinimumThumb(),
-                     GetSystemMetrics(SM_CXHTHUMB), range))
+    if (ComputeThumb(vertical ? m_vertical : m_horizontal, length, arrow, MinimumThumb(dpi), SystemThumb(dpi), range))
         (vertical ? m_verticalInfo : m_horizontalInfo) = read;
 }
 
@@ -276,7 +393,7 @@ void TSkinScrollBar::BarGeometry(const RECT& rect)
     f.Height = rect.bottom - rect.top;
     f.ClientWidth = client.right;
     f.ClientHeight = client.bottom;
-    f.BarSize = GetSystemMetrics(SM_CXHSCROLL);
+    f.BarSize = BarThickness(Dpi());
     f.Edge = GetSystemMetrics(SM_CXEDGE);
     f.HasHorizontal = (m_style & WS_HSCROLL) != 0;
     f.HasVertical = (m_style & WS_VSCROLL) != 0;
@@ -293,7 +410,7 @@ void TSkinScrollBar::DrawBar(HDC dc, const RECT& barRect, bool vertical)
     if (vertical ? m_verticalScrolling : m_horizontalScrolling)
         return;
     ThumbGeometry(barRect, vertical);
-    PaintBar(dc, barRect, vertical, *m_skinData, vertical ? m_vertical : m_horizontal, m_pressedPart, true);
+    PaintBar(dc, barRect, vertical, *m_skinData, vertical ? m_vertical : m_horizontal, m_pressedPart, true, Scale());
 }
 
 void TSkinScrollBar::DrawControl(HDC dc, const RECT& rect)
@@ -370,9 +487,12 @@ void TSkinScControl::DrawControl(HDC dc, const RECT& rect)
     int const length = vertical ? rect.bottom - rect.top : rect.right - rect.left;
     TScrollRange const range {PublishedOrdinal(m_control, "Min", 0), PublishedOrdinal(m_control, "Max", 100),
                               PublishedOrdinal(m_control, "PageSize", 0), PublishedOrdinal(m_control, "Position", 0)};
-    ComputeThumb(m_bar, length, GetSystemMetrics(SM_CXHSCROLL), MinimumThumb(), GetSystemMetrics(SM_CXHTHUMB), range,
-                 1);
-    PaintBar(dc, rect, vertical, *m_skinData, m_bar, m_pressedPart, true);
+    // FIXME: the control still finds its arrows at the screen's size, so a
+    // press on the outer part of a grown arrow pages instead of stepping.
+    TSkinScale const scale = Scale();
+    int const dpi = scale.Dpi();
+    ComputeThumb(m_bar, length, BarThickness(dpi), MinimumThumb(dpi), SystemThumb(dpi), range, 1);
+    PaintBar(dc, rect, vertical, *m_skinData, m_bar, m_pressedPart, true, scale);
 }
 
 } // namespace tandrel

@@ -48,7 +48,15 @@ public:
     const TBarGeometry& Geometry(bool vertical) const { return vertical ? m_vertical : m_horizontal; }
 
 private:
-    bool ThumbPress(TMessage& message);
+    // The bars are drawn at a thickness other than the system's: the
+    // skinner makes their room, finds them and tracks every press on them.
+    bool OwnBars() const;
+    void ReserveBars(TMessage& message);
+    bool HitBars(TMessage& message);
+    bool BarPress(TMessage& message);
+    // Steps for a press on an arrow or page (SB_* part), again while it is
+    // held over it, until the button comes up.
+    bool TrackPress(bool vertical, int part);
     bool OnScroll(TMessage& message, bool vertical);
 
     int m_pressedPart = spNone;
