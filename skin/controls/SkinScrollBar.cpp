@@ -100,6 +100,24 @@ void PaintBar(HDC dc, const RECT& barRect, bool vertical, TSkinData& skin, const
                width, height, SRCCOPY);
 }
 
+// The next message of a press held with the mouse captured: the button
+// came up, or the loop must end at once (the application is quitting).
+enum class TPressStep { psMessage, psReleased, psEnd };
+TPressStep NextPressMessage(MSG& msg)
+{
+    BOOL const got = GetMessageW(&msg, nullptr, 0, 0);
+    if (got == 0) {
+        // The application is quitting: the loop above must see it too.
+        PostQuitMessage(static_cast<int>(msg.wParam));
+        return TPressStep::psEnd;
+    }
+    if (got == -1)
+        return TPressStep::psEnd;
+    if (msg.message == WM_LBUTTONUP || msg.message == WM_NCLBUTTONUP)
+        return TPressStep::psReleased;
+    return TPressStep::psMessage;
+}
+
 bool CanDrawBars(const TSkinData* skin) { return skin && skin->Scrollbar && !skin->Scrollbar->Bitmap.Empty(); }
 
 RECT RectOf(const TSkinRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
@@ -253,15 +271,10 @@ bool TSkinScrollBar::TrackPress(bool vertical, int part)
     });
     MSG msg {};
     while (GetCapture() == window) {
-        BOOL const got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got == 0) {
-            // The application is quitting: the loop above must see it too.
-            PostQuitMessage(static_cast<int>(msg.wParam));
+        TPressStep const step = NextPressMessage(msg);
+        if (step == TPressStep::psEnd)
             return false;
-        }
-        if (got == -1)
-            return false;
-        if (msg.message == WM_LBUTTONUP || msg.message == WM_NCLBUTTONUP)
+        if (step == TPressStep::psReleased)
             break;
         if (msg.message == WM_TIMER && !msg.hwnd && msg.wParam == timer) {
             SetTimer(nullptr, timer, kRepeat, nullptr);
@@ -329,15 +342,10 @@ bool TSkinScrollBar::TrackThumb(bool vertical, UINT scrollMessage)
     });
     MSG msg {};
     while (m_tracking) {
-        BOOL const got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got == 0) {
-            // The application is quitting: the loop above must see it too.
-            PostQuitMessage(static_cast<int>(msg.wParam));
+        TPressStep const step = NextPressMessage(msg);
+        if (step == TPressStep::psEnd)
             return false;
-        }
-        if (got == -1)
-            return false;
-        if (msg.message == WM_LBUTTONUP || msg.message == WM_NCLBUTTONUP) {
+        if (step == TPressStep::psReleased) {
             finish();
             return true;
         }

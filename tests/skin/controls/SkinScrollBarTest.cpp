@@ -173,6 +173,37 @@ TEST_F(SkinScrollBarTest, MemoScrollsByARealDragOfTheSkinnedThumb)
                                    13, ColorToRGB(Skin().ScrollbarColour)));
 }
 
+// Away from the screen's density a bar has the thickness the system's has
+// at the window's: the memo makes room for it, the whole of it answers as
+// the bar, and a press on its arrow, tracked by the skinner, steps a line.
+TEST_F(SkinScrollBarTest, BarsAtAnotherDensityTakeTheirRoomAndTheirPresses)
+{
+    TPinnedDpi const pinned(144);
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 260, 200);
+    TMemo* memo = LongMemo(*form, TScrollStyle::ssVertical);
+    ShowSkinned(*form);
+    HWND const h = memo->Handle();
+    RECT window {};
+    GetWindowRect(h, &window);
+    POINT origin {0, 0};
+    ClientToScreen(h, &origin);
+    RECT client {};
+    GetClientRect(h, &client);
+    int const edge = origin.x - window.left;
+    int const bar = window.right - (origin.x + client.right) - edge;
+    EXPECT_EQ(bar, ScaleDpi(GetSystemMetrics(SM_CXVSCROLL), 144, ScreenDpi()));
+
+    // Past the width the system would give its own bar.
+    LONG const outer = window.right - edge - 2;
+    EXPECT_EQ(SendMessageW(h, WM_NCHITTEST, 0, MAKELPARAM(outer, (window.top + window.bottom) / 2)), HTVSCROLL);
+
+    auto const first = SendMessageW(h, EM_GETFIRSTVISIBLELINE, 0, 0);
+    PostMessageW(h, WM_LBUTTONUP, 0, 0);
+    SendMessageW(h, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(outer, window.bottom - edge - bar / 2));
+    EXPECT_EQ(SendMessageW(h, EM_GETFIRSTVISIBLELINE, 0, 0), first + 1);
+    EXPECT_NE(GetCapture(), h);
+}
+
 TEST_F(SkinScrollBarTest, EveryKindOfTheControlsPageGetsItsSkinner)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 640, 420, L"Skinned controls");
