@@ -30,6 +30,12 @@ void TcxControl::WndProc(TMessage& m)
         TCustomControl::WndProc(m);
         FocusChanged();
         return;
+    case WM_UPDATEUISTATE:
+        // Focus cues shown or hidden: a focused control draws them anew.
+        TCustomControl::WndProc(m);
+        if (Focused())
+            Invalidate();
+        return;
     default:
         TCustomControl::WndProc(m);
     }

@@ -85,6 +85,7 @@ void TcxCustomTrackBarViewData::FillViewInfo(TcxCanvas& canvas, const RECT& boun
     v.Text.clear();
     v.ThumbState = !Enabled ? tstDisabled : v.IsThumbPressed ? tstPressed : v.IsThumbHot ? tstHot : tstNormal;
     v.ThumbDrawer = &p;
+    v.ShowsFocus = Focused && WindowHandle && (SendMessageW(WindowHandle, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
 
     TcxTrackBarGeometry& g = v.Geometry;
     TVariant display;

@@ -168,6 +168,9 @@ struct TcxTrackBarViewValues {
     TcxTrackBarThumbState ThumbState = tstNormal;
     bool IsThumbHot = false;
     bool IsThumbPressed = false;
+    // Focused, in a window that shows focus cues (the system hides them
+    // until a key is used).
+    bool ShowsFocus = false;
     // Where a custom thumb is drawn (the properties' OnDrawThumb).
     TcxCustomTrackBarProperties* ThumbDrawer = nullptr;
 };

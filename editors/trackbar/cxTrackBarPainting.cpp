@@ -135,6 +135,10 @@ void TcxCustomTrackBarViewInfo::PaintSlider(TcxCanvas& canvas)
     bitmapCanvas.FillRect({0, 0, width, height}, BackgroundColor);
     PaintSliderContent(bitmapCanvas);
     canvas.CopyFrom(Geometry.ContentRect.left, Geometry.ContentRect.top, bitmapCanvas.Handle(), {0, 0, width, height});
+    if (ShowsFocus) {
+        RECT focus = Geometry.ContentRect;
+        DrawFocusRect(canvas.Handle(), &focus);
+    }
 }
 
 void TcxCustomTrackBarViewInfo::PaintSliderContent(TcxCanvas& canvas)

@@ -287,6 +287,11 @@ void TCustomListView::WndProc(TMessage& m)
     if (m.Msg == CN_NOTIFY)
         return OnNotify(m);
     TWinControl::WndProc(m);
+    // A list that takes the focus with no item focused shows it on the first
+    // (which the arrow keys start from), not selecting it.
+    if (m.Msg == WM_SETFOCUS && HandleAllocated() && ListView_GetItemCount(Handle()) > 0 &&
+        ListView_GetNextItem(Handle(), -1, LVNI_FOCUSED) < 0)
+        ListView_SetItemState(Handle(), 0, LVIS_FOCUSED, LVIS_FOCUSED);
 }
 
 } // namespace tandrel

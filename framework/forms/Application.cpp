@@ -4,6 +4,7 @@
 #include "framework/core/FormReader.h"
 #include "framework/forms/Screen.h"
 #include "framework/core/SysUtils.h"
+#include "framework/controls/Button.h"
 #include "framework/controls/RichEdit.h"
 #include "framework/controls/WinControl.h"
 
@@ -174,11 +175,66 @@ void TApplication::Idle()
         WaitMessage();
 }
 
+namespace {
+
+bool IsArrow(WPARAM key) { return key == VK_LEFT || key == VK_RIGHT || key == VK_UP || key == VK_DOWN; }
+
+// Where an arrow key goes: the next (or previous) focusable control beside
+// the focused one, tab stop or not, wrapping around; controls that hold
+// controls of their own are passed over. So the arrows step through a radio
+// group, or along a row of buttons.
+TWinControl* NextSibling(const TWinControl& parent, TWinControl* current, bool forward)
+{
+    std::vector<TWinControl*> const all = parent.TabList();
+    auto const it = std::find(all.begin(), all.end(), current);
+    if (it == all.end())
+        return nullptr;
+    size_t const start = static_cast<size_t>(it - all.begin());
+    for (size_t step = 1; step < all.size(); ++step) {
+        size_t const i = forward ? (start + step) % all.size() : (start + all.size() - step) % all.size();
+        if (all[i]->CanFocus() && all[i]->TabList().empty())
+            return all[i];
+    }
+    return nullptr;
+}
+
+// The visible, enabled button of the form marked as its default (or cancel)
+// button.
+TButton* MarkedButton(const TWinControl& parent, bool cancel)
+{
+    for (TWinControl* c : parent.TabList()) {
+        if (auto* button = dynamic_cast<TButton*>(c);
+            button && button->CanFocus() && (cancel ? button->Cancel() : button->Default()))
+            return button;
+        if (TButton* inner = MarkedButton(*c, cancel))
+            return inner;
+    }
+    return nullptr;
+}
+
+// Moving the focus by keyboard shows where it is from then on: the system
+// hides focus rectangles until a key is used, and only its own dialog
+// manager would tell the windows otherwise.
+void ShowFocusCues(HWND window)
+{
+    HWND const top = GetAncestor(window, GA_ROOT);
+    if (top && (SendMessageW(top, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS))
+        SendMessageW(top, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+} // namespace
+
 // Tab and Shift+Tab move the focus through a form's controls in tab order,
-// unless the focused control wants the key itself.
+// the arrow keys to the control beside, and Enter and Escape click a
+// button, unless the focused control wants the key itself.
 bool TApplication::IsDialogKey(const MSG& msg)
 {
-    if (msg.message != WM_KEYDOWN || msg.wParam != VK_TAB || GetKeyState(VK_CONTROL) < 0)
+    if (msg.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0)
+        return false;
+    bool const tab = msg.wParam == VK_TAB;
+    bool const enter = msg.wParam == VK_RETURN;
+    bool const escape = msg.wParam == VK_ESCAPE;
+    if (!tab && !enter && !escape && !IsArrow(msg.wParam))
         return false;
     TWinControl* control = nullptr;
     for (HWND w = msg.hwnd; w && !control; w = GetParent(w))
@@ -187,10 +243,35 @@ bool TApplication::IsDialogKey(const MSG& msg)
     if (!form)
         return false;
     MSG copy = msg;
-    LRESULT code = SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&copy));
-    if (code & DLGC_WANTTAB)
+    LRESULT const code = SendMessageW(msg.hwnd, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&copy));
+    LRESULT const wanted = tab ? DLGC_WANTTAB : enter || escape ? DLGC_WANTALLKEYS : DLGC_WANTARROWS | DLGC_WANTALLKEYS;
+    if (code & wanted)
         return false;
-    form->SelectNext(control == form ? nullptr : control, GetKeyState(VK_SHIFT) >= 0, true);
+    if (enter || escape) {
+        // Enter clicks the focused push button, else the form's default one;
+        // Escape its cancel button.
+        TButton* button = nullptr;
+        if (enter && (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)))
+            button = dynamic_cast<TButton*>(control);
+        if (!button)
+            button = MarkedButton(*form, escape);
+        if (!button)
+            return false;
+        button->Click();
+        return true;
+    }
+    if (tab) {
+        form->SelectNext(control == form ? nullptr : control, GetKeyState(VK_SHIFT) >= 0, true);
+    } else {
+        // Only a control of the form's own moves on; a window it does not
+        // know keeps its arrows.
+        if (control == form || control->Handle() != msg.hwnd || !control->Parent())
+            return false;
+        bool const forward = msg.wParam == VK_RIGHT || msg.wParam == VK_DOWN;
+        if (TWinControl* next = NextSibling(*control->Parent(), control, forward))
+            next->SetFocus();
+    }
+    ShowFocusCues(form->Handle());
     return true;
 }
 

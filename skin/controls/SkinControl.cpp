@@ -190,6 +190,7 @@ void TSkinControl::AfterMessage(TMessage& m)
     case WM_PAINT: PaintWindow(reinterpret_cast<HDC>(m.WParam)); break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
+    case WM_UPDATEUISTATE:
     case WM_ENABLE:
     case CM_ENABLEDCHANGED: RepaintNow(); break;
     case WM_SETTEXT:
@@ -203,6 +204,12 @@ void TSkinControl::AfterMessage(TMessage& m)
         break;
     default: break;
     }
+}
+
+bool TSkinControl::ShowsFocus() const
+{
+    return m_handle && GetFocus() == m_handle &&
+           (SendMessageW(m_handle, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) == 0;
 }
 
 void TSkinControl::PaintWindow(HDC dc)

@@ -122,6 +122,9 @@ public:
     // control its parent's; and the skin's lengths and images at it.
     int Dpi() const;
     TSkinScale Scale() const;
+    // The control has the keyboard focus and its window shows focus cues
+    // (the system hides them until a key is used).
+    bool ShowsFocus() const;
 
 protected:
     void Notification(TComponent* component, TOperation operation) override;

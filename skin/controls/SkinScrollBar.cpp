@@ -479,6 +479,10 @@ bool TSkinScControl::BeforeMessage(TMessage& m)
 
 void TSkinScControl::AfterMessage(TMessage& m)
 {
+    // The system marks a focused bar with a blinking caret over where it
+    // would put the thumb; the skinned bar shows a steady frame instead.
+    if (m.Msg == WM_SETFOCUS)
+        HideCaret(m_handle);
     // The bar's own tracking of a press redraws the bar when it ends,
     // after its last scroll notification.
     if (m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK)
@@ -495,12 +499,25 @@ void TSkinScControl::DrawControl(HDC dc, const RECT& rect)
     int const length = vertical ? rect.bottom - rect.top : rect.right - rect.left;
     TScrollRange const range {PublishedOrdinal(m_control, "Min", 0), PublishedOrdinal(m_control, "Max", 100),
                               PublishedOrdinal(m_control, "PageSize", 0), PublishedOrdinal(m_control, "Position", 0)};
-    // FIXME: the control still finds its arrows at the screen's size, so a
-    // press on the outer part of a grown arrow pages instead of stepping.
     TSkinScale const scale = Scale();
     int const dpi = scale.Dpi();
     ComputeThumb(m_bar, length, BarThickness(dpi), MinimumThumb(dpi), SystemThumb(dpi), range, 1);
     PaintBar(dc, rect, vertical, *m_skinData, m_bar, m_pressedPart, true, scale);
+    if (ShowsFocus()) {
+        // A dotted frame inside the thumb, or inside the bar when it has none.
+        RECT focus = rect;
+        if (m_bar.ThumbSize > 0 && m_bar.ThumbSize <= m_bar.Track) {
+            int const start = m_bar.Arrow + m_bar.ThumbOffset;
+            if (vertical)
+                focus = {rect.left, rect.top + start, rect.right, rect.top + start + m_bar.ThumbSize};
+            else
+                focus = {rect.left + start, rect.top, rect.left + start + m_bar.ThumbSize, rect.bottom};
+        }
+        int const inset = scale.Length(2);
+        InflateRect(&focus, -inset, -inset);
+        if (focus.right > focus.left && focus.bottom > focus.top)
+            DrawFocusRect(dc, &focus);
+    }
 }
 
 } // namespace tandrel

@@ -198,6 +198,18 @@ void TSkinTab::DrawControl(HDC dc, const RECT& rect)
     SendMessageW(m_handle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
     TSkinRect const page = TabPageRect(ToSkin(display), m_position);
     DrawStrip(dc, rect, page);
+    if (ShowsFocus()) {
+        // The system's dotted frame inside the focused tab; the window has
+        // no frame here, so its client coordinates are the window's.
+        int const focused = static_cast<int>(SendMessageW(m_handle, TCM_GETCURFOCUS, 0, 0));
+        RECT tab {};
+        if (focused >= 0 && SendMessageW(m_handle, TCM_GETITEMRECT, static_cast<WPARAM>(focused),
+                                         reinterpret_cast<LPARAM>(&tab))) {
+            InflateRect(&tab, -scale.Length(4), -scale.Length(3));
+            if (tab.right > tab.left && tab.bottom > tab.top)
+                DrawFocusRect(dc, &tab);
+        }
+    }
     // The page shows the face, as everything written on it expects; the
     // pages of a page control cover it with their own windows.
     bool const edges = !m_skinData->Tabs->Bitmap2.Empty() && !m_borderImage.Empty();

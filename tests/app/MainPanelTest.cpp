@@ -2,6 +2,8 @@
 
 #include "tests/app/ShellFixture.h"
 
+#include "framework/controls/WindowText.h"
+
 namespace tandrel::test {
 
 class MainPanelTest : public ShellTest {};
@@ -303,6 +305,36 @@ TEST_F(MainPanelTest, SpeedSliderSetsTheStepFromTheKeyboard)
     PostMessageW(Form1->speed->Handle(), WM_KEYDOWN, VK_TAB, 1);
     ASSERT_TRUE(PumpUntil([] { return !Form1->speed->Focused(); }));
     EXPECT_TRUE(Form1->BitBtn1->Focused());
+}
+
+// Keyboard users: Tab, Shift+Tab and the arrows go where they go without the
+// skin, and every stop shows the focus.
+TEST_F(MainPanelTest, FocusShowsOnEveryStopAndMovesAsUnskinned)
+{
+    ShowPanel();
+    HWND const slider = Form1->speed->Handle();
+    HWND const close = Form1->BitBtn1->Handle();
+    auto const walk = [&] {
+        std::vector<std::vector<HWND>> went {FocusCycle(slider, VK_TAB), FocusCycle(slider, VK_TAB, VK_SHIFT)};
+        for (WORD key : {VK_RIGHT, VK_DOWN, VK_LEFT, VK_UP})
+            went.push_back(FocusCycle(close, key, 0, 3));
+        return went;
+    };
+    auto const skinned = walk();
+    EXPECT_EQ(skinned[0].back(), slider);
+    EXPECT_GE(skinned[0].size(), 2u);
+    for (HWND w : skinned[0])
+        EXPECT_TRUE(ShowsFocus(w, w == slider ? close : slider)) << WindowClassName(w);
+
+    auto const wearsSkin = [] {
+        TWinSkinForm const* form = SkinManager->FindSkinnedWindow(Form1->Handle());
+        return form && form->SkinState() == ssSkinned;
+    };
+    Form1->SkinData1->SetActive(false);
+    ASSERT_TRUE(PumpUntil([&] { return !wearsSkin(); }));
+    EXPECT_EQ(walk(), skinned);
+    Form1->SkinData1->SetActive(true);
+    ASSERT_TRUE(PumpUntil(wearsSkin));
 }
 
 TEST_F(MainPanelTest, SpeedSliderScreenshots)

@@ -55,14 +55,4 @@ private:
     bool m_gaveUp = false;
 };
 
-// One key pressed and released, as real input.
-inline void PressKey(WORD key)
-{
-    INPUT keys[2] {};
-    keys[0].type = keys[1].type = INPUT_KEYBOARD;
-    keys[0].ki.wVk = keys[1].ki.wVk = key;
-    keys[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, keys, sizeof(INPUT));
-}
-
 } // namespace tandrel::test

@@ -113,6 +113,64 @@ void ClickAt(POINT screen, bool right)
     PumpIdle();
 }
 
+void PressKey(WORD key, WORD modifier)
+{
+    INPUT in[4] {};
+    int n = 0;
+    auto const add = [&](WORD k, DWORD flags) {
+        in[n].type = INPUT_KEYBOARD;
+        in[n].ki.wVk = k;
+        in[n++].ki.dwFlags = flags;
+    };
+    if (modifier)
+        add(modifier, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    if (modifier)
+        add(modifier, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(n), in, sizeof(INPUT));
+}
+
+std::vector<HWND> FocusCycle(HWND start, WORD key, WORD modifier, int limit)
+{
+    std::vector<HWND> went;
+    SetFocus(start);
+    PumpIdle();
+    for (int i = 0; i < limit; ++i) {
+        PressKey(key, modifier);
+        PumpIdle();
+        went.push_back(GetFocus());
+        if (went.back() == start)
+            break;
+    }
+    return went;
+}
+
+bool ShowsFocus(HWND window, HWND away)
+{
+    SetFocus(window);
+    PumpIdle();
+    GUITHREADINFO thread {sizeof(GUITHREADINFO)};
+    // Only a window for text shows its focus by the caret alone.
+    bool const caret = GetGUIThreadInfo(GetCurrentThreadId(), &thread) && thread.hwndCaret == window &&
+                       (SendMessageW(window, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL);
+    RECT r {};
+    GetWindowRect(window, &r);
+    std::unique_ptr<TBitmap> const focused = CaptureScreen(r);
+    SetFocus(away);
+    PumpIdle();
+    if (caret)
+        return true;
+    std::unique_ptr<TBitmap> const unfocused = CaptureScreen(r);
+    if (!focused || !unfocused)
+        return false;
+    int changed = 0;
+    for (int y = 0; y < focused->Height(); ++y)
+        for (int x = 0; x < focused->Width(); ++x)
+            changed += PixelOf(*focused, x, y) != PixelOf(*unfocused, x, y);
+    return changed >= 8;
+}
+
 POINT ScreenPointOf(HWND window, POINT client)
 {
     ClientToScreen(window, &client);

@@ -10,6 +10,7 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace tandrel::test {
 
@@ -32,6 +33,18 @@ void MoveMouseTo(POINT screen);
 void ClickAt(POINT screen, bool right = false);
 void MouseDownAt(POINT screen);
 void MouseUpAt(POINT screen);
+// One key pressed and released, as real input, with a modifier (VK_SHIFT,
+// say) held down around it; no waiting.
+void PressKey(WORD key, WORD modifier = 0);
+// Presses the key (with the modifier) until the focus comes back to
+// `start`, which has it at first, at most `limit` times: the windows the
+// focus went through, the last being `start` when it came back.
+std::vector<HWND> FocusCycle(HWND start, WORD key, WORD modifier = 0, int limit = 60);
+// Whether a window shows that it has the focus: it is for text and holds
+// the caret, or a few of its pixels on the screen differ from when `away`
+// has the focus.
+// Leaves the focus with `away`.
+bool ShowsFocus(HWND window, HWND away);
 // The screen point of a client point of a window.
 POINT ScreenPointOf(HWND window, POINT client);
 // The centre of a rectangle.

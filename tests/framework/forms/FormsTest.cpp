@@ -2,7 +2,10 @@
 // screen's cursor and moving the focus in tab order.
 
 #include "framework/controls/BitBtn.h"
+#include "framework/controls/Button.h"
 #include "framework/controls/Edit.h"
+#include "framework/controls/Panel.h"
+#include "framework/controls/WindowText.h"
 #include "framework/forms/Application.h"
 #include "framework/forms/Forms.h"
 #include "framework/forms/Screen.h"
@@ -83,18 +86,7 @@ TEST_F(FormsTest, TabMovesTheFocusInTabOrder)
     ShowForm();
     EXPECT_EQ(GetFocus(), second->Handle());  // the first in tab order has the focus at the start
     auto press = [](WORD key, bool shift) {
-        INPUT in[4] {};
-        int n = 0;
-        auto add = [&](WORD k, DWORD flags) {
-            in[n].type = INPUT_KEYBOARD;
-            in[n].ki.wVk = k;
-            in[n++].ki.dwFlags = flags;
-        };
-        if (shift) add(VK_SHIFT, 0);
-        add(key, 0);
-        add(key, KEYEVENTF_KEYUP);
-        if (shift) add(VK_SHIFT, KEYEVENTF_KEYUP);
-        SendInput(static_cast<UINT>(n), in, sizeof(INPUT));
+        PressKey(key, shift ? VK_SHIFT : 0);
         PumpIdle();
     };
     press(VK_TAB, false);
@@ -105,6 +97,61 @@ TEST_F(FormsTest, TabMovesTheFocusInTabOrder)
     EXPECT_EQ(GetFocus(), second->Handle());
     press(VK_TAB, true);
     EXPECT_EQ(GetFocus(), third->Handle());
+}
+
+// The arrows step to the control beside, tab stop or not, within its parent
+// and round; a control that wants them keeps them; and the first key that
+// moves the focus makes the form show focus rectangles from then on.
+TEST_F(FormsTest, ArrowsStepBesideAndKeysShowTheFocus)
+{
+    auto* row = Add<TPanel>(10, 10, 300, 40);
+    auto* a = Add<TButton>(5, 5, 60, 25, row);
+    auto* b = Add<TButton>(70, 5, 60, 25, row);
+    auto* c = Add<TButton>(135, 5, 60, 25, row);
+    b->SetTabStop(false);
+    auto* edit = Add<TEdit>(10, 60, 80, 20);
+    ShowForm();
+    SendMessageW(m_form->Handle(), WM_CHANGEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+    PumpIdle();
+    bool const hidden = (SendMessageW(a->Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
+
+    EXPECT_EQ(FocusCycle(a->Handle(), VK_RIGHT), (std::vector<HWND>{b->Handle(), c->Handle(), a->Handle()}));
+    if (hidden)
+        EXPECT_EQ(SendMessageW(a->Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS, 0);
+    EXPECT_EQ(FocusCycle(a->Handle(), VK_UP), (std::vector<HWND>{c->Handle(), b->Handle(), a->Handle()}));
+    // The edit moves its caret with them; Tab passes over the button that
+    // is no tab stop.
+    EXPECT_EQ(FocusCycle(edit->Handle(), VK_DOWN, 0, 2), (std::vector<HWND>{edit->Handle()}));
+    EXPECT_EQ(FocusCycle(a->Handle(), VK_TAB), (std::vector<HWND>{c->Handle(), edit->Handle(), a->Handle()}));
+}
+
+// Enter clicks the focused push button, else the default one; Escape the
+// cancel button; a memo keeps Enter for its lines.
+TEST_F(FormsTest, EnterAndEscapeClickTheirButtons)
+{
+    auto* ok = Add<TButton>(10, 10, 60, 25);
+    auto* cancel = Add<TButton>(80, 10, 60, 25);
+    auto* other = Add<TButton>(150, 10, 60, 25);
+    auto* edit = Add<TEdit>(10, 45, 80, 20);
+    auto* memo = Add<TMemo>(10, 75, 80, 40);
+    ok->SetDefault(true);
+    cancel->SetCancel(true);
+    std::vector<std::string> clicks;
+    ok->OnClick = [&](TObject*) { clicks.push_back("ok"); };
+    cancel->OnClick = [&](TObject*) { clicks.push_back("cancel"); };
+    other->OnClick = [&](TObject*) { clicks.push_back("other"); };
+    ShowForm();
+    auto const press = [](TWinControl* at, WORD key) {
+        at->SetFocus();
+        PressKey(key);
+        PumpIdle();
+    };
+    press(other, VK_RETURN);
+    press(edit, VK_RETURN);
+    press(edit, VK_ESCAPE);
+    press(memo, VK_RETURN);
+    EXPECT_EQ(clicks, (std::vector<std::string>{"other", "ok", "cancel"}));
+    EXPECT_EQ(WindowText(memo->Handle()), L"\r\n");
 }
 
 TEST_F(FormsTest, FreedControlLeavesTheTabOrderAndKeysReachTheFocusedOne)

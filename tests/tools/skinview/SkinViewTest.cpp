@@ -13,6 +13,8 @@
 #include "framework/controls/TabControl.h"
 #include "framework/controls/TabSet.h"
 #include "framework/controls/ToolBar.h"
+#include "framework/controls/WindowText.h"
+#include "framework/core/SysUtils.h"
 #include "skin/description/SkinContrast.h"
 #include "skin/menus/WinSkinMenu.h"
 #include "framework/forms/Application.h"
@@ -35,6 +37,7 @@
 #include <shlobj.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -227,6 +230,42 @@ std::vector<TCaption> CaptionsOf(TViewerForm& v, int page)
         add("label", label, label ? RECT {0, 0, 300, 13} : RECT {});
     }
     return found;
+}
+
+// Where Tab, Shift+Tab and the arrows take the focus on a page, from the
+// page control's tabs and from the first control that is a button.
+struct TFocusWalk {
+    std::vector<HWND> Tab;
+    std::vector<HWND> ShiftTab;
+    std::vector<HWND> Arrows;
+    bool operator==(const TFocusWalk&) const = default;
+};
+
+TFocusWalk WalkFocus(TViewerForm& v)
+{
+    TFocusWalk walk;
+    HWND const tabs = v.Pages().Handle();
+    walk.Tab = FocusCycle(tabs, VK_TAB);
+    walk.ShiftTab = FocusCycle(tabs, VK_TAB, VK_SHIFT);
+    for (HWND w : walk.Tab) {
+        wchar_t name[32] {};
+        GetClassNameW(w, name, 32);
+        if (std::wstring(name) == L"Button") {
+            for (WORD key : {VK_RIGHT, VK_DOWN, VK_LEFT, VK_UP}) {
+                std::vector<HWND> const went = FocusCycle(w, key, 0, 3);
+                walk.Arrows.insert(walk.Arrows.end(), went.begin(), went.end());
+            }
+            break;
+        }
+    }
+    return walk;
+}
+
+std::string NameOf(HWND window)
+{
+    wchar_t name[64] {};
+    GetClassNameW(window, name, 64);
+    return WideToUtf8(name) + " \"" + WideToUtf8(WindowText(window).substr(0, 24)) + "\"";
 }
 
 } // namespace
@@ -514,6 +553,45 @@ TEST_F(SkinViewTest, EveryCaptionReadsInTheSkinsWeShip)
                 EXPECT_GE(look.Ratio, MinTextContrast) << skin.stem().string() << ": " << caption.Kind;
             }
         }
+    }
+}
+
+// Keyboard users: every control of each page that takes the focus shows it
+// when skinned, and Tab, Shift+Tab and the arrows go where they go without
+// the skin.
+TEST_F(SkinViewTest, FocusShowsOnEveryControlAndMovesAsUnskinned)
+{
+    std::vector<TFocusWalk> skinned;
+    for (int page = 0; page < m_viewer->Pages().PageCount(); ++page) {
+        m_viewer->Pages().SetActivePage(m_viewer->Pages().Pages(page));
+        PumpIdle();
+        skinned.push_back(WalkFocus(*m_viewer));
+        const std::vector<HWND>& cycle = skinned.back().Tab;
+        ASSERT_FALSE(cycle.empty());
+        EXPECT_EQ(cycle.back(), m_viewer->Pages().Handle()) << "Tab comes round on page " << page;
+        EXPECT_EQ(std::vector<HWND>(skinned.back().ShiftTab.rbegin() + 1, skinned.back().ShiftTab.rend()),
+                  std::vector<HWND>(cycle.begin(), cycle.end() - 1))
+            << "Shift+Tab goes back the same way on page " << page;
+        HWND const away = cycle.size() > 1 ? cycle.front() : nullptr;
+        for (HWND w : cycle)
+            EXPECT_TRUE(ShowsFocus(w, w == away ? m_viewer->Pages().Handle() : away))
+                << NameOf(w) << " on page " << page;
+        // The page with the focus on its scroll bar, or on the control in
+        // the middle of the round, for looking at.
+        auto const bar = std::find_if(cycle.begin(), cycle.end(),
+                                      [](HWND w) { return WindowClassName(w) == "TScrollBar"; });
+        SetFocus(bar != cycle.end() ? *bar : cycle[cycle.size() / 2]);
+        PumpIdle();
+        RECT window {};
+        GetWindowRect(m_viewer->Handle(), &window);
+        SaveScreenshot(*CaptureScreen(window), "focus-page-" + std::to_string(page));
+    }
+    m_viewer->Skin().SetActive(false);
+    ASSERT_TRUE(PumpUntil([&] { return !Skinned(m_viewer->Handle()) && Settled(); }));
+    for (int page = 0; page < m_viewer->Pages().PageCount(); ++page) {
+        m_viewer->Pages().SetActivePage(m_viewer->Pages().Pages(page));
+        PumpIdle();
+        EXPECT_TRUE(WalkFocus(*m_viewer) == skinned[static_cast<size_t>(page)]) << "page " << page;
     }
 }
 
