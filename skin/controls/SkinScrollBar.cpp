@@ -12,6 +12,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <functional>
 
 namespace tandrel {
 
@@ -116,6 +117,125 @@ TPressStep NextPressMessage(MSG& msg)
     if (msg.message == WM_LBUTTONUP || msg.message == WM_NCLBUTTONUP)
         return TPressStep::psReleased;
     return TPressStep::psMessage;
+}
+
+// Where a tracked press sends its steps: a window's own bars notify the
+// window, the bar control its parent, naming itself.
+struct TPressTarget {
+    HWND Window = nullptr; // holds the capture and the scroll information
+    int Bar = SB_CTL;
+    HWND Notified = nullptr;
+    UINT Message = WM_HSCROLL;
+    LPARAM From = 0;
+
+    void Send(WPARAM code) const { SendMessageW(Notified, Message, code, From); }
+};
+
+// Steps for a press on an arrow or page (SB_* part), again while it is held
+// over it (partUnder), until the button comes up; false when the window or
+// the application went meanwhile (alive).
+bool TrackHeldPress(const TPressTarget& t, int part, const std::function<int()>& partUnder,
+                    const std::function<bool()>& alive)
+{
+    t.Send(MAKEWPARAM(part, 0));
+    if (!alive())
+        return false;
+    SetCapture(t.Window);
+    UINT_PTR const timer = SetTimer(nullptr, 0, kFirstRepeat, nullptr);
+    auto const release = OnScopeExit([&] {
+        KillTimer(nullptr, timer);
+        if (GetCapture() == t.Window)
+            ReleaseCapture();
+    });
+    MSG msg {};
+    while (GetCapture() == t.Window) {
+        TPressStep const step = NextPressMessage(msg);
+        if (step == TPressStep::psEnd)
+            return false;
+        if (step == TPressStep::psReleased)
+            break;
+        if (msg.message == WM_TIMER && !msg.hwnd && msg.wParam == timer) {
+            SetTimer(nullptr, timer, kRepeat, nullptr);
+            if (partUnder() == part)
+                t.Send(MAKEWPARAM(part, 0));
+        } else {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        if (!alive())
+            return false;
+    }
+    t.Send(SB_ENDSCROLL);
+    return alive();
+}
+
+// Drags a thumb of `bar` until the button comes up; tracking is cleared
+// before the last notification so that its paint places the thumb anew.
+// True when the drag ended normally.
+bool TrackThumbDrag(const TPressTarget& t, bool vertical, TBarGeometry& bar, SCROLLINFO& info, bool& tracking,
+                    const std::function<bool()>& alive)
+{
+    TScrollRange const range {info.nMin, info.nMax, info.nPage, info.nPos};
+    POINT start {};
+    GetCursorPos(&start);
+    int const startOffset = bar.ThumbOffset;
+    std::int64_t position = info.nPos;
+    auto const finish = [&] {
+        tracking = false;
+        t.Send(MAKEWPARAM(SB_THUMBPOSITION, LOWORD(position)));
+        if (alive())
+            PostMessageW(t.Notified, t.Message, SB_ENDSCROLL, t.From);
+    };
+
+    tracking = true;
+    // The capture brings the release wherever it happens.
+    SetCapture(t.Window);
+    auto const release = OnScopeExit([&] {
+        tracking = false;
+        if (GetCapture() == t.Window)
+            ReleaseCapture();
+    });
+    MSG msg {};
+    while (tracking) {
+        TPressStep const step = NextPressMessage(msg);
+        if (step == TPressStep::psEnd)
+            return false;
+        if (step == TPressStep::psReleased) {
+            finish();
+            return true;
+        }
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+        if (!alive())
+            return false;
+        if (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE) {
+            POINT c {};
+            GetCursorPos(&c);
+            TThumbDrag const drag = DragThumb(startOffset + (vertical ? c.y - start.y : c.x - start.x), bar, range);
+            bar.ThumbOffset = drag.Offset;
+            if (drag.Pos != position) {
+                info.fMask = SIF_POS;
+                info.nPos = info.nTrackPos = static_cast<int>(drag.Pos);
+                SetScrollInfo(t.Window, t.Bar, &info, FALSE);
+                position = drag.Pos;
+                t.Send(MAKEWPARAM(SB_THUMBTRACK, LOWORD(drag.Pos)));
+                if (!alive())
+                    return false;
+            }
+        }
+        // Another window took the mouse: the drag ends where it stands.
+        if (GetCapture() != t.Window) {
+            finish();
+            return true;
+        }
+    }
+    return true;
+}
+
+// A window's own bar: the window is told.
+TPressTarget WindowBar(HWND window, bool vertical)
+{
+    return {window, vertical ? SB_VERT : SB_HORZ, window, UINT(vertical ? WM_VSCROLL : WM_HSCROLL), 0};
 }
 
 bool CanDrawBars(const TSkinData* skin) { return skin && skin->Scrollbar && !skin->Scrollbar->Bitmap.Empty(); }
@@ -233,7 +353,6 @@ bool TSkinScrollBar::BarPress(TMessage& m)
     ScreenToClient(m_handle, &p);
     bool const vertical = m.WParam == HTVSCROLL;
     int const part = HitPart(vertical ? p.y : p.x, vertical);
-    UINT const message = vertical ? WM_VSCROLL : WM_HSCROLL;
     if (part != SB_THUMBTRACK) {
         if (!OwnBars() || part < 0)
             return true;
@@ -243,7 +362,7 @@ bool TSkinScrollBar::BarPress(TMessage& m)
     }
     m_pressedPart = vertical ? spVertThumb : spHorzThumb;
     PaintWindow(nullptr);
-    TrackThumb(vertical, message);
+    TrackThumb(vertical);
     m.Result = 0;
     return false;
 }
@@ -251,44 +370,13 @@ bool TSkinScrollBar::BarPress(TMessage& m)
 bool TSkinScrollBar::TrackPress(bool vertical, int part)
 {
     HWND const window = m_handle;
-    UINT const message = vertical ? WM_VSCROLL : WM_HSCROLL;
-    auto const alive = [&] { return m_handle == window && IsWindow(window); };
     auto const under = [&] {
         POINT c {};
         GetCursorPos(&c);
         ScreenToClient(window, &c);
         return HitPart(vertical ? c.y : c.x, vertical);
     };
-    SendMessageW(window, message, MAKEWPARAM(part, 0), 0);
-    if (!alive())
-        return false;
-    SetCapture(window);
-    UINT_PTR const timer = SetTimer(nullptr, 0, kFirstRepeat, nullptr);
-    auto const release = OnScopeExit([&] {
-        KillTimer(nullptr, timer);
-        if (GetCapture() == window)
-            ReleaseCapture();
-    });
-    MSG msg {};
-    while (GetCapture() == window) {
-        TPressStep const step = NextPressMessage(msg);
-        if (step == TPressStep::psEnd)
-            return false;
-        if (step == TPressStep::psReleased)
-            break;
-        if (msg.message == WM_TIMER && !msg.hwnd && msg.wParam == timer) {
-            SetTimer(nullptr, timer, kRepeat, nullptr);
-            if (under() == part)
-                SendMessageW(window, message, MAKEWPARAM(part, 0), 0);
-        } else {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        if (!alive())
-            return false;
-    }
-    SendMessageW(window, message, SB_ENDSCROLL, 0);
-    if (!alive())
+    if (!TrackHeldPress(WindowBar(window, vertical), part, under, [&] { return m_handle == window && IsWindow(window); }))
         return false;
     m_pressedPart = spNone;
     PaintWindow(nullptr);
@@ -313,68 +401,12 @@ int TSkinScrollBar::HitPart(int coordinate, bool vertical) const
     return tandrel::HitPart(coordinate, vertical ? m_vertical : m_horizontal);
 }
 
-bool TSkinScrollBar::TrackThumb(bool vertical, UINT scrollMessage)
+bool TSkinScrollBar::TrackThumb(bool vertical)
 {
     HWND const window = m_handle;
-    TBarGeometry& bar = vertical ? m_vertical : m_horizontal;
-    SCROLLINFO& info = vertical ? m_verticalInfo : m_horizontalInfo;
-    TScrollRange const range {info.nMin, info.nMax, info.nPage, info.nPos};
-    POINT start {};
-    GetCursorPos(&start);
-    int const startOffset = bar.ThumbOffset;
-    std::int64_t position = info.nPos;
-    // Still attached to the same live window after a dispatch.
-    auto const alive = [&] { return m_handle == window && IsWindow(window); };
-    auto const finish = [&] {
-        m_tracking = false;
-        SendMessageW(window, scrollMessage, MAKEWPARAM(SB_THUMBPOSITION, LOWORD(position)), 0);
-        if (alive())
-            PostMessageW(window, scrollMessage, SB_ENDSCROLL, 0);
-    };
-
-    m_tracking = true;
-    // The capture brings the release wherever it happens.
-    SetCapture(window);
-    auto const release = OnScopeExit([&] {
-        m_tracking = false;
-        if (GetCapture() == window)
-            ReleaseCapture();
-    });
-    MSG msg {};
-    while (m_tracking) {
-        TPressStep const step = NextPressMessage(msg);
-        if (step == TPressStep::psEnd)
-            return false;
-        if (step == TPressStep::psReleased) {
-            finish();
-            return true;
-        }
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-        if (!alive())
-            return false;
-        if (msg.message == WM_MOUSEMOVE || msg.message == WM_NCMOUSEMOVE) {
-            POINT c {};
-            GetCursorPos(&c);
-            TThumbDrag const drag = DragThumb(startOffset + (vertical ? c.y - start.y : c.x - start.x), bar, range);
-            bar.ThumbOffset = drag.Offset;
-            if (drag.Pos != position) {
-                info.fMask = SIF_POS;
-                info.nPos = info.nTrackPos = static_cast<int>(drag.Pos);
-                SetScrollInfo(window, vertical ? SB_VERT : SB_HORZ, &info, FALSE);
-                position = drag.Pos;
-                SendMessageW(window, scrollMessage, MAKEWPARAM(SB_THUMBTRACK, LOWORD(drag.Pos)), 0);
-                if (!alive())
-                    return false;
-            }
-        }
-        // Another window took the mouse: the drag ends where it stands.
-        if (GetCapture() != window) {
-            finish();
-            return true;
-        }
-    }
-    return true;
+    return TrackThumbDrag(WindowBar(window, vertical), vertical, vertical ? m_vertical : m_horizontal,
+                          vertical ? m_verticalInfo : m_horizontalInfo, m_tracking,
+                          [&] { return m_handle == window && IsWindow(window); });
 }
 
 void TSkinScrollBar::ThumbGeometry(const RECT& barRect, bool vertical)
@@ -463,6 +495,8 @@ bool TSkinScControl::BeforeMessage(TMessage& m)
 {
     switch (m.Msg) {
     case WM_NCMOUSEMOVE: return m.WParam != HTHSCROLL && m.WParam != HTVSCROLL;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK: return !OwnSize() || Press(m);
     case SBM_SETSCROLLINFO:
         CallPrevious(m);
         PaintWindow(nullptr);
@@ -475,6 +509,52 @@ bool TSkinScControl::BeforeMessage(TMessage& m)
         return false;
     default: return true;
     }
+}
+
+bool TSkinScControl::OwnSize() const
+{
+    return CanDrawBars(m_skinData) && m_control && BarThickness(Dpi()) != GetSystemMetrics(SM_CXHSCROLL);
+}
+
+// The system would find the parts at its own arrow length: the skinner
+// tracks the press on the parts as drawn.
+bool TSkinScControl::Press(TMessage& m)
+{
+    bool const vertical = Vertical();
+    int const part = HitPart(vertical ? GET_Y_LPARAM(m.LParam) : GET_X_LPARAM(m.LParam), m_bar);
+    if (part < 0)
+        return true;
+    HWND const window = m_handle;
+    HWND const parent = GetParent(window);
+    TPressTarget const target {window, SB_CTL, parent, UINT(vertical ? WM_VSCROLL : WM_HSCROLL),
+                               reinterpret_cast<LPARAM>(window)};
+    auto const alive = [&] { return m_handle == window && IsWindow(window); };
+    m.Result = 0;
+    if (GetFocus() != window && (GetWindowLongW(window, GWL_STYLE) & WS_TABSTOP))
+        SetFocus(window);
+    if (part != SB_THUMBTRACK) {
+        auto const under = [&] {
+            POINT c {};
+            GetCursorPos(&c);
+            ScreenToClient(window, &c);
+            return HitPart(vertical ? c.y : c.x, m_bar);
+        };
+        if (TrackHeldPress(target, part, under, alive)) {
+            m_pressedPart = spNone;
+            PaintWindow(nullptr);
+        }
+        return false;
+    }
+    SCROLLINFO info {sizeof info, SIF_ALL, 0, 0, 0, 0, 0};
+    if (!GetScrollInfo(window, SB_CTL, &info))
+        return false;
+    m_pressedPart = vertical ? spVertThumb : spHorzThumb;
+    PaintWindow(nullptr);
+    if (TrackThumbDrag(target, vertical, m_bar, info, m_tracking, alive)) {
+        m_pressedPart = spNone;
+        PaintWindow(nullptr);
+    }
+    return false;
 }
 
 void TSkinScControl::AfterMessage(TMessage& m)
@@ -501,7 +581,8 @@ void TSkinScControl::DrawControl(HDC dc, const RECT& rect)
                               PublishedOrdinal(m_control, "PageSize", 0), PublishedOrdinal(m_control, "Position", 0)};
     TSkinScale const scale = Scale();
     int const dpi = scale.Dpi();
-    ComputeThumb(m_bar, length, BarThickness(dpi), MinimumThumb(dpi), SystemThumb(dpi), range, 1);
+    if (!m_tracking)
+        ComputeThumb(m_bar, length, BarThickness(dpi), MinimumThumb(dpi), SystemThumb(dpi), range, 1);
     PaintBar(dc, rect, vertical, *m_skinData, m_bar, m_pressedPart, true, scale);
     if (ShowsFocus()) {
         // A dotted frame inside the thumb, or inside the bar when it has none.

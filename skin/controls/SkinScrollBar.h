@@ -36,7 +36,7 @@ public:
     int HitPart(int coordinate, bool vertical) const;
     // Drags the thumb until the button comes up; true when the drag ended
     // normally (false: the window or the application went meanwhile).
-    bool TrackThumb(bool vertical, UINT scrollMessage);
+    bool TrackThumb(bool vertical);
     void DrawBar(HDC dc, const RECT& barRect, bool vertical);
 
     int PressedPart() const { return m_pressedPart; }
@@ -105,9 +105,16 @@ public:
     int PressedPart() const { return m_pressedPart; }
     const TBarGeometry& Geometry() const { return m_bar; }
     bool Vertical() const;
+    bool Tracking() const { return m_tracking; }
 
 private:
+    // Away from the screen's density the bar's arrows are not the system's
+    // size: the skinner tracks the presses on it.
+    bool OwnSize() const;
+    bool Press(TMessage& message);
+
     int m_pressedPart = spNone;
+    bool m_tracking = false;
     TBarGeometry m_bar;
 };
 

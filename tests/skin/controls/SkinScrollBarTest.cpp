@@ -323,4 +323,67 @@ TEST_F(SkinScrollBarTest, StandAloneScrollBarFollowsTheControl)
                                    ColorToRGB(Skin().ScrollbarColour)));
 }
 
+
+// Away from the screen's density the stand-alone bar's arrows are longer
+// than the system's: a real press on the outer part of one steps a line,
+// on the track a page, and a real drag of the thumb moves it.
+TEST_F(SkinScrollBarTest, StandAloneBarAtAnotherDensityIsPressedWhereItIsDrawn)
+{
+    TPinnedDpi const pinned(144);
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 420, 140);
+    int const thickness = ScaleDpi(GetSystemMetrics(SM_CYHSCROLL), 144, ScreenDpi());
+    auto* bar = Put<TScrollBar>(*form, *form, 10, 10, 330, thickness);
+    bar->SetParams(50, 0, 99);
+    bar->SetPageSize(10);
+    bar->SetLargeChange(10);
+    TWinSkinForm* skin = ShowSkinned(*form);
+    auto* skinner = dynamic_cast<TSkinScControl*>(skin->FindSkinner(bar->Handle()));
+    ASSERT_NE(skinner, nullptr);
+    PumpIdle();
+    TBarGeometry const g = skinner->Geometry();
+    ASSERT_EQ(g.Arrow, thickness);
+    ASSERT_GT(g.Arrow, GetSystemMetrics(SM_CXHSCROLL) + 2);
+    RECT window {};
+    GetWindowRect(bar->Handle(), &window);
+    LONG const middle = (window.top + window.bottom) / 2;
+
+    // Past the arrow the system would have: still the arrow.
+    ClickAt({window.left + g.Arrow - 2, middle});
+    ASSERT_TRUE(PumpUntil([&] { return bar->Position() == 49 && GetCapture() != bar->Handle(); }));
+    ClickAt({window.right - g.Arrow + 2, middle});
+    ASSERT_TRUE(PumpUntil([&] { return bar->Position() == 50 && GetCapture() != bar->Handle(); }));
+    EXPECT_EQ(skinner->PressedPart(), spNone);
+
+    // The track beyond the thumb pages.
+    PumpIdle();
+    TBarGeometry const paged = skinner->Geometry();
+    ClickAt({window.left + g.Arrow + (paged.ThumbOffset + paged.ThumbSize + paged.Track) / 2, middle});
+    ASSERT_TRUE(PumpUntil([&] { return bar->Position() == 60 && GetCapture() != bar->Handle(); }));
+
+    // The thumb follows a real drag; the drag holds the mouse.
+    PumpIdle();
+    TBarGeometry const before = skinner->Geometry();
+    POINT const onThumb {window.left + before.Arrow + before.ThumbOffset + before.ThumbSize / 2, middle};
+    POINT const moved {onThumb.x - 60, middle};
+    int positionDuringDrag = -1;
+    bool trackedDuringDrag = false;
+    RunSoon([&] {
+        trackedDuringDrag = skinner->Tracking();
+        SendMouseInput(0, moved);
+        RunSoon([&] {
+            positionDuringDrag = bar->Position();
+            SendMouseInput(MOUSEEVENTF_LEFTUP, moved);
+        }, 100);
+    }, 100);
+    MoveMouseTo(onThumb);
+    SendMouseInput(MOUSEEVENTF_LEFTDOWN, onThumb);
+    ASSERT_TRUE(PumpUntil([&] { return positionDuringDrag >= 0 && !skinner->Tracking(); }));
+    PumpIdle();
+    EXPECT_TRUE(trackedDuringDrag);
+    EXPECT_LT(positionDuringDrag, 60);
+    EXPECT_LT(bar->Position(), 60);
+    EXPECT_NEAR(skinner->Geometry().ThumbOffset, before.ThumbOffset - 60, 2);
+    EXPECT_NE(GetCapture(), bar->Handle());
+}
+
 } // namespace tandrel::test
