@@ -28,6 +28,32 @@ bool IsSpinClass(HWND window)
 
 } // namespace
 
+void TSkinEdit::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canvas, bool setColour)
+{
+    TSkinControl::Attach(control, skinData, canvas, setColour);
+    RemeasureFrame(m_handle);
+}
+
+void TSkinEdit::AttachHandle(HWND handle, TSkinData* skinData, TCanvas* canvas)
+{
+    TSkinControl::AttachHandle(handle, skinData, canvas);
+    RemeasureFrame(m_handle);
+}
+
+void TSkinEdit::Detach()
+{
+    HWND const window = m_handle;
+    TSkinControl::Detach();
+    RemeasureFrame(window);
+}
+
+void TSkinEdit::RemeasureFrame(HWND window) const
+{
+    if (window && IsWindow(window) && SaneDpi(WindowDpi(window)) != ScreenDpi())
+        SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
 bool TSkinEdit::BeforeMessage(TMessage& m)
 {
     if (m.Msg != WM_NCCALCSIZE || !m.LParam)
@@ -77,14 +103,47 @@ void TSkinEdit::FindSpinButton()
         if (IsSpinClass(child)) {
             // A spin button the dispatch skinned already keeps that skinner.
             m_spin = AdoptSpinSkinner(*this, child, true, 0);
+            m_spinPlace = {};
             return;
         }
     }
 }
 
+void TSkinEdit::FitSpin()
+{
+    if (!m_spin || !m_spin->Handle())
+        return;
+    HWND const spin = m_spin->Handle();
+    RECT client {};
+    GetClientRect(m_handle, &client);
+    RECT now {};
+    GetWindowRect(spin, &now);
+    MapWindowPoints(nullptr, m_handle, reinterpret_cast<POINT*>(&now), 2);
+    int const dpi = Dpi();
+    TSpinPlace& place = m_spinPlace;
+    if (!place.Dpi) {
+        place = {dpi, client.right - now.right, now.top, {now.right - now.left, now.bottom - now.top},
+                 now.top == 0 && now.bottom == client.bottom, false};
+        return;
+    }
+    if (dpi == place.Dpi && !place.Moved)
+        return;
+    auto const scaled = [&](int length) { return ScaleDpi(length, dpi, place.Dpi); };
+    int const top = scaled(place.Top);
+    int const height = place.FillsHeight ? client.bottom : std::min<int>(scaled(place.Size.cy), client.bottom - top);
+    int const right = client.right - scaled(place.RightGap);
+    RECT const wanted {right - scaled(place.Size.cx), top, right, top + height};
+    if (EqualRect(&wanted, &now))
+        return;
+    place.Moved = true;
+    SetWindowPos(spin, nullptr, wanted.left, wanted.top, wanted.right - wanted.left, wanted.bottom - wanted.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void TSkinEdit::DrawControl(HDC dc, const RECT& rect)
 {
     FindSpinButton();
+    FitSpin();
     RECT client {};
     GetClientRect(m_handle, &client);
     // Without a border on either axis there is nothing to replace.
