@@ -31,12 +31,14 @@ bool IsSpinClass(HWND window)
 void TSkinEdit::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canvas, bool setColour)
 {
     TSkinControl::Attach(control, skinData, canvas, setColour);
+    FindSpinButton();
     RemeasureFrame(m_handle);
 }
 
 void TSkinEdit::AttachHandle(HWND handle, TSkinData* skinData, TCanvas* canvas)
 {
     TSkinControl::AttachHandle(handle, skinData, canvas);
+    FindSpinButton();
     RemeasureFrame(m_handle);
 }
 
@@ -103,7 +105,10 @@ void TSkinEdit::FindSpinButton()
         if (IsSpinClass(child)) {
             // A spin button the dispatch skinned already keeps that skinner.
             m_spin = AdoptSpinSkinner(*this, child, true, 0);
+            // Its place is read now, before a hidden edit's first paint
+            // may come at another density.
             m_spinPlace = {};
+            FitSpin();
             return;
         }
     }

@@ -338,11 +338,12 @@ TEST_F(SkinEditControlsTest, SpinInsideAnEditGrowsWithTheDensity)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 560, 300);
     TEditsPage const p = BuildEditsPage(*form);
+    // Hidden, as on a page not shown: its first paint comes at the new
+    // density.
+    p.SpinEdit->SetVisible(false);
     TWinSkinForm* skin = ShowSkinned(*form);
     auto* edit = dynamic_cast<TSkinEdit*>(skin->FindSkinner(p.SpinEdit->Handle()));
     ASSERT_NE(edit, nullptr);
-    ASSERT_TRUE(PumpUntil([&] { return edit->SpinSkinner() != nullptr; }));
-    PumpIdle();
     TSpinInside const at96 = SpinInside(p);
     ASSERT_EQ(at96.Spin.right, at96.Client.right);
     int const width96 = at96.Spin.right - at96.Spin.left;
@@ -362,6 +363,7 @@ TEST_F(SkinEditControlsTest, SpinInsideAnEditGrowsWithTheDensity)
     {
         TPinnedDpi const pinned(144);
         moveTo(144);
+        p.SpinEdit->SetVisible(true);
         EXPECT_TRUE(PumpUntil([&] { return fits(ScaleDpi(width96, 144)); }));
         EXPECT_GT(SpinInside(p).Client.bottom, at96.Client.bottom);
     }
