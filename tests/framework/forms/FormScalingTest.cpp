@@ -3,16 +3,21 @@
 
 #include "framework/controls/Button.h"
 #include "framework/controls/Edit.h"
+#include "framework/controls/HeaderControl.h"
 #include "framework/controls/Label.h"
+#include "framework/controls/ListView.h"
 #include "framework/controls/Panel.h"
+#include "framework/controls/StatusBar.h"
 #include "framework/forms/Forms.h"
 #include "tests/support/TestSupport.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tandrel::test {
 
@@ -192,6 +197,82 @@ TEST(FormScalingTest, ADensityChangeTakesTheSuggestedRectangleAndLaysTheFormOutA
     RECT back = kAt96.Form;
     SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&back));
     ExpectAsStored(LayoutOf(*form));
+    form->Hide();
+}
+
+// What the windows of a list view, a header and a status bar hold: column
+// widths, section widths and the panels' right edges.
+struct TContentWidths {
+    std::vector<int> Columns;
+    std::vector<int> Sections;
+    std::vector<int> PanelEdges;
+};
+
+TContentWidths ContentOf(HWND list, HWND header, HWND status, int count)
+{
+    TContentWidths widths;
+    std::vector<int> edges(static_cast<size_t>(count));
+    SendMessageW(status, SB_GETPARTS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(edges.data()));
+    for (int i = 0; i < count; ++i) {
+        widths.Columns.push_back(static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0)));
+        HDITEMW item {};
+        item.mask = HDI_WIDTH;
+        SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        widths.Sections.push_back(item.cxy);
+        widths.PanelEdges.push_back(edges[static_cast<size_t>(i)]);
+    }
+    return widths;
+}
+
+// List-view columns, header sections and status panels follow a move to
+// another density, and are their own widths again, to the pixel, back at
+// 96; odd widths show any rounding that piles up.
+TEST(FormScalingTest, ColumnsSectionsAndPanelsFollowTheDensityAndComeBackExactly)
+{
+    TPinnedDpi const pinned(96);
+    auto form = MakeForm(kClientSized);
+    auto* list = new TListView(form.get());
+    list->SetParent(form.get());
+    list->SetBounds(0, 0, 280, 90);
+    list->SetViewStyle(TViewStyle::vsReport);
+    auto* header = new THeaderControl(form.get());
+    header->SetParent(form.get());
+    header->SetBounds(0, 100, 280, 20);
+    auto* status = new TStatusBar(form.get());
+    status->SetParent(form.get());
+    std::vector<int> const widths {75, 33, 1};
+    for (int w : widths) {
+        list->AddColumn(L"Column", w);
+        header->AddSection(L"Section", w);
+        status->AddPanel(L"Panel", w);
+    }
+    form->Show();
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(form->Handle()) != FALSE; }));
+    auto const content = [&] { return ContentOf(list->Handle(), header->Handle(), status->Handle(), 3); };
+    TContentWidths const at96 = content();
+    ASSERT_EQ(at96.Columns, widths);
+    ASSERT_EQ(at96.Sections, widths);
+
+    for (int const dpi : {144, 120}) {
+        RECT window {};
+        GetWindowRect(form->Handle(), &window);
+        SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&window));
+        TContentWidths const scaled = content();
+        int edge = 0;
+        for (size_t i = 0; i < widths.size(); ++i) {
+            EXPECT_EQ(scaled.Columns[i], ScaleDpi(widths[i], dpi)) << "column " << i << " at " << dpi;
+            EXPECT_EQ(scaled.Sections[i], ScaleDpi(widths[i], dpi)) << "section " << i << " at " << dpi;
+            edge += ScaleDpi(widths[i], dpi);
+            // The last panel reaches the end of the bar.
+            if (i + 1 < widths.size())
+                EXPECT_EQ(scaled.PanelEdges[i], edge) << "panel " << i << " at " << dpi;
+        }
+        SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&window));
+        TContentWidths const back = content();
+        EXPECT_EQ(back.Columns, at96.Columns) << "back from " << dpi;
+        EXPECT_EQ(back.Sections, at96.Sections) << "back from " << dpi;
+        EXPECT_EQ(back.PanelEdges, at96.PanelEdges) << "back from " << dpi;
+    }
     form->Hide();
 }
 
