@@ -148,6 +148,8 @@ bool TSkinTab::Usable() const
 
 bool TSkinTab::BeforeMessage(TMessage& m)
 {
+    if (m.Msg == TCM_ADJUSTRECT)
+        return AdjustRect(m);
     if (!Usable() || (m.Msg != WM_PAINT && m.Msg != WM_ERASEBKGND))
         return true;
     RECT window {};
@@ -164,6 +166,34 @@ bool TSkinTab::BeforeMessage(TMessage& m)
         PaintBuffered();
     m.Result = m.Msg == WM_ERASEBKGND ? 1 : 0;
     return false;
+}
+
+bool TSkinTab::AdjustRect(TMessage& m)
+{
+    int const dpi = Dpi();
+    if (m_systemRect || !m.LParam || dpi == ScreenDpi() || !Usable())
+        return true;
+    CallPrevious(m);
+    auto& r = *reinterpret_cast<RECT*>(m.LParam);
+    // How far the page's edges reach past the display area, at the
+    // screen's density and at the control's.
+    TSkinRect const page = TabPageRect({0, 0, 0, 0}, m_position);
+    auto const grow = [&](int outside) { return ScaleDpi(outside, dpi, ScreenDpi()) - outside; };
+    int const sign = m.WParam ? -1 : 1;
+    r.left += sign * grow(-page.Left);
+    r.top += sign * grow(-page.Top);
+    r.right -= sign * grow(page.Right);
+    r.bottom -= sign * grow(page.Bottom);
+    return false;
+}
+
+RECT TSkinTab::SystemDisplayRect(const RECT& rect)
+{
+    RECT display = rect;
+    m_systemRect = true;
+    auto const done = OnScopeExit([this] { m_systemRect = false; });
+    SendMessageW(m_handle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    return display;
 }
 
 void TSkinTab::PaintBuffered()
@@ -194,9 +224,7 @@ void TSkinTab::DrawControl(HDC dc, const RECT& rect)
     if (!Usable())
         return;
     TSkinScale const scale = Scale();
-    RECT display = rect;
-    SendMessageW(m_handle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
-    TSkinRect const page = TabPageRect(ToSkin(display), m_position);
+    TSkinRect const page = TabPageRect(ToSkin(SystemDisplayRect(rect)), m_position);
     DrawStrip(dc, rect, page);
     if (ShowsFocus()) {
         // The system's dotted frame inside the focused tab; the window has

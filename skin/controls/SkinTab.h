@@ -53,6 +53,12 @@ private:
     // Whether the control's scroll arrows show; skins them the first time.
     bool FindScroller();
     void FitScroller(HWND arrows);
+    // Away from the screen's density the page's edges are wider than the
+    // room the system leaves around the display area: the area the control
+    // answers shrinks (or the window it needs grows) to keep as much of the
+    // edges in sight as at the screen's.
+    bool AdjustRect(TMessage& message);
+    RECT SystemDisplayRect(const RECT& rect);
     void DrawStrip(HDC dc, const RECT& rect, const TSkinRect& page);
     void DrawTab(int index, const TSkinRect& place, bool current, HIMAGELIST images);
 
@@ -66,6 +72,7 @@ private:
     HWND m_scrollerWindow = nullptr;
     SIZE m_scrollerSize {}; // what the arrows were given here
     HFONT m_font = nullptr; // the window font the strip's canvas has
+    bool m_systemRect = false; // the control's own answer is wanted
 };
 
 class TSkinTab31 : public TSkinControl {

@@ -328,6 +328,36 @@ TEST_F(SkinViewDpiTest, EverySkinElementGrowsWithTheDensityAndNoKeyColourShows)
     }
 }
 
+namespace {
+
+// The room around the page where its edges are drawn: from the control's
+// sides, and from the tabs above.
+std::vector<int> PageRoom(TPageControl& pages)
+{
+    RECT const control = ScreenRect(pages.Handle());
+    RECT const sheet = ScreenRect(pages.ActivePage()->Handle());
+    RECT tab {};
+    SendMessageW(pages.Handle(), TCM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&tab));
+    POINT below {0, tab.bottom};
+    ClientToScreen(pages.Handle(), &below);
+    return {sheet.left - control.left, sheet.top - below.y, control.right - sheet.right,
+            control.bottom - sheet.bottom};
+}
+
+} // namespace
+
+// The page leaves its edges as much room at 144 as at 96, scaled: none of
+// them hides under it.
+TEST_F(SkinViewDpiTest, PageLeavesItsEdgesTheirRoom)
+{
+    OpenAt(96, {700, 500});
+    std::vector<int> const at96 = PageRoom(m_viewer->Pages());
+    OpenAt(144, {700, 500});
+    std::vector<int> const at144 = PageRoom(m_viewer->Pages());
+    for (size_t side = 0; side < at96.size(); ++side)
+        ExpectScaled(at144[side], at96[side], 144, "side " + std::to_string(side));
+}
+
 // A window keeps its size across a change of skin at any density, also
 // after it moved to a screen of another.
 TEST_F(SkinViewDpiTest, SkinChangeKeepsTheWindowsSize)
