@@ -100,6 +100,10 @@ void TCustomTabControl::ChangeScale(int to, int from)
 void TCustomTabControl::InitializeWindow()
 {
     TWinControl::InitializeWindow();
+    // Made at another density than the screen's: the system's narrowest
+    // tab grows to it at once.
+    if (int const dpi = SaneDpi(WindowDpi(Handle())); m_minTabWidth <= 0 && dpi != ScreenDpi())
+        m_minTabWidth = ScaleDpi(static_cast<int>(SendMessageW(Handle(), TCM_SETMINTABWIDTH, 0, -1)), dpi, ScreenDpi());
     if (m_minTabWidth > 0)
         SendMessageW(Handle(), TCM_SETMINTABWIDTH, 0, m_minTabWidth);
     if (m_images.Get())

@@ -54,18 +54,26 @@ void TTrackBar::ChangeScale(int to, int from)
                                    : ScaleDpi(kSystemThumbLength, ScreenDpi());
     m_thumbLength = ScaleDpi(length, to, from);
     TWinControl::ChangeScale(to, from);
-    if (HandleAllocated()) {
-        SetWindowLongW(Handle(), GWL_STYLE, GetWindowLongW(Handle(), GWL_STYLE) | TBS_FIXEDLENGTH);
-        SendMessageW(Handle(), TBM_SETTHUMBLENGTH, static_cast<WPARAM>(m_thumbLength), 0);
-    }
+    if (HandleAllocated())
+        PutThumbLength();
+}
+
+void TTrackBar::PutThumbLength()
+{
+    SetWindowLongW(Handle(), GWL_STYLE, GetWindowLongW(Handle(), GWL_STYLE) | TBS_FIXEDLENGTH);
+    SendMessageW(Handle(), TBM_SETTHUMBLENGTH, static_cast<WPARAM>(m_thumbLength), 0);
 }
 
 void TTrackBar::InitializeWindow()
 {
     TRangeControl::InitializeWindow();
     SendMessageW(Handle(), TBM_SETTICFREQ, static_cast<WPARAM>(m_frequency), 0);
+    // Made at another density than the screen's: the system's thumb grows
+    // to it at once.
+    if (int const dpi = SaneDpi(WindowDpi(Handle())); m_thumbLength <= 0 && dpi != ScreenDpi())
+        m_thumbLength = ScaleDpi(static_cast<int>(SendMessageW(Handle(), TBM_GETTHUMBLENGTH, 0, 0)), dpi, ScreenDpi());
     if (m_thumbLength > 0)
-        SendMessageW(Handle(), TBM_SETTHUMBLENGTH, static_cast<WPARAM>(m_thumbLength), 0);
+        PutThumbLength();
 }
 
 void TTrackBar::PutRange()

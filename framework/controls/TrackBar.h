@@ -36,6 +36,7 @@ protected:
 
 private:
     void Changed();
+    void PutThumbLength();
 
     int m_frequency = 1;
     int m_thumbLength = 0; // 0: the system's own

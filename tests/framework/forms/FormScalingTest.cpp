@@ -8,6 +8,8 @@
 #include "framework/controls/ListView.h"
 #include "framework/controls/Panel.h"
 #include "framework/controls/StatusBar.h"
+#include "framework/controls/TabControl.h"
+#include "framework/controls/TrackBar.h"
 #include "framework/forms/Forms.h"
 #include "tests/support/TestSupport.h"
 
@@ -40,6 +42,12 @@ constexpr const char* kLaidOut = R"({
 constexpr const char* kClientSized = R"({
   "class": "TScaledForm", "name": "ClientSized", "Left": 50, "Top": 50,
   "ClientWidth": 300, "ClientHeight": 200, "BorderStyle": "bsSingle" })";
+
+constexpr const char* kSystemSized = R"({
+  "class": "TScaledForm", "name": "SystemSized", "Left": 50, "Top": 50, "Width": 400, "Height": 300,
+  "components": [
+    { "class": "TTabControl", "name": "Tabs", "Left": 8, "Top": 8, "Width": 300, "Height": 80 },
+    { "class": "TTrackBar", "name": "Track", "Left": 8, "Top": 100, "Width": 200, "Height": 45 } ] })";
 
 class TScaledForm : public TForm {
 public:
@@ -198,6 +206,53 @@ TEST(FormScalingTest, ADensityChangeTakesTheSuggestedRectangleAndLaysTheFormOutA
     SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&back));
     ExpectAsStored(LayoutOf(*form));
     form->Hide();
+}
+
+// The narrowest tab and its window's answer of the narrowest: setting the
+// default answers the width there was.
+int MinTabWidth(TTabControl& tabs)
+{
+    int const width = static_cast<int>(SendMessageW(tabs.Handle(), TCM_SETMINTABWIDTH, 0, -1));
+    SendMessageW(tabs.Handle(), TCM_SETMINTABWIDTH, 0, width);
+    return width;
+}
+
+int ThumbLength(TTrackBar& track) { return static_cast<int>(SendMessageW(track.Handle(), TBM_GETTHUMBLENGTH, 0, 0)); }
+
+// What the system sizes itself (the narrowest tab, a track bar's thumb)
+// has the density a form is made at, whether the form's layout was stored
+// or its controls were made in code.
+TEST(FormScalingTest, SystemSizedPartsHaveTheDensityAFormIsMadeAt)
+{
+    auto const made = [](bool stored) {
+        auto form = MakeForm(stored ? kSystemSized : kClientSized);
+        if (!stored) {
+            auto* tabs = new TTabControl(form.get());
+            tabs->SetName("Tabs");
+            tabs->SetParent(form.get());
+            auto* track = new TTrackBar(form.get());
+            track->SetName("Track");
+            track->SetParent(form.get());
+        }
+        form->HandleNeeded();
+        return form;
+    };
+    int tab96 = 0;
+    int thumb96 = 0;
+    {
+        TPinnedDpi const pinned(96);
+        auto form = made(true);
+        tab96 = MinTabWidth(Child<TTabControl>(*form, "Tabs"));
+        thumb96 = ThumbLength(Child<TTrackBar>(*form, "Track"));
+        ASSERT_GT(tab96, 0);
+        ASSERT_GT(thumb96, 0);
+    }
+    TPinnedDpi const pinned(144);
+    for (bool const stored : {true, false}) {
+        auto form = made(stored);
+        EXPECT_EQ(MinTabWidth(Child<TTabControl>(*form, "Tabs")), ScaleDpi(tab96, 144)) << "stored " << stored;
+        EXPECT_EQ(ThumbLength(Child<TTrackBar>(*form, "Track")), ScaleDpi(thumb96, 144)) << "stored " << stored;
+    }
 }
 
 // What the windows of a list view, a header and a status bar hold: column
