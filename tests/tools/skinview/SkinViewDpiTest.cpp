@@ -346,16 +346,25 @@ std::vector<int> PageRoom(TPageControl& pages)
 
 } // namespace
 
-// The page leaves its edges as much room at 144 as at 96, scaled: none of
-// them hides under it.
+// A page leaves its edges as much room at 144 as at 96, scaled: none of
+// them hides under it, on the previewer's own page control and on the one
+// of its pages, whose tabs grow with their font.
 TEST_F(SkinViewDpiTest, PageLeavesItsEdgesTheirRoom)
 {
+    auto const rooms = [&] {
+        TPageControl& outer = m_viewer->Pages();
+        TPageControl* inner = FindControl<TPageControl>(*m_viewer, [&](TPageControl& c) { return &c != &outer; });
+        EXPECT_NE(inner, nullptr);
+        return std::vector<std::vector<int>> {PageRoom(outer), inner ? PageRoom(*inner) : std::vector<int>(4)};
+    };
     OpenAt(96, {700, 500});
-    std::vector<int> const at96 = PageRoom(m_viewer->Pages());
+    auto const at96 = rooms();
     OpenAt(144, {700, 500});
-    std::vector<int> const at144 = PageRoom(m_viewer->Pages());
-    for (size_t side = 0; side < at96.size(); ++side)
-        ExpectScaled(at144[side], at96[side], 144, "side " + std::to_string(side));
+    auto const at144 = rooms();
+    for (size_t control = 0; control < at96.size(); ++control)
+        for (size_t side = 0; side < at96[control].size(); ++side)
+            ExpectScaled(at144[control][side], at96[control][side], 144,
+                         "control " + std::to_string(control) + " side " + std::to_string(side));
 }
 
 // A window keeps its size across a change of skin at any density, also
