@@ -1,5 +1,6 @@
 #include "framework/controls/HeaderControl.h"
 
+#include "framework/graphics/Dpi.h"
 #include "framework/graphics/ImageList.h"
 
 #include <commctrl.h>
@@ -52,6 +53,13 @@ THeaderControl::~THeaderControl()
 {
     Destroying();
     DestroyHandle();
+}
+
+void THeaderControl::ChangeScale(int to, int from)
+{
+    TWinControl::ChangeScale(to, from);
+    for (const auto& section : m_sections)
+        section->SetWidth(ScaleDpi(section->Width(), to, from));
 }
 
 void THeaderControl::CreateParams(TCreateParams& p)

@@ -51,6 +51,8 @@ public:
     THeaderSection& AddSection(const std::wstring& text, int width);
     TImageList* Images() const { return m_images.Get(); }
     void SetImages(TImageList* images);
+    // The sections' widths are laid out at the form's density as well.
+    void ChangeScale(int to, int from) override;
 
     // A section was clicked (the sender is the header; the index is given).
     std::function<void(TObject*, int)> OnSectionClick;

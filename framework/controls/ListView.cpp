@@ -1,6 +1,7 @@
 #include "framework/controls/ListView.h"
 
 #include "framework/core/Publisher.h"
+#include "framework/graphics/Dpi.h"
 
 #include <commctrl.h>
 
@@ -99,6 +100,13 @@ TCustomListView::~TCustomListView()
 {
     Destroying();
     DestroyHandle();
+}
+
+void TCustomListView::ChangeScale(int to, int from)
+{
+    TWinControl::ChangeScale(to, from);
+    for (const auto& column : m_columns)
+        column->SetWidth(ScaleDpi(column->Width(), to, from));
 }
 
 void TCustomListView::CreateParams(TCreateParams& p)

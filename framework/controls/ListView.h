@@ -82,6 +82,8 @@ public:
 
     // The header window of report view (LVM_GETHEADER), or none.
     HWND HeaderHandle() const;
+    // The columns' widths are laid out at the form's density as well.
+    void ChangeScale(int to, int from) override;
 
     TNotifyEvent OnChange;  // the selection moved
 

@@ -108,6 +108,13 @@ void TPageControl::ShowActivePage()
     }
 }
 
+void TPageControl::ChangeScale(int to, int from)
+{
+    TCustomTabControl::ChangeScale(to, from);
+    if (HandleAllocated())
+        ShowActivePage();
+}
+
 void TPageControl::InitializeWindow()
 {
     TCustomTabControl::InitializeWindow();
@@ -125,7 +132,8 @@ void TPageControl::Change()
 void TPageControl::WndProc(TMessage& m)
 {
     TCustomTabControl::WndProc(m);
-    if (m.Msg == WM_SIZE)
+    // A new font changes the height of the tabs, and so the page's room.
+    if (m.Msg == WM_SIZE || m.Msg == WM_SETFONT)
         ShowActivePage();
 }
 

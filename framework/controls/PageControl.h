@@ -40,6 +40,9 @@ public:
     TTabSheet* ActivePage() const { return m_activePage; }
     // Selects the page's tab and shows the page alone.
     void SetActivePage(TTabSheet* page);
+    // The page goes where the tabs leave room at the new density, not
+    // where its old place scales to.
+    void ChangeScale(int to, int from) override;
 
 protected:
     void InitializeWindow() override;

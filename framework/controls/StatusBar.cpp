@@ -1,6 +1,7 @@
 #include "framework/controls/StatusBar.h"
 
 #include "framework/core/Publisher.h"
+#include "framework/graphics/Dpi.h"
 
 #include <commctrl.h>
 
@@ -87,6 +88,13 @@ TStatusBar::~TStatusBar()
 {
     Destroying();
     DestroyHandle();
+}
+
+void TStatusBar::ChangeScale(int to, int from)
+{
+    TWinControl::ChangeScale(to, from);
+    for (const auto& panel : m_panels)
+        panel->SetWidth(ScaleDpi(panel->Width(), to, from));
 }
 
 void TStatusBar::CreateParams(TCreateParams& p)

@@ -65,6 +65,8 @@ public:
     // The bar keeps to the bottom of its parent, over its whole width.
     void SetBounds(int left, int top, int width, int height) override;
     void SetParent(TWinControl* parent) override;
+    // The panels' widths are laid out at the form's density as well.
+    void ChangeScale(int to, int from) override;
 
 protected:
     void CreateParams(TCreateParams& params) override;

@@ -1,6 +1,7 @@
 #include "framework/controls/TabControl.h"
 
 #include "framework/core/Publisher.h"
+#include "framework/graphics/Dpi.h"
 #include "framework/graphics/ImageList.h"
 
 #include <commctrl.h>
@@ -83,9 +84,28 @@ void TCustomTabControl::CreateWnd()
     TWinControl::CreateWnd();
 }
 
+void TCustomTabControl::ChangeScale(int to, int from)
+{
+    int width = m_minTabWidth;
+    // Setting the default answers the width there was.
+    if (width <= 0 && HandleAllocated())
+        width = static_cast<int>(SendMessageW(Handle(), TCM_SETMINTABWIDTH, 0, -1));
+    if (width > 0)
+        m_minTabWidth = ScaleDpi(width, to, from);
+    TWinControl::ChangeScale(to, from);
+    if (HandleAllocated() && m_minTabWidth > 0)
+        SendMessageW(Handle(), TCM_SETMINTABWIDTH, 0, m_minTabWidth);
+}
+
 void TCustomTabControl::InitializeWindow()
 {
     TWinControl::InitializeWindow();
+    // Made at another density than the screen's: the system's narrowest
+    // tab grows to it at once.
+    if (int const dpi = SaneDpi(WindowDpi(Handle())); m_minTabWidth <= 0 && dpi != ScreenDpi())
+        m_minTabWidth = ScaleDpi(static_cast<int>(SendMessageW(Handle(), TCM_SETMINTABWIDTH, 0, -1)), dpi, ScreenDpi());
+    if (m_minTabWidth > 0)
+        SendMessageW(Handle(), TCM_SETMINTABWIDTH, 0, m_minTabWidth);
     if (m_images.Get())
         m_images.PutInWindow();
     PutTabs();

@@ -36,6 +36,9 @@ public:
 
     // The client area the tabs leave free.
     RECT DisplayRect() const;
+    // The narrowest tab grows with the form's density; the system keeps it
+    // at the screen's.
+    void ChangeScale(int to, int from) override;
 
     TNotifyEvent OnChange; // the user selected another tab
 
@@ -62,6 +65,7 @@ private:
     TTabPosition m_tabPosition = TTabPosition::tpTop;
     bool m_multiLine = false;
     int m_savedIndex = -1;
+    int m_minTabWidth = 0; // 0: the system's own
 };
 
 class TTabControl : public TCustomTabControl {

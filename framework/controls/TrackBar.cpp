@@ -1,6 +1,7 @@
 #include "framework/controls/TrackBar.h"
 
 #include "framework/core/Publisher.h"
+#include "framework/graphics/Dpi.h"
 
 #include <commctrl.h>
 
@@ -8,6 +9,8 @@ namespace tandrel {
 
 namespace {
 const TEnumInfo kOrientations {{"trHorizontal", "trVertical"}};
+// The system's thumb length, at 96 pixels per inch.
+constexpr int kSystemThumbLength = 21;
 }
 
 const TClassInfo& TTrackBar::StaticClassInfo()
@@ -39,12 +42,38 @@ void TTrackBar::CreateParams(TCreateParams& p)
     p.BaseClassName = TRACKBAR_CLASSW;
     p.Style |= TBS_AUTOTICKS | TBS_BOTTOM |
                (m_orientation == TTrackBarOrientation::trVertical ? TBS_VERT : TBS_HORZ);
+    if (m_thumbLength > 0)
+        p.Style |= TBS_FIXEDLENGTH;
+}
+
+void TTrackBar::ChangeScale(int to, int from)
+{
+    int length = m_thumbLength;
+    if (length <= 0)
+        length = HandleAllocated() ? static_cast<int>(SendMessageW(Handle(), TBM_GETTHUMBLENGTH, 0, 0))
+                                   : ScaleDpi(kSystemThumbLength, ScreenDpi());
+    m_thumbLength = ScaleDpi(length, to, from);
+    TWinControl::ChangeScale(to, from);
+    if (HandleAllocated())
+        PutThumbLength();
+}
+
+void TTrackBar::PutThumbLength()
+{
+    SetWindowLongW(Handle(), GWL_STYLE, GetWindowLongW(Handle(), GWL_STYLE) | TBS_FIXEDLENGTH);
+    SendMessageW(Handle(), TBM_SETTHUMBLENGTH, static_cast<WPARAM>(m_thumbLength), 0);
 }
 
 void TTrackBar::InitializeWindow()
 {
     TRangeControl::InitializeWindow();
     SendMessageW(Handle(), TBM_SETTICFREQ, static_cast<WPARAM>(m_frequency), 0);
+    // Made at another density than the screen's: the system's thumb grows
+    // to it at once.
+    if (int const dpi = SaneDpi(WindowDpi(Handle())); m_thumbLength <= 0 && dpi != ScreenDpi())
+        m_thumbLength = ScaleDpi(static_cast<int>(SendMessageW(Handle(), TBM_GETTHUMBLENGTH, 0, 0)), dpi, ScreenDpi());
+    if (m_thumbLength > 0)
+        PutThumbLength();
 }
 
 void TTrackBar::PutRange()

@@ -20,6 +20,9 @@ public:
     void SetFrequency(int value);
     TTrackBarOrientation Orientation() const { return m_orientation; }
     void SetOrientation(TTrackBarOrientation orientation);
+    // The thumb grows with the form's density; the system keeps it at the
+    // screen's.
+    void ChangeScale(int to, int from) override;
 
     TNotifyEvent OnChange;
 
@@ -33,8 +36,10 @@ protected:
 
 private:
     void Changed();
+    void PutThumbLength();
 
     int m_frequency = 1;
+    int m_thumbLength = 0; // 0: the system's own
     TTrackBarOrientation m_orientation = TTrackBarOrientation::trHorizontal;
 };
 

@@ -1,6 +1,7 @@
 #include "skin/controls/SkinButton.h"
 
 #include "framework/graphics/DcGuards.h"
+#include "framework/graphics/Dpi.h"
 #include "framework/controls/BitBtn.h"
 #include "framework/controls/SpeedButton.h"
 #include "framework/core/Colors.h"
@@ -71,21 +72,12 @@ TSkinButtonMetrics GlyphMetrics(TBitmap& glyph, int glyphCount, SIZE text, int c
     return m;
 }
 
-// A check box or radio strip's frame drawn over the control's own box.
-void DrawCheckBox(TSkinControl& skinner, TCanvas* canvas, HDC dc, const RECT& rect, TBitmap& strip, int frameCount,
-                  int frame)
+// The box of a check box or radio strip's frames of w x h in the control.
+RECT ChoiceBox(HWND window, const RECT& rect, int w, int h)
 {
-    int const count = std::max(1, frameCount);
-    int const w = strip.Width() / count;
-    int const h = strip.Height();
-    LONG const style = GetWindowLongW(skinner.Handle(), GWL_STYLE);
+    LONG const style = GetWindowLongW(window, GWL_STYLE);
     TSkinRect const box = CheckBoxRect({rect.left, rect.top, rect.right, rect.bottom}, w, h, (style & BS_LEFTTEXT) != 0);
-    RECT const r {box.Left, box.Top, box.Right, box.Bottom};
-    skinner.FillFace(dc, r);
-    if (canvas)
-        DrawSkinFrame(*canvas, dc, r, strip, count, frame);
-    else
-        DrawSkinFrameTransparent(dc, r, strip, count, frame);
+    return {box.Left, box.Top, box.Right, box.Bottom};
 }
 
 // The framework control's published "Checked", when it has one.
@@ -141,11 +133,12 @@ TColor TSkinButton::CaptionColour(int frame, bool enabled) const
 TCanvas& TSkinButton::ComposeFace(const RECT& r, int frameCount, int frame)
 {
     // The face of a frame at a size is composed once; a repaint copies it.
-    TFaceKey const key {r.right, r.bottom, frameCount, frame};
+    TSkinScale const scale = Scale();
+    TFaceKey const key {r.right, r.bottom, frameCount, frame, scale.Dpi()};
     if (!(key == m_faceKey)) {
         m_face.SetSize(r.right, r.bottom);
         FillFace(m_face.Canvas().Handle(), r);
-        DrawSkinObject(m_face.Canvas().Handle(), r, frameCount, frame, *m_skinData->Buttons);
+        DrawSkinObject(m_face.Canvas().Handle(), r, frameCount, frame, *m_skinData->Buttons, scale);
         m_faceKey = key;
     }
     m_buffer.SetSize(r.right, r.bottom);
@@ -462,7 +455,50 @@ void TSkinChoiceButton::DrawChoice(HDC dc, const RECT& rect, TBitmap& strip, int
     auto const state = static_cast<UINT>(SendMessageW(m_handle, query, 0, 0));
     bool const checked = PublishedChecked(m_control, (state & BST_CHECKED) != 0);
     int const frame = CheckFrame(checked, !WindowDisabled(m_handle), thirdState && (state & BST_INDETERMINATE) != 0);
-    DrawCheckBox(*this, m_canvas, dc, rect, strip, frameCount, frame);
+    int const count = std::max(1, frameCount);
+    TSkinScale const scale = Scale();
+    if (scale.Dpi() != kDesignDpi)
+        return DrawScaledChoice(dc, rect, scale.Image(strip, count, TFrameLayout::flHorizontal), count, frame, scale);
+    RECT const r = ChoiceBox(m_handle, rect, strip.Width() / count, strip.Height());
+    FillFace(dc, r);
+    if (m_canvas)
+        DrawSkinFrame(*m_canvas, dc, r, strip, count, frame);
+    else
+        DrawSkinFrameTransparent(dc, r, strip, count, frame);
+}
+
+void TSkinChoiceButton::DrawScaledChoice(HDC dc, const RECT& rect, TBitmap& image, int frameCount, int frame,
+                                         const TSkinScale& scale)
+{
+    RECT const all = AtOrigin(rect);
+    if (all.right <= 0 || all.bottom <= 0)
+        return;
+    TBitmap picture(all.right, all.bottom, TPixelFormat::pf24bit);
+    TCanvas& canvas = picture.Canvas();
+    FillFace(canvas.Handle(), all);
+    RECT const box = ChoiceBox(m_handle, all, image.Width() / frameCount, image.Height());
+    DrawSkinFrame(canvas, box, image, frameCount, frame);
+
+    bool const boxRight = (GetWindowLongW(m_handle, GWL_STYLE) & BS_LEFTTEXT) != 0;
+    int const gap = scale.Length(4);
+    RECT text = boxRight ? RECT {0, 0, box.left - gap, all.bottom} : RECT {box.right + gap, 0, all.right, all.bottom};
+    canvas.Font().AssignHandle(reinterpret_cast<HFONT>(SendMessageW(m_handle, WM_GETFONT, 0, 0)));
+    canvas.Font().SetColor(m_control ? m_control->Font().Color() : static_cast<TColor>(m_skinData->ButtonTextColour));
+    std::wstring const caption = m_control ? m_control->Caption() : WindowText(m_handle);
+    bool const enabled = !WindowDisabled(m_handle);
+    DrawCaption(canvas, text, caption, enabled, boxRight ? DT_RIGHT | DT_SINGLELINE : DT_LEFT | DT_SINGLELINE);
+    if (GetFocus() == m_handle && !caption.empty()) {
+        RECT used = text;
+        canvas.DrawText(caption, used, DT_CALCRECT | DT_SINGLELINE);
+        int const h = used.bottom - used.top;
+        used.top = (all.bottom - h) / 2 - 1;
+        used.bottom = used.top + h;
+        if (boxRight)
+            OffsetRect(&used, text.right - used.right, 0);
+        InflateRect(&used, 1, 1);
+        DrawFocusRect(canvas.Handle(), &used);
+    }
+    BitBlt(dc, rect.left, rect.top, all.right, all.bottom, canvas.Handle(), 0, 0, SRCCOPY);
 }
 
 void TSkinCheckBox::DrawControl(HDC dc, const RECT& rect)

@@ -45,6 +45,7 @@ private:
         int Height = -1;
         int FrameCount = 0;
         int Frame = 0;
+        int Dpi = 0;
         bool operator==(const TFaceKey&) const = default;
     };
     TBitmap m_face; // the face last composed, and what it shows
@@ -93,6 +94,12 @@ protected:
     // The strip's frame for the check state `query` (BM_GETSTATE or
     // BM_GETCHECK) reports, or the control's published "Checked".
     void DrawChoice(HDC dc, const RECT& rect, TBitmap& strip, int frameCount, UINT query, bool thirdState);
+
+private:
+    // Away from 96 pixels per inch the system's caption would sit under the
+    // grown box: the whole control is drawn here, box and caption.
+    void DrawScaledChoice(HDC dc, const RECT& rect, TBitmap& image, int frameCount, int frame,
+                          const TSkinScale& scale);
 };
 
 class TSkinCheckBox : public TSkinChoiceButton {

@@ -83,6 +83,25 @@ void TSkinComBox::Refresh()
     TSkinControl::Refresh();
 }
 
+// The edit field of an editable combo box ends where the system's button
+// begins; a grown skin button would be cut by it.
+void TSkinComBox::FitEditField(const TSkinRect& field)
+{
+    COMBOBOXINFO info {};
+    info.cbSize = sizeof info;
+    if (!GetComboBoxInfo(m_handle, &info) || !info.hwndItem || info.hwndItem == m_handle)
+        return;
+    RECT edit {};
+    GetWindowRect(info.hwndItem, &edit);
+    MapWindowPoints(nullptr, m_handle, reinterpret_cast<POINT*>(&edit), 2);
+    int const left = std::max<int>(edit.left, field.Left);
+    int const right = std::min<int>(edit.right, field.Right);
+    if ((left == edit.left && right == edit.right) || right <= left)
+        return;
+    SetWindowPos(info.hwndItem, nullptr, left, edit.top, right - left, edit.bottom - edit.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void TSkinComBox::DrawControl(HDC dc, const RECT& rect)
 {
     TDataSkinBorder* const button = m_skinData ? m_skinData->ComboButton.get() : nullptr;
@@ -102,19 +121,27 @@ void TSkinComBox::DrawControl(HDC dc, const RECT& rect)
     bool const enabled = (m_style & WS_DISABLED) == 0;
     int const state = ComboState(enabled, focused, Pressed(), Hot());
     bool const left = ButtonAtTheLeft(r.right);
-    TComboLayout const layout = ComboLayout(r.right, r.bottom, GetSystemMetrics(SM_CXHSCROLL),
-                                            left ? TComboButtonSide::cbLeft : TComboButtonSide::cbRight);
+    TSkinScale const scale = Scale();
+    // The system's button width is at the screen's density.
+    int const buttonWidth = ScaleDpi(GetSystemMetrics(SM_CXHSCROLL), scale.Dpi(), ScreenDpi());
+    TComboLayout const layout =
+        ComboLayout(r.right, r.bottom, buttonWidth, left ? TComboButtonSide::cbLeft : TComboButtonSide::cbRight);
 
+    if (scale.Dpi() != kDesignDpi)
+        FitEditField(layout.TextField);
     // The control's own text and selection stay as it painted them; the
     // clipping goes back as it was for whoever draws on this DC next.
     TSaveDC const saved(dc);
     ExcludeClipRect(dc, layout.TextField.Left, layout.TextField.Top, layout.TextField.Right,
                     layout.TextField.Bottom);
     TSkinTransparency const edgeLook = TransparencyOf(*edge);
-    if (left != m_buttonLeft) {
+    if (left != m_buttonLeft || scale.Dpi() != m_dpi) {
+        m_edge.reset();
         m_button.reset();
+        m_arrow.reset();
         m_face.reset();
         m_buttonLeft = left;
+        m_dpi = scale.Dpi();
     }
     // An opaque edge covers the whole control: edge, button and arrow are
     // put together off-screen once per size and state, and every paint is
@@ -130,18 +157,22 @@ void TSkinComBox::DrawControl(HDC dc, const RECT& rect)
         m_faceState = state;
         target = m_face->Canvas().Handle();
     }
-    Picture(m_edge, edge->Bitmap, MarginsOf(*edge), MiddleFillOf(edge->Tile), edgeLook, edge->FrameCount, state,
-            r.right, r.bottom)
+    int const edges = std::max(1, edge->FrameCount);
+    Picture(m_edge, scale.Image(edge->Bitmap, edges, TFrameLayout::flHorizontal), scale.Margins(MarginsOf(*edge)),
+            MiddleFillOf(edge->Tile), edgeLook, edge->FrameCount, state, r.right, r.bottom)
         .Draw(target, 0, 0);
-    TBitmap& face = left && !button->Bitmap2.Empty() ? button->Bitmap2 : button->Bitmap;
+    int const buttons = std::max(1, button->FrameCount);
+    TBitmap& face = scale.Image(left && !button->Bitmap2.Empty() ? button->Bitmap2 : button->Bitmap, buttons,
+                                TFrameLayout::flHorizontal);
     TSkinRect const b = layout.Button;
-    Picture(m_button, face, {}, TMiddleFill::mfStretch, TSkinTransparency::stKeyColour,
-            std::max(1, button->FrameCount), state, b.Width(), b.Height())
+    Picture(m_button, face, {}, TMiddleFill::mfStretch, TSkinTransparency::stKeyColour, buttons, state, b.Width(),
+            b.Height())
         .Draw(target, b.Left, b.Top);
     if (TDataSkinObject* const arrow = m_skinData->ExtraImages.get(); Usable(arrow)) {
         int const arrows = std::max(1, arrow->FrameCount);
-        TSkinRect const glyph = CentredIn(layout.GlyphBox, arrow->Bitmap.Width() / arrows, arrow->Bitmap.Height());
-        Picture(m_arrow, arrow->Bitmap, {}, TMiddleFill::mfStretch, TSkinTransparency::stKeyColour, arrows, state,
+        TBitmap& glyphs = scale.Image(arrow->Bitmap, arrows, TFrameLayout::flHorizontal);
+        TSkinRect const glyph = CentredIn(layout.GlyphBox, glyphs.Width() / arrows, glyphs.Height());
+        Picture(m_arrow, glyphs, {}, TMiddleFill::mfStretch, TSkinTransparency::stKeyColour, arrows, state,
                 glyph.Width(), glyph.Height())
             .Draw(target, glyph.Left, glyph.Top);
     }

@@ -3,6 +3,7 @@
 // edge goes round it and the skin's button with its arrow over its own.
 
 #include "skin/controls/SkinControl.h"
+#include "framework/graphics/Dpi.h"
 #include "skin/draw/SkinDraw.h"
 
 #include <memory>
@@ -24,6 +25,7 @@ public:
 
 private:
     bool ButtonAtTheLeft(int width) const;
+    void FitEditField(const TSkinRect& field);
     static TComposedPicture& Picture(std::unique_ptr<TComposedPicture>& cache, TBitmap& source,
                                      const TSkinMargins& margins, TMiddleFill fill, TSkinTransparency transparency,
                                      int frameCount, int frameIndex, int width, int height);
@@ -39,6 +41,7 @@ private:
     // All three put together, for an opaque edge.
     std::unique_ptr<TBitmap> m_face;
     int m_faceState = 0;
+    int m_dpi = kDesignDpi; // what the pictures above were composed at
 };
 
 } // namespace tandrel

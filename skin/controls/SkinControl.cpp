@@ -3,6 +3,7 @@
 #include "framework/core/Colors.h"
 #include "framework/core/ScopeGuard.h"
 #include "framework/core/SysUtils.h"
+#include "framework/graphics/Dpi.h"
 #include "skin/controls/SkinCaptionColours.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
@@ -31,6 +32,16 @@ COLORREF TSkinControl::FaceColour() const
 {
     return ColorToRGB(m_skinData ? static_cast<TColor>(m_skinData->ButtonFaceColour) : clBtnFace);
 }
+
+int TSkinControl::Dpi() const
+{
+    HWND window = m_handle;
+    if (!window && m_graphicControl && m_graphicControl->Parent() && m_graphicControl->Parent()->HandleAllocated())
+        window = m_graphicControl->Parent()->Handle();
+    return SaneDpi(WindowDpi(window));
+}
+
+TSkinScale TSkinControl::Scale() const { return m_skinData ? TSkinScale(m_skinData->ScaledImages, Dpi()) : TSkinScale(); }
 
 bool TSkinControl::RegisterWithOwner() { return m_owner && m_owner->RegisterSkinner(*this); }
 
@@ -310,9 +321,7 @@ void TSkinControl::DrawElementScratch(const RECT& rect, TDataSkinObject& element
     TBitmap* scratch = SkinScratchBitmap();
     if (!scratch)
         return;
-    std::unique_ptr<TBitmap> const picture =
-        ComposeSkinImage(rect, element.Bitmap, MarginsOf(element), frameIndex, frameCount, MiddleFillOf(element.Tile),
-                         TFrameLayout::flHorizontal);
+    std::unique_ptr<TBitmap> const picture = ComposeSkinObject(rect, element, frameIndex, frameCount, Scale());
     FillFace(scratch->Canvas().Handle(), rect);
     if (transparency == TSkinTransparency::stKeyColour) {
         picture->SetTransparentColor(SkinKeyColour);

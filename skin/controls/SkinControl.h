@@ -12,6 +12,7 @@
 #include "framework/graphics/Canvas.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/draw/DataSkinObjects.h"
+#include "skin/draw/ScaledSkinImages.h"
 #include "skin/draw/SkinDraw.h"
 
 #include <windows.h>
@@ -117,6 +118,10 @@ public:
 
     // The face colour of the skin in use, as RGB.
     COLORREF FaceColour() const;
+    // The density the control is drawn at: its window's, or for a windowless
+    // control its parent's; and the skin's lengths and images at it.
+    int Dpi() const;
+    TSkinScale Scale() const;
     // The control has the keyboard focus and its window shows focus cues
     // (the system hides them until a key is used).
     bool ShowsFocus() const;

@@ -1,10 +1,12 @@
 #include "skin/controls/SkinEdit.h"
 
 #include "framework/core/Colors.h"
+#include "framework/graphics/Dpi.h"
 #include "framework/graphics/GdiObjects.h"
 #include "skin/controls/SkinControlList.h"
 #include "skin/data/WinSkinData.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -25,6 +27,59 @@ bool IsSpinClass(HWND window)
 }
 
 } // namespace
+
+void TSkinEdit::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canvas, bool setColour)
+{
+    TSkinControl::Attach(control, skinData, canvas, setColour);
+    FindSpinButton();
+    RemeasureFrame(m_handle);
+}
+
+void TSkinEdit::AttachHandle(HWND handle, TSkinData* skinData, TCanvas* canvas)
+{
+    TSkinControl::AttachHandle(handle, skinData, canvas);
+    FindSpinButton();
+    RemeasureFrame(m_handle);
+}
+
+void TSkinEdit::Detach()
+{
+    HWND const window = m_handle;
+    TSkinControl::Detach();
+    RemeasureFrame(window);
+}
+
+void TSkinEdit::RemeasureFrame(HWND window) const
+{
+    if (window && IsWindow(window) && SaneDpi(WindowDpi(window)) != ScreenDpi())
+        SetWindowPos(window, nullptr, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+bool TSkinEdit::BeforeMessage(TMessage& m)
+{
+    if (m.Msg != WM_NCCALCSIZE || !m.LParam)
+        return true;
+    // The new client rectangle comes first in both forms of the message.
+    auto& client = *reinterpret_cast<RECT*>(m.LParam);
+    RECT const window = client;
+    CallPrevious(m);
+    GrowBorder(window, client);
+    return false;
+}
+
+void TSkinEdit::GrowBorder(const RECT& window, RECT& client) const
+{
+    int const dpi = Dpi();
+    int const border = client.left - window.left;
+    if (dpi == ScreenDpi() || border <= 0 || client.top - window.top != border)
+        return;
+    int const grow = ScaleDpi(border, dpi, ScreenDpi()) - border;
+    client.left += grow;
+    client.top += grow;
+    client.right = std::max(client.left, client.right - grow);
+    client.bottom = std::max(client.top, client.bottom - grow);
+}
 
 void TSkinEdit::AfterMessage(TMessage& m)
 {
@@ -50,23 +105,77 @@ void TSkinEdit::FindSpinButton()
         if (IsSpinClass(child)) {
             // A spin button the dispatch skinned already keeps that skinner.
             m_spin = AdoptSpinSkinner(*this, child, true, 0);
+            // Its place is read now, before a hidden edit's first paint
+            // may come at another density.
+            m_spinPlace = {};
+            FitSpin();
             return;
         }
     }
 }
 
+void TSkinEdit::FitSpin()
+{
+    if (!m_spin || !m_spin->Handle())
+        return;
+    HWND const spin = m_spin->Handle();
+    RECT client {};
+    GetClientRect(m_handle, &client);
+    RECT now {};
+    GetWindowRect(spin, &now);
+    MapWindowPoints(nullptr, m_handle, reinterpret_cast<POINT*>(&now), 2);
+    int const dpi = Dpi();
+    TSpinPlace& place = m_spinPlace;
+    if (!place.Dpi) {
+        place = {dpi, client.right - now.right, now.top, {now.right - now.left, now.bottom - now.top},
+                 now.top == 0 && now.bottom == client.bottom, false};
+        return;
+    }
+    if (dpi == place.Dpi && !place.Moved)
+        return;
+    auto const scaled = [&](int length) { return ScaleDpi(length, dpi, place.Dpi); };
+    int const top = scaled(place.Top);
+    int const height = place.FillsHeight ? client.bottom : std::min<int>(scaled(place.Size.cy), client.bottom - top);
+    int const right = client.right - scaled(place.RightGap);
+    RECT const wanted {right - scaled(place.Size.cx), top, right, top + height};
+    if (EqualRect(&wanted, &now))
+        return;
+    place.Moved = true;
+    SetWindowPos(spin, nullptr, wanted.left, wanted.top, wanted.right - wanted.left, wanted.bottom - wanted.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void TSkinEdit::DrawControl(HDC dc, const RECT& rect)
 {
     FindSpinButton();
+    FitSpin();
     RECT client {};
     GetClientRect(m_handle, &client);
     // Without a border on either axis there is nothing to replace.
     if (client.right == rect.right - rect.left || client.bottom == rect.bottom - rect.top)
         return;
+    if (Dpi() != kDesignDpi) {
+        POINT origin {0, 0};
+        ClientToScreen(m_handle, &origin);
+        RECT window {};
+        GetWindowRect(m_handle, &window);
+        return DrawScaledFrame(dc, rect, origin.y - window.top);
+    }
     RECT ring = rect;
     FrameWith(dc, ring, ColorToRGB(m_skinData->ButtonShadowColour));
     InflateRect(&ring, -1, -1);
     FrameWith(dc, ring, RGB(255, 255, 255));
+}
+
+// The shadow line as thick as a pixel at 96, the rest of the border white.
+void TSkinEdit::DrawScaledFrame(HDC dc, const RECT& rect, int border)
+{
+    int const shadow = Scale().Length(1);
+    RECT ring = rect;
+    for (int i = 0; i < border && ring.right > ring.left && ring.bottom > ring.top; ++i) {
+        FrameWith(dc, ring, i < shadow ? ColorToRGB(m_skinData->ButtonShadowColour) : RGB(255, 255, 255));
+        InflateRect(&ring, -1, -1);
+    }
 }
 
 void TSkinEdit::PrintFrame(HDC dc)

@@ -14,13 +14,11 @@ namespace {
 int HeaderFrameCount(const TDataSkinObject& element) { return std::max(1, element.FrameCount); }
 
 // Frame 1 of the header element at the size of `place`, opaque.
-void DrawHeaderFrame(HDC dc, const RECT& place, TDataSkinObject& element)
+void DrawHeaderFrame(HDC dc, const RECT& place, TDataSkinObject& element, const TSkinScale& scale)
 {
     if (place.right <= place.left || place.bottom <= place.top)
         return;
-    std::unique_ptr<TBitmap> const picture = ComposeSkinImage(
-        place, element.Bitmap, MarginsOf(element), 1, HeaderFrameCount(element), MiddleFillOf(element.Tile),
-        TFrameLayout::flHorizontal);
+    std::unique_ptr<TBitmap> const picture = ComposeSkinObject(place, element, 1, HeaderFrameCount(element), scale);
     BitBlt(dc, place.left, place.top, place.right - place.left, place.bottom - place.top, picture->Canvas().Handle(),
            0, 0, SRCCOPY);
 }
@@ -104,7 +102,7 @@ void TSkinHeader::DrawControl(HDC dc, const RECT& rect)
         right = std::max<int>(right, place.right);
     }
     if (width > right)
-        DrawHeaderFrame(canvas.Handle(), {right, 0, width, height}, *m_skinData->Headerbar);
+        DrawHeaderFrame(canvas.Handle(), {right, 0, width, height}, *m_skinData->Headerbar, Scale());
     BitBlt(dc, rect.left, rect.top, width, height, canvas.Handle(), 0, 0, SRCCOPY);
 }
 
@@ -118,7 +116,7 @@ void TSkinHeader::DrawItem(TCanvas& canvas, HDC target, int index, const RECT& p
     item.cchTextMax = 201;
     if (!SendMessageW(m_handle, HDM_GETITEMW, index, reinterpret_cast<LPARAM>(&item)))
         return;
-    DrawHeaderFrame(target, place, *m_skinData->Headerbar);
+    DrawHeaderFrame(target, place, *m_skinData->Headerbar, Scale());
     std::wstring const caption = text;
     if (caption.empty())
         return;

@@ -14,12 +14,12 @@ namespace {
 
 // Frame `index` of `count` of the element at dest's size, drawn with the
 // key colour transparent at dest's top-left corner.
-void DrawFrame(TCanvas& target, const RECT& dest, TDataSkinObject& element, int index, int count)
+void DrawFrame(TCanvas& target, const RECT& dest, TDataSkinObject& element, int index, int count,
+               const TSkinScale& scale)
 {
     if (dest.right <= dest.left || dest.bottom <= dest.top)
         return;
-    std::unique_ptr<TBitmap> const picture = ComposeSkinImage(dest, element.Bitmap, MarginsOf(element), index, count,
-                                                              MiddleFillOf(element.Tile), TFrameLayout::flHorizontal);
+    std::unique_ptr<TBitmap> const picture = ComposeSkinObject(dest, element, index, count, scale);
     picture->SetTransparentColor(SkinKeyColour);
     picture->SetTransparent(true);
     target.Draw(dest.left, dest.top, *picture);
@@ -83,17 +83,19 @@ void TSkinProgress::DrawControl(HDC dc, const RECT& rect)
     TCanvas& canvas = scratch.Canvas();
     FillFace(canvas.Handle(), rect);
     TSkinRect const whole {rect.left, rect.top, rect.right, rect.bottom};
+    TSkinScale const scale = Scale();
     if (chunks) {
-        DrawFrame(canvas, rect, element, 1, 1);
-        TBitmap& chunk = element.Bitmap2;
+        DrawFrame(canvas, rect, element, 1, 1, scale);
+        TBitmap& chunk = scale.Image(element.Bitmap2, 1, TFrameLayout::flHorizontal);
         int const thickness = axis == TProgressAxis::paVertical ? chunk.Width() : chunk.Height();
         DrawChunks(canvas,
-                   ProgressChunkRect(whole, MarginsOf(element), thickness, position, range.iLow, range.iHigh, axis),
+                   ProgressChunkRect(whole, scale.Margins(MarginsOf(element)), thickness, position, range.iLow,
+                                     range.iHigh, axis),
                    chunk, axis);
     } else {
-        DrawFrame(canvas, rect, element, 1, 2);
+        DrawFrame(canvas, rect, element, 1, 2, scale);
         TSkinRect const bar = ProgressBarRect(whole, position, range.iLow, range.iHigh, axis);
-        DrawFrame(canvas, {bar.Left, bar.Top, bar.Right, bar.Bottom}, element, 2, 2);
+        DrawFrame(canvas, {bar.Left, bar.Top, bar.Right, bar.Bottom}, element, 2, 2, scale);
     }
     BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, canvas.Handle(), rect.left,
            rect.top, SRCCOPY);

@@ -36,7 +36,7 @@ public:
     int HitPart(int coordinate, bool vertical) const;
     // Drags the thumb until the button comes up; true when the drag ended
     // normally (false: the window or the application went meanwhile).
-    bool TrackThumb(bool vertical, UINT scrollMessage);
+    bool TrackThumb(bool vertical);
     void DrawBar(HDC dc, const RECT& barRect, bool vertical);
 
     int PressedPart() const { return m_pressedPart; }
@@ -48,7 +48,15 @@ public:
     const TBarGeometry& Geometry(bool vertical) const { return vertical ? m_vertical : m_horizontal; }
 
 private:
-    bool ThumbPress(TMessage& message);
+    // The bars are drawn at a thickness other than the system's: the
+    // skinner makes their room, finds them and tracks every press on them.
+    bool OwnBars() const;
+    void ReserveBars(TMessage& message);
+    bool HitBars(TMessage& message);
+    bool BarPress(TMessage& message);
+    // Steps for a press on an arrow or page (SB_* part), again while it is
+    // held over it, until the button comes up.
+    bool TrackPress(bool vertical, int part);
     bool OnScroll(TMessage& message, bool vertical);
 
     int m_pressedPart = spNone;
@@ -97,9 +105,16 @@ public:
     int PressedPart() const { return m_pressedPart; }
     const TBarGeometry& Geometry() const { return m_bar; }
     bool Vertical() const;
+    bool Tracking() const { return m_tracking; }
 
 private:
+    // Away from the screen's density the bar's arrows are not the system's
+    // size: the skinner tracks the presses on it.
+    bool OwnSize() const;
+    bool Press(TMessage& message);
+
     int m_pressedPart = spNone;
+    bool m_tracking = false;
     TBarGeometry m_bar;
 };
 

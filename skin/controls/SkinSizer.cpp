@@ -16,11 +16,14 @@ void TSkinSizer::DrawControl(HDC dc, const RECT& rect)
 {
     TColor const shadow = m_skinData ? static_cast<TColor>(m_skinData->ButtonShadowColour) : clBtnShadow;
     TOwnedBrush const frame(CreateSolidBrush(ColorToRGB(shadow)));
-    FrameRect(dc, &rect, frame.Get());
+    // The line is as thick as a pixel at 96 pixels per inch.
+    int const line = Scale().Length(1);
+    RECT ring = rect;
+    for (int i = 0; i < line; ++i, InflateRect(&ring, -1, -1))
+        FrameRect(dc, &ring, frame.Get());
     // Nothing else paints the inside once the control's own drawing is
     // taken over: without this it would keep whatever was there before.
-    RECT inside = rect;
-    InflateRect(&inside, -1, -1);
+    RECT const inside = ring;
     if (inside.right > inside.left && inside.bottom > inside.top)
         FillFace(dc, inside);
 }

@@ -159,9 +159,8 @@ void TSkinStatusBar::DrawPanel(TCanvas& canvas, const TStatusPanelPlace& place, 
     if (p.right <= p.left || p.bottom <= p.top)
         return;
     if (skinLook) {
-        TDataSkinObject& edges = *m_skinData->StatusBarEdges;
-        std::unique_ptr<TBitmap> const picture = ComposeSkinImage(
-            p, edges.Bitmap, MarginsOf(edges), place.Frame, 3, MiddleFillOf(edges.Tile), TFrameLayout::flHorizontal);
+        std::unique_ptr<TBitmap> const picture =
+            ComposeSkinObject(p, *m_skinData->StatusBarEdges, place.Frame, 3, Scale());
         BitBlt(canvas.Handle(), p.left, p.top, p.right - p.left, p.bottom - p.top, picture->Canvas().Handle(), 0, 0,
                SRCCOPY);
     } else if (place.Frame != 3) {
@@ -175,7 +174,8 @@ void TSkinStatusBar::DrawPanel(TCanvas& canvas, const TStatusPanelPlace& place, 
     }
     if (text.empty())
         return;
-    RECT const textRect {p.left + 2, p.top, p.right - 2, p.bottom};
+    int const inset = Scale().Length(2);
+    RECT const textRect {p.left + inset, p.top, p.right - inset, p.bottom};
     DrawCaption(canvas, textRect, text, true, AlignFormat(place.Alignment));
 }
 
@@ -187,10 +187,10 @@ void TSkinStatusBar::DrawGrip(HDC dc, const RECT& r)
     // A strip with fewer than five frames has no grip to show.
     if (images.Bitmap.Empty() || images.FrameCount < 5)
         return;
-    TSkinRect const grip =
-        StatusGripRect(ToSkin(r), images.Bitmap.Width() / images.FrameCount, images.Bitmap.Height());
+    TBitmap& strip = Scale().Image(images.Bitmap, images.FrameCount, TFrameLayout::flHorizontal);
+    TSkinRect const grip = StatusGripRect(ToSkin(r), strip.Width() / images.FrameCount, strip.Height());
     if (!grip.Empty())
-        DrawSkinFrameTransparent(dc, ToRect(grip), images.Bitmap, images.FrameCount, 5);
+        DrawSkinFrameTransparent(dc, ToRect(grip), strip, images.FrameCount, 5);
 }
 
 } // namespace tandrel

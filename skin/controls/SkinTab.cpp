@@ -3,6 +3,7 @@
 #include "framework/controls/TabSet.h"
 #include "framework/core/Colors.h"
 #include "framework/core/ScopeGuard.h"
+#include "framework/graphics/Dpi.h"
 #include "framework/graphics/GdiObjects.h"
 #include "skin/controls/SkinControlList.h"
 #include "skin/controls/SkinHeader.h"
@@ -20,12 +21,15 @@ namespace {
 TSkinRect ToSkin(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 RECT ToRect(const TSkinRect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
 
-// A 24-bit copy of a skin image.
-void CopyImage(TBitmap& target, const TBitmap& source)
+// A 24-bit copy of a skin image's strip of `frameCount` frames at the
+// scale's density.
+void CopyImage(TBitmap& target, TBitmap& source, int frameCount, const TSkinScale& scale)
 {
-    target.Assign(source);
+    target.Assign(scale.Image(source, frameCount, TFrameLayout::flHorizontal));
     target.SetPixelFormat(TPixelFormat::pf24bit);
 }
+
+int TabFrameCount(const TDataSkinBorder& tabs) { return std::max(1, tabs.FrameCount); }
 
 } // namespace
 
@@ -39,7 +43,7 @@ const TComposedPicture& TTabFaces::Get(TBitmap& image, const TDataSkinBorder& ta
     if (m_faces.size() >= 16)
         m_faces.clear();
     m_faces.push_back(std::make_unique<TComposedPicture>(image, margins, MiddleFillOf(tabs.Tile),
-                                                         TransparencyOf(tabs), std::max(1, tabs.FrameCount),
+                                                         TransparencyOf(tabs), TabFrameCount(tabs),
                                                          frame, width, height));
     return *m_faces.back();
 }
@@ -80,13 +84,15 @@ void TSkinTab::PrepareTabImages()
 {
     m_position = TabSideOfStyle(static_cast<std::uint32_t>(GetWindowLongW(m_handle, GWL_STYLE)));
     m_faces.Clear();
+    TSkinScale const scale = Scale();
+    m_imageDpi = scale.Dpi();
     if (!m_skinData || !m_skinData->Tabs)
         return;
     TDataSkinBorder& tabs = *m_skinData->Tabs;
     if (tabs.Bitmap.Empty() || tabs.Bitmap2.Empty())
         return;
-    CopyImage(m_tabImage, tabs.Bitmap);
-    CopyImage(m_borderImage, tabs.Bitmap2);
+    CopyImage(m_tabImage, tabs.Bitmap, TabFrameCount(tabs), scale);
+    CopyImage(m_borderImage, tabs.Bitmap2, 1, scale);
     switch (m_position) {
     case tsBottom:
         FlipBitmap(m_tabImage);
@@ -108,8 +114,31 @@ bool TSkinTab::FindScroller()
     if (!m_scroller || !m_scroller->Handle() || m_scrollerWindow != arrows) {
         m_scroller = AdoptSpinSkinner(*this, arrows, false, 0);
         m_scrollerWindow = arrows;
+        m_scrollerSize = {};
     }
-    return (GetWindowLongW(arrows, GWL_STYLE) & WS_VISIBLE) != 0;
+    bool const visible = (GetWindowLongW(arrows, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (visible)
+        FitScroller(arrows);
+    return visible;
+}
+
+// The control gives its arrows the size they have at the screen's density;
+// they keep their corner by the tabs and grow from it.
+void TSkinTab::FitScroller(HWND arrows)
+{
+    int const dpi = Dpi();
+    if (dpi == ScreenDpi())
+        return;
+    RECT r {};
+    GetWindowRect(arrows, &r);
+    MapWindowPoints(nullptr, m_handle, reinterpret_cast<POINT*>(&r), 2);
+    SIZE const now {r.right - r.left, r.bottom - r.top};
+    if (now.cx == m_scrollerSize.cx && now.cy == m_scrollerSize.cy)
+        return;
+    m_scrollerSize = {ScaleDpi(now.cx, dpi, ScreenDpi()), ScaleDpi(now.cy, dpi, ScreenDpi())};
+    int const top = m_position == tsBottom ? r.top : std::max<LONG>(0, r.bottom - m_scrollerSize.cy);
+    SetWindowPos(arrows, nullptr, r.right - m_scrollerSize.cx, top, m_scrollerSize.cx, m_scrollerSize.cy,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 bool TSkinTab::Usable() const
@@ -119,6 +148,8 @@ bool TSkinTab::Usable() const
 
 bool TSkinTab::BeforeMessage(TMessage& m)
 {
+    if (m.Msg == TCM_ADJUSTRECT)
+        return AdjustRect(m);
     if (!Usable() || (m.Msg != WM_PAINT && m.Msg != WM_ERASEBKGND))
         return true;
     RECT window {};
@@ -135,6 +166,34 @@ bool TSkinTab::BeforeMessage(TMessage& m)
         PaintBuffered();
     m.Result = m.Msg == WM_ERASEBKGND ? 1 : 0;
     return false;
+}
+
+bool TSkinTab::AdjustRect(TMessage& m)
+{
+    int const dpi = Dpi();
+    if (m_systemRect || !m.LParam || dpi == ScreenDpi() || !Usable())
+        return true;
+    CallPrevious(m);
+    auto& r = *reinterpret_cast<RECT*>(m.LParam);
+    // How far the page's edges reach past the display area, at the
+    // screen's density and at the control's.
+    TSkinRect const page = TabPageRect({0, 0, 0, 0}, m_position);
+    auto const grow = [&](int outside) { return ScaleDpi(outside, dpi, ScreenDpi()) - outside; };
+    int const sign = m.WParam ? -1 : 1;
+    r.left += sign * grow(-page.Left);
+    r.top += sign * grow(-page.Top);
+    r.right -= sign * grow(page.Right);
+    r.bottom -= sign * grow(page.Bottom);
+    return false;
+}
+
+RECT TSkinTab::SystemDisplayRect(const RECT& rect)
+{
+    RECT display = rect;
+    m_systemRect = true;
+    auto const done = OnScopeExit([this] { m_systemRect = false; });
+    SendMessageW(m_handle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    return display;
 }
 
 void TSkinTab::PaintBuffered()
@@ -160,11 +219,12 @@ void TSkinTab::PaintBuffered()
 
 void TSkinTab::DrawControl(HDC dc, const RECT& rect)
 {
+    if (Dpi() != m_imageDpi)
+        PrepareTabImages();
     if (!Usable())
         return;
-    RECT display = rect;
-    SendMessageW(m_handle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
-    TSkinRect const page = TabPageRect(ToSkin(display), m_position);
+    TSkinScale const scale = Scale();
+    TSkinRect const page = TabPageRect(ToSkin(SystemDisplayRect(rect)), m_position);
     DrawStrip(dc, rect, page);
     if (ShowsFocus()) {
         // The system's dotted frame inside the focused tab; the window has
@@ -173,7 +233,7 @@ void TSkinTab::DrawControl(HDC dc, const RECT& rect)
         RECT tab {};
         if (focused >= 0 && SendMessageW(m_handle, TCM_GETITEMRECT, static_cast<WPARAM>(focused),
                                          reinterpret_cast<LPARAM>(&tab))) {
-            InflateRect(&tab, -4, -3);
+            InflateRect(&tab, -scale.Length(4), -scale.Length(3));
             if (tab.right > tab.left && tab.bottom > tab.top)
                 DrawFocusRect(dc, &tab);
         }
@@ -181,14 +241,14 @@ void TSkinTab::DrawControl(HDC dc, const RECT& rect)
     // The page shows the face, as everything written on it expects; the
     // pages of a page control cover it with their own windows.
     bool const edges = !m_skinData->Tabs->Bitmap2.Empty() && !m_borderImage.Empty();
-    TSkinMargins const margins = edges ? PageEdgeMargins(m_position) : TSkinMargins {2, 2, 2, 2};
+    TSkinMargins const margins = scale.Margins(edges ? PageEdgeMargins(m_position) : TSkinMargins {2, 2, 2, 2});
     RECT inside = ToRect(page);
     inside = {inside.left + margins.Left, inside.top + margins.Top, inside.right - margins.Right,
               inside.bottom - margins.Bottom};
     if (inside.right > inside.left && inside.bottom > inside.top)
         FillFace(dc, inside);
     if (edges)
-        DrawSkinEdges(dc, ToRect(page), m_borderImage, PageEdgeMargins(m_position), TFrameLayout::flHorizontal, 1, 1);
+        DrawSkinEdges(dc, ToRect(page), m_borderImage, margins, TFrameLayout::flHorizontal, 1, 1);
 }
 
 void TSkinTab::DrawStrip(HDC dc, const RECT& rect, const TSkinRect& page)
@@ -254,7 +314,8 @@ void TSkinTab::DrawTab(int index, const TSkinRect& place, bool current, HIMAGELI
     RECT const r = ToRect(place);
     int const state = current ? 2 : 1;
     // The image is upside down for bottom tabs; so are its margins.
-    TSkinMargins const margins = m_position == tsBottom ? FlippedMargins(MarginsOf(tabs)) : MarginsOf(tabs);
+    TSkinMargins const own = Scale().Margins(MarginsOf(tabs));
+    TSkinMargins const margins = m_position == tsBottom ? FlippedMargins(own) : own;
     m_faces.Get(m_tabImage, tabs, margins, state, r.right - r.left, r.bottom - r.top).Draw(canvas.Handle(), r.left, r.top);
     canvas.Font().SetColor(current ? static_cast<TColor>(tabs.MouseOverColour2) : static_cast<TColor>(tabs.NormalColour2));
     DrawIconText(canvas, r, images, item.iImage, text, 1, m_enabled);
@@ -280,8 +341,10 @@ void TSkinTab31::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canv
 void TSkinTab31::PrepareTabImage()
 {
     m_faces.Clear();
+    TSkinScale const scale = Scale();
+    m_imageDpi = scale.Dpi();
     if (m_skinData && m_skinData->Tabs && !m_skinData->Tabs->Bitmap.Empty()) {
-        CopyImage(m_tabImage, m_skinData->Tabs->Bitmap);
+        CopyImage(m_tabImage, m_skinData->Tabs->Bitmap, TabFrameCount(*m_skinData->Tabs), scale);
         FlipBitmap(m_tabImage);
     }
 }
@@ -300,6 +363,8 @@ bool TSkinTab31::BeforeMessage(TMessage& m)
 
 void TSkinTab31::DrawControl(HDC dc, const RECT& rect)
 {
+    if (Dpi() != m_imageDpi)
+        PrepareTabImage();
     auto* tabSet = dynamic_cast<TTabSet*>(m_control);
     if (!tabSet || !m_skinData || !m_skinData->Tabs || m_skinData->Tabs->Bitmap.Empty() || m_tabImage.Empty())
         return;
@@ -311,18 +376,19 @@ void TSkinTab31::DrawControl(HDC dc, const RECT& rect)
     TCanvas& canvas = m_buffer.Canvas();
     FillFace(canvas.Handle(), r);
     canvas.Font().Assign(tabSet->Canvas().Font());
+    TSkinScale const scale = Scale();
 
     int const first = tabSet->FirstIndex();
     std::vector<int> widths;
     for (int i = first; i < tabSet->Tabs().Count(); ++i)
-        widths.push_back(canvas.TextWidth(tabSet->Tabs().Strings(i)) + 9);
+        widths.push_back(canvas.TextWidth(tabSet->Tabs().Strings(i)) + scale.Length(9));
     bool const arrows = tabSet->Scroller().HandleAllocated() &&
                         (GetWindowLongW(tabSet->Scroller().Handle(), GWL_STYLE) & WS_VISIBLE);
     // The arrows take their own width, so that no tab hides under them.
-    int const reserve = std::max(12, tabSet->Scroller().Width());
+    int const reserve = std::max(scale.Length(12), tabSet->Scroller().Width());
     std::vector<int> const lefts =
         FitTabSetTabs(widths, tabSet->StartMargin(), r.right - tabSet->EndMargin(), arrows, reserve);
-    TSkinMargins const margins = FlippedMargins(MarginsOf(tabs));
+    TSkinMargins const margins = FlippedMargins(scale.Margins(MarginsOf(tabs)));
     for (size_t k = 0; k < lefts.size(); ++k) {
         if (lefts[k] < 0)
             continue;

@@ -52,17 +52,27 @@ private:
     void PaintBuffered();
     // Whether the control's scroll arrows show; skins them the first time.
     bool FindScroller();
+    void FitScroller(HWND arrows);
+    // Away from the screen's density the page's edges are wider than the
+    // room the system leaves around the display area: the area the control
+    // answers shrinks (or the window it needs grows) to keep as much of the
+    // edges in sight as at the screen's.
+    bool AdjustRect(TMessage& message);
+    RECT SystemDisplayRect(const RECT& rect);
     void DrawStrip(HDC dc, const RECT& rect, const TSkinRect& page);
     void DrawTab(int index, const TSkinRect& place, bool current, HIMAGELIST images);
 
     TTabSide m_position = tsTop;
     TBitmap m_tabImage;    // the skin's tab strip, upside down for bottom tabs
     TBitmap m_borderImage; // the page edge, turned for the side
+    int m_imageDpi = 0;    // the density the two images above are at
     TBitmap m_strip;       // the tabs are composed here
     TTabFaces m_faces;
     TSkinUpDown* m_scroller = nullptr; // owned by the form skinning object
     HWND m_scrollerWindow = nullptr;
+    SIZE m_scrollerSize {}; // what the arrows were given here
     HFONT m_font = nullptr; // the window font the strip's canvas has
+    bool m_systemRect = false; // the control's own answer is wanted
 };
 
 class TSkinTab31 : public TSkinControl {
@@ -81,6 +91,7 @@ public:
 private:
     void PrepareTabImage();
     TBitmap m_tabImage; // the skin's tab strip, upside down: these tabs hang
+    int m_imageDpi = 0; // the density it is at
     TBitmap m_buffer;
     TTabFaces m_faces;
     TSkinUpDown* m_scrollerSkinner = nullptr; // owned by the form skinning object

@@ -58,7 +58,7 @@ void TSkinTrackBar::DrawThumb(HDC dc)
     }
     // The thumb looks the same in every state: frame 2 of the five.
     if (image) {
-        DrawSkinFrameTransparent(dc, r, image->Bitmap, 5, 2);
+        DrawSkinFrameTransparent(dc, r, Scale().Image(image->Bitmap, 5, TFrameLayout::flHorizontal), 5, 2);
         return;
     }
     TColor const shadow = m_skinData ? static_cast<TColor>(m_skinData->ButtonShadowColour) : clBtnShadow;

@@ -107,12 +107,13 @@ void TSkinUpDown::DrawButton(HDC dc, const RECT& button, int index, int state, b
     }
     int const count = std::max(1, element->FrameCount);
     int const frame = SpinFrame(index, state, count);
-    DrawSkinFrame(dc, button, element->Bitmap, TSkinTransparency::stKeyColour, count, frame);
-    int const gw = element->Bitmap2.Width() / count;
-    int const gh = element->Bitmap2.Height();
+    TSkinScale const scale = Scale();
+    DrawSkinFrame(dc, button, scale.Image(element->Bitmap, count, TFrameLayout::flHorizontal),
+                  TSkinTransparency::stKeyColour, count, frame);
+    TBitmap& glyphs = scale.Image(element->Bitmap2, count, TFrameLayout::flHorizontal);
     TSkinRect const glyph =
-        CentredIn({button.left, button.top, button.right, button.bottom}, gw, gh);
-    DrawSkinFrame(dc, ToRect(glyph), element->Bitmap2, TSkinTransparency::stKeyColour, count, frame);
+        CentredIn({button.left, button.top, button.right, button.bottom}, glyphs.Width() / count, glyphs.Height());
+    DrawSkinFrame(dc, ToRect(glyph), glyphs, TSkinTransparency::stKeyColour, count, frame);
 }
 
 void TSkinUpDown::DrawPlainButton(HDC dc, const RECT& button, int index, int state, bool horizontal)

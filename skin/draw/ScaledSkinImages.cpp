@@ -84,4 +84,20 @@ TBitmap& TSkinScale::Image(TBitmap& source, int frameCount, TFrameLayout layout)
     return m_images ? m_images->Scaled(source, frameCount, layout, m_dpi) : source;
 }
 
+std::unique_ptr<TBitmap> ComposeSkinObject(const RECT& dest, TDataSkinObject& object, int frameIndex, int frameCount,
+                                           const TSkinScale& scale)
+{
+    return ComposeSkinImage(dest, scale.Image(object.Bitmap, frameCount, TFrameLayout::flHorizontal),
+                            scale.Margins(MarginsOf(object)), frameIndex, frameCount, MiddleFillOf(object.Tile),
+                            TFrameLayout::flHorizontal);
+}
+
+void DrawSkinObject(HDC dc, const RECT& dest, int frameCount, int frameIndex, TDataSkinObject& object,
+                    const TSkinScale& scale)
+{
+    DrawSkinImage(dc, dest, scale.Image(object.Bitmap, frameCount, TFrameLayout::flHorizontal),
+                  scale.Margins(MarginsOf(object)), TFrameLayout::flHorizontal, MiddleFillOf(object.Tile),
+                  TransparencyOf(object), frameCount, frameIndex);
+}
+
 } // namespace tandrel

@@ -4,7 +4,10 @@
 // go (their owner clears them). At 96 pixels per inch the image itself.
 
 #include "framework/graphics/Bitmap.h"
+#include "skin/draw/DataSkinObjects.h"
 #include "skin/description/SkinShapes.h"
+
+#include <windows.h>
 
 #include <memory>
 #include <vector>
@@ -60,5 +63,12 @@ private:
     TScaledSkinImages* m_images = nullptr;
     int m_dpi = 96;
 };
+
+// A skin object's frames (horizontal, its margins and Tile) at the scale's
+// density: ComposeSkinImage's picture of dest's size, and DrawSkinObject.
+std::unique_ptr<TBitmap> ComposeSkinObject(const RECT& dest, TDataSkinObject& object, int frameIndex, int frameCount,
+                                           const TSkinScale& scale);
+void DrawSkinObject(HDC dc, const RECT& dest, int frameCount, int frameIndex, TDataSkinObject& object,
+                    const TSkinScale& scale);
 
 } // namespace tandrel

@@ -511,6 +511,12 @@ LRESULT TWinSkinForm::OnDpiChanged(WPARAM wParam, LPARAM lParam)
         SetWindowPos(m_handle, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                      suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     RefreshFrame();
+    // A later skin change fits the window to the client it has now, not to
+    // the one it had at the old density.
+    RECT window {};
+    GetWindowRect(m_handle, &window);
+    m_record.WindowSize = {window.right - window.left, window.bottom - window.top};
+    GetClientRect(m_handle, &m_record.Client);
     UpdateRegion();
     return result;
 }

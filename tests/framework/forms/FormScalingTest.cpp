@@ -3,16 +3,23 @@
 
 #include "framework/controls/Button.h"
 #include "framework/controls/Edit.h"
+#include "framework/controls/HeaderControl.h"
 #include "framework/controls/Label.h"
+#include "framework/controls/ListView.h"
 #include "framework/controls/Panel.h"
+#include "framework/controls/StatusBar.h"
+#include "framework/controls/TabControl.h"
+#include "framework/controls/TrackBar.h"
 #include "framework/forms/Forms.h"
 #include "tests/support/TestSupport.h"
 
+#include <commctrl.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace tandrel::test {
 
@@ -35,6 +42,12 @@ constexpr const char* kLaidOut = R"({
 constexpr const char* kClientSized = R"({
   "class": "TScaledForm", "name": "ClientSized", "Left": 50, "Top": 50,
   "ClientWidth": 300, "ClientHeight": 200, "BorderStyle": "bsSingle" })";
+
+constexpr const char* kSystemSized = R"({
+  "class": "TScaledForm", "name": "SystemSized", "Left": 50, "Top": 50, "Width": 400, "Height": 300,
+  "components": [
+    { "class": "TTabControl", "name": "Tabs", "Left": 8, "Top": 8, "Width": 300, "Height": 80 },
+    { "class": "TTrackBar", "name": "Track", "Left": 8, "Top": 100, "Width": 200, "Height": 45 } ] })";
 
 class TScaledForm : public TForm {
 public:
@@ -192,6 +205,129 @@ TEST(FormScalingTest, ADensityChangeTakesTheSuggestedRectangleAndLaysTheFormOutA
     RECT back = kAt96.Form;
     SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&back));
     ExpectAsStored(LayoutOf(*form));
+    form->Hide();
+}
+
+// The narrowest tab and its window's answer of the narrowest: setting the
+// default answers the width there was.
+int MinTabWidth(TTabControl& tabs)
+{
+    int const width = static_cast<int>(SendMessageW(tabs.Handle(), TCM_SETMINTABWIDTH, 0, -1));
+    SendMessageW(tabs.Handle(), TCM_SETMINTABWIDTH, 0, width);
+    return width;
+}
+
+int ThumbLength(TTrackBar& track) { return static_cast<int>(SendMessageW(track.Handle(), TBM_GETTHUMBLENGTH, 0, 0)); }
+
+// What the system sizes itself (the narrowest tab, a track bar's thumb)
+// has the density a form is made at, whether the form's layout was stored
+// or its controls were made in code.
+TEST(FormScalingTest, SystemSizedPartsHaveTheDensityAFormIsMadeAt)
+{
+    auto const made = [](bool stored) {
+        auto form = MakeForm(stored ? kSystemSized : kClientSized);
+        if (!stored) {
+            auto* tabs = new TTabControl(form.get());
+            tabs->SetName("Tabs");
+            tabs->SetParent(form.get());
+            auto* track = new TTrackBar(form.get());
+            track->SetName("Track");
+            track->SetParent(form.get());
+        }
+        form->HandleNeeded();
+        return form;
+    };
+    int tab96 = 0;
+    int thumb96 = 0;
+    {
+        TPinnedDpi const pinned(96);
+        auto form = made(true);
+        tab96 = MinTabWidth(Child<TTabControl>(*form, "Tabs"));
+        thumb96 = ThumbLength(Child<TTrackBar>(*form, "Track"));
+        ASSERT_GT(tab96, 0);
+        ASSERT_GT(thumb96, 0);
+    }
+    TPinnedDpi const pinned(144);
+    for (bool const stored : {true, false}) {
+        auto form = made(stored);
+        EXPECT_EQ(MinTabWidth(Child<TTabControl>(*form, "Tabs")), ScaleDpi(tab96, 144)) << "stored " << stored;
+        EXPECT_EQ(ThumbLength(Child<TTrackBar>(*form, "Track")), ScaleDpi(thumb96, 144)) << "stored " << stored;
+    }
+}
+
+// What the windows of a list view, a header and a status bar hold: column
+// widths, section widths and the panels' right edges.
+struct TContentWidths {
+    std::vector<int> Columns;
+    std::vector<int> Sections;
+    std::vector<int> PanelEdges;
+};
+
+TContentWidths ContentOf(HWND list, HWND header, HWND status, int count)
+{
+    TContentWidths widths;
+    std::vector<int> edges(static_cast<size_t>(count));
+    SendMessageW(status, SB_GETPARTS, static_cast<WPARAM>(count), reinterpret_cast<LPARAM>(edges.data()));
+    for (int i = 0; i < count; ++i) {
+        widths.Columns.push_back(static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(i), 0)));
+        HDITEMW item {};
+        item.mask = HDI_WIDTH;
+        SendMessageW(header, HDM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        widths.Sections.push_back(item.cxy);
+        widths.PanelEdges.push_back(edges[static_cast<size_t>(i)]);
+    }
+    return widths;
+}
+
+// List-view columns, header sections and status panels follow a move to
+// another density, and are their own widths again, to the pixel, back at
+// 96; odd widths show any rounding that piles up.
+TEST(FormScalingTest, ColumnsSectionsAndPanelsFollowTheDensityAndComeBackExactly)
+{
+    TPinnedDpi const pinned(96);
+    auto form = MakeForm(kClientSized);
+    auto* list = new TListView(form.get());
+    list->SetParent(form.get());
+    list->SetBounds(0, 0, 280, 90);
+    list->SetViewStyle(TViewStyle::vsReport);
+    auto* header = new THeaderControl(form.get());
+    header->SetParent(form.get());
+    header->SetBounds(0, 100, 280, 20);
+    auto* status = new TStatusBar(form.get());
+    status->SetParent(form.get());
+    std::vector<int> const widths {75, 33, 1};
+    for (int w : widths) {
+        list->AddColumn(L"Column", w);
+        header->AddSection(L"Section", w);
+        status->AddPanel(L"Panel", w);
+    }
+    form->Show();
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(form->Handle()) != FALSE; }));
+    auto const content = [&] { return ContentOf(list->Handle(), header->Handle(), status->Handle(), 3); };
+    TContentWidths const at96 = content();
+    ASSERT_EQ(at96.Columns, widths);
+    ASSERT_EQ(at96.Sections, widths);
+
+    for (int const dpi : {144, 120}) {
+        RECT window {};
+        GetWindowRect(form->Handle(), &window);
+        SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&window));
+        TContentWidths const scaled = content();
+        int edge = 0;
+        for (size_t i = 0; i < widths.size(); ++i) {
+            EXPECT_EQ(scaled.Columns[i], ScaleDpi(widths[i], dpi)) << "column " << i << " at " << dpi;
+            EXPECT_EQ(scaled.Sections[i], ScaleDpi(widths[i], dpi)) << "section " << i << " at " << dpi;
+            edge += ScaleDpi(widths[i], dpi);
+            // The last panel reaches the end of the bar.
+            if (i + 1 < widths.size())
+                EXPECT_EQ(scaled.PanelEdges[i], edge) << "panel " << i << " at " << dpi;
+        }
+        SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&window));
+        TContentWidths const back = content();
+        EXPECT_EQ(back.Columns, at96.Columns) << "back from " << dpi;
+        EXPECT_EQ(back.Sections, at96.Sections) << "back from " << dpi;
+        EXPECT_EQ(back.PanelEdges, at96.PanelEdges) << "back from " << dpi;
+    }
     form->Hide();
 }
 

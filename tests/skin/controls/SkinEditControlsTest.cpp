@@ -15,6 +15,7 @@
 #include "skin/controls/SkinControlList.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinUpDown.h"
+#include "tools/skinview/pages/ControlsPage.h"
 #include "tools/skinview/pages/EditsPage.h"
 #include "tests/skin/controls/SkinElements.h"
 #include "tests/skin/forms/SkinFormFixture.h"
@@ -312,6 +313,84 @@ TEST_F(SkinEditControlsTest, ADialogsEditFamilyIsSkinnedByClass)
         auto shot = Shot(box);
         SaveScreenshot(*shot, "bench-dialog-edits");
     });
+}
+
+// Where the spin button inside an edit stands, in the edit's client area,
+// and the client area.
+struct TSpinInside {
+    RECT Spin {};
+    RECT Client {};
+};
+
+TSpinInside SpinInside(const TEditsPage& p)
+{
+    TSpinInside place;
+    GetWindowRect(p.InnerSpin, &place.Spin);
+    MapWindowPoints(nullptr, p.SpinEdit->Handle(), reinterpret_cast<POINT*>(&place.Spin), 2);
+    GetClientRect(p.SpinEdit->Handle(), &place.Client);
+    return place;
+}
+
+// A skinned window that moves to a screen of another density takes its
+// edits' borders and the spin button inside an edit along: the spin grows
+// by the client's right edge, and is its own size again back at 96.
+TEST_F(SkinEditControlsTest, SpinInsideAnEditGrowsWithTheDensity)
+{
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 560, 300);
+    TEditsPage const p = BuildEditsPage(*form);
+    // Hidden, as on a page not shown: its first paint comes at the new
+    // density.
+    p.SpinEdit->SetVisible(false);
+    TWinSkinForm* skin = ShowSkinned(*form);
+    auto* edit = dynamic_cast<TSkinEdit*>(skin->FindSkinner(p.SpinEdit->Handle()));
+    ASSERT_NE(edit, nullptr);
+    TSpinInside const at96 = SpinInside(p);
+    ASSERT_EQ(at96.Spin.right, at96.Client.right);
+    int const width96 = at96.Spin.right - at96.Spin.left;
+
+    auto const moveTo = [&](int dpi) {
+        RECT r {};
+        GetWindowRect(form->Handle(), &r);
+        r.right = r.left + ScaleDpi(r.right - r.left, dpi, WindowDpi(form->Handle()));
+        r.bottom = r.top + ScaleDpi(r.bottom - r.top, dpi, WindowDpi(form->Handle()));
+        SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&r));
+    };
+    auto const fits = [&](int width) {
+        TSpinInside const now = SpinInside(p);
+        return now.Spin.right - now.Spin.left == width && now.Spin.right == now.Client.right &&
+               now.Spin.top == 0 && now.Spin.bottom == now.Client.bottom;
+    };
+    {
+        TPinnedDpi const pinned(144);
+        moveTo(144);
+        p.SpinEdit->SetVisible(true);
+        EXPECT_TRUE(PumpUntil([&] { return fits(ScaleDpi(width96, 144)); }));
+        EXPECT_GT(SpinInside(p).Client.bottom, at96.Client.bottom);
+    }
+    // The pin is gone: the window is at the screen's density again.
+    RECT r {};
+    GetWindowRect(form->Handle(), &r);
+    r.right = r.left + ScaleDpi(r.right - r.left, 96, 144);
+    r.bottom = r.top + ScaleDpi(r.bottom - r.top, 96, 144);
+    SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&r));
+    EXPECT_TRUE(PumpUntil([&] { return fits(width96); }));
+}
+
+// An edit skinned in a window already at another density has its grown
+// border from the start.
+TEST_F(SkinEditControlsTest, EditSkinnedAtAnotherDensityHasItsBorderAtOnce)
+{
+    TPinnedDpi const pinned(144);
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 300, 160);
+    auto* box = Put<TEdit>(*form, *form, 10, 10, 150, 36);
+    TWinSkinForm* skin = ShowSkinned(*form);
+    ASSERT_NE(dynamic_cast<TSkinEdit*>(skin->FindSkinner(box->Handle())), nullptr);
+    POINT origin {0, 0};
+    ClientToScreen(box->Handle(), &origin);
+    RECT window {};
+    GetWindowRect(box->Handle(), &window);
+    EXPECT_EQ(origin.x - window.left, ScaleDpi(GetSystemMetrics(SM_CXEDGE), 144, ScreenDpi()));
+    EXPECT_EQ(origin.y - window.top, ScaleDpi(GetSystemMetrics(SM_CYEDGE), 144, ScreenDpi()));
 }
 
 // The bench page skinned, for a look.

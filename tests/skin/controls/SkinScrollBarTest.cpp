@@ -173,6 +173,37 @@ TEST_F(SkinScrollBarTest, MemoScrollsByARealDragOfTheSkinnedThumb)
                                    13, ColorToRGB(Skin().ScrollbarColour)));
 }
 
+// Away from the screen's density a bar has the thickness the system's has
+// at the window's: the memo makes room for it, the whole of it answers as
+// the bar, and a press on its arrow, tracked by the skinner, steps a line.
+TEST_F(SkinScrollBarTest, BarsAtAnotherDensityTakeTheirRoomAndTheirPresses)
+{
+    TPinnedDpi const pinned(144);
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 260, 200);
+    TMemo* memo = LongMemo(*form, TScrollStyle::ssVertical);
+    ShowSkinned(*form);
+    HWND const h = memo->Handle();
+    RECT window {};
+    GetWindowRect(h, &window);
+    POINT origin {0, 0};
+    ClientToScreen(h, &origin);
+    RECT client {};
+    GetClientRect(h, &client);
+    int const edge = origin.x - window.left;
+    int const bar = window.right - (origin.x + client.right) - edge;
+    EXPECT_EQ(bar, ScaleDpi(GetSystemMetrics(SM_CXVSCROLL), 144, ScreenDpi()));
+
+    // Past the width the system would give its own bar.
+    LONG const outer = window.right - edge - 2;
+    EXPECT_EQ(SendMessageW(h, WM_NCHITTEST, 0, MAKELPARAM(outer, (window.top + window.bottom) / 2)), HTVSCROLL);
+
+    auto const first = SendMessageW(h, EM_GETFIRSTVISIBLELINE, 0, 0);
+    PostMessageW(h, WM_LBUTTONUP, 0, 0);
+    SendMessageW(h, WM_NCLBUTTONDOWN, HTVSCROLL, MAKELPARAM(outer, window.bottom - edge - bar / 2));
+    EXPECT_EQ(SendMessageW(h, EM_GETFIRSTVISIBLELINE, 0, 0), first + 1);
+    EXPECT_NE(GetCapture(), h);
+}
+
 TEST_F(SkinScrollBarTest, EveryKindOfTheControlsPageGetsItsSkinner)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 640, 420, L"Skinned controls");
@@ -290,6 +321,69 @@ TEST_F(SkinScrollBarTest, StandAloneScrollBarFollowsTheControl)
     SaveScreenshot(*shot, "skinned-scroll-bar");
     EXPECT_TRUE(ShowsOnlyColoursOf(*shot, {0, 0, g.Arrow, window.bottom - window.top}, Skin().Scrollbar->Bitmap, 23, 1,
                                    ColorToRGB(Skin().ScrollbarColour)));
+}
+
+
+// Away from the screen's density the stand-alone bar's arrows are longer
+// than the system's: a real press on the outer part of one steps a line,
+// on the track a page, and a real drag of the thumb moves it.
+TEST_F(SkinScrollBarTest, StandAloneBarAtAnotherDensityIsPressedWhereItIsDrawn)
+{
+    TPinnedDpi const pinned(144);
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 420, 140);
+    int const thickness = ScaleDpi(GetSystemMetrics(SM_CYHSCROLL), 144, ScreenDpi());
+    auto* bar = Put<TScrollBar>(*form, *form, 10, 10, 330, thickness);
+    bar->SetParams(50, 0, 99);
+    bar->SetPageSize(10);
+    bar->SetLargeChange(10);
+    TWinSkinForm* skin = ShowSkinned(*form);
+    auto* skinner = dynamic_cast<TSkinScControl*>(skin->FindSkinner(bar->Handle()));
+    ASSERT_NE(skinner, nullptr);
+    PumpIdle();
+    TBarGeometry const g = skinner->Geometry();
+    ASSERT_EQ(g.Arrow, thickness);
+    ASSERT_GT(g.Arrow, GetSystemMetrics(SM_CXHSCROLL) + 2);
+    RECT window {};
+    GetWindowRect(bar->Handle(), &window);
+    LONG const middle = (window.top + window.bottom) / 2;
+
+    // Past the arrow the system would have: still the arrow.
+    ClickAt({window.left + g.Arrow - 2, middle});
+    ASSERT_TRUE(PumpUntil([&] { return bar->Position() == 49 && GetCapture() != bar->Handle(); }));
+    ClickAt({window.right - g.Arrow + 2, middle});
+    ASSERT_TRUE(PumpUntil([&] { return bar->Position() == 50 && GetCapture() != bar->Handle(); }));
+    EXPECT_EQ(skinner->PressedPart(), spNone);
+
+    // The track beyond the thumb pages.
+    PumpIdle();
+    TBarGeometry const paged = skinner->Geometry();
+    ClickAt({window.left + g.Arrow + (paged.ThumbOffset + paged.ThumbSize + paged.Track) / 2, middle});
+    ASSERT_TRUE(PumpUntil([&] { return bar->Position() == 60 && GetCapture() != bar->Handle(); }));
+
+    // The thumb follows a real drag; the drag holds the mouse.
+    PumpIdle();
+    TBarGeometry const before = skinner->Geometry();
+    POINT const onThumb {window.left + before.Arrow + before.ThumbOffset + before.ThumbSize / 2, middle};
+    POINT const moved {onThumb.x - 60, middle};
+    int positionDuringDrag = -1;
+    bool trackedDuringDrag = false;
+    RunSoon([&] {
+        trackedDuringDrag = skinner->Tracking();
+        SendMouseInput(0, moved);
+        RunSoon([&] {
+            positionDuringDrag = bar->Position();
+            SendMouseInput(MOUSEEVENTF_LEFTUP, moved);
+        }, 100);
+    }, 100);
+    MoveMouseTo(onThumb);
+    SendMouseInput(MOUSEEVENTF_LEFTDOWN, onThumb);
+    ASSERT_TRUE(PumpUntil([&] { return positionDuringDrag >= 0 && !skinner->Tracking(); }));
+    PumpIdle();
+    EXPECT_TRUE(trackedDuringDrag);
+    EXPECT_LT(positionDuringDrag, 60);
+    EXPECT_LT(bar->Position(), 60);
+    EXPECT_NEAR(skinner->Geometry().ThumbOffset, before.ThumbOffset - 60, 2);
+    EXPECT_NE(GetCapture(), bar->Handle());
 }
 
 } // namespace tandrel::test

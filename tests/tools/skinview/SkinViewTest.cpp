@@ -27,6 +27,7 @@
 #include "tests/support/LoopScript.h"
 #include "tests/support/MalformedPackages.h"
 #include "tests/support/TestSupport.h"
+#include "tests/tools/skinview/ViewerTestSupport.h"
 #include "tools/skinview/Shots.h"
 #include "tools/skinview/ViewerForm.h"
 
@@ -54,14 +55,6 @@ namespace {
 const fs::path SlateFile = SLATE_SKIN;
 const fs::path DuskFile = DUSK_SKIN;
 const fs::path SlateFolder = SLATE_FOLDER;
-
-bool Skinned(HWND window)
-{
-    TWinSkinForm* skin = SkinManager ? SkinManager->FindSkinnedWindow(window) : nullptr;
-    return skin && skin->SkinState() == ssSkinned;
-}
-
-bool Settled() { return !SkinManager->ActionTimerRunning() && SkinManager->PendingRequests().empty(); }
 
 // A folder of its own under the temporary folder, removed afterwards.
 class TScratchFolder {
@@ -120,25 +113,6 @@ std::unique_ptr<TBitmap> CaptionOf(HWND window)
     GetWindowRect(window, &r);
     r.bottom = r.top + 30;
     return CaptureScreen(r);
-}
-
-// The first control of class T, at any depth of ownership, that passes.
-template <class T>
-T* FindControl(TComponent& owner, const std::function<bool(T&)>& wanted)
-{
-    for (int i = 0; i < owner.ComponentCount(); ++i) {
-        if (auto* c = dynamic_cast<T*>(owner.Components(i)); c && wanted(*c))
-            return c;
-        if (T* inner = FindControl<T>(*owner.Components(i), wanted))
-            return inner;
-    }
-    return nullptr;
-}
-
-template <class T>
-T* Captioned(TComponent& owner, const wchar_t* caption)
-{
-    return FindControl<T>(owner, [&](T& c) { return c.Caption() == caption; });
 }
 
 // A rectangle of a control's client area on the screen.
