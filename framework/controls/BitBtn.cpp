@@ -1,5 +1,6 @@
 #include "framework/controls/BitBtn.h"
 
+#include "framework/graphics/Dpi.h"
 #include "framework/graphics/DcGuards.h"
 #include "framework/core/ScopeGuard.h"
 
@@ -125,7 +126,8 @@ void TBitBtn::OnDrawItem(TMessage& m)
         m_canvas.FrameRect(frame);
     }
 
-    TButtonContent const content = Content(ShownGlyph(), ShownNumGlyphs(), Caption());
+    int const dpi = WindowDpi(Handle());
+    TButtonContent const content = Content(GlyphAtDpi(ShownGlyph(), ShownNumGlyphs(), dpi), ShownNumGlyphs(), Caption(), dpi);
     POINT offset = pressed ? POINT {1, 1} : POINT {0, 0};
     const TButtonState state = disabled ? TButtonState::bsDisabled : pressed ? TButtonState::bsDown : TButtonState::bsUp;
     DrawButtonContent(m_canvas, face, content, state, offset);

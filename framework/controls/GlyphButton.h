@@ -27,6 +27,11 @@ public:
     int Spacing() const { return m_spacing; }
     void SetSpacing(int spacing);
 
+    // The glyph strip at a density: the strip itself at 96, else a copy grown
+    // frame by frame, pixel for pixel, so the transparent colour stays exact
+    // and its edge crisp. Made once per strip and density and kept.
+    TBitmap& GlyphAtDpi(TBitmap& glyph, int numGlyphs, int dpi);
+
     // Publishes Glyph, Layout, Margin, NumGlyphs and Spacing of a button class.
     template <class C>
     static void PublishGlyph(TPublisher<C>& publisher)
@@ -44,8 +49,9 @@ protected:
     TGlyphButton(const TGlyphButton&) = delete;
     TGlyphButton& operator=(const TGlyphButton&) = delete;
 
-    // What the button shows: these glyph frames and the caption, laid out as set.
-    TButtonContent Content(TBitmap& glyph, int numGlyphs, const std::wstring& caption) const;
+    // What the button shows: these glyph frames and the caption, laid out as
+    // set, with margin and spacing at the density.
+    TButtonContent Content(TBitmap& glyph, int numGlyphs, const std::wstring& caption, int dpi = 96) const;
     // Every change to what the button shows ends here; buttons repaint.
     virtual void GlyphChanged() = 0;
 
@@ -60,6 +66,16 @@ private:
     }
 
     TBitmap m_glyph;
+    // The last strip grown for a density, and what it was grown from.
+    TBitmap m_scaled;
+    struct TScaledFrom {
+        const TBitmap* Source = nullptr;
+        int Width = 0;
+        int Height = 0;
+        int NumGlyphs = 0;
+        int Dpi = 0;
+        bool operator==(const TScaledFrom&) const = default;
+    } m_scaledFrom;
     int m_numGlyphs = 1;
     TButtonLayout m_layout = TButtonLayout::blGlyphLeft;
     int m_margin = -1;

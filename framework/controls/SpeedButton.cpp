@@ -1,5 +1,6 @@
 #include "framework/controls/SpeedButton.h"
 
+#include "framework/graphics/Dpi.h"
 #include "framework/core/Publisher.h"
 #include "framework/controls/WinControl.h"
 
@@ -191,7 +192,8 @@ void TSpeedButton::Paint()
         }
     }
 
-    TButtonContent const content = Content(Glyph(), NumGlyphs(), Caption());
+    int const dpi = WindowDpi(Parent() && Parent()->HandleAllocated() ? Parent()->Handle() : nullptr);
+    TButtonContent const content = Content(GlyphAtDpi(Glyph(), NumGlyphs(), dpi), NumGlyphs(), Caption(), dpi);
     RECT inner = client;
     InflateRect(&inner, -1, -1);
     POINT offset = pressed ? POINT {1, 1} : POINT {0, 0};

@@ -53,6 +53,9 @@ void DrawGlyphAndCaption(TCanvas& canvas, TBitmap& glyph, int glyphCount, int gl
     canvas.DrawText(caption, text, LayoutAlignment(metrics.Layout));
 }
 
+// A glyph's margin at a density; -1 (glyph and caption centred) stays.
+int GlyphMargin(int margin, int dpi) { return margin < 0 ? margin : ScaleDpi(margin, dpi); }
+
 TSkinButtonMetrics GlyphMetrics(TBitmap& glyph, int glyphCount, SIZE text, int clientWidth, int clientHeight,
                                 TButtonLayout layout, int margin, int spacing)
 {
@@ -290,12 +293,13 @@ void TSkinBitButton::DrawControl(HDC dc, const RECT& rect)
     UseWindowFont(canvas);
 
     std::wstring const caption = button->Caption();
-    TBitmap& glyph = button->ShownGlyph();
+    TBitmap& glyph = button->GlyphAtDpi(button->ShownGlyph(), button->ShownNumGlyphs(), Dpi());
     SIZE const text = CaptionExtent(canvas, caption, r.right, r.bottom);
     canvas.Font().SetColor(CaptionColour(frame, enabled));
     DrawGlyphAndCaption(canvas, glyph, button->ShownNumGlyphs(), 1, caption,
                         GlyphMetrics(glyph, button->ShownNumGlyphs(), text, button->ClientWidth(),
-                                     button->ClientHeight(), button->Layout(), button->Margin(), button->Spacing()),
+                                     button->ClientHeight(), button->Layout(), GlyphMargin(button->Margin(), Dpi()),
+                                     ScaleDpi(button->Spacing(), Dpi())),
                         TButtonKind::bkBitmap);
     BitBlt(dc, rect.left, rect.top, r.right, r.bottom, canvas.Handle(), 0, 0, SRCCOPY);
 }
@@ -424,10 +428,11 @@ void TSkinSpeedButton::DrawSpeedButton(TCanvas& canvas, const RECT& rect)
     RECT const client = button->ClientRect();
     std::wstring const caption = button->Caption();
     SIZE const text = CaptionExtent(target, caption, client.right, client.bottom);
-    TBitmap& glyph = button->Glyph();
+    TBitmap& glyph = button->GlyphAtDpi(button->Glyph(), button->NumGlyphs(), Dpi());
     if (!glyph.Empty()) {
         TSkinButtonMetrics metrics = GlyphMetrics(glyph, button->NumGlyphs(), text, client.right, client.bottom,
-                                                  button->Layout(), button->Margin(), button->Spacing());
+                                                  button->Layout(), GlyphMargin(button->Margin(), Dpi()),
+                                                  ScaleDpi(button->Spacing(), Dpi()));
         metrics.PaintWidth = r.right;
         target.Font().SetColor(CaptionColour(frame, enabled));
         DrawGlyphAndCaption(target, glyph, button->NumGlyphs(), glyphFrame, caption, metrics, TButtonKind::bkSpeed);

@@ -228,6 +228,57 @@ TEST_F(ControlsTest, GrandchildWindowMadeFirstMakesEachAncestorsOnce)
     EXPECT_EQ(GetParent(button->Handle()), box->Handle());
 }
 
+// Glyphs grow with the density of the button's window, pixel for pixel: a
+// red square covers (dpi/96)^2 its area at 96, and the see-through colour
+// shows nowhere.
+TEST_F(ControlsTest, GlyphsGrowWithTheDensity)
+{
+    ShowForm();
+    auto const redAndFuchsia = [&](int dpi, bool speed) {
+        TPinnedDpi const pinned(dpi);
+        TControl* button = nullptr;
+        TBitmap* glyph = nullptr;
+        if (speed) {
+            auto* b = Add<TSpeedButton>(10, 10, 120, 60);
+            glyph = &b->Glyph();
+            button = b;
+        } else {
+            auto* b = Add<TBitBtn>(10, 10, 120, 60);
+            glyph = &b->Glyph();
+            button = b;
+        }
+        TBitmap art(16, 16, TPixelFormat::pf24bit);
+        art.Canvas().Brush().SetColor(clFuchsia);
+        art.Canvas().FillRect({0, 0, 16, 16});
+        art.Canvas().Brush().SetColor(clRed);
+        art.Canvas().FillRect({4, 4, 12, 12});
+        glyph->Assign(art);
+        RedrawWindow(m_form->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        PumpIdle();
+        POINT const at = button->ClientToScreen({0, 0});
+        std::unique_ptr<TBitmap> const shot = CaptureScreen({at.x, at.y, at.x + 120, at.y + 60});
+        std::pair<int, int> counts;
+        for (int y = 0; y < shot->Height(); ++y)
+            for (int x = 0; x < shot->Width(); ++x) {
+                COLORREF const c = PixelOf(*shot, x, y);
+                counts.first += c == RGB(255, 0, 0);
+                counts.second += c == RGB(255, 0, 255);
+            }
+        delete button;
+        return counts;
+    };
+    for (bool speed : {false, true}) {
+        auto const at96 = redAndFuchsia(96, speed);
+        EXPECT_EQ(at96, std::make_pair(64, 0)) << (speed ? "speed button" : "bitmap button");
+        for (int dpi : {120, 144, 192}) {
+            auto const scaled = redAndFuchsia(dpi, speed);
+            int const side = ScaleDpi(8, dpi);
+            EXPECT_NEAR(scaled.first, side * side, 2 * side) << dpi << (speed ? " speed button" : " bitmap button");
+            EXPECT_EQ(scaled.second, 0) << dpi;
+        }
+    }
+}
+
 TEST_F(ControlsTest, FormsAndControlsFreeEveryGdiObjectTheyMake)
 {
     ShowForm();
