@@ -136,8 +136,9 @@ class SkinArt:
         ACCENT_LIGHT, BORDER, BORDER_DARK, BORDER_LIGHT
       frame: OUTLINE, BEVEL, BEVEL_DIM, CAPTION (pair), EDGE, PLATE_ACTIVE,
         PLATE_INACTIVE (pairs)
-      caption buttons: CAPTION_LOOKS, CLOSE_LOOKS, GREYED_LOOKS (six looks
-        each, see `look`); MDI_LOOKS (minimise/restore four, close four)
+      caption buttons (each a `look`): LOOK_NORMAL, LOOK_PRESSED, LOOK_HOT,
+        LOOK_INACTIVE, LOOK_DISABLED, LOOK_INACTIVE_DISABLED, LOOK_CLOSE_HOT,
+        LOOK_CLOSE_PRESSED, LOOK_MDI_FLAT, LOOK_MDI_PRESSED, LOOK_MDI_HOT
       menus: MENU, MENUBAR, MENUBAR_INACTIVE (pairs), MENUBAR_SHINE (amount),
         MENUBAR_LINE, MENU_BORDER, MENU_RING, GUTTER, GUTTER_LINE,
         SEPARATOR (dark, light), MENU_SELECTED, MENU_PRESSED (top, bottom, border)
@@ -148,6 +149,29 @@ class SkinArt:
         DIALOG (pair)
       preview: PREVIEW_BACKDROP (pair), ICON (border, fill, pointer)
     """
+
+    # Which look each frame of a caption button strip shows is the same in
+    # every skin: normal, pressed, hot, inactive, disabled, inactive again.
+    @property
+    def CAPTION_LOOKS(self):
+        return (self.LOOK_NORMAL, self.LOOK_PRESSED, self.LOOK_HOT, self.LOOK_INACTIVE, self.LOOK_DISABLED,
+                self.LOOK_INACTIVE)
+
+    @property
+    def CLOSE_LOOKS(self):
+        return (self.LOOK_NORMAL, self.LOOK_CLOSE_PRESSED, self.LOOK_CLOSE_HOT, self.LOOK_INACTIVE,
+                self.LOOK_DISABLED, self.LOOK_INACTIVE)
+
+    @property
+    def GREYED_LOOKS(self):
+        return (self.LOOK_DISABLED, self.LOOK_DISABLED, self.LOOK_DISABLED, self.LOOK_INACTIVE_DISABLED,
+                self.LOOK_DISABLED, self.LOOK_INACTIVE_DISABLED)
+
+    # MDI child buttons: minimise and restore, then close; flat, pressed, hot, hot.
+    @property
+    def MDI_LOOKS(self):
+        return ((self.LOOK_MDI_FLAT, self.LOOK_MDI_PRESSED, self.LOOK_MDI_HOT, self.LOOK_MDI_HOT),
+                (self.LOOK_MDI_FLAT, self.LOOK_CLOSE_PRESSED, self.LOOK_CLOSE_HOT, self.LOOK_CLOSE_HOT))
 
     # --- frame --------------------------------------------------------------------
 
