@@ -26,7 +26,7 @@ const TClassInfo& TCustomComboBox::StaticClassInfo()
     return info;
 }
 
-TCustomComboBox::TCustomComboBox(TComponent* owner) : TWinControl(owner)
+TCustomComboBox::TCustomComboBox(TComponent* owner) : TChangingControl(owner)
 {
     m_controlStyle = csSetCaption | csDoubleClicks;
     SetColor(clWindow);
@@ -138,12 +138,6 @@ void TCustomComboBox::SetStyle(TComboBoxStyle style)
         SetTextSilently(GetText());
     }
     SetWindowProperty(m_style, style);
-}
-
-void TCustomComboBox::Change()
-{
-    if (OnChange)
-        OnChange(this);
 }
 
 void TCustomComboBox::WndProc(TMessage& m)

@@ -2,14 +2,14 @@
 // The system combo box: an edit field or a static field with a list that
 // drops down, or a list that is always shown.
 
-#include "framework/controls/WinControl.h"
+#include "framework/controls/ChangingControl.h"
 #include "framework/core/Strings.h"
 
 namespace tandrel {
 
 enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList };
 
-class TCustomComboBox : public TWinControl {
+class TCustomComboBox : public TChangingControl {
 public:
     explicit TCustomComboBox(TComponent* owner);
     const char* ClassName() const override { return "TCustomComboBox"; }
@@ -31,15 +31,11 @@ public:
     int DropDownCount() const { return m_dropDownCount; }
     void SetDropDownCount(int count);
 
-    // The text changed: typed, or another item selected.
-    TNotifyEvent OnChange;
-
 protected:
     void CreateParams(TCreateParams& params) override;
     void InitializeWindow() override;
     void DestroyHandle() override;
     void WndProc(TMessage& message) override;
-    virtual void Change();
 
 private:
     void ItemsChanged();

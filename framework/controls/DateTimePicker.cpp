@@ -35,7 +35,7 @@ const TClassInfo& TDateTimePicker::StaticClassInfo()
     return info;
 }
 
-TDateTimePicker::TDateTimePicker(TComponent* owner) : TWinControl(owner)
+TDateTimePicker::TDateTimePicker(TComponent* owner) : TChangingControl(owner)
 {
     m_controlStyle = csSetCaption | csDoubleClicks;
     SetColor(clWindow);
@@ -47,11 +47,9 @@ TDateTimePicker::TDateTimePicker(TComponent* owner) : TWinControl(owner)
 
 void TDateTimePicker::CreateParams(TCreateParams& p)
 {
-    // The picker's class is registered only on request.
-    INITCOMMONCONTROLSEX classes {sizeof classes, ICC_DATE_CLASSES};
-    InitCommonControlsEx(&classes);
     TWinControl::CreateParams(p);
     p.BaseClassName = DATETIMEPICK_CLASSW;
+    p.CommonControlClasses = ICC_DATE_CLASSES;
     p.Caption.clear();
     if (m_kind == TDateTimeKind::dtkTime)
         p.Style |= DTS_TIMEFORMAT;
@@ -127,12 +125,6 @@ void TDateTimePicker::SetDateTimeText(const std::wstring& text)
 void TDateTimePicker::SetKind(TDateTimeKind kind) { SetWindowProperty(m_kind, kind); }
 
 void TDateTimePicker::SetDateMode(TDTDateMode mode) { SetWindowProperty(m_dateMode, mode); }
-
-void TDateTimePicker::Change()
-{
-    if (OnChange)
-        OnChange(this);
-}
 
 void TDateTimePicker::WndProc(TMessage& m)
 {

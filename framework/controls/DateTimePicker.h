@@ -2,7 +2,7 @@
 // The system date and time picker: a date with a drop-down calendar, or a
 // time (or date) stepped by a spin button.
 
-#include "framework/controls/WinControl.h"
+#include "framework/controls/ChangingControl.h"
 
 #include <cstdint>
 #include <string>
@@ -13,7 +13,7 @@ enum class TDateTimeKind { dtkDate, dtkTime };
 // How the date is chosen; one byte, as stored in form definitions.
 enum class TDTDateMode : std::uint8_t { dmComboBox = 0, dmUpDown = 1 };
 
-class TDateTimePicker : public TWinControl {
+class TDateTimePicker : public TChangingControl {
 public:
     explicit TDateTimePicker(TComponent* owner);
     const char* ClassName() const override { return "TDateTimePicker"; }
@@ -31,15 +31,11 @@ public:
     std::wstring DateTimeText() const;
     void SetDateTimeText(const std::wstring& text);
 
-    // The user changed the value.
-    TNotifyEvent OnChange;
-
 protected:
     void CreateParams(TCreateParams& params) override;
     void InitializeWindow() override;
     void DestroyHandle() override;
     void WndProc(TMessage& message) override;
-    virtual void Change();
 
 private:
     TDateTimeKind m_kind = TDateTimeKind::dtkDate;

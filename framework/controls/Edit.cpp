@@ -19,7 +19,7 @@ const TClassInfo& TCustomEdit::StaticClassInfo()
     return info;
 }
 
-TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner)
+TCustomEdit::TCustomEdit(TComponent* owner) : TChangingControl(owner)
 {
     m_controlStyle = csCaptureMouse | csSetCaption | csDoubleClicks;
     SetColor(clWindow);
@@ -60,12 +60,6 @@ void TCustomEdit::SetMaxLength(int length)
     m_maxLength = length < 0 ? 0 : length;
     if (HandleAllocated())
         SendMessageW(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(m_maxLength), 0);
-}
-
-void TCustomEdit::Change()
-{
-    if (OnChange)
-        OnChange(this);
 }
 
 void TCustomEdit::WndProc(TMessage& m)

@@ -3,12 +3,11 @@
 
 #include "framework/controls/ControlTypes.h"
 #include "framework/core/Strings.h"
-#include "framework/controls/WinControl.h"
+#include "framework/controls/ChangingControl.h"
 
 namespace tandrel {
 
-
-class TCustomEdit : public TWinControl {
+class TCustomEdit : public TChangingControl {
 public:
     explicit TCustomEdit(TComponent* owner);
     const char* ClassName() const override { return "TCustomEdit"; }
@@ -24,13 +23,10 @@ public:
     int MaxLength() const { return m_maxLength; }
     void SetMaxLength(int length);
 
-    TNotifyEvent OnChange;
-
 protected:
     void CreateParams(TCreateParams& params) override;
     void InitializeWindow() override;
     void WndProc(TMessage& message) override;
-    virtual void Change();
 
 private:
     bool m_readOnly = false;

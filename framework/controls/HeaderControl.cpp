@@ -66,15 +66,9 @@ void THeaderControl::CreateParams(TCreateParams& p)
 {
     TWinControl::CreateParams(p);
     p.BaseClassName = WC_HEADERW;
+    p.CommonControlClasses = ICC_LISTVIEW_CLASSES;
     p.Caption.clear();
     p.Style |= HDS_BUTTONS | HDS_HORZ;
-}
-
-void THeaderControl::CreateWnd()
-{
-    INITCOMMONCONTROLSEX classes {sizeof classes, ICC_LISTVIEW_CLASSES};
-    InitCommonControlsEx(&classes);
-    TWinControl::CreateWnd();
 }
 
 void THeaderControl::InitializeWindow()

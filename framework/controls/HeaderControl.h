@@ -59,7 +59,6 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
-    void CreateWnd() override;
     void InitializeWindow() override;
     void DestroyHandle() override;
     void WndProc(TMessage& message) override;

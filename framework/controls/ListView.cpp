@@ -113,18 +113,12 @@ void TCustomListView::CreateParams(TCreateParams& p)
 {
     TWinControl::CreateParams(p);
     p.BaseClassName = WC_LISTVIEWW;
+    p.CommonControlClasses = ICC_LISTVIEW_CLASSES;
     p.Caption.clear();
     p.ExStyle |= WS_EX_CLIENTEDGE;
     p.Style |= ViewStyleBits(m_viewStyle) | LVS_SHOWSELALWAYS | LVS_SHAREIMAGELISTS;
     if (!m_multiSelect)
         p.Style |= LVS_SINGLESEL;
-}
-
-void TCustomListView::CreateWnd()
-{
-    INITCOMMONCONTROLSEX classes {sizeof classes, ICC_LISTVIEW_CLASSES};
-    InitCommonControlsEx(&classes);
-    TWinControl::CreateWnd();
 }
 
 void TCustomListView::InitializeWindow()

@@ -57,7 +57,7 @@ const TClassInfo& TScrollBar::StaticClassInfo()
     return info;
 }
 
-TScrollBar::TScrollBar(TComponent* owner) : TWinControl(owner)
+TScrollBar::TScrollBar(TComponent* owner) : TChangingControl(owner)
 {
     m_controlStyle = csSetCaption | csDoubleClicks;
     SetTabStop(true);
@@ -126,12 +126,6 @@ void TScrollBar::SetParams(int position, int min, int max)
     UpdateWindow();
     if (moved)
         Change();
-}
-
-void TScrollBar::Change()
-{
-    if (OnChange)
-        OnChange(this);
 }
 
 void TScrollBar::Scroll(TScrollCode code, int& scrollPos)

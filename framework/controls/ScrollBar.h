@@ -3,7 +3,7 @@
 // scroll notifications back as CN_HSCROLL/CN_VSCROLL; positions are 32-bit
 // throughout, the thumb's included.
 
-#include "framework/controls/WinControl.h"
+#include "framework/controls/ChangingControl.h"
 
 namespace tandrel {
 
@@ -24,7 +24,7 @@ TScrollStep ScrollStepFor(WPARAM request, int position, int min, int maxPosition
 // SB_CTL) in full 32 bits, or fallback when it cannot be read.
 int ScrollTrackPosition(HWND window, int bar, int fallback);
 
-class TScrollBar : public TWinControl {
+class TScrollBar : public TChangingControl {
 public:
     explicit TScrollBar(TComponent* owner);
     const char* ClassName() const override { return "TScrollBar"; }
@@ -50,14 +50,12 @@ public:
     // The highest position the thumb can reach: the page's last unit sits at Max.
     int MaxPosition() const;
 
-    TNotifyEvent OnChange;
     TScrollEvent OnScroll;
 
 protected:
     void CreateParams(TCreateParams& params) override;
     void InitializeWindow() override;
     void WndProc(TMessage& message) override;
-    virtual void Change();
     virtual void Scroll(TScrollCode code, int& scrollPos);
 
 private:

@@ -101,18 +101,12 @@ void TStatusBar::CreateParams(TCreateParams& p)
 {
     TWinControl::CreateParams(p);
     p.BaseClassName = STATUSCLASSNAMEW;
+    p.CommonControlClasses = ICC_BAR_CLASSES;
     p.Caption.clear();
     // The framework places the bar itself; the system must not move it.
     p.Style |= CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NOMOVEY;
     if (m_sizeGrip)
         p.Style |= SBARS_SIZEGRIP;
-}
-
-void TStatusBar::CreateWnd()
-{
-    INITCOMMONCONTROLSEX classes {sizeof classes, ICC_BAR_CLASSES};
-    InitCommonControlsEx(&classes);
-    TWinControl::CreateWnd();
 }
 
 void TStatusBar::InitializeWindow()

@@ -70,7 +70,6 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
-    void CreateWnd() override;
     void InitializeWindow() override;
     void WndProc(TMessage& message) override;
 

@@ -51,7 +51,7 @@ const TClassInfo& TTabControl::StaticClassInfo()
     return info;
 }
 
-TCustomTabControl::TCustomTabControl(TComponent* owner) : TWinControl(owner), m_images(*this, TCM_SETIMAGELIST)
+TCustomTabControl::TCustomTabControl(TComponent* owner) : TChangingControl(owner), m_images(*this, TCM_SETIMAGELIST)
 {
     m_controlStyle = csAcceptsControls | csDoubleClicks;
     SetColor(clBtnFace);
@@ -71,17 +71,11 @@ void TCustomTabControl::CreateParams(TCreateParams& p)
 {
     TWinControl::CreateParams(p);
     p.BaseClassName = WC_TABCONTROLW;
+    p.CommonControlClasses = ICC_TAB_CLASSES;
     p.Caption.clear();
     p.Style |= WS_CLIPCHILDREN | TCS_TABS | PositionBits(m_tabPosition);
     if (m_multiLine)
         p.Style |= TCS_MULTILINE;
-}
-
-void TCustomTabControl::CreateWnd()
-{
-    INITCOMMONCONTROLSEX classes {sizeof classes, ICC_TAB_CLASSES};
-    InitCommonControlsEx(&classes);
-    TWinControl::CreateWnd();
 }
 
 void TCustomTabControl::ChangeScale(int to, int from)
@@ -187,12 +181,6 @@ RECT TCustomTabControl::DisplayRect() const
     if (HandleAllocated())
         SendMessageW(m_handle, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&r));
     return r;
-}
-
-void TCustomTabControl::Change()
-{
-    if (OnChange)
-        OnChange(this);
 }
 
 void TCustomTabControl::OnNotify(TMessage& m)

@@ -4,7 +4,7 @@
 // (PageControl.h) shows a page per tab.
 
 #include "framework/controls/ImageListLink.h"
-#include "framework/controls/WinControl.h"
+#include "framework/controls/ChangingControl.h"
 #include "framework/core/Strings.h"
 
 namespace tandrel {
@@ -13,7 +13,7 @@ class TImageList;
 
 enum class TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
 
-class TCustomTabControl : public TWinControl {
+class TCustomTabControl : public TChangingControl {
 public:
     explicit TCustomTabControl(TComponent* owner);
     ~TCustomTabControl() override;
@@ -40,11 +40,8 @@ public:
     // at the screen's.
     void ChangeScale(int to, int from) override;
 
-    TNotifyEvent OnChange; // the user selected another tab
-
 protected:
     void CreateParams(TCreateParams& params) override;
-    void CreateWnd() override;
     void InitializeWindow() override;
     void DestroyHandle() override;
     void WndProc(TMessage& message) override;
@@ -54,7 +51,6 @@ protected:
     TStrings& TabTexts() { return m_tabs; }
     void PutTabs();
     // The selection moved by the user's hand.
-    virtual void Change();
 
 private:
     void OnNotify(TMessage& m);

@@ -24,15 +24,9 @@ void TTabSetScroller::CreateParams(TCreateParams& p)
 {
     TWinControl::CreateParams(p);
     p.BaseClassName = UPDOWN_CLASSW;
+    p.CommonControlClasses = ICC_UPDOWN_CLASS;
     p.Caption.clear();
     p.Style |= UDS_HORZ;
-}
-
-void TTabSetScroller::CreateWnd()
-{
-    INITCOMMONCONTROLSEX classes {sizeof classes, ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&classes);
-    TWinControl::CreateWnd();
 }
 
 void TTabSetScroller::InitializeWindow()

@@ -54,18 +54,12 @@ void TToolBar::CreateParams(TCreateParams& p)
 {
     TWinControl::CreateParams(p);
     p.BaseClassName = TOOLBARCLASSNAMEW;
+    p.CommonControlClasses = ICC_BAR_CLASSES;
     p.Caption.clear();
     // The framework places the bar; the system must not move it.
     p.Style |= CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER | TBSTYLE_TOOLTIPS;
     if (m_flat)
         p.Style |= TBSTYLE_FLAT;
-}
-
-void TToolBar::CreateWnd()
-{
-    INITCOMMONCONTROLSEX classes {sizeof classes, ICC_BAR_CLASSES};
-    InitCommonControlsEx(&classes);
-    TWinControl::CreateWnd();
 }
 
 void TToolBar::InitializeWindow()

@@ -55,7 +55,6 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
-    void CreateWnd() override;
     void InitializeWindow() override;
     void WndProc(TMessage& message) override;
     void ColorChanged() override;

@@ -5,6 +5,7 @@
 #include "framework/core/Publisher.h"
 #include "framework/core/SysUtils.h"
 
+#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -35,6 +36,11 @@ WNDPROC RegisterFrameworkClass(const TCreateParams& params)
     wc.cbSize = sizeof wc;
     WNDPROC defProc = DefWindowProcW;
     if (!params.BaseClassName.empty()) {
+        // The common controls register their classes only on request.
+        if (params.CommonControlClasses) {
+            INITCOMMONCONTROLSEX classes {sizeof classes, params.CommonControlClasses};
+            InitCommonControlsEx(&classes);
+        }
         if (!GetClassInfoExW(nullptr, params.BaseClassName.c_str(), &wc))
             RaiseLastOSError("GetClassInfoEx");
         defProc = wc.lpfnWndProc;

@@ -21,6 +21,7 @@ struct TCreateParams {
     HWND WndParent = nullptr;
     std::wstring WinClassName;   // registered under this name
     std::wstring BaseClassName;  // system class to build on ("EDIT"), or empty
+    DWORD CommonControlClasses = 0; // ICC_* the base class needs registered first
     UINT WindowClassStyle = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS;
     HCURSOR ClassCursor = nullptr;
     HWND MdiClient = nullptr;    // set for an MDI child: it is made by this MDI client

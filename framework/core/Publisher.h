@@ -81,10 +81,12 @@ public:
     }
 
     // An event stored as a std::function member; the definition names a
-    // handler that the root component has published under that name.
-    template <class F>
-    TPublisher& Event(const char* name, F C::*member)
+    // handler that the root component has published under that name. The
+    // member may be inherited.
+    template <class F, class B>
+    TPublisher& Event(const char* name, F B::*member)
     {
+        static_assert(std::is_base_of_v<B, C>);
         TPropertyInfo p;
         p.Name = name;
         p.Kind = TPropertyKind::Event;
