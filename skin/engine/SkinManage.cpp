@@ -30,11 +30,11 @@ bool HasArea(HWND window)
     return GetWindowRect(window, &r) && r.right > r.left && r.bottom > r.top;
 }
 
-HWND ManagerWindow(WNDPROC procedure)
+HWND ManagerWindow()
 {
     // Top-level, so that the system's setting and colour broadcasts reach
     // it (message-only windows hear none); never shown, never activated.
-    return CreateHelperWindow(L"TSkinManageTimer", procedure, THelperWindowKind::hwHiddenTopLevel,
+    return CreateHelperWindow(L"TSkinManageTimer", TargetWindowProc, THelperWindowKind::hwHiddenTopLevel,
                               "the skin manager's window");
 }
 
@@ -56,13 +56,15 @@ void FinalizeSkinEngine()
     delete std::exchange(SkinManager, nullptr);
 }
 
-TSkinManage::TSkinManage() : m_window(ManagerWindow(WindowProc)), m_highContrast(HighContrastOn())
+TSkinManage::TSkinManage() : m_window(ManagerWindow()), m_highContrast(HighContrastOn())
 {
+    BindWindowTarget(m_window.Get(), this);
     CreateSkinScratchBitmap();
 }
 
 TSkinManage::~TSkinManage()
 {
+    BindWindowTarget(m_window.Get(), nullptr);
     m_timer.Stop();
     m_hook.Reset();
     while (!m_forms.empty()) {
@@ -366,23 +368,17 @@ void TSkinManage::RequestAction(TSkinAction action, TSkinData* data)
         m_timer.Start(m_window.Get(), kActionTimerId, kActionInterval);
 }
 
-LRESULT CALLBACK TSkinManage::WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+bool TSkinManage::WindowMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result)
 {
-    bool const timer = msg == WM_TIMER && wParam == kActionTimerId;
-    bool const settings = msg == WM_SETTINGCHANGE || msg == WM_SYSCOLORCHANGE;
-    if (timer || settings) {
-        try {
-            if (SkinManager && timer)
-                SkinManager->ActionTimer();
-            else if (SkinManager)
-                SkinManager->SystemSettingsChanged();
-        } catch (...) {
-            HandleCallbackException(nullptr);
-        }
-        if (timer)
-            return 0;
+    if (msg == WM_TIMER && wParam == kActionTimerId) {
+        ActionTimer();
+        result = 0;
+        return true;
     }
-    return DefWindowProcW(window, msg, wParam, lParam);
+    // Broadcasts go on to the default handling as well.
+    if (msg == WM_SETTINGCHANGE || msg == WM_SYSCOLORCHANGE)
+        SystemSettingsChanged();
+    return false;
 }
 
 void TSkinManage::SystemSettingsChanged()

@@ -8,6 +8,7 @@
 // running. While the system's high contrast is on, no window is skinned:
 // the system draws.
 
+#include "framework/controls/HelperWindow.h"
 #include "framework/graphics/GdiObjects.h"
 #include "skin/data/SkinHost.h"
 #include "skin/data/WinSkinData.h"
@@ -31,7 +32,7 @@ struct TSkinRequest {
     bool operator==(const TSkinRequest&) const = default;
 };
 
-class TSkinManage final : public TSkinHost {
+class TSkinManage final : public TSkinHost, private TWindowMessageTarget {
 public:
     TSkinManage();
     ~TSkinManage();
@@ -89,7 +90,8 @@ public:
 
 private:
     static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK WindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
+    // The hidden window's messages: the action timer and the system's broadcasts.
+    bool WindowMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     bool RefusesSizeGrip(HWND window, const CBT_CREATEWNDW& create) const;
     void OnActivate(HWND window);
     void Run(const TSkinRequest& request);

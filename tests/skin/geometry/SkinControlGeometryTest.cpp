@@ -39,14 +39,8 @@ TEST(SkinControlGeometry, ButtonFramesPerState)
 
 TEST(SkinControlGeometry, GlyphAndCaptionPlacement)
 {
-    TSkinButtonMetrics m;
-    m.ClientWidth = 136;
-    m.ClientHeight = 25;
-    m.GlyphWidth = 16;
-    m.GlyphHeight = 16;
-    m.TextWidth = 60;
-    m.TextHeight = 13;
-    m.PaintWidth = 136;
+    TSkinButtonMetrics m {.ClientWidth = 136, .ClientHeight = 25, .GlyphWidth = 16, .GlyphHeight = 16,
+                          .TextWidth = 60, .TextHeight = 13, .PaintWidth = 136};
 
     TSkinButtonPlacement const bitmap = PlaceButtonContent(m, TButtonKind::bkBitmap);
     EXPECT_EQ(bitmap.GlyphX, 28);
@@ -98,15 +92,8 @@ TEST(SkinControlGeometry, CheckBoxPlacement)
 
 TEST(SkinControlGeometry, ScrollBarsOfAWindow)
 {
-    TScrollFrame f;
-    f.Width = 200;
-    f.Height = 100;
-    f.BarSize = 17;
-    f.Edge = 2;
-    f.ClientWidth = 200 - 4 - 17;
-    f.ClientHeight = 100 - 4 - 17;
-    f.HasHorizontal = true;
-    f.HasVertical = true;
+    TScrollFrame f {.Width = 200, .Height = 100, .ClientWidth = 200 - 4 - 17, .ClientHeight = 100 - 4 - 17,
+                    .BarSize = 17, .Edge = 2, .HasHorizontal = true, .HasVertical = true};
     TScrollBarsLayout const both = ScrollBarsLayout(f);
     EXPECT_EQ(both.Horizontal, (TSkinRect {2, 81, 181, 98}));
     EXPECT_EQ(both.Vertical, (TSkinRect {181, 2, 198, 81}));
