@@ -190,7 +190,16 @@ std::wstring SaveScreenshot(TBitmap& bitmap, const std::string& name)
 {
     wchar_t folder[MAX_PATH];
     DWORD n = GetEnvironmentVariableW(L"TANDREL_SCREENSHOTS", folder, MAX_PATH);
-    std::filesystem::path dir = n ? std::filesystem::path(folder) : std::filesystem::path(L"screenshots");
+    std::filesystem::path dir;
+    if (n && n < MAX_PATH) {
+        dir = folder;
+    } else {
+        // Beside the test program: a test may have moved the current folder
+        // (a file dialog does), and screenshots must not land in the sources.
+        wchar_t program[MAX_PATH];
+        DWORD const length = GetModuleFileNameW(nullptr, program, MAX_PATH);
+        dir = std::filesystem::path(std::wstring(program, length)).parent_path() / L"screenshots";
+    }
     std::filesystem::create_directories(dir);
     std::filesystem::path file = dir / (Utf8ToWide(name) + L".bmp");
     bitmap.SaveToFile(file.wstring());

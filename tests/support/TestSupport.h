@@ -64,7 +64,8 @@ std::wstring ItemRecordText(HWND control, UINT getMessage, int index, TItemRecor
     return text;
 }
 
-// Saves a bitmap under the screenshot folder (TANDREL_SCREENSHOTS or ./screenshots).
+// Saves a bitmap under the screenshot folder (TANDREL_SCREENSHOTS, else
+// screenshots beside the test program).
 std::wstring SaveScreenshot(TBitmap& bitmap, const std::string& name);
 
 // Sets the classic Windows system colours for the lifetime of the object.
