@@ -465,11 +465,25 @@ void TSkinChoiceButton::DrawChoice(HDC dc, const RECT& rect, TBitmap& strip, int
     if (scale.Dpi() != kDesignDpi)
         return DrawScaledChoice(dc, rect, scale.Image(strip, count, TFrameLayout::flHorizontal), count, frame, scale);
     RECT const r = ChoiceBox(m_handle, rect, strip.Width() / count, strip.Height());
-    FillFace(dc, r);
-    if (m_canvas)
-        DrawSkinFrame(*m_canvas, dc, r, strip, count, frame);
-    else
-        DrawSkinFrameTransparent(dc, r, strip, count, frame);
+    int const width = r.right - r.left;
+    int const height = r.bottom - r.top;
+    if (width <= 0 || height <= 0)
+        return;
+    // The box is composed over the face once per frame and skin, off the
+    // window (keyed drawing onto a window is slow); a repaint copies it.
+    TBoxKey const key {width, height, frame, scale.Generation(), FaceColour(), &strip};
+    TBitmap& box = m_box.For(key, width, height, [&](TBitmap& picture) {
+        RECT const all {0, 0, width, height};
+        FillFace(picture.Canvas().Handle(), all);
+        DrawSkinFrame(picture.Canvas(), all, strip, count, frame);
+    });
+    BitBlt(dc, r.left, r.top, width, height, box.Canvas().Handle(), 0, 0, SRCCOPY);
+}
+
+void TSkinChoiceButton::Refresh()
+{
+    m_box.Forget();
+    TSkinControl::Refresh();
 }
 
 void TSkinChoiceButton::DrawScaledChoice(HDC dc, const RECT& rect, TBitmap& image, int frameCount, int frame,

@@ -6,6 +6,7 @@
 
 #include "framework/graphics/Bitmap.h"
 #include "skin/controls/SkinControl.h"
+#include "skin/draw/KeptPicture.h"
 
 namespace tandrel {
 
@@ -89,6 +90,8 @@ class TSkinChoiceButton : public TSkinControl {
 public:
     explicit TSkinChoiceButton(TComponent* owner) : TSkinControl(owner) {}
     void AfterMessage(TMessage& message) override;
+    // Forgets the composed box: the skin changed.
+    void Refresh() override;
 
 protected:
     // The strip's frame for the check state `query` (BM_GETSTATE or
@@ -100,6 +103,18 @@ private:
     // grown box: the whole control is drawn here, box and caption.
     void DrawScaledChoice(HDC dc, const RECT& rect, TBitmap& image, int frameCount, int frame,
                           const TSkinScale& scale);
+
+    // What the composed box shows.
+    struct TBoxKey {
+        int Width = 0;
+        int Height = 0;
+        int Frame = 0;
+        unsigned Skin = 0;
+        COLORREF Face = 0;
+        const TBitmap* Strip = nullptr;
+        bool operator==(const TBoxKey&) const = default;
+    };
+    TKeptPicture<TBoxKey> m_box;
 };
 
 class TSkinCheckBox : public TSkinChoiceButton {

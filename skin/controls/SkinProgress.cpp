@@ -64,9 +64,15 @@ bool TSkinProgress::BeforeMessage(TMessage& m)
     return !TakePaintOver(m);
 }
 
+void TSkinProgress::Refresh()
+{
+    m_face.Forget();
+    TSkinControl::Refresh();
+}
+
 void TSkinProgress::DrawControl(HDC dc, const RECT& rect)
 {
-    if (!CanDraw() || !SkinScratchBitmap())
+    if (!CanDraw())
         return;
     TDataSkinBorder& element = *m_skinData->Progress;
     bool const chunks = element.Style == 1;
@@ -79,25 +85,32 @@ void TSkinProgress::DrawControl(HDC dc, const RECT& rect)
                                    ? TProgressAxis::paVertical
                                    : TProgressAxis::paHorizontal;
 
-    TBitmap& scratch = SizeSkinScratchBitmap(rect.right, rect.bottom);
-    TCanvas& canvas = scratch.Canvas();
-    FillFace(canvas.Handle(), rect);
     TSkinRect const whole {rect.left, rect.top, rect.right, rect.bottom};
     TSkinScale const scale = Scale();
-    if (chunks) {
-        DrawFrame(canvas, rect, element, 1, 1, scale);
-        TBitmap& chunk = scale.Image(element.Bitmap2, 1, TFrameLayout::flHorizontal);
-        int const thickness = axis == TProgressAxis::paVertical ? chunk.Width() : chunk.Height();
-        DrawChunks(canvas,
-                   ProgressChunkRect(whole, scale.Margins(MarginsOf(element)), thickness, position, range.iLow,
-                                     range.iHigh, axis),
-                   chunk, axis);
+    TBitmap* chunk = chunks ? &scale.Image(element.Bitmap2, 1, TFrameLayout::flHorizontal) : nullptr;
+    TSkinRect filled {};
+    if (chunk) {
+        int const thickness = axis == TProgressAxis::paVertical ? chunk->Width() : chunk->Height();
+        filled = ProgressChunkRect(whole, scale.Margins(MarginsOf(element)), thickness, position, range.iLow,
+                                   range.iHigh, axis);
     } else {
-        DrawFrame(canvas, rect, element, 1, 2, scale);
-        TSkinRect const bar = ProgressBarRect(whole, position, range.iLow, range.iHigh, axis);
-        DrawFrame(canvas, {bar.Left, bar.Top, bar.Right, bar.Bottom}, element, 2, 2, scale);
+        filled = ProgressBarRect(whole, position, range.iLow, range.iHigh, axis);
     }
-    BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, canvas.Handle(), rect.left,
+    // The bar is composed once per size, filled part and skin; a repaint copies it.
+    TFaceKey const key {rect.right, rect.bottom, scale.Dpi(), scale.Generation(), FaceColour(), chunks,
+                          axis == TProgressAxis::paVertical, filled};
+    TBitmap& face = m_face.For(key, rect.right, rect.bottom, [&](TBitmap& picture) {
+        TCanvas& canvas = picture.Canvas();
+        FillFace(canvas.Handle(), rect);
+        if (chunk) {
+            DrawFrame(canvas, rect, element, 1, 1, scale);
+            DrawChunks(canvas, filled, *chunk, axis);
+        } else {
+            DrawFrame(canvas, rect, element, 1, 2, scale);
+            DrawFrame(canvas, {filled.Left, filled.Top, filled.Right, filled.Bottom}, element, 2, 2, scale);
+        }
+    });
+    BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, face.Canvas().Handle(), rect.left,
            rect.top, SRCCOPY);
 }
 

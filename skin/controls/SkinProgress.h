@@ -3,6 +3,7 @@
 // element, as a stretched bar over a background or as a row of chunks.
 
 #include "skin/controls/SkinControl.h"
+#include "skin/draw/KeptPicture.h"
 
 namespace tandrel {
 
@@ -13,9 +14,25 @@ public:
 
     bool BeforeMessage(TMessage& message) override;
     void DrawControl(HDC dc, const RECT& rect) override;
+    // Forgets the composed bar: the skin changed.
+    void Refresh() override;
 
 private:
     bool CanDraw() const;
+
+    // What the composed bar shows: its size, the filled part, the skin.
+    struct TFaceKey {
+        int Width = 0;
+        int Height = 0;
+        int Dpi = 0;
+        unsigned Skin = 0;
+        COLORREF Face = 0;
+        bool Chunks = false;
+        bool Vertical = false;
+        TSkinRect Filled {};
+        bool operator==(const TFaceKey&) const = default;
+    };
+    TKeptPicture<TFaceKey> m_face;
 };
 
 } // namespace tandrel

@@ -76,12 +76,14 @@ void TSkinTab::AttachHandle(HWND handle, TSkinData* skinData, TCanvas* canvas)
 
 void TSkinTab::Refresh()
 {
+    m_stripMade = false;
     TSkinControl::Refresh();
     PrepareTabImages();
 }
 
 void TSkinTab::PrepareTabImages()
 {
+    m_stripMade = false;
     m_position = TabSideOfStyle(static_cast<std::uint32_t>(GetWindowLongW(m_handle, GWL_STYLE)));
     m_faces.Clear();
     TSkinScale const scale = Scale();
@@ -203,18 +205,14 @@ void TSkinTab::PaintBuffered()
     auto const end = OnScopeExit([&] { EndPaint(m_handle, &paint); });
     RECT client {};
     GetClientRect(m_handle, &client);
-    TOwnedDC const memory(CreateCompatibleDC(dc));
-    TOwnedBitmap const buffer(
-        CreateCompatibleBitmap(dc, std::max<LONG>(client.right, 1), std::max<LONG>(client.bottom, 1)));
-    if (!memory || !buffer)
-        return;
-    TSelectObject const select(memory.Get(), buffer.Get());
-    FillFace(memory.Get(), client);
-    TMessage own {WM_PAINT, reinterpret_cast<WPARAM>(memory.Get()), 0, 0};
-    CallPrevious(own);
-    DrawOnWindow(memory.Get(), [this](HDC target, const RECT& rect) { DrawControl(target, rect); });
-    RECT const& r = paint.rcPaint;
-    BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, memory.Get(), r.left, r.top, SRCCOPY);
+    m_paintBuffer.Draw(dc, client.right, client.bottom, [&](HDC memory) {
+        FillFace(memory, client);
+        TMessage own {WM_PAINT, reinterpret_cast<WPARAM>(memory), 0, 0};
+        CallPrevious(own);
+        DrawOnWindow(memory, [this](HDC target, const RECT& rect) { DrawControl(target, rect); });
+        RECT const& r = paint.rcPaint;
+        BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, memory, r.left, r.top, SRCCOPY);
+    });
 }
 
 void TSkinTab::DrawControl(HDC dc, const RECT& rect)
@@ -257,33 +255,35 @@ void TSkinTab::DrawStrip(HDC dc, const RECT& rect, const TSkinRect& page)
     TSkinSize const size = TabStripBitmapSize(strip, m_position);
     if (size.Width <= 0 || size.Height <= 0)
         return;
-    m_strip.SetPixelFormat(TPixelFormat::pf24bit);
-    m_strip.SetSize(size.Width, size.Height);
-    TCanvas& canvas = m_strip.Canvas();
-    FillFace(canvas.Handle(), {0, 0, size.Width, size.Height});
-    {
-        auto font = reinterpret_cast<HFONT>(SendMessageW(m_handle, WM_GETFONT, 0, 0));
-        if (!font)
-            font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-        // A font is made only when the window's changes.
-        if (font != m_font) {
-            canvas.Font().AssignHandle(font);
-            m_font = font;
-        }
-        int const count = static_cast<int>(SendMessageW(m_handle, TCM_GETITEMCOUNT, 0, 0));
-        int const current = static_cast<int>(SendMessageW(m_handle, TCM_GETCURFOCUS, 0, 0));
-        auto const images = reinterpret_cast<HIMAGELIST>(SendMessageW(m_handle, TCM_GETIMAGELIST, 0, 0));
-        for (int i = 0; i < count; ++i) {
-            RECT tab {};
-            if (!SendMessageW(m_handle, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&tab)))
-                continue;
-            DrawTab(i, MapTabIntoStrip(ToSkin(tab), m_position, ToSkin(rect), page), i == current, images);
-        }
+    auto font = reinterpret_cast<HFONT>(SendMessageW(m_handle, WM_GETFONT, 0, 0));
+    if (!font)
+        font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    TSkinScale const scale = Scale();
+    TStripKey key {size.Width, size.Height, scale.Dpi(), scale.Generation(), FaceColour(), font,
+                   reinterpret_cast<HIMAGELIST>(SendMessageW(m_handle, TCM_GETIMAGELIST, 0, 0)),
+                   static_cast<int>(SendMessageW(m_handle, TCM_GETCURFOCUS, 0, 0)), m_enabled, {}};
+    int const count = static_cast<int>(SendMessageW(m_handle, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        RECT tab {};
+        // The wide variant: tab texts may be Chinese.
+        wchar_t text[80] {};
+        TCITEMW item {};
+        item.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_STATE;
+        item.pszText = text;
+        item.cchTextMax = 80;
+        if (!SendMessageW(m_handle, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&tab)) ||
+            !SendMessageW(m_handle, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item)))
+            key.Tabs.push_back({});
+        else
+            key.Tabs.push_back({MapTabIntoStrip(ToSkin(tab), m_position, ToSkin(rect), page), text, item.iImage, true});
     }
-    if (m_position == tsLeft)
-        RotateBitmapLeft(m_strip);
-    else if (m_position == tsRight)
-        RotateBitmapRight(m_strip);
+    // The strip is composed (and turned) once for what it shows; a repaint copies it.
+    if (!m_stripMade || !(key == m_stripKey)) {
+        m_stripMade = false;
+        ComposeStrip(key);
+        m_stripKey = std::move(key);
+        m_stripMade = true;
+    }
 
     int const saved = SaveDC(dc);
     auto const restore = OnScopeExit([&] { RestoreDC(dc, saved); });
@@ -299,26 +299,38 @@ void TSkinTab::DrawStrip(HDC dc, const RECT& rect, const TSkinRect& page)
     BitBlt(dc, strip.Left, strip.Top, m_strip.Width(), m_strip.Height(), m_strip.Canvas().Handle(), 0, 0, SRCCOPY);
 }
 
-void TSkinTab::DrawTab(int index, const TSkinRect& place, bool current, HIMAGELIST images)
+void TSkinTab::ComposeStrip(const TStripKey& key)
+{
+    m_strip.SetPixelFormat(TPixelFormat::pf24bit);
+    m_strip.SetSize(key.Width, key.Height);
+    TCanvas& canvas = m_strip.Canvas();
+    FillFace(canvas.Handle(), {0, 0, key.Width, key.Height});
+    // A font is made only when the window's changes.
+    if (key.Font != m_font) {
+        canvas.Font().AssignHandle(key.Font);
+        m_font = key.Font;
+    }
+    for (std::size_t i = 0; i < key.Tabs.size(); ++i)
+        if (key.Tabs[i].Shown)
+            DrawTab(key.Tabs[i], static_cast<int>(i) == key.Current, key.Images);
+    if (m_position == tsLeft)
+        RotateBitmapLeft(m_strip);
+    else if (m_position == tsRight)
+        RotateBitmapRight(m_strip);
+}
+
+void TSkinTab::DrawTab(const TStripTab& tab, bool current, HIMAGELIST images)
 {
     TDataSkinBorder& tabs = *m_skinData->Tabs;
-    // The wide variant: tab texts may be Chinese.
-    wchar_t text[80] {};
-    TCITEMW item {};
-    item.mask = TCIF_TEXT | TCIF_IMAGE | TCIF_STATE;
-    item.pszText = text;
-    item.cchTextMax = 80;
-    if (!SendMessageW(m_handle, TCM_GETITEMW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)))
-        return;
     TCanvas& canvas = m_strip.Canvas();
-    RECT const r = ToRect(place);
+    RECT const r = ToRect(tab.Place);
     int const state = current ? 2 : 1;
     // The image is upside down for bottom tabs; so are its margins.
     TSkinMargins const own = Scale().Margins(MarginsOf(tabs));
     TSkinMargins const margins = m_position == tsBottom ? FlippedMargins(own) : own;
     m_faces.Get(m_tabImage, tabs, margins, state, r.right - r.left, r.bottom - r.top).Draw(canvas.Handle(), r.left, r.top);
     canvas.Font().SetColor(current ? static_cast<TColor>(tabs.MouseOverColour2) : static_cast<TColor>(tabs.NormalColour2));
-    DrawIconText(canvas, r, images, item.iImage, text, 1, m_enabled);
+    DrawIconText(canvas, r, images, tab.Image, tab.Text, 1, m_enabled);
 }
 
 void TSkinTab31::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canvas, bool setColour)
@@ -340,6 +352,7 @@ void TSkinTab31::Attach(TWinControl* control, TSkinData* skinData, TCanvas* canv
 
 void TSkinTab31::PrepareTabImage()
 {
+    m_bufferMade = false;
     m_faces.Clear();
     TSkinScale const scale = Scale();
     m_imageDpi = scale.Dpi();
@@ -372,36 +385,56 @@ void TSkinTab31::DrawControl(HDC dc, const RECT& rect)
     RECT const r {0, 0, rect.right - rect.left, rect.bottom - rect.top};
     if (r.right <= 0 || r.bottom <= 0)
         return;
+    TSkinScale const scale = Scale();
+    const TFont& font = tabSet->Canvas().Font();
+    bool const arrows = tabSet->Scroller().HandleAllocated() &&
+                        (GetWindowLongW(tabSet->Scroller().Handle(), GWL_STYLE) & WS_VISIBLE);
+    TSetKey key {r.right, r.bottom, scale.Dpi(), scale.Generation(), FaceColour(), font.Name(), font.Height(),
+                 font.Style(), font.Charset(), tabSet->FirstIndex(), tabSet->TabIndex(), arrows,
+                 tabSet->Scroller().Width(), tabSet->StartMargin(), tabSet->EndMargin(), {}};
+    for (int i = key.First; i < tabSet->Tabs().Count(); ++i)
+        key.Texts.push_back(tabSet->Tabs().Strings(i));
+    // The tabs are composed once for what they show; a repaint copies them.
+    if (!m_bufferMade || !(key == m_bufferKey)) {
+        m_bufferMade = false;
+        ComposeTabs(key);
+        m_bufferKey = std::move(key);
+        m_bufferMade = true;
+    }
+    BitBlt(dc, rect.left, rect.top, r.right, r.bottom, m_buffer.Canvas().Handle(), 0, 0, SRCCOPY);
+}
+
+void TSkinTab31::ComposeTabs(const TSetKey& key)
+{
+    auto* tabSet = dynamic_cast<TTabSet*>(m_control);
+    TDataSkinBorder& tabs = *m_skinData->Tabs;
+    RECT const r {0, 0, key.Width, key.Height};
     m_buffer.SetSize(r.right, r.bottom);
     TCanvas& canvas = m_buffer.Canvas();
     FillFace(canvas.Handle(), r);
     canvas.Font().Assign(tabSet->Canvas().Font());
     TSkinScale const scale = Scale();
 
-    int const first = tabSet->FirstIndex();
+    int const first = key.First;
     std::vector<int> widths;
-    for (int i = first; i < tabSet->Tabs().Count(); ++i)
-        widths.push_back(canvas.TextWidth(tabSet->Tabs().Strings(i)) + scale.Length(9));
-    bool const arrows = tabSet->Scroller().HandleAllocated() &&
-                        (GetWindowLongW(tabSet->Scroller().Handle(), GWL_STYLE) & WS_VISIBLE);
+    for (const std::wstring& text : key.Texts)
+        widths.push_back(canvas.TextWidth(text) + scale.Length(9));
     // The arrows take their own width, so that no tab hides under them.
-    int const reserve = std::max(scale.Length(12), tabSet->Scroller().Width());
-    std::vector<int> const lefts =
-        FitTabSetTabs(widths, tabSet->StartMargin(), r.right - tabSet->EndMargin(), arrows, reserve);
+    int const reserve = std::max(scale.Length(12), key.ArrowsWidth);
+    std::vector<int> const lefts = FitTabSetTabs(widths, key.StartMargin, r.right - key.EndMargin, key.Arrows, reserve);
     TSkinMargins const margins = FlippedMargins(scale.Margins(MarginsOf(tabs)));
     for (size_t k = 0; k < lefts.size(); ++k) {
         if (lefts[k] < 0)
             continue;
         int const index = first + static_cast<int>(k);
-        bool const selected = index == tabSet->TabIndex();
+        bool const selected = index == key.Current;
         RECT const tab {lefts[k], 0, lefts[k] + widths[k], r.bottom};
         m_faces.Get(m_tabImage, tabs, margins, selected ? 2 : 1, tab.right - tab.left, tab.bottom - tab.top)
             .Draw(canvas.Handle(), tab.left, tab.top);
         canvas.Font().SetColor(selected ? static_cast<TColor>(tabs.MouseOverColour2)
                                         : static_cast<TColor>(tabs.NormalColour2));
-        DrawCaption(canvas, tab, tabSet->Tabs().Strings(index), true, DT_CENTER);
+        DrawCaption(canvas, tab, key.Texts[k], true, DT_CENTER);
     }
-    BitBlt(dc, rect.left, rect.top, r.right, r.bottom, canvas.Handle(), 0, 0, SRCCOPY);
 }
 
 } // namespace tandrel

@@ -4,6 +4,7 @@
 // turned) and the page's edge ring. A tab set is painted whole.
 
 #include "framework/graphics/Bitmap.h"
+#include "framework/graphics/PaintBuffer.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/draw/SkinDraw.h"
 #include "skin/geometry/SkinTabGeometry.h"
@@ -11,6 +12,7 @@
 #include <commctrl.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace tandrel {
@@ -59,15 +61,42 @@ private:
     // edges in sight as at the screen's.
     bool AdjustRect(TMessage& message);
     RECT SystemDisplayRect(const RECT& rect);
+    // One tab as the control has it, placed in the strip.
+    struct TStripTab {
+        TSkinRect Place;
+        std::wstring Text;
+        int Image = 0;
+        bool Shown = false; // the control answered for it
+        bool operator==(const TStripTab&) const = default;
+    };
+    // What the composed strip shows.
+    struct TStripKey {
+        int Width = 0;
+        int Height = 0;
+        int Dpi = 0;
+        unsigned Skin = 0;
+        COLORREF Face = 0;
+        HFONT Font = nullptr;
+        HIMAGELIST Images = nullptr;
+        int Current = -1;
+        bool Enabled = false;
+        std::vector<TStripTab> Tabs;
+        bool operator==(const TStripKey&) const = default;
+    };
     void DrawStrip(HDC dc, const RECT& rect, const TSkinRect& page);
-    void DrawTab(int index, const TSkinRect& place, bool current, HIMAGELIST images);
+    // Composes the strip afresh into m_strip.
+    void ComposeStrip(const TStripKey& key);
+    void DrawTab(const TStripTab& tab, bool current, HIMAGELIST images);
 
     TTabSide m_position = tsTop;
     TBitmap m_tabImage;    // the skin's tab strip, upside down for bottom tabs
     TBitmap m_borderImage; // the page edge, turned for the side
     int m_imageDpi = 0;    // the density the two images above are at
     TBitmap m_strip;       // the tabs are composed here
+    TStripKey m_stripKey;  // what m_strip shows
+    bool m_stripMade = false;
     TTabFaces m_faces;
+    TPaintBuffer m_paintBuffer;
     TSkinUpDown* m_scroller = nullptr; // owned by the form skinning object
     HWND m_scrollerWindow = nullptr;
     SIZE m_scrollerSize {}; // what the arrows were given here
@@ -89,10 +118,34 @@ public:
     TSkinUpDown* ScrollerSkinner() const { return m_scrollerSkinner; }
 
 private:
+    // What the composed tabs show.
+    struct TSetKey {
+        int Width = 0;
+        int Height = 0;
+        int Dpi = 0;
+        unsigned Skin = 0;
+        COLORREF Face = 0;
+        std::wstring FontName;
+        int FontHeight = 0;
+        unsigned FontStyle = 0;
+        int FontCharset = 0;
+        int First = 0;
+        int Current = 0;
+        bool Arrows = false;
+        int ArrowsWidth = 0;
+        int StartMargin = 0;
+        int EndMargin = 0;
+        std::vector<std::wstring> Texts;
+        bool operator==(const TSetKey&) const = default;
+    };
     void PrepareTabImage();
+    // Composes the tabs afresh into m_buffer.
+    void ComposeTabs(const TSetKey& key);
     TBitmap m_tabImage; // the skin's tab strip, upside down: these tabs hang
     int m_imageDpi = 0; // the density it is at
-    TBitmap m_buffer;
+    TBitmap m_buffer;   // the tabs composed, as m_bufferKey says
+    TSetKey m_bufferKey;
+    bool m_bufferMade = false;
     TTabFaces m_faces;
     TSkinUpDown* m_scrollerSkinner = nullptr; // owned by the form skinning object
     TTabSetScroller* m_scroller = nullptr;     // owned by the tab set

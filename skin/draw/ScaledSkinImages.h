@@ -24,7 +24,13 @@ public:
     // can be made (an empty image, one that would grow past the limits).
     TBitmap& Scaled(TBitmap& source, int frameCount, TFrameLayout layout, int dpi);
     // Forgets every scaled image (the images they came from are going).
-    void Clear() { m_kept.clear(); }
+    void Clear()
+    {
+        m_kept.clear();
+        ++m_generation;
+    }
+    // Counts the clears: pictures made from older images are out of date.
+    unsigned Generation() const { return m_generation; }
     int Count() const { return static_cast<int>(m_kept.size()); }
 
 private:
@@ -45,6 +51,7 @@ private:
     };
     // A skin has a few dozen images and a screen one or two densities.
     std::vector<TKept> m_kept;
+    unsigned m_generation = 0;
 };
 
 // What a painter needs to draw a skin at a window's density: lengths laid
@@ -55,6 +62,8 @@ public:
     TSkinScale() = default;
     TSkinScale(TScaledSkinImages& images, int dpi) : m_images(&images), m_dpi(dpi) {}
     int Dpi() const { return m_dpi; }
+    // The images' generation (TScaledSkinImages::Generation), for keys of kept pictures.
+    unsigned Generation() const { return m_images ? m_images->Generation() : 0; }
     int Length(int designLength) const;
     TSkinMargins Margins(const TSkinMargins& margins) const;
     TBitmap& Image(TBitmap& source, int frameCount, TFrameLayout layout) const;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <exception>
 #include <filesystem>
 #include <map>
@@ -276,6 +277,17 @@ TBackdrop::~TBackdrop()
 }
 
 COLORREF PixelOf(TBitmap& bitmap, int x, int y) { return GetPixel(bitmap.Canvas().Handle(), x, y); }
+
+int DifferingPixels(TBitmap& a, TBitmap& b)
+{
+    if (a.Width() != b.Width() || a.Height() != b.Height())
+        return std::max(a.Width() * a.Height(), b.Width() * b.Height());
+    int differing = 0;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            differing += PixelOf(a, x, y) != PixelOf(b, x, y);
+    return differing;
+}
 
 bool ShowsFrameCorner(TBitmap& shot, POINT at, TBitmap& strip, int count, int frame, int size)
 {

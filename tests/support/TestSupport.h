@@ -104,6 +104,9 @@ private:
 
 COLORREF PixelOf(TBitmap& bitmap, int x, int y);
 
+// How many pixels of two pictures differ; every one when their sizes do.
+int DifferingPixels(TBitmap& a, TBitmap& b);
+
 // Whether the `size` x `size` corner at `at` in `shot` shows the same
 // corner of frame `frame` (from 1) of a horizontal strip of `count`
 // frames, pixel for pixel, except where the strip shows fuchsia (the skin's

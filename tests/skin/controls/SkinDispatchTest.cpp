@@ -220,6 +220,9 @@ TEST_F(SkinDispatchTest, ADialogsChildWindowsAreSkinnedByClass)
         EXPECT_TRUE(boxShows(103, b.CheckBitmap, b.CheckFrameCount, 1));
         SendDlgItemMessageW(box, 104, BM_SETCHECK, BST_CHECKED, 0);
         EXPECT_TRUE(boxShows(104, b.RadioBitmap, b.RadioFrameCount, 2));
+        // The kept boxes show what a fresh paint shows.
+        for (int const id : {101, 102, 103, 104})
+            EXPECT_EQ(KeptPaintDifference(skin, GetDlgItem(box, id)), 0) << id;
         auto shot = Shot(box);
         SaveScreenshot(*shot, "bench-dialog-controls");
         checked = true;

@@ -108,6 +108,9 @@ TEST_F(SkinEditControlsTest, ProgressBarFillsItsShareOfTheRange)
     // Vertical: from the bottom up.
     EXPECT_TRUE(RowShows(column->Handle(), 95, {{9, full}}));
     EXPECT_TRUE(RowShows(column->Handle(), 85, {{9, back}}));
+    // A repaint copies the kept bar: the pixels of a fresh paint.
+    for (HWND const window : {h, column->Handle()})
+        EXPECT_EQ(KeptPaintDifference(*skin, window), 0);
 }
 
 // Chunks start after the left margin and stop at the right one; the key
@@ -119,13 +122,14 @@ TEST_F(SkinEditControlsTest, ProgressChunksStayWithinTheMargins)
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     auto* bar = Add<TProgressBar>(*form, 10, 10, 200, 18);
     bar->SetPosition(50);
-    ShowSkinned(*form);
+    TWinSkinForm* skin = ShowSkinned(*form);
     COLORREF const back = FrameColour(1);
     COLORREF const chunk = FrameColour(1, 1);
     EXPECT_TRUE(RowShows(bar->Handle(), 9, {{1, back}, {3, chunk}, {8, back}, {9, chunk}, {101, back}}));
     EXPECT_TRUE(RowShows(bar->Handle(), 2, {{3, back}})); // the row is centred, 10 high
     bar->SetPosition(100);
     EXPECT_TRUE(RowShows(bar->Handle(), 9, {{195, chunk}, {197, back}, {199, back}}));
+    EXPECT_EQ(KeptPaintDifference(*skin, bar->Handle()), 0);
 }
 
 // Without a Progress element the control paints itself.

@@ -214,7 +214,7 @@ TEST_F(SkinTabTest, TabsOnEachSideAreDrawnFromTheSkin)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 640, 420);
     TTabsPage const p = BuildTabsPage(*form);
-    ShowSkinned(*form);
+    TWinSkinForm* skin = ShowSkinned(*form);
     MouseAway();
     // Whether the first two frames' corners tell them apart.
     auto const image = TabImage(*Skin().Tabs);
@@ -249,6 +249,8 @@ TEST_F(SkinTabTest, TabsOnEachSideAreDrawnFromTheSkin)
         EXPECT_TRUE(ShowsCornerAt(*shot, *border, 1, 1, 4, 4, [&](int i, int j) {
             return POINT {corner.x + i, corner.y + j};
         })) << c.Side;
+        // A repaint copies the kept strip: the pixels of a fresh paint.
+        EXPECT_EQ(KeptPaintDifference(*skin, h), 0) << c.Side;
     }
 }
 
@@ -363,6 +365,7 @@ TEST_F(SkinTabTest, TabSetSkipsATabTooWideAndDrawsTheNextThatFits)
     ASSERT_TRUE(IsWindowVisible(set->Scroller().Handle()));
     for (int x = x4 + set->TabWidth(3) + 2; x < set->Scroller().Left(); x += 5)
         EXPECT_EQ(PixelOf(*shot, x, 10), face) << x;
+    EXPECT_EQ(KeptPaintDifference(*skin, set->Handle()), 0);
 }
 
 // A real click on a skinned tab set's tab selects it.

@@ -62,6 +62,23 @@ inline std::string SkinnerOf(TWinSkinForm& skin, HWND window)
 }
 inline std::string SkinnerOf(TWinSkinForm& skin, TWinControl& control) { return SkinnerOf(skin, control.Handle()); }
 
+// How many pixels of the window painted from what its skinner kept differ
+// from the same window painted afresh, once the skinner forgot it all.
+inline int KeptPaintDifference(TWinSkinForm& skin, HWND window)
+{
+    auto const paint = [window] {
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+        return CaptureWindow(window);
+    };
+    TSkinControl* const skinner = skin.FindSkinner(window);
+    if (!skinner)
+        return -1;
+    skinner->Refresh();
+    auto const fresh = paint();
+    auto const kept = paint();
+    return DifferingPixels(*fresh, *kept);
+}
+
 class TSkinFormTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite();
