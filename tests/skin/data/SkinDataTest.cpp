@@ -160,9 +160,13 @@ TEST(SkinData, LoadsTheDefaultSkin)
     std::vector<std::uint8_t> bytes;
     ASSERT_TRUE(reader.ExtractEntry("button-mdi.bmp", bytes));
     mdi.LoadFromBytes(bytes.data(), bytes.size());
-    for (int k = 0; k < 3; ++k)
-        for (int x : { 0, 17, 59 })
-            EXPECT_EQ(PixelOf(set.SysButtons[10 + static_cast<std::size_t>(k)]->Bitmap, x, 7), PixelOf(mdi, 60 * k + x, 7));
+    for (int k = 0; k < 3; ++k) {
+        TBitmap& button = set.SysButtons[10 + static_cast<std::size_t>(k)]->Bitmap;
+        ASSERT_EQ(button.Height(), mdi.Height());
+        for (int y = 0; y < mdi.Height(); ++y)
+            for (int x = 0; x < 60; ++x)
+                ASSERT_EQ(PixelOf(button, x, y), PixelOf(mdi, 60 * k + x, y)) << k << " " << x << "," << y;
+    }
 }
 
 TEST(SkinData, TheComboButtonGetsAMirroredCopy)
