@@ -40,20 +40,6 @@ std::unique_ptr<TBitmap> BorderStrip(int width, int height)
 }
 
 // The reading steps without images: what the private-profile reads cost.
-struct TNoImage {
-    bool Empty() const { return true; }
-    int Width() const { return 0; }
-    int Height() const { return 0; }
-};
-
-struct TNoImages {
-    void Load(TNoImage&, std::string_view, std::string_view, const std::string&) {}
-    void Clear(TNoImage&) {}
-    void MirrorCopy(TNoImage&, TNoImage&) {}
-    void CopyColumns(TNoImage&, TNoImage&, int, int) {}
-    void Strip(const TNoImage&, const TStripUse&) {}
-};
-
 double ReadValuesMicroseconds(const TSkinReader& reader)
 {
     std::vector<std::uint8_t> bytes;

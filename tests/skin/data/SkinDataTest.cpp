@@ -93,18 +93,6 @@ private:
 // Every value the reading steps ask for, in order, with its answer.
 std::vector<std::string> ReadingStepValues(const TSkinIniSource& source)
 {
-    struct TNoImage {
-        bool Empty() const { return true; }
-        int Width() const { return 0; }
-        int Height() const { return 0; }
-    };
-    struct TNoImages {
-        void Load(TNoImage&, std::string_view, std::string_view, const std::string&) {}
-        void Clear(TNoImage&) {}
-        void MirrorCopy(TNoImage&, TNoImage&) {}
-        void CopyColumns(TNoImage&, TNoImage&, int, int) {}
-        void Strip(const TNoImage&, const TStripUse&) {}
-    };
     struct TRecording final : TSkinIniSource {
         explicit TRecording(const TSkinIniSource& source) : Source(source) {}
         std::vector<std::string> SectionNames() const override { return Source.SectionNames(); }
