@@ -30,7 +30,7 @@ using namespace tandrel::bench;
 
 namespace {
 
-constexpr int kStarts = 31;
+constexpr int kStarts = 101;
 constexpr wchar_t kOnceArgument[] = L"--once";
 
 // What one start measured.

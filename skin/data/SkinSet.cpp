@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <cstring>
 #include <cwchar>
 
 namespace tandrel {
@@ -60,8 +61,17 @@ public:
         target.SetSize(0, 0);
         target.SetPixelFormat(TPixelFormat::pf24bit);
         target.SetSize(width, source.Height());
-        if (!target.Empty())
-            BitBlt(target.Canvas().Handle(), 0, 0, width, source.Height(), source.Canvas().Handle(), left, 0, SRCCOPY);
+        if (target.Empty())
+            return;
+        // Rows of the same layout are copied as bytes, as the blit would,
+        // without a memory DC kept for either image.
+        if (source.PixelFormat() == TPixelFormat::pf24bit && left >= 0 && left + width <= source.Width()) {
+            for (int y = 0; y < source.Height(); ++y)
+                std::memcpy(target.ScanLine(y), source.ScanLine(y) + 3 * static_cast<std::size_t>(left),
+                            3 * static_cast<std::size_t>(width));
+            return;
+        }
+        BitBlt(target.Canvas().Handle(), 0, 0, width, source.Height(), source.Canvas().Handle(), left, 0, SRCCOPY);
     }
 
     void Strip(const TBitmap&, const TStripUse&) {}

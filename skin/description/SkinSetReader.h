@@ -434,4 +434,19 @@ private:
     std::vector<std::string> m_captionSections;
 };
 
+// Images never loaded: the reading steps run for their values alone.
+struct TNoImage {
+    bool Empty() const { return true; }
+    int Width() const { return 0; }
+    int Height() const { return 0; }
+};
+
+struct TNoImages {
+    void Load(TNoImage&, std::string_view, std::string_view, const std::string&) {}
+    void Clear(TNoImage&) {}
+    void MirrorCopy(TNoImage&, TNoImage&) {}
+    void CopyColumns(TNoImage&, TNoImage&, int, int) {}
+    void Strip(const TNoImage&, const TStripUse&) {}
+};
+
 } // namespace tandrel

@@ -4,6 +4,7 @@
 
 #include "skin/draw/SkinDraw.h"
 #include "skin/description/SkinIni.h"
+#include "skin/description/SkinSetReader.h"
 #include "skin/package/SkinReader.h"
 #include "tests/skin/SkinTestSupport.h"
 #include "skin/data/WinSkinData.h"
@@ -56,6 +57,67 @@ std::unique_ptr<TBitmap> SmallBitmap()
     return PaintedBitmap(12, 4, [](int x, int) { return x < 6 ? RGB(255, 0, 0) : RGB(0, 0, 255); });
 }
 
+std::wstring AnsiWide(std::string_view text)
+{
+    std::wstring wide(text.size(), L'\0');
+    int const length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                                           static_cast<int>(wide.size()));
+    wide.resize(static_cast<std::size_t>(std::max(length, 0)));
+    return wide;
+}
+
+// Values asked of the profile service one key at a time; the default "\n"
+// tells a missing key apart, as no value holds a line break.
+class TKeyAtATimeSource final : public TSkinIniSource {
+public:
+    explicit TKeyAtATimeSource(std::wstring path) : m_path(std::move(path)) {}
+    std::vector<std::string> SectionNames() const override { return TPrivateProfileSource(m_path).SectionNames(); }
+    std::optional<std::string> Value(std::string_view section, std::string_view key) const override
+    {
+        std::vector<wchar_t> buffer(MaxSkinIniValue + 1);
+        DWORD const length = GetPrivateProfileStringW(AnsiWide(section).c_str(), AnsiWide(key).c_str(), L"\n",
+                                                      buffer.data(), static_cast<DWORD>(buffer.size()), m_path.c_str());
+        std::wstring_view const value(buffer.data(), length);
+        if (value == L"\n")
+            return std::nullopt;
+        std::string bytes(value.size() * 2, '\0');
+        bytes.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_ACP, 0, value.data(), static_cast<int>(value.size()),
+                                                                  bytes.data(), static_cast<int>(bytes.size()), nullptr, nullptr)));
+        return bytes;
+    }
+
+private:
+    std::wstring m_path;
+};
+
+// Every value the reading steps ask for, in order, with its answer.
+std::vector<std::string> ReadingStepValues(const TSkinIniSource& source)
+{
+    struct TRecording final : TSkinIniSource {
+        explicit TRecording(const TSkinIniSource& source) : Source(source) {}
+        std::vector<std::string> SectionNames() const override { return Source.SectionNames(); }
+        std::optional<std::string> Value(std::string_view section, std::string_view key) const override
+        {
+            auto value = Source.Value(section, key);
+            Reads.push_back(std::string(section) + "/" + std::string(key) + (value ? "=" + *value : " missing"));
+            return value;
+        }
+        const TSkinIniSource& Source;
+        mutable std::vector<std::string> Reads;
+    } recording(source);
+    TSkinIni const ini(recording);
+    TSkinSetOf<TNoImage> set;
+    TNoImages images;
+    TSkinSetReader<TNoImage, TNoImages>(set, ini, images).Read();
+    return recording.Reads;
+}
+
+std::string FileText(const char* name)
+{
+    std::ifstream in(name, std::ios::binary);
+    return { std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>() };
+}
+
 } // namespace
 
 TEST(SkinData, LoadsTheDefaultSkin)
@@ -78,7 +140,7 @@ TEST(SkinData, LoadsTheDefaultSkin)
     EXPECT_EQ(BrushColour(set.ButtonFaceBrush.Get()), RGB(232, 236, 242));
     EXPECT_TRUE(LeftoverDescriptions().empty());
 
-    // The MDI buttons hold consecutive thirds of the MDI strip.
+    // The MDI buttons hold consecutive thirds of the MDI strip, pixel for pixel.
     TBitmap mdi;
     auto const stream = DefaultSkinStream();
     TSkinReader reader;
@@ -86,9 +148,13 @@ TEST(SkinData, LoadsTheDefaultSkin)
     std::vector<std::uint8_t> bytes;
     ASSERT_TRUE(reader.ExtractEntry("button-mdi.bmp", bytes));
     mdi.LoadFromBytes(bytes.data(), bytes.size());
-    for (int k = 0; k < 3; ++k)
-        for (int x : { 0, 17, 59 })
-            EXPECT_EQ(PixelOf(set.SysButtons[10 + static_cast<std::size_t>(k)]->Bitmap, x, 7), PixelOf(mdi, 60 * k + x, 7));
+    for (int k = 0; k < 3; ++k) {
+        TBitmap& button = set.SysButtons[10 + static_cast<std::size_t>(k)]->Bitmap;
+        ASSERT_EQ(button.Height(), mdi.Height());
+        for (int y = 0; y < mdi.Height(); ++y)
+            for (int x = 0; x < 60; ++x)
+                ASSERT_EQ(PixelOf(button, x, y), PixelOf(mdi, 60 * k + x, y)) << k << " " << x << "," << y;
+    }
 }
 
 TEST(SkinData, TheComboButtonGetsAMirroredCopy)
@@ -309,6 +375,37 @@ TEST(SkinData, ThePrivateProfileServiceAndThePlainReaderAgree)
                                       "Eq", "CtrlZ", "Later", "Key", "[NoClose", "Cr", "Lf", "Long", "QuotedLong",
                                       "top", "K", "Nameless", "Missing" })
             EXPECT_EQ(platform.Value(section, key), plain.Value(section, key)) << section << "/" << key;
+}
+
+TEST(SkinData, SectionReadsGiveWhatKeyAtATimeReadsGive)
+{
+    std::string tricky = "top=level\r\n"
+                         "[Personality]\r\n Left = f.bmp \r\nLEFT=g.bmp\r\nLeftFrame=3\r\nleftframe=4\r\n"
+                         ";LeftTrans=0\r\nLeftStretch\r\nRightTrans=\r\nTextBack=\"t.bmp\"\r\nmenuBar='m\r\n"
+                         "  TextShift\t=\t 7 \r\n[personality]\r\nRight=r.bmp\r\n"
+                         "[Colours]\r\nMenu = 1 2 3 \r\nButtonFace=\r\n"
+                         "[ Buttons ]\r\nTrans=$1F\r\nTile=0x10\r\nLeftWidth=99999999999\r\nBitmap=" + std::string(3000, 'b')
+        + "\r\n[BUTTON1]\r\nAction=1\r\n[Huge]\r\n";
+    for (int i = 0; i < 60; ++i)
+        tricky += "Key" + std::to_string(i) + "=" + std::string(1200, char('a' + i % 26)) + "\r\n";
+
+    for (auto const& [name, text] : { std::pair<std::string, std::string> { "slate.ini", FileText("slate.ini") },
+                                      { "dusk.ini", FileText("dusk.ini") }, { "tricky.ini", tricky } }) {
+        ASSERT_FALSE(text.empty()) << name;
+        TTempDescriptionFile const file(name, TextBytes(text));
+        TPrivateProfileSource const sections(file.Path());
+        TKeyAtATimeSource const keys(file.Path());
+        EXPECT_EQ(ReadingStepValues(sections), ReadingStepValues(keys)) << name;
+        // Every key the file has, in every section, and ones it has not.
+        for (const auto& section : TSkinIniText(text).Sections()) {
+            std::vector<std::string> names { "Missing", " left ", "KEY59" };
+            for (const auto& key : section.Keys)
+                names.push_back(key.first);
+            for (const auto& key : names)
+                EXPECT_EQ(sections.Value(section.Name, key), keys.Value(section.Name, key)) << name << " " << section.Name
+                                                                                           << "/" << key;
+        }
+    }
 }
 
 TEST(SkinData, TypedReadsThroughTheProfileServiceKeepTheirDefaults)
