@@ -37,10 +37,15 @@ int SystemWindowDpi(HWND window)
 
 } // namespace
 
+// The system's density is fixed for the life of a process; asking a
+// screen DC for it each time costs more than the drawing it serves.
 int ScreenDpi()
 {
-    TWindowDC const screen(nullptr);
-    return SaneDpi(screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0);
+    static int const dpi = [] {
+        TWindowDC const screen(nullptr);
+        return SaneDpi(screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0);
+    }();
+    return dpi;
 }
 
 int SaneDpi(int dpi) { return dpi >= 1 && dpi <= kHighestDpi ? dpi : kDesignDpi; }

@@ -193,6 +193,8 @@ TSkinSet& TSkinSet::operator=(TSkinSet&& other) noexcept
     ButtonFaceBrush = std::move(other.ButtonFaceBrush);
     ScaledImages.Clear();
     other.ScaledImages.Clear();
+    KeptPictures.Clear();
+    other.KeptPictures.Clear();
     m_scratch.clear();
     return *this;
 }

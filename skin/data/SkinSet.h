@@ -9,6 +9,7 @@
 #include "framework/graphics/GdiObjects.h"
 #include "skin/description/SkinIni.h"
 #include "skin/draw/DataSkinObjects.h"
+#include "skin/draw/KeptPictures.h"
 #include "skin/draw/ScaledSkinImages.h"
 
 #include <cstdint>
@@ -42,6 +43,8 @@ public:
     TOwnedBrush ButtonFaceBrush;
     // The set's images at other densities; they go with the images.
     TScaledSkinImages ScaledImages;
+    // Pictures composed of the set's images; they go with the images too.
+    TKeptPictures KeptPictures;
 
     // Fills `bitmap` from the package entry that `value` names (its file
     // name part, which must end in ".bmp"); empties it when there is none.

@@ -12,7 +12,6 @@
 #include <algorithm>
 
 namespace tandrel {
-
 namespace {
 
 // The system's check-mark bitmap (OBM_CHECK, which needs OEMRESOURCE).
@@ -66,17 +65,20 @@ void DrawCheckMark(HDC dc, const TSkinRect& box, COLORREF colour, const TSkinSca
     StretchBlt(dc, at.Left, at.Top, w, h, source.Get(), 0, 0, info.bmWidth, info.bmHeight, kBrushThroughMask);
 }
 
-// Composes an item off-screen at its own size, then puts it on dc in one
-// blit, so that it never shows half painted.
+// Kinds of pictures the painter keeps.
+constexpr int kItemPicture = 1;
+constexpr int kSeparatorPicture = 2;
+
+// Composes an item off-screen, then puts it on dc in one blit, so that it
+// never shows half painted.
 template <class TDraw>
-void ComposeItem(HDC dc, const RECT& r, TDraw&& draw)
+void ComposeItem(TKeptPictures& kept, HDC dc, const RECT& r, TDraw&& draw)
 {
     int const w = r.right - r.left;
     int const h = r.bottom - r.top;
     if (w <= 0 || h <= 0)
         return;
-    TBitmap picture(w, h, TPixelFormat::pf24bit);
-    HDC const p = picture.Canvas().Handle();
+    HDC const p = kept.Buffer(w, h).Canvas().Handle();
     draw(p, RECT {0, 0, w, h});
     BitBlt(dc, r.left, r.top, w, h, p, 0, 0, SRCCOPY);
 }
@@ -155,7 +157,7 @@ void TMenuItemPainter::PaintHandleMenuItem(HMENU menu, TMenuItem& item, bool sel
 void TMenuItemPainter::PaintOverBackground(HMENU backgroundMenu, TMenuItem& item, HDC dc, bool selected,
                                            const RECT& r, bool skinnedSeparator) const
 {
-    ComposeItem(dc, r, [&](HDC p, const RECT& all) {
+    ComposeItem(m_skin.KeptPictures, dc, r, [&](HDC p, const RECT& all) {
         int const w = all.right;
         int const h = all.bottom;
         // The popup window's border is kPopupBorder wide: its item area starts there.
@@ -175,16 +177,24 @@ void TMenuItemPainter::PaintOverBackground(HMENU backgroundMenu, TMenuItem& item
             return;
         }
         TDataSkinObject& object = *MenuItemObject();
-        DrawSkinImage(p, all, m_scale.Image(object.Bitmap, 5, TFrameLayout::flHorizontal),
-                      m_scale.Margins(MarginsOf(object)), TFrameLayout::flHorizontal, MiddleFillOf(object.Tile),
-                      TransparencyOf(object), 5, selected ? 4 : 1);
+        int const frame = selected ? 4 : 1;
+        TKeptPictures::TKey const key {&object.Bitmap, object.Bitmap.Width(), object.Bitmap.Height(), kItemPicture,
+                                       w, h, frame, m_scale.Dpi(), TransparencyOf(object),
+                                       MiddleFillOf(object.Tile)};
+        auto const make = [&] {
+            TBitmap& image = m_scale.Image(object.Bitmap, 5, TFrameLayout::flHorizontal);
+            return TKeptPicture(ComposeSkinImage(all, image, m_scale.Margins(MarginsOf(object)), frame, 5, key.Fill,
+                                                 TFrameLayout::flHorizontal),
+                                key.Transparency);
+        };
+        m_skin.KeptPictures.Get(key, make).Draw(p, 0, 0);
         PaintMenuItemContent(item, p, selected, all);
     });
 }
 
 void TMenuItemPainter::PaintPlainMenuItem(TMenuItem& item, HDC dc, bool selected, const RECT& r) const
 {
-    ComposeItem(dc, r, [&](HDC p, const RECT& all) {
+    ComposeItem(m_skin.KeptPictures, dc, r, [&](HDC p, const RECT& all) {
         Fill(p, all, ColorToRGB(selected ? m_skin.HilightColour : m_skin.MenuColour));
         PaintMenuItemContent(item, p, selected, all);
     });
@@ -197,20 +207,23 @@ void TMenuItemPainter::PaintSkinSeparator(HDC dc, const RECT& r) const
     int const h = r.bottom - r.top;
     if (!object || w <= 0 || h <= 0)
         return;
-    TBitmap& image = m_scale.Image(object->Bitmap, 5, TFrameLayout::flHorizontal);
-    auto const pieces = SeparatorPieces(image.Width(), image.Height(), w, h, m_scale.Length(object->LeftWidth),
-                                        m_scale.Length(object->RightWidth));
-    TBitmap line(w, h, TPixelFormat::pf24bit);
-    HDC const l = line.Canvas().Handle();
-    RECT const all {0, 0, w, h};
-    Fill(l, all, ColorToRGB(SkinKeyColour));
-    int const oldMode = SetStretchBltMode(l, COLORONCOLOR);
-    for (const TSkinPiece& piece : pieces)
-        StretchBlt(l, piece.Dest.Left, piece.Dest.Top, piece.Dest.Width(), piece.Dest.Height(),
-                   image.Canvas().Handle(), piece.Source.Left, piece.Source.Top, piece.Source.Width(),
-                   piece.Source.Height(), SRCCOPY);
-    SetStretchBltMode(l, oldMode);
-    DrawTransparent(dc, r, line, SkinKeyColour);
+    TKeptPictures::TKey const key {&object->Bitmap, object->Bitmap.Width(), object->Bitmap.Height(),
+                                   kSeparatorPicture, w, h, 0, m_scale.Dpi(), TSkinTransparency::stKeyColour};
+    auto const make = [&] {
+        TBitmap& image = m_scale.Image(object->Bitmap, 5, TFrameLayout::flHorizontal);
+        auto const pieces = SeparatorPieces(image.Width(), image.Height(), w, h, m_scale.Length(object->LeftWidth),
+                                            m_scale.Length(object->RightWidth));
+        auto line = std::make_unique<TBitmap>(w, h, TPixelFormat::pf24bit);
+        HDC const l = line->Canvas().Handle();
+        Fill(l, RECT {0, 0, w, h}, ColorToRGB(SkinKeyColour));
+        TStretchModeGuard const mode(l, COLORONCOLOR);
+        for (const TSkinPiece& piece : pieces)
+            StretchBlt(l, piece.Dest.Left, piece.Dest.Top, piece.Dest.Width(), piece.Dest.Height(),
+                       image.Canvas().Handle(), piece.Source.Left, piece.Source.Top, piece.Source.Width(),
+                       piece.Source.Height(), SRCCOPY);
+        return TKeptPicture(std::move(line), TSkinTransparency::stKeyColour);
+    };
+    m_skin.KeptPictures.Get(key, make).Draw(dc, r.left, r.top);
 }
 
 void TMenuItemPainter::PaintMenuItemContent(TMenuItem& item, HDC dc, bool selected, const RECT& r) const

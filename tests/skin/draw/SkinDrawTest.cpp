@@ -3,6 +3,7 @@
 // sizes from hostile skins.
 
 #include "skin/draw/SkinDraw.h"
+#include "skin/draw/KeptPictures.h"
 #include "framework/core/SysUtils.h"
 #include "tests/skin/SkinTestSupport.h"
 
@@ -313,6 +314,7 @@ TEST(SkinDraw, AKeyedPictureDrawsWhatAKeyedFrameDraws)
 
 // A composed picture made once draws what DrawSkinImage draws, margins,
 // tiling and key colour included, opaque or keyed; an empty one nothing.
+// Composed and kept pictures alike draw what DrawSkinImage draws, pixel for pixel.
 TEST(SkinDraw, AComposedPictureDrawsWhatDrawSkinImageDraws)
 {
     auto strip = PaintedBitmap(36, 9, [](int x, int y) {
@@ -333,6 +335,12 @@ TEST(SkinDraw, AComposedPictureDrawsWhatDrawSkinImageDraws)
                     EXPECT_TRUE(picture.Fits(size.cx, size.cy, frame));
                     EXPECT_FALSE(picture.Fits(size.cx, size.cy, frame % 3 + 1));
                     ExpectDrawnTwiceAsOnce(picture, 2, 3, *expected, *actual);
+                    auto kept = SolidBitmap(30, 30, RGB(9, 99, 199));
+                    TKeptPicture const keptPicture(
+                        ComposeSkinImage(Rect(size.cx, size.cy), *strip, margins, frame, 3, fill,
+                                         TFrameLayout::flHorizontal),
+                        look);
+                    ExpectDrawnTwiceAsOnce(keptPicture, 2, 3, *expected, *kept);
                 }
     TBitmap empty;
     ExpectDrawsNothing([&](HDC dc) {
@@ -341,6 +349,42 @@ TEST(SkinDraw, AComposedPictureDrawsWhatDrawSkinImageDraws)
         TComposedPicture(*strip, margins, TMiddleFill::mfStretch, TSkinTransparency::stKeyColour, 3, 1, 0, 4)
             .Draw(dc, 0, 0);
     });
+}
+
+// One picture per key, the oldest going past a few popups' worth; the
+// composing buffer only grows.
+TEST(SkinDraw, KeptPicturesAreMadeOncePerKey)
+{
+    TKeptPictures kept;
+    TBitmap source(4, 4, TPixelFormat::pf24bit);
+    int made = 0;
+    auto const make = [&] {
+        ++made;
+        return TKeptPicture(SolidBitmap(2, 2, RGB(1, 2, 3)), TSkinTransparency::stOpaque);
+    };
+    TKeptPictures::TKey const key {&source, 4, 4, 1, 30, 20, 1, 96};
+    const TKeptPicture* const first = &kept.Get(key, make);
+    EXPECT_EQ(&kept.Get(key, make), first);
+    for (auto changed : {&TKeptPictures::TKey::Width, &TKeptPictures::TKey::Height, &TKeptPictures::TKey::Frame,
+                         &TKeptPictures::TKey::Dpi, &TKeptPictures::TKey::Kind, &TKeptPictures::TKey::SourceWidth}) {
+        TKeptPictures::TKey other = key;
+        other.*changed += 1;
+        kept.Get(other, make);
+    }
+    EXPECT_EQ(made, 7);
+    for (int i = 0; i < 100; ++i)
+        kept.Get({&source, 4, 4, 1, 30, 100 + i, 1, 96}, make);
+    EXPECT_EQ(kept.Count(), 64);
+    kept.Get(key, make);
+    EXPECT_EQ(made, 108);
+    kept.Clear();
+    EXPECT_EQ(kept.Count(), 0);
+
+    TBitmap& buffer = kept.Buffer(50, 10);
+    EXPECT_EQ(&kept.Buffer(20, 10), &buffer);
+    TBitmap& grown = kept.Buffer(20, 30);
+    EXPECT_EQ(grown.Width(), 50);
+    EXPECT_EQ(grown.Height(), 30);
 }
 
 TEST(SkinDraw, DrawTransparentCopiesNoMoreThanTheSource)

@@ -263,11 +263,48 @@ TEST_F(SkinMenuItemTest, ItemsOfOtherMenusDrawSeparatorsAsAnEtchedLine)
     EXPECT_EQ(PixelOf(shot, kItemWidth / 2, 12), Colour(Skin().MenuColour));
 }
 
+// Items drawn again from what the first drawing kept look as a fresh
+// drawing does, at 96 and at another density, for each size and state;
+// a new skin lets go of what the old one kept.
+TEST_F(SkinMenuItemTest, KeptItemPicturesDrawAsAFreshPaint)
+{
+    m_menu.Item->SetChecked(true);
+    m_menu.Item->SetDefault(true);
+    m_menu.Item->SetShortCut(scCtrl | 'O');
+    auto const paint = [&](TMenuItem& item, bool selected, int width, int dpi) {
+        TBitmap shot(width, kItemHeight, TPixelFormat::pf24bit);
+        TSkinScale const scale(Skin().ScaledImages, dpi);
+        TMenuItemPainter(Skin(), nullptr, scale)
+            .PaintMenuItem(item, shot.Canvas().Handle(), selected, {0, 0, width, kItemHeight});
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < kItemHeight; ++y)
+            for (int x = 0; x < width; ++x)
+                pixels.push_back(PixelOf(shot, x, y));
+        return pixels;
+    };
+    for (int dpi : {96, 144})
+        for (int width : {kItemWidth, kItemWidth - 37})
+            for (TMenuItem* item : {m_menu.Item, m_menu.Line})
+                for (bool selected : {false, true}) {
+                    SCOPED_TRACE(std::to_string(dpi) + " " + std::to_string(width) + (selected ? " selected" : ""));
+                    Skin().KeptPictures.Clear();
+                    auto const fresh = paint(*item, selected, width, dpi);
+                    paint(*item, !selected, width, dpi);
+                    paint(*item, selected, width + 11, dpi);
+                    EXPECT_EQ(paint(*item, selected, width, dpi), fresh);
+                }
+    EXPECT_GT(Skin().KeptPictures.Count(), 0);
+    Skin().ChangeSkin(Skin().StoredStream());
+    EXPECT_EQ(Skin().KeptPictures.Count(), 0);
+}
+
 TEST_F(SkinMenuItemTest, PaintingLeavesNoGdiObjectBehind)
 {
     m_menu.Item->SetChecked(true);
     m_menu.Item->SetDefault(true);
     Paint(*m_menu.Item, true);
+    Paint(*m_menu.Item, false);
+    Paint(*m_menu.Line, false);
     long const before = LiveGdiObjects();
     for (int i = 0; i < 50; ++i) {
         Paint(*m_menu.Item, (i & 1) != 0);

@@ -1,0 +1,67 @@
+#pragma once
+// Skin pictures composed at a size, kept so that what is drawn again and
+// again (menu items as a popup opens and its selection moves) is composed
+// once per image, size, frame and density; and the bitmap they are put
+// together in. Cleared with the skin's images.
+
+#include "framework/graphics/Bitmap.h"
+#include "skin/draw/SkinDraw.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace tandrel {
+
+// A picture drawn opaque, or with its key-colour pixels left out. Drawn
+// into a 24-bit bitmap, it leaves the same pixels as a MaskBlt with the key
+// colour's mask, with two plain blits (Wine's MaskBlt is slow).
+class TKeptPicture {
+public:
+    TKeptPicture(std::unique_ptr<TBitmap> picture, TSkinTransparency transparency);
+    void Draw(HDC dc, int x, int y) const;
+
+private:
+    std::unique_ptr<TBitmap> m_picture; // the key-colour pixels black when keyed
+    std::unique_ptr<TBitmap> m_mask;    // white where the key colour was, else black
+};
+
+class TKeptPictures {
+public:
+    struct TKey {
+        const TBitmap* Source = nullptr;
+        // The source's size: an image loaded anew into the same object is
+        // another image.
+        int SourceWidth = 0;
+        int SourceHeight = 0;
+        int Kind = 0; // what the caller makes of the source
+        int Width = 0;
+        int Height = 0;
+        int Frame = 0;
+        int Dpi = 0;
+        TSkinTransparency Transparency = TSkinTransparency::stOpaque;
+        TMiddleFill Fill = TMiddleFill::mfStretch;
+        bool operator==(const TKey&) const = default;
+    };
+
+    // The picture kept for `key`, made by `make` the first time.
+    const TKeptPicture& Get(const TKey& key, const std::function<TKeptPicture()>& make);
+    void Clear() { m_kept.clear(); }
+    int Count() const { return static_cast<int>(m_kept.size()); }
+
+    // A 24-bit bitmap of at least that size to compose in, kept from one
+    // use to the next; what it held before is undefined.
+    TBitmap& Buffer(int width, int height);
+
+private:
+    struct TKept {
+        TKey Key;
+        std::unique_ptr<TKeptPicture> Picture;
+    };
+    // The most recent last; the oldest go once there are more than a few
+    // popups' worth.
+    std::vector<TKept> m_kept;
+    std::unique_ptr<TBitmap> m_buffer;
+};
+
+} // namespace tandrel
