@@ -8,7 +8,7 @@ namespace {
 constexpr size_t kMostKept = 64;
 }
 
-TKeptPicture::TKeptPicture(std::unique_ptr<TBitmap> picture, TSkinTransparency transparency)
+TMaskedPicture::TMaskedPicture(std::unique_ptr<TBitmap> picture, TSkinTransparency transparency)
     : m_picture(std::move(picture))
 {
     if (!m_picture || m_picture->Empty()) {
@@ -34,7 +34,7 @@ TKeptPicture::TKeptPicture(std::unique_ptr<TBitmap> picture, TSkinTransparency t
     }
 }
 
-void TKeptPicture::Draw(HDC dc, int x, int y) const
+void TMaskedPicture::Draw(HDC dc, int x, int y) const
 {
     if (!m_picture)
         return;
@@ -49,14 +49,14 @@ void TKeptPicture::Draw(HDC dc, int x, int y) const
     }
 }
 
-const TKeptPicture& TKeptPictures::Get(const TKey& key, const std::function<TKeptPicture()>& make)
+const TMaskedPicture& TKeptPictures::Get(const TKey& key, const std::function<TMaskedPicture()>& make)
 {
     auto const found = std::find_if(m_kept.begin(), m_kept.end(), [&](const TKept& k) { return k.Key == key; });
     if (found != m_kept.end())
         return *found->Picture;
     if (m_kept.size() >= kMostKept)
         m_kept.erase(m_kept.begin());
-    m_kept.push_back({key, std::make_unique<TKeptPicture>(make())});
+    m_kept.push_back({key, std::make_unique<TMaskedPicture>(make())});
     return *m_kept.back().Picture;
 }
 

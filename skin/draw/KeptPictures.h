@@ -16,9 +16,9 @@ namespace tandrel {
 // A picture drawn opaque, or with its key-colour pixels left out. Drawn
 // into a 24-bit bitmap, it leaves the same pixels as a MaskBlt with the key
 // colour's mask, with two plain blits (Wine's MaskBlt is slow).
-class TKeptPicture {
+class TMaskedPicture {
 public:
-    TKeptPicture(std::unique_ptr<TBitmap> picture, TSkinTransparency transparency);
+    TMaskedPicture(std::unique_ptr<TBitmap> picture, TSkinTransparency transparency);
     void Draw(HDC dc, int x, int y) const;
 
 private:
@@ -45,7 +45,7 @@ public:
     };
 
     // The picture kept for `key`, made by `make` the first time.
-    const TKeptPicture& Get(const TKey& key, const std::function<TKeptPicture()>& make);
+    const TMaskedPicture& Get(const TKey& key, const std::function<TMaskedPicture()>& make);
     void Clear() { m_kept.clear(); }
     int Count() const { return static_cast<int>(m_kept.size()); }
 
@@ -56,7 +56,7 @@ public:
 private:
     struct TKept {
         TKey Key;
-        std::unique_ptr<TKeptPicture> Picture;
+        std::unique_ptr<TMaskedPicture> Picture;
     };
     // The most recent last; the oldest go once there are more than a few
     // popups' worth.

@@ -183,7 +183,7 @@ void TMenuItemPainter::PaintOverBackground(HMENU backgroundMenu, TMenuItem& item
                                        MiddleFillOf(object.Tile)};
         auto const make = [&] {
             TBitmap& image = m_scale.Image(object.Bitmap, 5, TFrameLayout::flHorizontal);
-            return TKeptPicture(ComposeSkinImage(all, image, m_scale.Margins(MarginsOf(object)), frame, 5, key.Fill,
+            return TMaskedPicture(ComposeSkinImage(all, image, m_scale.Margins(MarginsOf(object)), frame, 5, key.Fill,
                                                  TFrameLayout::flHorizontal),
                                 key.Transparency);
         };
@@ -221,7 +221,7 @@ void TMenuItemPainter::PaintSkinSeparator(HDC dc, const RECT& r) const
             StretchBlt(l, piece.Dest.Left, piece.Dest.Top, piece.Dest.Width(), piece.Dest.Height(),
                        image.Canvas().Handle(), piece.Source.Left, piece.Source.Top, piece.Source.Width(),
                        piece.Source.Height(), SRCCOPY);
-        return TKeptPicture(std::move(line), TSkinTransparency::stKeyColour);
+        return TMaskedPicture(std::move(line), TSkinTransparency::stKeyColour);
     };
     m_skin.KeptPictures.Get(key, make).Draw(dc, r.left, r.top);
 }

@@ -336,7 +336,7 @@ TEST(SkinDraw, AComposedPictureDrawsWhatDrawSkinImageDraws)
                     EXPECT_FALSE(picture.Fits(size.cx, size.cy, frame % 3 + 1));
                     ExpectDrawnTwiceAsOnce(picture, 2, 3, *expected, *actual);
                     auto kept = SolidBitmap(30, 30, RGB(9, 99, 199));
-                    TKeptPicture const keptPicture(
+                    TMaskedPicture const keptPicture(
                         ComposeSkinImage(Rect(size.cx, size.cy), *strip, margins, frame, 3, fill,
                                          TFrameLayout::flHorizontal),
                         look);
@@ -360,10 +360,10 @@ TEST(SkinDraw, KeptPicturesAreMadeOncePerKey)
     int made = 0;
     auto const make = [&] {
         ++made;
-        return TKeptPicture(SolidBitmap(2, 2, RGB(1, 2, 3)), TSkinTransparency::stOpaque);
+        return TMaskedPicture(SolidBitmap(2, 2, RGB(1, 2, 3)), TSkinTransparency::stOpaque);
     };
     TKeptPictures::TKey const key {&source, 4, 4, 1, 30, 20, 1, 96};
-    const TKeptPicture* const first = &kept.Get(key, make);
+    const TMaskedPicture* const first = &kept.Get(key, make);
     EXPECT_EQ(&kept.Get(key, make), first);
     for (auto changed : {&TKeptPictures::TKey::Width, &TKeptPictures::TKey::Height, &TKeptPictures::TKey::Frame,
                          &TKeptPictures::TKey::Dpi, &TKeptPictures::TKey::Kind, &TKeptPictures::TKey::SourceWidth}) {
