@@ -471,7 +471,7 @@ void TSkinChoiceButton::DrawChoice(HDC dc, const RECT& rect, TBitmap& strip, int
         return;
     // The box is composed over the face once per frame and skin, off the
     // window (keyed drawing onto a window is slow); a repaint copies it.
-    TBoxKey const key {width, height, frame, scale.Generation(), FaceColour(), &strip};
+    TBoxKey const key {PictureGround(width, height), frame, &strip};
     TBitmap& box = m_box.For(key, width, height, [&](TBitmap& picture) {
         RECT const all {0, 0, width, height};
         FillFace(picture.Canvas().Handle(), all);

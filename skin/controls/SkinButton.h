@@ -6,7 +6,6 @@
 
 #include "framework/graphics/Bitmap.h"
 #include "skin/controls/SkinControl.h"
-#include "skin/draw/KeptPicture.h"
 
 namespace tandrel {
 
@@ -106,11 +105,8 @@ private:
 
     // What the composed box shows.
     struct TBoxKey {
-        int Width = 0;
-        int Height = 0;
+        TPictureGround Ground;
         int Frame = 0;
-        unsigned Skin = 0;
-        COLORREF Face = 0;
         const TBitmap* Strip = nullptr;
         bool operator==(const TBoxKey&) const = default;
     };

@@ -43,6 +43,12 @@ int TSkinControl::Dpi() const
 
 TSkinScale TSkinControl::Scale() const { return m_skinData ? TSkinScale(m_skinData->ScaledImages, Dpi()) : TSkinScale(); }
 
+TPictureGround TSkinControl::PictureGround(int width, int height) const
+{
+    TSkinScale const scale = Scale();
+    return {width, height, scale.Dpi(), scale.Generation(), FaceColour()};
+}
+
 bool TSkinControl::RegisterWithOwner() { return m_owner && m_owner->RegisterSkinner(*this); }
 
 TSkinControl* TSkinControl::HotSkinner() const { return m_owner ? m_owner->HotSkinner() : nullptr; }

@@ -12,6 +12,7 @@
 #include "framework/graphics/Canvas.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/draw/DataSkinObjects.h"
+#include "skin/draw/KeptPicture.h"
 #include "skin/draw/ScaledSkinImages.h"
 #include "skin/draw/SkinDraw.h"
 
@@ -122,6 +123,8 @@ public:
     // control its parent's; and the skin's lengths and images at it.
     int Dpi() const;
     TSkinScale Scale() const;
+    // What a picture of width x height kept by this skinner is drawn on and from.
+    TPictureGround PictureGround(int width, int height) const;
     // The control has the keyboard focus and its window shows focus cues
     // (the system hides them until a key is used).
     bool ShowsFocus() const;

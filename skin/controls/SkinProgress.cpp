@@ -97,8 +97,7 @@ void TSkinProgress::DrawControl(HDC dc, const RECT& rect)
         filled = ProgressBarRect(whole, position, range.iLow, range.iHigh, axis);
     }
     // The bar is composed once per size, filled part and skin; a repaint copies it.
-    TFaceKey const key {rect.right, rect.bottom, scale.Dpi(), scale.Generation(), FaceColour(), chunks,
-                          axis == TProgressAxis::paVertical, filled};
+    TFaceKey const key {PictureGround(rect.right, rect.bottom), chunks, axis == TProgressAxis::paVertical, filled};
     TBitmap& face = m_face.For(key, rect.right, rect.bottom, [&](TBitmap& picture) {
         TCanvas& canvas = picture.Canvas();
         FillFace(canvas.Handle(), rect);

@@ -3,7 +3,6 @@
 // element, as a stretched bar over a background or as a row of chunks.
 
 #include "skin/controls/SkinControl.h"
-#include "skin/draw/KeptPicture.h"
 
 namespace tandrel {
 
@@ -20,13 +19,9 @@ public:
 private:
     bool CanDraw() const;
 
-    // What the composed bar shows: its size, the filled part, the skin.
+    // What the composed bar shows: the filled part on its ground.
     struct TFaceKey {
-        int Width = 0;
-        int Height = 0;
-        int Dpi = 0;
-        unsigned Skin = 0;
-        COLORREF Face = 0;
+        TPictureGround Ground;
         bool Chunks = false;
         bool Vertical = false;
         TSkinRect Filled {};

@@ -258,8 +258,7 @@ void TSkinTab::DrawStrip(HDC dc, const RECT& rect, const TSkinRect& page)
     auto font = reinterpret_cast<HFONT>(SendMessageW(m_handle, WM_GETFONT, 0, 0));
     if (!font)
         font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    TSkinScale const scale = Scale();
-    TStripKey key {size.Width, size.Height, scale.Dpi(), scale.Generation(), FaceColour(), font,
+    TStripKey key {PictureGround(size.Width, size.Height), font,
                    reinterpret_cast<HIMAGELIST>(SendMessageW(m_handle, TCM_GETIMAGELIST, 0, 0)),
                    static_cast<int>(SendMessageW(m_handle, TCM_GETCURFOCUS, 0, 0)), m_enabled, {}};
     int const count = static_cast<int>(SendMessageW(m_handle, TCM_GETITEMCOUNT, 0, 0));
@@ -302,9 +301,9 @@ void TSkinTab::DrawStrip(HDC dc, const RECT& rect, const TSkinRect& page)
 void TSkinTab::ComposeStrip(const TStripKey& key)
 {
     m_strip.SetPixelFormat(TPixelFormat::pf24bit);
-    m_strip.SetSize(key.Width, key.Height);
+    m_strip.SetSize(key.Ground.Width, key.Ground.Height);
     TCanvas& canvas = m_strip.Canvas();
-    FillFace(canvas.Handle(), {0, 0, key.Width, key.Height});
+    FillFace(canvas.Handle(), {0, 0, key.Ground.Width, key.Ground.Height});
     // A font is made only when the window's changes.
     if (key.Font != m_font) {
         canvas.Font().AssignHandle(key.Font);
@@ -381,17 +380,15 @@ void TSkinTab31::DrawControl(HDC dc, const RECT& rect)
     auto* tabSet = dynamic_cast<TTabSet*>(m_control);
     if (!tabSet || !m_skinData || !m_skinData->Tabs || m_skinData->Tabs->Bitmap.Empty() || m_tabImage.Empty())
         return;
-    TDataSkinBorder& tabs = *m_skinData->Tabs;
     RECT const r {0, 0, rect.right - rect.left, rect.bottom - rect.top};
     if (r.right <= 0 || r.bottom <= 0)
         return;
-    TSkinScale const scale = Scale();
     const TFont& font = tabSet->Canvas().Font();
     bool const arrows = tabSet->Scroller().HandleAllocated() &&
                         (GetWindowLongW(tabSet->Scroller().Handle(), GWL_STYLE) & WS_VISIBLE);
-    TSetKey key {r.right, r.bottom, scale.Dpi(), scale.Generation(), FaceColour(), font.Name(), font.Height(),
-                 font.Style(), font.Charset(), tabSet->FirstIndex(), tabSet->TabIndex(), arrows,
-                 tabSet->Scroller().Width(), tabSet->StartMargin(), tabSet->EndMargin(), {}};
+    TSetKey key {PictureGround(r.right, r.bottom), font.Name(), font.Height(), font.Style(), font.Charset(),
+                 tabSet->FirstIndex(), tabSet->TabIndex(), arrows, tabSet->Scroller().Width(),
+                 tabSet->StartMargin(), tabSet->EndMargin(), {}};
     for (int i = key.First; i < tabSet->Tabs().Count(); ++i)
         key.Texts.push_back(tabSet->Tabs().Strings(i));
     // The tabs are composed once for what they show; a repaint copies them.
@@ -408,7 +405,7 @@ void TSkinTab31::ComposeTabs(const TSetKey& key)
 {
     auto* tabSet = dynamic_cast<TTabSet*>(m_control);
     TDataSkinBorder& tabs = *m_skinData->Tabs;
-    RECT const r {0, 0, key.Width, key.Height};
+    RECT const r {0, 0, key.Ground.Width, key.Ground.Height};
     m_buffer.SetSize(r.right, r.bottom);
     TCanvas& canvas = m_buffer.Canvas();
     FillFace(canvas.Handle(), r);

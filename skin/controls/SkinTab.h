@@ -71,11 +71,7 @@ private:
     };
     // What the composed strip shows.
     struct TStripKey {
-        int Width = 0;
-        int Height = 0;
-        int Dpi = 0;
-        unsigned Skin = 0;
-        COLORREF Face = 0;
+        TPictureGround Ground;
         HFONT Font = nullptr;
         HIMAGELIST Images = nullptr;
         int Current = -1;
@@ -120,11 +116,7 @@ public:
 private:
     // What the composed tabs show.
     struct TSetKey {
-        int Width = 0;
-        int Height = 0;
-        int Dpi = 0;
-        unsigned Skin = 0;
-        COLORREF Face = 0;
+        TPictureGround Ground;
         std::wstring FontName;
         int FontHeight = 0;
         unsigned FontStyle = 0;

@@ -7,6 +7,17 @@
 
 namespace tandrel {
 
+// What every kept picture of a control depends on: its size, the density
+// and the skin images it was drawn from, and the face colour under it.
+struct TPictureGround {
+    int Width = 0;
+    int Height = 0;
+    int Dpi = 0;
+    unsigned Skin = 0; // the scaled images' generation
+    COLORREF Face = 0;
+    bool operator==(const TPictureGround&) const = default;
+};
+
 template <class TKey>
 class TKeptPicture {
 public:
