@@ -229,7 +229,8 @@ void TWinControl::DestroyHandle()
 
 bool TWinControl::BuiltOn(const wchar_t* systemClass) const
 {
-    WNDCLASSEXW info {sizeof info};
+    WNDCLASSEXW info {};
+    info.cbSize = sizeof info;
     return systemClass && GetClassInfoExW(nullptr, systemClass, &info) && info.lpfnWndProc == m_defWndProc;
 }
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace tandrel {
 
@@ -49,6 +50,13 @@ void TSkinEdit::Detach()
     RemeasureFrame(window);
 }
 
+// A new skin brings new frame colours: the next client paint paints them.
+void TSkinEdit::Refresh()
+{
+    m_frameFresh = false;
+    TSkinControl::Refresh();
+}
+
 void TSkinEdit::RemeasureFrame(HWND window) const
 {
     if (window && IsWindow(window) && SaneDpi(WindowDpi(window)) != ScreenDpi())
@@ -84,12 +92,17 @@ void TSkinEdit::GrowBorder(const RECT& window, RECT& client) const
 void TSkinEdit::AfterMessage(TMessage& m)
 {
     switch (m.Msg) {
+    // The client paint leaves the border alone: a frame painted after the
+    // last non-client paint still stands, and is not painted twice.
     case WM_PAINT:
-        if (!m.WParam)
+        if (!m.WParam && !std::exchange(m_frameFresh, false))
             PaintWindow(nullptr);
         break;
     // The system's own border comes back with every non-client repaint.
-    case WM_NCPAINT: PaintWindow(nullptr); break;
+    case WM_NCPAINT:
+        PaintWindow(nullptr);
+        m_frameFresh = true;
+        break;
     case WM_PRINT: PrintFrame(reinterpret_cast<HDC>(m.WParam)); break;
     default: TSkinControl::AfterMessage(m); break;
     }

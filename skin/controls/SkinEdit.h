@@ -19,6 +19,7 @@ public:
     bool BeforeMessage(TMessage& message) override;
     void AfterMessage(TMessage& message) override;
     void DrawControl(HDC dc, const RECT& rect) override;
+    void Refresh() override;
     // The frame when the control is printed into dc (WM_PRINT): the inner
     // ring in the brush the control left selected.
     void PrintFrame(HDC dc);
@@ -41,6 +42,7 @@ private:
     void DrawScaledFrame(HDC dc, const RECT& rect, int border);
 
     TSkinUpDown* m_spin = nullptr;
+    bool m_frameFresh = false; // painted since the last non-client paint
     struct TSpinPlace {
         int Dpi = 0; // 0: not measured yet
         int RightGap = 0;

@@ -84,6 +84,17 @@ TEST_F(SkinDispatchTest, EachControlGetsItsSkinnerByKindAndTag)
     EXPECT_EQ(PixelOf(*frame, 45, frame->Height() - 1), ColorToRGB(Skin().ButtonShadowColour));
     EXPECT_EQ(PixelOf(*frame, 1, 1), RGB(255, 255, 255));
     EXPECT_EQ(PixelOf(*frame, frame->Width() - 2, 12), RGB(255, 255, 255));
+    // A client paint keeps the ring, and shows it in the colours of a new skin.
+    TSkinColour const shadow = Skin().ButtonShadowColour;
+    auto const restoreShadow = OnScopeExit([&] { Skin().ButtonShadowColour = shadow; });
+    RedrawWindow(edit->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    PumpIdle();
+    EXPECT_EQ(PixelOf(*CaptureWindow(edit->Handle()), 0, 0), ColorToRGB(shadow));
+    SendMessageW(edit->Handle(), WM_NCPAINT, 1, 0);
+    Skin().ButtonShadowColour = TSkinColour(RGB(10, 120, 30));
+    skin->FindSkinner(edit->Handle())->Refresh();
+    PumpIdle();
+    EXPECT_EQ(PixelOf(*CaptureWindow(edit->Handle()), 0, 0), RGB(10, 120, 30));
 
     // Every control has one skinner, registered once.
     EXPECT_TRUE(skin->Dispatch().IsAlreadySkinned(button));
