@@ -183,7 +183,7 @@ void TSkinControl::CallPrevious(TMessage& m)
     if (m_savedHandler)
         m_savedHandler(m);
     else if (m_subclass.Attached())
-        m.Result = DefSubclassProc(m_handle, m.Msg, m.WParam, m.LParam);
+        m.Result = NextSubclassProc(m_handle, m.Msg, m.WParam, m.LParam);
     else if (m_handle)
         m.Result = DefWindowProcW(m_handle, m.Msg, m.WParam, m.LParam);
 }

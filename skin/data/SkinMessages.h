@@ -18,7 +18,7 @@ constexpr LPARAM kSkinStartMark = 1000;
 // it with the action in wParam.
 constexpr UINT WM_SKINQUERY = 0x3504;
 
-// Subclass identifiers (SetWindowSubclass) of the skinning objects.
+// Identifiers of the skinning objects in their windows' subclass chains.
 constexpr UINT_PTR kFormSubclassId = 0x3503;
 constexpr UINT_PTR kPopupSubclassId = 0x3504;
 constexpr UINT_PTR kMdiClientSubclassId = 0x3506;

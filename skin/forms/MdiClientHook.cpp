@@ -28,7 +28,7 @@ TObject* TMdiClientHook::ExceptionSender() const { return dynamic_cast<TObject*>
 
 LRESULT TMdiClientHook::Saved(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    return DefSubclassProc(m_client, msg, wParam, lParam);
+    return NextSubclassProc(m_client, msg, wParam, lParam);
 }
 
 bool TMdiClientHook::SkinsMenus() const { return m_frame.SkinData()->Skins(xcMainMenu); }

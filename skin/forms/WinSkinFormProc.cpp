@@ -20,7 +20,7 @@ namespace tandrel {
 
 LRESULT TWinSkinForm::Saved(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    return DefSubclassProc(m_handle, msg, wParam, lParam);
+    return NextSubclassProc(m_handle, msg, wParam, lParam);
 }
 
 // Stage 1: every window.
@@ -121,7 +121,7 @@ LRESULT TWinSkinForm::OnNcDestroy(WPARAM wParam, LPARAM lParam)
 {
     m_skinState = ssDetaching;
     Detach();
-    LRESULT const result = DefSubclassProc(m_handle, WM_NCDESTROY, wParam, lParam);
+    LRESULT const result = NextSubclassProc(m_handle, WM_NCDESTROY, wParam, lParam);
     m_skinState = ssDetached;
     if (TSkinHost* host = SkinHost())
         host->RequestAction(saFreeClosed, m_skinData);

@@ -67,7 +67,7 @@ void TWinSkinPopMenu::Detach()
 
 LRESULT TWinSkinPopMenu::Saved(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    return DefSubclassProc(m_window, msg, wParam, lParam);
+    return NextSubclassProc(m_window, msg, wParam, lParam);
 }
 
 LRESULT TWinSkinPopMenu::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
@@ -81,7 +81,7 @@ LRESULT TWinSkinPopMenu::WindowProc(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY: {
         HWND const window = m_window;
         Detach();
-        return DefSubclassProc(window, msg, wParam, lParam);
+        return NextSubclassProc(window, msg, wParam, lParam);
     }
     case WM_NCPAINT: return OnNcPaint(wParam, lParam);
     case WM_PRINTCLIENT: return OnPrintClient(wParam, lParam);

@@ -151,7 +151,8 @@ bool ShowsFocus(HWND window, HWND away)
 {
     SetFocus(window);
     PumpIdle();
-    GUITHREADINFO thread {sizeof(GUITHREADINFO)};
+    GUITHREADINFO thread {};
+    thread.cbSize = sizeof thread;
     // Only a window for text shows its focus by the caret alone.
     bool const caret = GetGUIThreadInfo(GetCurrentThreadId(), &thread) && thread.hwndCaret == window &&
                        (SendMessageW(window, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL);
