@@ -183,9 +183,7 @@ LRESULT TWinSkinForm::OnMeasureItem(WPARAM wParam, LPARAM lParam)
     wchar_t text[kCaptionLength + 1] {};
     if (HMENU const popup = tandrel::MenuTracking().Host == this ? tandrel::MenuTracking().Popup : nullptr)
         GetMenuStringW(popup, measure->itemID, text, kCaptionLength + 1, MF_BYCOMMAND);
-    LOGFONTW const logFont = painter.Font();
-    TOwnedFont const font(CreateFontIndirectW(&logFont));
-    TSelectObject const selected(dc.Get(), font.Get());
+    TSelectObject const selected(dc.Get(), painter.Font());
     SIZE extent {};
     GetTextExtentPoint32W(dc.Get(), text, static_cast<int>(wcslen(text)), &extent);
     // The text measured at the density already; the system's height is at
