@@ -52,7 +52,9 @@ LRESULT CALLBACK PopupListProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
                 if (TMenuItem* item = TMenuItem::FindByCommand(measure->itemID)) {
                     int width = static_cast<int>(measure->itemWidth);
                     int height = static_cast<int>(measure->itemHeight);
-                    {
+                    if (TMenuMeasuring* measuring = TMenuMeasuring::Current()) {
+                        item->MeasureItem(measuring->Dc(), width, height);
+                    } else {
                         // The handler may throw; the DC goes back all the same.
                         TWindowDC const dc(window);
                         item->MeasureItem(dc.Get(), width, height);
@@ -116,6 +118,27 @@ TOwnedFont CreateMenuFont()
     LOGFONTW const font = MenuLogFont();
     return TOwnedFont(CreateFontIndirectW(&font));
 }
+
+namespace {
+TMenuMeasuring* g_measuring = nullptr;
+}
+
+TMenuMeasuring::TMenuMeasuring()
+    : m_dc(CreateCompatibleDC(nullptr)), m_font(CreateMenuFont()), m_selected(m_dc.Get(), m_font.Get()),
+      m_outer(g_measuring)
+{
+    // Without a DC or font the items are measured the old way.
+    if (m_dc && m_font)
+        g_measuring = this;
+}
+
+TMenuMeasuring::~TMenuMeasuring()
+{
+    if (g_measuring == this)
+        g_measuring = m_outer;
+}
+
+TMenuMeasuring* TMenuMeasuring::Current() { return g_measuring; }
 
 HWND PopupListWindow()
 {
@@ -301,8 +324,9 @@ void TMenuItem::MeasureItemDefault(HDC dc, int& width, int& height) const
         height = 9;
         return;
     }
-    TOwnedFont const font = CreateMenuFont();
-    TSelectObject const selected(dc, font.Get());
+    TMenuMeasuring* const measuring = TMenuMeasuring::Current();
+    TOwnedFont const font = measuring ? TOwnedFont() : CreateMenuFont();
+    TSelectObject const selected(dc, measuring ? measuring->Font() : font.Get());
     std::wstring caption;
     for (size_t i = 0; i < m_caption.size(); ++i)
         if (m_caption[i] != L'&' || (i + 1 < m_caption.size() && m_caption[i + 1] == L'&'))
@@ -476,6 +500,7 @@ void TPopupMenu::Popup(int x, int y)
                                                       : TPM_LEFTALIGN;
     if (IsRightToLeft())
         flags |= TPM_LAYOUTRTL;
+    TMenuMeasuring const measuring;
     TrackPopupMenuEx(Handle(), flags, x, y, PopupListWindow(), nullptr);
 }
 

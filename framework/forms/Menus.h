@@ -181,4 +181,24 @@ HWND PopupListWindow();
 LOGFONTW MenuLogFont();
 TOwnedFont CreateMenuFont();
 
+// One memory DC with the menu font, shared by every item measured while a
+// popup opens, instead of a window DC and a new font for each item.
+class TMenuMeasuring {
+public:
+    TMenuMeasuring();
+    ~TMenuMeasuring();
+    TMenuMeasuring(const TMenuMeasuring&) = delete;
+    TMenuMeasuring& operator=(const TMenuMeasuring&) = delete;
+    // The innermost one alive, or none.
+    static TMenuMeasuring* Current();
+    HDC Dc() const { return m_dc.Get(); }
+    HFONT Font() const { return m_font.Get(); }
+
+private:
+    TOwnedDC m_dc;
+    TOwnedFont m_font;
+    TSelectObject m_selected;
+    TMenuMeasuring* m_outer;
+};
+
 } // namespace tandrel

@@ -195,6 +195,8 @@ TSkinSet& TSkinSet::operator=(TSkinSet&& other) noexcept
     other.ScaledImages.Clear();
     KeptPictures.Clear();
     other.KeptPictures.Clear();
+    MenuFonts.Clear();
+    other.MenuFonts.Clear();
     m_scratch.clear();
     return *this;
 }

@@ -9,6 +9,7 @@
 #include "framework/graphics/GdiObjects.h"
 #include "skin/description/SkinIni.h"
 #include "skin/draw/DataSkinObjects.h"
+#include "skin/draw/KeptMenuFonts.h"
 #include "skin/draw/KeptPictures.h"
 #include "skin/draw/ScaledSkinImages.h"
 
@@ -45,6 +46,8 @@ public:
     TScaledSkinImages ScaledImages;
     // Pictures composed of the set's images; they go with the images too.
     TKeptPictures KeptPictures;
+    // The menus' fonts; they go with the images and with the system's settings.
+    TKeptMenuFonts MenuFonts;
 
     // Fills `bitmap` from the package entry that `value` names (its file
     // name part, which must end in ".bmp"); empties it when there is none.

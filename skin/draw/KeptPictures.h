@@ -20,6 +20,8 @@ class TMaskedPicture {
 public:
     TMaskedPicture(std::unique_ptr<TBitmap> picture, TSkinTransparency transparency);
     void Draw(HDC dc, int x, int y) const;
+    // Nothing could be composed.
+    bool Empty() const { return !m_picture; }
 
 private:
     std::unique_ptr<TBitmap> m_picture; // the key-colour pixels black when keyed

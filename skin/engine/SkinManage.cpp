@@ -376,6 +376,9 @@ bool TSkinManage::WindowMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result
         return true;
     }
     // Broadcasts go on to the default handling as well.
+    if (msg == WM_SETTINGCHANGE)
+        for (TSkinData* data : m_skinData)
+            data->MenuFonts.Clear();
     if (msg == WM_SETTINGCHANGE || msg == WM_SYSCOLORCHANGE)
         SystemSettingsChanged();
     return false;

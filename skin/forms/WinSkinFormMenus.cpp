@@ -10,6 +10,7 @@
 #include "skin/menus/WinSkinPopMenu.h"
 
 #include <algorithm>
+#include <optional>
 #include <utility>
 
 namespace tandrel {
@@ -168,13 +169,17 @@ LRESULT TWinSkinForm::OnMeasureItem(WPARAM wParam, LPARAM lParam)
     TMenuItemPainter const painter = MenuPainter();
     int const indent = painter.Indent();
     TSkinScale const scale = Scale();
-    TWindowDC const dc(m_handle);
+    TMenuMeasuring* const measuring = TMenuMeasuring::Current();
+    std::optional<TWindowDC> windowDc;
+    if (!measuring)
+        windowDc.emplace(m_handle);
+    HDC const dc = measuring ? measuring->Dc() : windowDc->Get();
     if (TMenuItem* item = MainMenuItem(measure->itemID)) {
         // Measured with the system's font at the screen's density; the room
         // the skin adds is laid out at 96.
         int width = 0;
         int height = 0;
-        item->MeasureItemDefault(dc.Get(), width, height);
+        item->MeasureItemDefault(dc, width, height);
         int const room = scale.Length(MeasuredBarItemWidth(0, 0, painter.ImagesOf(*item) != nullptr));
         measure->itemWidth = static_cast<UINT>(painter.FromScreen(width) + indent + room);
         measure->itemHeight = static_cast<UINT>(painter.FromScreen(height));
@@ -183,11 +188,9 @@ LRESULT TWinSkinForm::OnMeasureItem(WPARAM wParam, LPARAM lParam)
     wchar_t text[kCaptionLength + 1] {};
     if (HMENU const popup = tandrel::MenuTracking().Host == this ? tandrel::MenuTracking().Popup : nullptr)
         GetMenuStringW(popup, measure->itemID, text, kCaptionLength + 1, MF_BYCOMMAND);
-    LOGFONTW const logFont = painter.Font();
-    TOwnedFont const font(CreateFontIndirectW(&logFont));
-    TSelectObject const selected(dc.Get(), font.Get());
+    TSelectObject const selected(dc, painter.Font());
     SIZE extent {};
-    GetTextExtentPoint32W(dc.Get(), text, static_cast<int>(wcslen(text)), &extent);
+    GetTextExtentPoint32W(dc, text, static_cast<int>(wcslen(text)), &extent);
     // The text measured at the density already; the system's height is at
     // the screen's, the room around both at 96.
     bool const empty = text[0] == 0;

@@ -65,10 +65,6 @@ void DrawCheckMark(HDC dc, const TSkinRect& box, COLORREF colour, const TSkinSca
     StretchBlt(dc, at.Left, at.Top, w, h, source.Get(), 0, 0, info.bmWidth, info.bmHeight, kBrushThroughMask);
 }
 
-// Kinds of pictures the painter keeps.
-constexpr int kItemPicture = 1;
-constexpr int kSeparatorPicture = 2;
-
 // Composes an item off-screen, then puts it on dc in one blit, so that it
 // never shows half painted.
 template <class TDraw>
@@ -119,10 +115,7 @@ int TMenuItemPainter::Indent() const
     return m_scale.Length(MenuItemIndent(object != nullptr, object ? object->LeftWidth : 0));
 }
 
-LOGFONTW TMenuItemPainter::Font() const
-{
-    return MenuLogFontForDpi(m_scale.Dpi());
-}
+HFONT TMenuItemPainter::Font(TMenuFontWeight weight) const { return m_skin.MenuFonts.Get(m_scale.Dpi(), weight); }
 
 int TMenuItemPainter::FromScreen(int length) const { return ScaleDpi(length, m_scale.Dpi(), ScreenDpi()); }
 
@@ -178,7 +171,7 @@ void TMenuItemPainter::PaintOverBackground(HMENU backgroundMenu, TMenuItem& item
         }
         TDataSkinObject& object = *MenuItemObject();
         int const frame = selected ? 4 : 1;
-        TKeptPictures::TKey const key {&object.Bitmap, object.Bitmap.Width(), object.Bitmap.Height(), kItemPicture,
+        TKeptPictures::TKey const key {&object.Bitmap, object.Bitmap.Width(), object.Bitmap.Height(), mpItem,
                                        w, h, frame, m_scale.Dpi(), TransparencyOf(object),
                                        MiddleFillOf(object.Tile)};
         auto const make = [&] {
@@ -208,7 +201,7 @@ void TMenuItemPainter::PaintSkinSeparator(HDC dc, const RECT& r) const
     if (!object || w <= 0 || h <= 0)
         return;
     TKeptPictures::TKey const key {&object->Bitmap, object->Bitmap.Width(), object->Bitmap.Height(),
-                                   kSeparatorPicture, w, h, 0, m_scale.Dpi(), TSkinTransparency::stKeyColour};
+                                   mpSeparator, w, h, 0, m_scale.Dpi(), TSkinTransparency::stKeyColour};
     auto const make = [&] {
         TBitmap& image = m_scale.Image(object->Bitmap, 5, TFrameLayout::flHorizontal);
         auto const pieces = SeparatorPieces(image.Width(), image.Height(), w, h, m_scale.Length(object->LeftWidth),
@@ -251,11 +244,7 @@ void TMenuItemPainter::PaintMenuItemContent(TMenuItem& item, HDC dc, bool select
         }
     }
 
-    LOGFONTW font = Font();
-    if (item.Default())
-        font.lfWeight = FW_BOLD;
-    TOwnedFont const menuFont(CreateFontIndirectW(&font));
-    TSelectObject const selectedFont(dc, menuFont.Get());
+    TSelectObject const selectedFont(dc, Font(item.Default() ? TMenuFontWeight::mwBold : TMenuFontWeight::mwRegular));
 
     UINT const side = rtl ? DT_RIGHT : 0;
     RECT measured = ToRect(layout.Text);

@@ -38,8 +38,9 @@ public:
     COLORREF TextColour(bool enabled, bool selected) const;
     // The MenuItem object's left margin at the density; 0 without it.
     int Indent() const;
-    // The menu font at the density (the system gives it at the screen's).
-    LOGFONTW Font() const;
+    // The menu font at the density (the system gives it at the screen's),
+    // kept by the skin set.
+    HFONT Font(TMenuFontWeight weight = TMenuFontWeight::mwRegular) const;
     // A length the system measured at the screen's density, at the painter's.
     int FromScreen(int length) const;
     const TSkinScale& Scale() const { return m_scale; }

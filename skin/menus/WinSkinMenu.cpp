@@ -389,6 +389,7 @@ void TWinSkinMenu::OpenItem(TMenuBtn& item)
     auto const ended = OnScopeExit([&host] { host.EndMenuLoop(); });
     TOwnerDrawnPopup const ownerDrawn(popup);
     TMenuTrackingScope const tracking(host, item.Index, popup);
+    TMenuMeasuring const measuring;
     if (enabled)
         TrackPopupMenu(popup, TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, window, nullptr);
 }

@@ -108,14 +108,25 @@ bool TWinSkinPopMenu::Compose()
     int const dpi = OpenerDpi(m_window);
     if (!m_background.Empty() && m_background.Width() == w && m_background.Height() == h && m_dpi == dpi)
         return true;
-    RECT const all {0, 0, w, h};
-    TSkinScale const scale(m_skinData->ScaledImages, dpi);
-    auto picture = ComposeSkinImage(all, scale.Image(object->Bitmap, 1, TFrameLayout::flHorizontal),
-                                    scale.Margins(MarginsOf(*object)), 1, 1, MiddleFillOf(object->Tile),
-                                    TFrameLayout::flHorizontal);
-    if (!picture)
+    // Every popup is a new window: the skin set keeps the picture for the
+    // next one of the same size.
+    TKeptPictures::TKey const key {&object->Bitmap, object->Bitmap.Width(), object->Bitmap.Height(),
+                                   mpPopupBackground, w, h, 1, dpi, TSkinTransparency::stOpaque,
+                                   MiddleFillOf(object->Tile)};
+    auto const make = [&] {
+        TSkinScale const scale(m_skinData->ScaledImages, dpi);
+        return TMaskedPicture(ComposeSkinImage(RECT {0, 0, w, h},
+                                               scale.Image(object->Bitmap, 1, TFrameLayout::flHorizontal),
+                                               scale.Margins(MarginsOf(*object)), 1, 1, key.Fill,
+                                               TFrameLayout::flHorizontal),
+                              TSkinTransparency::stOpaque);
+    };
+    const TMaskedPicture& kept = m_skinData->KeptPictures.Get(key, make);
+    if (kept.Empty())
         return false;
-    m_background.Assign(*picture);
+    m_background.SetPixelFormat(TPixelFormat::pf24bit);
+    m_background.SetSize(w, h);
+    kept.Draw(m_background.Canvas().Handle(), 0, 0);
     m_dpi = dpi;
     return true;
 }

@@ -13,6 +13,9 @@
 
 namespace tandrel {
 
+// What the menus keep among the skin set's kept pictures.
+enum TMenuPictureKind : int { mpItem = 1, mpSeparator = 2, mpPopupBackground = 3 };
+
 class TWinSkinPopMenu final : public TObject {
 public:
     TWinSkinPopMenu() = default;

@@ -193,6 +193,15 @@ TEST_F(WinSkinFormMenusTest, ASkinnedWindowMeasuresItsMenuItemsWithRoomForTheSki
     EXPECT_EQ(Measure(w, exit->Command(), width, height), TRUE);
     EXPECT_EQ(width, plainWidth + 4 + 10 + 25);
     EXPECT_EQ(height, plainHeight);
+    {
+        // While a popup opens, one memory DC and font serve every item: same sizes.
+        TMenuMeasuring const measuring;
+        int sharedWidth = 0;
+        int sharedHeight = 15;
+        Measure(w, exit->Command(), sharedWidth, sharedHeight);
+        EXPECT_EQ(sharedWidth, width);
+        EXPECT_EQ(sharedHeight, height);
+    }
     // An item the form's menu does not have, while no popup is open: no
     // caption, so a separator's height.
     width = 0;

@@ -266,7 +266,7 @@ TEST_F(SkinMenuItemTest, ItemsOfOtherMenusDrawSeparatorsAsAnEtchedLine)
 // Items drawn again from what the first drawing kept look as a fresh
 // drawing does, at 96 and at another density, for each size and state;
 // a new skin lets go of what the old one kept.
-TEST_F(SkinMenuItemTest, KeptItemPicturesDrawAsAFreshPaint)
+TEST_F(SkinMenuItemTest, KeptItemPicturesAndFontsDrawAsAFreshPaint)
 {
     m_menu.Item->SetChecked(true);
     m_menu.Item->SetDefault(true);
@@ -288,14 +288,22 @@ TEST_F(SkinMenuItemTest, KeptItemPicturesDrawAsAFreshPaint)
                 for (bool selected : {false, true}) {
                     SCOPED_TRACE(std::to_string(dpi) + " " + std::to_string(width) + (selected ? " selected" : ""));
                     Skin().KeptPictures.Clear();
+                    Skin().MenuFonts.Clear();
                     auto const fresh = paint(*item, selected, width, dpi);
                     paint(*item, !selected, width, dpi);
                     paint(*item, selected, width + 11, dpi);
                     EXPECT_EQ(paint(*item, selected, width, dpi), fresh);
                 }
+    paint(*m_menu.Item, false, kItemWidth, 96);
     EXPECT_GT(Skin().KeptPictures.Count(), 0);
+    EXPECT_GT(Skin().MenuFonts.Count(), 0);
     Skin().ChangeSkin(Skin().StoredStream());
     EXPECT_EQ(Skin().KeptPictures.Count(), 0);
+    EXPECT_EQ(Skin().MenuFonts.Count(), 0);
+    paint(*m_menu.Item, false, kItemWidth, 96);
+    // The menu font may have changed with the system's settings.
+    SendMessageW(SkinManager->Window(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
+    EXPECT_EQ(Skin().MenuFonts.Count(), 0);
 }
 
 TEST_F(SkinMenuItemTest, PaintingLeavesNoGdiObjectBehind)

@@ -61,6 +61,38 @@ TEST_F(WinSkinPopMenuTest, APopupWindowWearsTheMenuBackgroundAsBorderAndUnderIts
     EXPECT_EQ(PixelOf(*shot, w - 10, 12), PixelOf(art, art.Width() - 10, art.Height() / 2));
 }
 
+TEST_F(WinSkinPopMenuTest, APopupFromKeptPicturesAndFontsShowsAsAFreshOne)
+{
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
+    TPopupMenu* menu = MakeMenu(*form);
+    ASSERT_NE(ShowSkinned(*form), nullptr);
+    auto const shown = [&] {
+        std::unique_ptr<TBitmap> shot;
+        WhenPainted([&](TWinSkinPopMenu* popup) {
+            if (popup) {
+                RECT window {};
+                GetWindowRect(popup->Handle(), &window);
+                shot = CaptureScreen(window);
+            }
+            EndMenu();
+        });
+        menu->Popup(300, 250);
+        return shot;
+    };
+    Skin().KeptPictures.Clear();
+    Skin().MenuFonts.Clear();
+    auto const fresh = shown();
+    auto const kept = shown();
+    ASSERT_TRUE(fresh && kept);
+    ASSERT_EQ(kept->Width(), fresh->Width());
+    ASSERT_EQ(kept->Height(), fresh->Height());
+    int differing = 0;
+    for (int y = 0; y < fresh->Height(); ++y)
+        for (int x = 0; x < fresh->Width(); ++x)
+            differing += PixelOf(*kept, x, y) != PixelOf(*fresh, x, y);
+    EXPECT_EQ(differing, 0);
+}
+
 TEST_F(WinSkinPopMenuTest, WhileTheManagerIsInactiveThePopupKeepsTheSystemsLook)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
