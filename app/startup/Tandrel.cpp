@@ -14,8 +14,19 @@
 namespace tandrel {
 
 namespace {
+
 std::unique_ptr<TMouseBinding> g_mouseBinding;
+
+// Skinned and fitted while still hidden, the panel is painted once, in its
+// skin, not first in the system's frame and then again.
+void ShowPanelSkinned()
+{
+    if (SkinManager && !IsWindowVisible(Form1->Handle()))
+        SkinManager->SkinWindowNow(Form1->Handle());
+    Form1->Show();
 }
+
+} // namespace
 
 void StartApplication()
 {
@@ -26,7 +37,11 @@ void StartApplication()
     InitializeSkinEngine();
     Form4 = Application->CreateForm<TForm4>();
     Form1 = Application->CreateForm<TForm1>();
-    ShowMainPanel = [] { Form1->Show(); };
+    // Made (and skinned) hidden now, the panel is only shown by the tray.
+    Form1->HandleNeeded();
+    if (SkinManager)
+        SkinManager->SkinWindowNow(Form1->Handle());
+    ShowMainPanel = ShowPanelSkinned;
     // Without its second mouse the program still runs: say why once, go on.
     try {
         g_mouseBinding = std::make_unique<TMouseBinding>();

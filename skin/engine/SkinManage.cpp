@@ -222,6 +222,17 @@ bool TSkinManage::SkinWindow(HWND window)
     return true;
 }
 
+void TSkinManage::SkinWindowNow(HWND window)
+{
+    SkinWindow(window);
+    // Also one attached by a scan, whose start is still on its way.
+    if (TWinSkinForm* form = FindSkinnedWindow(window); form && form->SkinState() == ssAttached)
+        SendMessageW(window, WM_SKINSTART, 0, kSkinStartMark);
+    TWinSkinForm* form = FindSkinnedWindow(window);
+    if (form && form->SkinState() == ssSkinned && !IsWindowVisible(window))
+        form->ComposeActiveFrame();
+}
+
 TSkinData* TSkinManage::FindSkinData(HWND window) const
 {
     TSkinData* found = nullptr;

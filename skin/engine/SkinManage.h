@@ -48,6 +48,10 @@ public:
     void SetSkinning(bool on) override { m_skinning = on; }
     void AddActivation() override { ++m_activationCount; }
     bool SkinWindow(HWND window) override;
+    // Skins a hidden window about to be shown: starts its skin at once and
+    // composes its active frame, so that its first paint is already in the
+    // skin's frame and shape; the start posted for it then does nothing.
+    void SkinWindowNow(HWND window);
     void ResetCaptionButtons(TSkinData& data) override;
     bool MdiMax() const override { return m_mdiMax; }
     void SetMdiMax(bool maximized) override;

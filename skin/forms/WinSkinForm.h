@@ -95,6 +95,10 @@ public:
 
     // Painting (the device context may be none: the window's own is used).
     void PaintFrame(HDC dc = nullptr);
+    // Composes the frame in its active look into the kept pictures, showing
+    // nothing: a hidden window that its show activates then paints its
+    // frame by copying.
+    void ComposeActiveFrame();
     void LayoutCaptionButtons();
     bool IsCaptionButtonVisible(int index);
     void DrawCaptionButton(TWinSysButton& button, int state) override;

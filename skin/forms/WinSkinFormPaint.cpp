@@ -4,11 +4,14 @@
 
 #include "skin/forms/WinSkinForm.h"
 
+#include "framework/core/ScopeGuard.h"
 #include "skin/description/SkinDescription.h"
 #include "skin/draw/SkinDraw.h"
 #include "skin/forms/FramePictures.h"
 #include "skin/forms/WinSkinFormPrivate.h"
 #include "skin/menus/WinSkinMenu.h"
+
+#include <utility>
 
 namespace tandrel {
 
@@ -50,6 +53,17 @@ void TWinSkinForm::PaintFrame(HDC dc)
     if (m_hotObject)
         m_hotObject->State = ncsNormal;
     m_hotObject = nullptr;
+}
+
+void TWinSkinForm::ComposeActiveFrame()
+{
+    // The pictures are composed at their own size; the sink takes a pixel.
+    TOwnedDC const sink(CreateCompatibleDC(nullptr));
+    if (!sink)
+        return;
+    bool const active = std::exchange(m_look.Active, true);
+    auto const restore = OnScopeExit([&] { m_look.Active = active; });
+    PaintFrame(sink.Get());
 }
 
 // The Left and Right borders run the full height and so carry the caption's

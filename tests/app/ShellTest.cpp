@@ -5,7 +5,10 @@
 #include "app/forms/TrayIcon.h"
 #include "app/startup/SingleInstance.h"
 #include "framework/core/KernelHandle.h"
+#include "framework/core/ScopeGuard.h"
 #include "framework/core/Streams.h"
+
+#include <commctrl.h>
 
 #include <cstring>
 #include <filesystem>
@@ -99,6 +102,59 @@ TEST_F(StartUpTest, UnreadableIconIsReportedLikeAMissingOne)
     EXPECT_NE(m_errors[0].find("Icon image is not valid"), std::string::npos) << m_errors[0];
     EXPECT_TRUE(m_trayCalls.empty());
     EXPECT_TRUE(IsWindowVisible(Application->Handle()));
+}
+
+namespace {
+
+// Frame and client paints that get past the skin to the panel's own
+// procedure, and how many of them came before its skin was on and cut.
+struct TPaintRecord {
+    int Paints = 0;
+    int Unskinned = 0;
+};
+
+LRESULT CALLBACK RecordPaints(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
+{
+    if (msg == WM_PAINT || msg == WM_NCPAINT) {
+        auto& record = *reinterpret_cast<TPaintRecord*>(data);
+        TWinSkinForm const* skin = SkinManager->FindSkinnedWindow(window);
+        ++record.Paints;
+        if (!skin || skin->SkinState() != ssSkinned || !skin->HasRegion())
+            ++record.Unskinned;
+    }
+    return DefSubclassProc(window, msg, wParam, lParam);
+}
+
+} // namespace
+
+// The panel is skinned, fitted and cut before it first shows: it is never
+// painted in the system's frame, and it keeps its designed client area.
+TEST_F(StartUpTest, TrayClickPaintsThePanelOnlyInItsSkin)
+{
+    StartRunning();
+    MoveMouseTo({2, GetSystemMetrics(SM_CYSCREEN) - 2}); // nothing lights up
+    HWND const panel = Form1->Handle();
+    TPaintRecord record;
+    ASSERT_TRUE(SetWindowSubclass(panel, RecordPaints, 1, reinterpret_cast<DWORD_PTR>(&record)));
+    auto const unhook = OnScopeExit([&] { RemoveWindowSubclass(panel, RecordPaints, 1); });
+    SendMessageW(Form4->Handle(), WM_TRAYNOTIFY, 0, WM_LBUTTONDOWN);
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowVisible(panel) && !GetUpdateRect(panel, nullptr, FALSE); }));
+    PumpIdle();
+    EXPECT_GT(record.Paints, 0);
+    EXPECT_EQ(record.Unskinned, 0);
+    ExpectSkinnedWindowOfDesignedSize(panel, 505, 410);
+
+    // The frame composed while hidden shows what one composed afresh does.
+    auto const shown = [panel] {
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT); // Wine copies to the screen
+        return CaptureWindow(panel);
+    };
+    auto const first = shown();
+    SaveScreenshot(*first, "main-panel-first-shown");
+    SkinManager->FindSkinnedWindow(panel)->ComputeFrameGeometry(); // drops the kept pictures
+    RedrawWindow(panel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PumpIdle();
+    EXPECT_EQ(DifferingPixels(*first, *shown()), 0);
 }
 
 TEST_F(ShellTest, TrayLeftButtonShowsThePanelAndOtherMessagesDoNothing)
