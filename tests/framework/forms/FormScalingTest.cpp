@@ -319,8 +319,9 @@ TEST(FormScalingTest, ColumnsSectionsAndPanelsFollowTheDensityAndComeBackExactly
             EXPECT_EQ(scaled.Sections[i], ScaleDpi(widths[i], dpi)) << "section " << i << " at " << dpi;
             edge += ScaleDpi(widths[i], dpi);
             // The last panel reaches the end of the bar.
-            if (i + 1 < widths.size())
+            if (i + 1 < widths.size()) {
                 EXPECT_EQ(scaled.PanelEdges[i], edge) << "panel " << i << " at " << dpi;
+            }
         }
         SendMessageW(form->Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96), reinterpret_cast<LPARAM>(&window));
         TContentWidths const back = content();

@@ -116,8 +116,9 @@ TEST_F(FormsTest, ArrowsStepBesideAndKeysShowTheFocus)
     bool const hidden = (SendMessageW(a->Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
 
     EXPECT_EQ(FocusCycle(a->Handle(), VK_RIGHT), (std::vector<HWND>{b->Handle(), c->Handle(), a->Handle()}));
-    if (hidden)
+    if (hidden) {
         EXPECT_EQ(SendMessageW(a->Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS, 0);
+    }
     EXPECT_EQ(FocusCycle(a->Handle(), VK_UP), (std::vector<HWND>{c->Handle(), b->Handle(), a->Handle()}));
     // The edit moves its caret with them; Tab passes over the button that
     // is no tab stop.
