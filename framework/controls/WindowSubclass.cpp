@@ -1,5 +1,8 @@
 #include "framework/controls/WindowSubclass.h"
 
+#include "framework/core/ScopeGuard.h"
+
+#include <algorithm>
 #include <memory>
 #include <mutex>
 #include <unordered_map>
@@ -69,30 +72,43 @@ void Settle(HWND window, TSubclassChain& chain)
         ForgetChain(window);
 }
 
+// Runs the message from the live entry below `from` (counted from 1), or
+// the window's own procedure. The chain is kept while any message of its
+// window is in it, and settled when the last one leaves.
+LRESULT Run(HWND window, TSubclassChain& chain, int from, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    int const saved = chain.Running;
+    ++chain.Depth;
+    if (msg == WM_NCDESTROY)
+        chain.Destroyed = true;
+    auto const leave = OnScopeExit([&] {
+        chain.Running = saved;
+        if (--chain.Depth > 0)
+            return;
+        if (!chain.Destroyed)
+            return Settle(window, chain);
+        // The handle may come back for another window: nothing of this one
+        // may stay behind.
+        if (!chain.Unhooked && reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)) == &ChainProc)
+            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(chain.Original));
+        ForgetChain(window);
+    });
+    int next = from - 1;
+    while (next > 0 && !chain.Entries[static_cast<std::size_t>(next - 1)].Proc)
+        --next;
+    chain.Running = std::max(next, 0);
+    if (next <= 0)
+        return CallWindowProcW(chain.Original, window, msg, wParam, lParam);
+    TSubclassEntry const entry = chain.Entries[static_cast<std::size_t>(next - 1)];
+    return entry.Proc(window, msg, wParam, lParam, entry.Id, entry.Data);
+}
+
 LRESULT CALLBACK ChainProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     TSubclassChain* const chain = FindChain(window);
     if (!chain)
         return DefWindowProcW(window, msg, wParam, lParam);
-    int const saved = chain->Running;
-    chain->Running = static_cast<int>(chain->Entries.size()) + 1;
-    ++chain->Depth;
-    if (msg == WM_NCDESTROY)
-        chain->Destroyed = true;
-    LRESULT const result = NextSubclassProc(window, msg, wParam, lParam);
-    chain->Running = saved;
-    if (--chain->Depth > 0)
-        return result;
-    if (chain->Destroyed) {
-        // The handle may come back for another window: nothing of this one
-        // may stay behind.
-        if (reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)) == &ChainProc)
-            SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(chain->Original));
-        ForgetChain(window);
-    } else {
-        Settle(window, *chain);
-    }
-    return result;
+    return Run(window, *chain, static_cast<int>(chain->Entries.size()) + 1, msg, wParam, lParam);
 }
 
 } // namespace
@@ -154,21 +170,7 @@ LRESULT NextSubclassProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
     TSubclassChain* const chain = FindChain(window);
     if (!chain)
         return DefWindowProcW(window, msg, wParam, lParam);
-    int const saved = chain->Running;
-    int next = saved - 1;
-    while (next > 0 && !chain->Entries[static_cast<std::size_t>(next - 1)].Proc)
-        --next;
-    LRESULT result = 0;
-    if (next > 0) {
-        TSubclassEntry const entry = chain->Entries[static_cast<std::size_t>(next - 1)];
-        chain->Running = next;
-        result = entry.Proc(window, msg, wParam, lParam, entry.Id, entry.Data);
-    } else {
-        chain->Running = 0;
-        result = CallWindowProcW(chain->Original, window, msg, wParam, lParam);
-    }
-    chain->Running = saved;
-    return result;
+    return Run(window, *chain, chain->Running, msg, wParam, lParam);
 }
 
 } // namespace tandrel

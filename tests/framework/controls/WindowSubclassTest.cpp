@@ -131,7 +131,10 @@ TEST_F(WindowSubclassTest, OthersProceduresAboveAndBelowAreKept)
 TEST_F(WindowSubclassTest, AWindowThatEndsTakesItsChainWithIt)
 {
     InstallSubclass(m_window, &Link, 1, 'a');
-    DestroyWindow(m_window);
+    // Handed on from outside any message, the close reaches the window's
+    // own procedure, which ends it.
+    NextSubclassProc(m_window, WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(m_window));
     RemoveSubclass(m_window, &Link, 1); // a gone window: nothing to do
     // Whatever handle the next window gets, it starts with its own procedure.
     SetUp();
