@@ -225,10 +225,10 @@ bool TSkinManage::SkinWindow(HWND window)
 void TSkinManage::SkinWindowNow(HWND window)
 {
     SkinWindow(window);
+    TWinSkinForm* const form = FindSkinnedWindow(window);
     // Also one attached by a scan, whose start is still on its way.
-    if (TWinSkinForm* form = FindSkinnedWindow(window); form && form->SkinState() == ssAttached)
+    if (form && form->SkinState() == ssAttached)
         SendMessageW(window, WM_SKINSTART, 0, kSkinStartMark);
-    TWinSkinForm* form = FindSkinnedWindow(window);
     if (form && form->SkinState() == ssSkinned && !IsWindowVisible(window))
         form->ComposeActiveFrame();
 }
