@@ -23,10 +23,10 @@ void TButtonControl::InitializeWindow()
 }
 
 // A window re-created (new parent, new style) starts with the mark it had.
-void TButtonControl::DestroyHandle()
+void TButtonControl::SaveWindowState()
 {
+    TWinControl::SaveWindowState();
     m_checkMark = CheckMark();
-    TWinControl::DestroyHandle();
 }
 
 int TButtonControl::CheckMark() const
@@ -49,13 +49,10 @@ void TButtonControl::SetCheckMark(int mark)
     SendMessageW(Handle(), CM_CHECKSTATECHANGED, 0, 0);
 }
 
-void TButtonControl::WndProc(TMessage& m)
+void TButtonControl::ReflectedCommand(WORD code, WORD)
 {
-    if (m.Msg == CN_COMMAND && HIWORD(m.WParam) == BN_CLICKED) {
+    if (code == BN_CLICKED)
         Clicked();
-        return;
-    }
-    TWinControl::WndProc(m);
 }
 
 } // namespace tandrel

@@ -62,13 +62,10 @@ void TCustomComboBox::InitializeWindow()
     SetDroppedHeight();
 }
 
-void TCustomComboBox::DestroyHandle()
+void TCustomComboBox::SaveWindowState()
 {
-    if (HandleAllocated()) {
-        m_itemIndex = ItemIndex();
-        SetTextSilently(GetText());
-    }
-    TWinControl::DestroyHandle();
+    TWinControl::SaveWindowState();
+    m_itemIndex = ItemIndex();
 }
 
 // The window gets the whole list again: simple, and lists here are short.
@@ -140,23 +137,18 @@ void TCustomComboBox::SetStyle(TComboBoxStyle style)
     SetWindowProperty(m_style, style);
 }
 
-void TCustomComboBox::WndProc(TMessage& m)
+void TCustomComboBox::ReflectedCommand(WORD code, WORD)
 {
-    if (m.Msg == CN_COMMAND) {
-        switch (HIWORD(m.WParam)) {
-        case CBN_EDITCHANGE: Change(); break;
-        case CBN_DROPDOWN: SetDroppedHeight(); break;
-        // The text follows the selection only after this notification.
-        case CBN_SELCHANGE:
-            SetTextSilently(m_items.Count() > ItemIndex() && ItemIndex() >= 0 ? m_items.Strings(ItemIndex())
-                                                                             : GetText());
-            Change();
-            break;
-        default: break;
-        }
-        return;
+    switch (code) {
+    case CBN_EDITCHANGE: Change(); break;
+    case CBN_DROPDOWN: SetDroppedHeight(); break;
+    // The text follows the selection only after this notification.
+    case CBN_SELCHANGE:
+        SetTextSilently(m_items.Count() > ItemIndex() && ItemIndex() >= 0 ? m_items.Strings(ItemIndex()) : GetText());
+        Change();
+        break;
+    default: break;
     }
-    TWinControl::WndProc(m);
 }
 
 } // namespace tandrel

@@ -34,8 +34,8 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void InitializeWindow() override;
-    void DestroyHandle() override;
-    void WndProc(TMessage& message) override;
+    void SaveWindowState() override;
+    void ReflectedCommand(WORD code, WORD id) override;
 
 private:
     void ItemsChanged();

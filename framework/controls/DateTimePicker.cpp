@@ -64,11 +64,10 @@ void TDateTimePicker::InitializeWindow()
     SendMessageW(Handle(), DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&m_value));
 }
 
-void TDateTimePicker::DestroyHandle()
+void TDateTimePicker::SaveWindowState()
 {
-    if (HandleAllocated())
-        m_value = DateTime();
-    TWinControl::DestroyHandle();
+    TWinControl::SaveWindowState();
+    m_value = DateTime();
 }
 
 SYSTEMTIME TDateTimePicker::DateTime() const
@@ -126,18 +125,13 @@ void TDateTimePicker::SetKind(TDateTimeKind kind) { SetWindowProperty(m_kind, ki
 
 void TDateTimePicker::SetDateMode(TDTDateMode mode) { SetWindowProperty(m_dateMode, mode); }
 
-void TDateTimePicker::WndProc(TMessage& m)
+LRESULT TDateTimePicker::ReflectedNotify(NMHDR& header)
 {
-    if (m.Msg == CN_NOTIFY) {
-        auto* header = reinterpret_cast<NMHDR*>(m.LParam);
-        if (header && header->code == DTN_DATETIMECHANGE) {
-            m_value = DateTime();
-            Change();
-        }
-        m.Result = 0;
-        return;
+    if (header.code == DTN_DATETIMECHANGE) {
+        m_value = DateTime();
+        Change();
     }
-    TWinControl::WndProc(m);
+    return 0;
 }
 
 } // namespace tandrel

@@ -34,8 +34,8 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void InitializeWindow() override;
-    void DestroyHandle() override;
-    void WndProc(TMessage& message) override;
+    void SaveWindowState() override;
+    LRESULT ReflectedNotify(NMHDR& header) override;
 
 private:
     TDateTimeKind m_kind = TDateTimeKind::dtkDate;

@@ -62,13 +62,10 @@ void TCustomEdit::SetMaxLength(int length)
         SendMessageW(Handle(), EM_LIMITTEXT, static_cast<WPARAM>(m_maxLength), 0);
 }
 
-void TCustomEdit::WndProc(TMessage& m)
+void TCustomEdit::ReflectedCommand(WORD code, WORD)
 {
-    if (m.Msg == CN_COMMAND && HIWORD(m.WParam) == EN_CHANGE) {
+    if (code == EN_CHANGE)
         Change();
-        return;
-    }
-    TWinControl::WndProc(m);
 }
 
 const TClassInfo& TCustomMemo::StaticClassInfo()

@@ -26,7 +26,7 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void InitializeWindow() override;
-    void WndProc(TMessage& message) override;
+    void ReflectedCommand(WORD code, WORD id) override;
 
 private:
     bool m_readOnly = false;

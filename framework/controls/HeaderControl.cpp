@@ -80,12 +80,11 @@ void THeaderControl::InitializeWindow()
         PutSection(*section, true);
 }
 
-void THeaderControl::DestroyHandle()
+void THeaderControl::SaveWindowState()
 {
-    if (HandleAllocated())
-        for (const auto& section : m_sections)
-            section->m_width = section->Width();
-    TWinControl::DestroyHandle();
+    TWinControl::SaveWindowState();
+    for (const auto& section : m_sections)
+        section->m_width = section->Width();
 }
 
 THeaderSection& THeaderControl::AddSection(const std::wstring& text, int width)
@@ -128,23 +127,14 @@ void THeaderControl::Notification(TComponent* component, TOperation operation)
         m_images.Removed(component);
 }
 
-void THeaderControl::OnNotify(TMessage& m)
+LRESULT THeaderControl::ReflectedNotify(NMHDR& header)
 {
-    const auto* header = reinterpret_cast<const NMHEADERW*>(m.LParam);
-    m.Result = 0;
-    if (!header)
-        return;
-    UINT const code = header->hdr.code;
-    if ((code == static_cast<UINT>(HDN_ITEMCLICKW) || code == static_cast<UINT>(HDN_ITEMCLICKA)) &&
-        OnSectionClick && header->iItem >= 0 && header->iItem < SectionCount())
-        OnSectionClick(this, header->iItem);
-}
-
-void THeaderControl::WndProc(TMessage& m)
-{
-    if (m.Msg == CN_NOTIFY)
-        return OnNotify(m);
-    TWinControl::WndProc(m);
+    UINT const code = header.code;
+    int const item = reinterpret_cast<const NMHEADERW&>(header).iItem;
+    if ((code == static_cast<UINT>(HDN_ITEMCLICKW) || code == static_cast<UINT>(HDN_ITEMCLICKA)) && OnSectionClick &&
+        item >= 0 && item < SectionCount())
+        OnSectionClick(this, item);
+    return 0;
 }
 
 } // namespace tandrel

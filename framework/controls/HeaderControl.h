@@ -60,14 +60,13 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void InitializeWindow() override;
-    void DestroyHandle() override;
-    void WndProc(TMessage& message) override;
+    void SaveWindowState() override;
+    LRESULT ReflectedNotify(NMHDR& header) override;
     void Notification(TComponent* component, TOperation operation) override;
 
 private:
     friend class THeaderSection;
     void PutSection(const THeaderSection& section, bool insert);
-    void OnNotify(TMessage& m);
 
     std::vector<std::unique_ptr<THeaderSection>> m_sections;
     TImageListLink m_images;

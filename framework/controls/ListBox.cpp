@@ -53,11 +53,10 @@ void TCustomListBox::InitializeWindow()
     SetItemIndex(index);
 }
 
-void TCustomListBox::DestroyHandle()
+void TCustomListBox::SaveWindowState()
 {
-    if (HandleAllocated())
-        m_itemIndex = ItemIndex();
-    TWinControl::DestroyHandle();
+    TWinControl::SaveWindowState();
+    m_itemIndex = ItemIndex();
 }
 
 // The window gets the whole list again: simple, and lists here are short.
@@ -171,14 +170,10 @@ void TCustomListBox::SetBorderStyle(TBorderStyle style)
     SetWindowProperty(m_borderStyle, style);
 }
 
-void TCustomListBox::WndProc(TMessage& m)
+void TCustomListBox::ReflectedCommand(WORD code, WORD)
 {
-    if (m.Msg == CN_COMMAND) {
-        if (HIWORD(m.WParam) == LBN_SELCHANGE)
-            Click();
-        return;
-    }
-    TWinControl::WndProc(m);
+    if (code == LBN_SELCHANGE)
+        Click();
 }
 
 } // namespace tandrel

@@ -133,14 +133,12 @@ void TCustomListView::InitializeWindow()
     SetItemIndex(m_savedIndex);
 }
 
-void TCustomListView::DestroyHandle()
+void TCustomListView::SaveWindowState()
 {
-    if (HandleAllocated()) {
-        m_savedIndex = ItemIndex();
-        for (const auto& column : m_columns)
-            column->m_width = column->Width();
-    }
-    TWinControl::DestroyHandle();
+    TWinControl::SaveWindowState();
+    m_savedIndex = ItemIndex();
+    for (const auto& column : m_columns)
+        column->m_width = column->Width();
 }
 
 void TCustomListView::PutColumn(const TListColumn& column, bool insert)
@@ -265,21 +263,18 @@ void TCustomListView::SetMultiSelect(bool multiSelect)
     SetWindowProperty(m_multiSelect, multiSelect);
 }
 
-void TCustomListView::OnNotify(TMessage& m)
+LRESULT TCustomListView::ReflectedNotify(NMHDR& header)
 {
-    const auto* header = reinterpret_cast<const NMHDR*>(m.LParam);
-    if (header->code == LVN_ITEMCHANGED) {
-        const auto* change = reinterpret_cast<const NMLISTVIEW*>(m.LParam);
-        if ((change->uChanged & LVIF_STATE) && ((change->uOldState ^ change->uNewState) & LVIS_SELECTED) && OnChange)
+    if (header.code == LVN_ITEMCHANGED) {
+        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+        if ((change.uChanged & LVIF_STATE) && ((change.uOldState ^ change.uNewState) & LVIS_SELECTED) && OnChange)
             OnChange(this);
     }
-    m.Result = 0;
+    return 0;
 }
 
 void TCustomListView::WndProc(TMessage& m)
 {
-    if (m.Msg == CN_NOTIFY)
-        return OnNotify(m);
     TWinControl::WndProc(m);
     // A list that takes the focus with no item focused shows it on the first
     // (which the arrow keys start from), not selecting it.

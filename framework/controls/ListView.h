@@ -90,7 +90,8 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void InitializeWindow() override;
-    void DestroyHandle() override;
+    void SaveWindowState() override;
+    LRESULT ReflectedNotify(NMHDR& header) override;
     void WndProc(TMessage& message) override;
 
 private:
@@ -99,7 +100,6 @@ private:
     void PutColumn(const TListColumn& column, bool insert);
     void PutItem(const TListItem& item, bool insert);
     void Renumber();
-    void OnNotify(TMessage& m);
 
     std::vector<std::unique_ptr<TListColumn>> m_columns;
     std::vector<std::unique_ptr<TListItem>> m_items;

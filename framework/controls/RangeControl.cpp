@@ -38,11 +38,10 @@ void TRangeControl::InitializeWindow()
     PutPosition(m_position);
 }
 
-void TRangeControl::DestroyHandle()
+void TRangeControl::SaveWindowState()
 {
-    if (HandleAllocated())
-        m_position = Position();
-    TWinControl::DestroyHandle();
+    TWinControl::SaveWindowState();
+    m_position = Position();
 }
 
 } // namespace tandrel

@@ -21,7 +21,7 @@ protected:
     TRangeControl(TComponent* owner, int max) : TWinControl(owner), m_max(max) {}
     // Gives a new window the range and the position.
     void InitializeWindow() override;
-    void DestroyHandle() override;
+    void SaveWindowState() override;
 
     // The window's side, in the messages of the control's kind; called only
     // while there is a window.

@@ -106,11 +106,10 @@ void TCustomTabControl::InitializeWindow()
     SetTabIndex(m_savedIndex);
 }
 
-void TCustomTabControl::DestroyHandle()
+void TCustomTabControl::SaveWindowState()
 {
-    if (HandleAllocated())
-        m_savedIndex = TabIndex();
-    TWinControl::DestroyHandle();
+    TWinControl::SaveWindowState();
+    m_savedIndex = TabIndex();
 }
 
 void TCustomTabControl::PutTabs()
@@ -183,21 +182,13 @@ RECT TCustomTabControl::DisplayRect() const
     return r;
 }
 
-void TCustomTabControl::OnNotify(TMessage& m)
+LRESULT TCustomTabControl::ReflectedNotify(NMHDR& header)
 {
-    const auto* header = reinterpret_cast<const NMHDR*>(m.LParam);
-    if (header && header->code == static_cast<UINT>(TCN_SELCHANGE)) {
+    if (header.code == static_cast<UINT>(TCN_SELCHANGE)) {
         m_savedIndex = TabIndex();
         Change();
     }
-    m.Result = 0;
-}
-
-void TCustomTabControl::WndProc(TMessage& m)
-{
-    if (m.Msg == CN_NOTIFY)
-        return OnNotify(m);
-    TWinControl::WndProc(m);
+    return 0;
 }
 
 } // namespace tandrel

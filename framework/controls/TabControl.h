@@ -43,8 +43,8 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void InitializeWindow() override;
-    void DestroyHandle() override;
-    void WndProc(TMessage& message) override;
+    void SaveWindowState() override;
+    LRESULT ReflectedNotify(NMHDR& header) override;
     void Notification(TComponent* component, TOperation operation) override;
 
     // The tab texts shown; each change rebuilds the tabs.
@@ -53,7 +53,6 @@ protected:
     // The selection moved by the user's hand.
 
 private:
-    void OnNotify(TMessage& m);
 
     TStringList m_tabs;
     std::vector<int> m_imageIndexes;

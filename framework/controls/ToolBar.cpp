@@ -137,29 +137,25 @@ void TToolBar::Notification(TComponent* component, TOperation operation)
         m_images.Removed(component);
 }
 
-void TToolBar::WndProc(TMessage& m)
+LRESULT TToolBar::ReflectedNotify(NMHDR& header)
 {
-    if (m.Msg == CN_NOTIFY && reinterpret_cast<const NMHDR*>(m.LParam)->code == NM_CUSTOMDRAW) {
-        // Captions in the bar's font colour, which the system's own drawing
-        // leaves at the button-text colour.
-        auto* draw = reinterpret_cast<NMTBCUSTOMDRAW*>(m.LParam);
-        if (draw->nmcd.dwDrawStage == CDDS_PREPAINT) {
-            m.Result = CDRF_NOTIFYITEMDRAW;
-        } else {
-            if (draw->nmcd.dwDrawStage == CDDS_ITEMPREPAINT)
-                draw->clrText = ColorToRGB(Font().Color());
-            m.Result = CDRF_DODEFAULT;
-        }
-        return;
-    }
-    if (m.Msg == CN_COMMAND) {
-        int const index = LOWORD(m.WParam) - kFirstCommand;
-        if (index >= 0 && index < ButtonCount() && m_buttons[static_cast<size_t>(index)]->OnClick)
-            m_buttons[static_cast<size_t>(index)]->OnClick(this);
-        m.Result = 0;
-        return;
-    }
-    TWinControl::WndProc(m);
+    if (header.code != NM_CUSTOMDRAW)
+        return 0;
+    // Captions in the bar's font colour, which the system's own drawing
+    // leaves at the button-text colour.
+    auto& draw = reinterpret_cast<NMTBCUSTOMDRAW&>(header);
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT)
+        return CDRF_NOTIFYITEMDRAW;
+    if (draw.nmcd.dwDrawStage == CDDS_ITEMPREPAINT)
+        draw.clrText = ColorToRGB(Font().Color());
+    return CDRF_DODEFAULT;
+}
+
+void TToolBar::ReflectedCommand(WORD, WORD id)
+{
+    int const index = id - kFirstCommand;
+    if (index >= 0 && index < ButtonCount() && m_buttons[static_cast<size_t>(index)]->OnClick)
+        m_buttons[static_cast<size_t>(index)]->OnClick(this);
 }
 
 } // namespace tandrel

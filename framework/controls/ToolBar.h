@@ -56,7 +56,8 @@ public:
 protected:
     void CreateParams(TCreateParams& params) override;
     void InitializeWindow() override;
-    void WndProc(TMessage& message) override;
+    LRESULT ReflectedNotify(NMHDR& header) override;
+    void ReflectedCommand(WORD code, WORD id) override;
     void ColorChanged() override;
     void Notification(TComponent* component, TOperation operation) override;
 

@@ -146,17 +146,19 @@ void TCustomUpDown::OnReflectedScroll(TMessage& m)
     Click(m_lastDelta >= 0 ? TUDBtnType::btNext : TUDBtnType::btPrev);
 }
 
+LRESULT TCustomUpDown::ReflectedNotify(NMHDR& header)
+{
+    if (header.code == UDN_DELTAPOS)
+        m_lastDelta = reinterpret_cast<const NMUPDOWN&>(header).iDelta;
+    return 0;
+}
+
 void TCustomUpDown::WndProc(TMessage& m)
 {
     switch (m.Msg) {
     case CN_HSCROLL:
     case CN_VSCROLL:
         OnReflectedScroll(m);
-        m.Result = 0;
-        return;
-    case CN_NOTIFY:
-        if (auto* header = reinterpret_cast<NMHDR*>(m.LParam); header && header->code == UDN_DELTAPOS)
-            m_lastDelta = reinterpret_cast<NMUPDOWN*>(m.LParam)->iDelta;
         m.Result = 0;
         return;
     default: TWinControl::WndProc(m);

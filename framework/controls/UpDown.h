@@ -41,6 +41,7 @@ protected:
     void PutRange() override;
     void PutPosition(int value) override;
     bool ReadPosition(int& value) const override;
+    LRESULT ReflectedNotify(NMHDR& header) override;
     void WndProc(TMessage& message) override;
     void Notification(TComponent* component, TOperation operation) override;
     virtual void Click(TUDBtnType button);

@@ -217,7 +217,7 @@ void TWinControl::DestroyHandle()
 {
     if (!m_handle)
         return;
-    SetTextSilently(GetText());
+    SaveWindowState();
     HWND window = m_handle;
     DestroyWindow(window);
     // A window that refused to go away is forgotten all the same.
@@ -226,6 +226,8 @@ void TWinControl::DestroyHandle()
         m_handle = nullptr;
     }
 }
+
+void TWinControl::SaveWindowState() { SetTextSilently(GetText()); }
 
 bool TWinControl::BuiltOn(const wchar_t* systemClass) const
 {

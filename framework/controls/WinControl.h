@@ -96,6 +96,12 @@ protected:
     virtual void DestroyHandle();
     // After the window exists: fonts and other state the window must be told.
     virtual void InitializeWindow();
+    // Before the window goes: reads back what the user changed there (the
+    // text, a selection, a position), so that the next window starts with it.
+    virtual void SaveWindowState();
+    // A WM_COMMAND or WM_NOTIFY the control sent, handed back by its parent.
+    virtual void ReflectedCommand(WORD code, WORD id);
+    virtual LRESULT ReflectedNotify(NMHDR& header);
     // Paints the control's own content (windows of our own classes only).
     virtual void PaintWindow(HDC dc);
     // Keyboard input of the focused window; a key set to 0 goes no further.

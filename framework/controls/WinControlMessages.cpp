@@ -80,6 +80,11 @@ void TWinControl::WndProc(TMessage& m)
     case WM_SYSKEYUP: return OnKeyUpMessage(m);
     case WM_CHAR: return OnCharMessage(m);
     case CM_EXIT: return DoExit();
+    case CN_COMMAND:
+        ReflectedCommand(HIWORD(m.WParam), LOWORD(m.WParam));
+        m.Result = 0;
+        return;
+    case CN_NOTIFY: m.Result = m.LParam ? ReflectedNotify(*reinterpret_cast<NMHDR*>(m.LParam)) : 0; return;
     case WM_SYSCOLORCHANGE:
         SystemColoursChanged();
         Invalidate();
@@ -95,6 +100,10 @@ void TWinControl::WndProc(TMessage& m)
         return TControl::WndProc(m);
     }
 }
+
+void TWinControl::ReflectedCommand(WORD, WORD) {}
+
+LRESULT TWinControl::ReflectedNotify(NMHDR&) { return 0; }
 
 void TWinControl::DefaultHandler(TMessage& m)
 {
