@@ -55,6 +55,13 @@ enum TCaptionAlign : int {
     calMenuBar = 100,        // in the menu strip, Xcoord from its far end
 };
 
+// Where the caption text goes across the caption (the title's TextAlignment).
+enum TCaptionTextAlign : int {
+    ctaLeft = 0,    // at the title's Shift from the left
+    ctaCentre = 1,
+    ctaRight = 2,   // ending at the title's RightClip
+};
+
 // The three MDI buttons, in the order the MDI image holds them.
 enum TMdiSlot : int { msMinimize = 0, msRestore = 1, msClose = 2, msCount = 3 };
 

@@ -139,7 +139,7 @@ void TWinSkinForm::PaintCaptionText(TBitmap& buffer, const RECT& area)
     TSkinScale const scale = Scale();
     int const backLeft = scale.Length(title.TXTBackleft);
     int const backRight = scale.Length(title.TXTBackRight);
-    TCaptionTextStyle const style {title.TextAlignment, scale.Length(title.LeftWidth), scale.Length(title.TopHeight),
+    TCaptionTextStyle const style {static_cast<TCaptionTextAlign>(title.TextAlignment), scale.Length(title.LeftWidth), scale.Length(title.TopHeight),
                                    scale.Length(title.RightWidth), backLeft, backRight};
     TSkinRect const placed =
         PlaceCaptionText({measured.left, measured.top, measured.right, measured.bottom},

@@ -105,13 +105,13 @@ TSkinRect PlaceCaptionText(const TSkinRect& measured, const TSkinRect& area, con
 {
     TSkinRect m = measured;
     m.Right += s.BackLeft + s.BackRight;
-    int const alignment = order == TReadingOrder::roRightToLeft ? 2 : s.Alignment;
+    TCaptionTextAlign const alignment = order == TReadingOrder::roRightToLeft ? ctaRight : s.Alignment;
     int dx = 0;
     switch (alignment) {
-    case 0: dx = s.Shift; break;
-    case 1: dx = (area.Width() - m.Width()) / 2; break;
-    case 2: dx = area.Width() - s.RightClip - m.Width(); break;
-    default: break;
+    case ctaLeft: dx = s.Shift; break;
+    case ctaCentre: dx = (area.Width() - m.Width()) / 2; break;
+    case ctaRight: dx = area.Width() - s.RightClip - m.Width(); break;
+    default: break; // an unknown code leaves the text where it was measured
     }
     // Each half rounds toward zero on its own.
     int const dy = (area.Height() - m.Height()) / 2 + s.ShiftVert / 2;

@@ -91,7 +91,7 @@ TSkinRect PlaceCaptionButton(const TCaptionButtonPlacement& button, int windowWi
 
 // How the skin places the caption text (the title object's values).
 struct TCaptionTextStyle {
-    int Alignment = 0;
+    TCaptionTextAlign Alignment = ctaLeft;
     int Shift = 0;
     int ShiftVert = 0;
     int RightClip = 0;

@@ -189,19 +189,19 @@ TEST(SkinFrameGeometry, CaptionTextPlacement)
 {
     TSkinRect const area {15, 0, 315, 46};
     TSkinRect const measured {15, 0, 75, 13}; // 60 wide, 13 high
-    TCaptionTextStyle style {0, 5, 0, 100, 20, 10};
+    TCaptionTextStyle style {ctaLeft, 5, 0, 100, 20, 10};
     // Shifted right, centred vertically, widened by the backing's margins.
     EXPECT_EQ(PlaceCaptionText(measured, area, style, TReadingOrder::roLeftToRight, false, 0), (TSkinRect {20, 16, 110, 29}));
     // Centred.
-    style.Alignment = 1;
+    style.Alignment = ctaCentre;
     EXPECT_EQ(PlaceCaptionText(measured, area, style, TReadingOrder::roLeftToRight, false, 0), (TSkinRect {120, 16, 210, 29}));
     // Right-aligned, before the clip: cut at the clip.
-    style.Alignment = 2;
+    style.Alignment = ctaRight;
     TSkinRect const right = PlaceCaptionText(measured, area, style, TReadingOrder::roLeftToRight, false, 0);
     EXPECT_EQ(right.Left, 125);
     EXPECT_EQ(right.Right, 215);
     // Right-to-left windows always align right.
-    style.Alignment = 0;
+    style.Alignment = ctaLeft;
     EXPECT_EQ(PlaceCaptionText(measured, area, style, TReadingOrder::roRightToLeft, false, 0), right);
     // Each half of the vertical shift rounds toward zero.
     style.ShiftVert = -3;
@@ -212,7 +212,7 @@ TEST(SkinFrameGeometry, LongCaptionsStopAtTheClipOrTheButtons)
 {
     TSkinRect const area {15, 0, 315, 46};
     TSkinRect const measured {15, 0, 415, 13}; // wider than the caption
-    TCaptionTextStyle const style {0, 5, 0, 100, 20, 10};
+    TCaptionTextStyle const style {ctaLeft, 5, 0, 100, 20, 10};
     EXPECT_EQ(PlaceCaptionText(measured, area, style, TReadingOrder::roLeftToRight, false, 0).Right, 215);
     // A pop-up keeps its width, but a short text reaches to the buttons.
     EXPECT_EQ(PlaceCaptionText(measured, area, style, TReadingOrder::roLeftToRight, true, 250).Right, 450);
