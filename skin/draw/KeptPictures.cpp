@@ -49,15 +49,18 @@ void TMaskedPicture::Draw(HDC dc, int x, int y) const
     }
 }
 
-const TMaskedPicture& TKeptPictures::Get(const TKey& key, const std::function<TMaskedPicture()>& make)
+std::shared_ptr<const TMaskedPicture> TKeptPictures::Share(const TKey& key,
+                                                           const std::function<TMaskedPicture()>& make)
 {
     auto const found = std::find_if(m_kept.begin(), m_kept.end(), [&](const TKept& k) { return k.Key == key; });
-    if (found != m_kept.end())
-        return *found->Picture;
+    if (found != m_kept.end()) {
+        std::rotate(found, found + 1, m_kept.end());
+        return m_kept.back().Picture;
+    }
     if (m_kept.size() >= kMostKept)
         m_kept.erase(m_kept.begin());
-    m_kept.push_back({key, std::make_unique<TMaskedPicture>(make())});
-    return *m_kept.back().Picture;
+    m_kept.push_back({key, std::make_shared<const TMaskedPicture>(make())});
+    return m_kept.back().Picture;
 }
 
 TBitmap& TKeptPictures::Buffer(int width, int height)

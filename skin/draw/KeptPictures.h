@@ -22,6 +22,8 @@ public:
     void Draw(HDC dc, int x, int y) const;
     // Nothing could be composed.
     bool Empty() const { return !m_picture; }
+    // An opaque picture's pixels, to copy parts of; none for a keyed one.
+    TBitmap* Opaque() const { return m_mask ? nullptr : m_picture.get(); }
 
 private:
     std::unique_ptr<TBitmap> m_picture; // the key-colour pixels black when keyed
@@ -46,8 +48,13 @@ public:
         bool operator==(const TKey&) const = default;
     };
 
-    // The picture kept for `key`, made by `make` the first time.
-    const TMaskedPicture& Get(const TKey& key, const std::function<TMaskedPicture()>& make);
+    // The picture kept for `key`, made by `make` the first time. Whoever
+    // holds the shared picture keeps it after the set lets it go.
+    std::shared_ptr<const TMaskedPicture> Share(const TKey& key, const std::function<TMaskedPicture()>& make);
+    const TMaskedPicture& Get(const TKey& key, const std::function<TMaskedPicture()>& make)
+    {
+        return *Share(key, make);
+    }
     void Clear() { m_kept.clear(); }
     int Count() const { return static_cast<int>(m_kept.size()); }
 
@@ -58,10 +65,10 @@ public:
 private:
     struct TKept {
         TKey Key;
-        std::unique_ptr<TMaskedPicture> Picture;
+        std::shared_ptr<const TMaskedPicture> Picture;
     };
-    // The most recent last; the oldest go once there are more than a few
-    // popups' worth.
+    // The most recently used last; the least recently used go once there
+    // are more than a few popups' worth.
     std::vector<TKept> m_kept;
     std::unique_ptr<TBitmap> m_buffer;
 };

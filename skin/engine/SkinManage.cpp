@@ -325,7 +325,7 @@ TBitmap* TSkinManage::PopupBitmap(HMENU key) const
 {
     for (const auto& popup : m_popups)
         if (popup->Menu() == key)
-            return &popup->Background();
+            return popup->Background();
     return nullptr;
 }
 

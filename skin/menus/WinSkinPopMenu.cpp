@@ -27,6 +27,15 @@ POINT ClientOffset(HWND window)
     return {origin.x - outer.left, origin.y - outer.top};
 }
 
+bool HasFrame(HWND window)
+{
+    RECT outer {};
+    RECT client {};
+    GetWindowRect(window, &outer);
+    GetClientRect(window, &client);
+    return outer.right - outer.left != client.right || outer.bottom - outer.top != client.bottom;
+}
+
 // A popup is drawn at the density of the window that opened it: its owner,
 // or, for a framework popup (owned by a hidden helper window), the window
 // that is active while it shows.
@@ -60,7 +69,7 @@ void TWinSkinPopMenu::Attach(HWND window, TSkinData* skinData)
 void TWinSkinPopMenu::Detach()
 {
     m_subclass.Remove();
-    m_background.SetSize(0, 0);
+    m_background.reset();
     if (g_waiting == this)
         g_waiting = nullptr;
 }
@@ -106,10 +115,8 @@ bool TWinSkinPopMenu::Compose()
     if (w <= 0 || h <= 0)
         return false;
     int const dpi = OpenerDpi(m_window);
-    if (!m_background.Empty() && m_background.Width() == w && m_background.Height() == h && m_dpi == dpi)
+    if (m_background && m_width == w && m_height == h && m_dpi == dpi)
         return true;
-    // Every popup is a new window: the skin set keeps the picture for the
-    // next one of the same size.
     TKeptPictures::TKey const key {&object->Bitmap, object->Bitmap.Width(), object->Bitmap.Height(),
                                    mpPopupBackground, w, h, 1, dpi, TSkinTransparency::stOpaque,
                                    MiddleFillOf(object->Tile)};
@@ -121,25 +128,30 @@ bool TWinSkinPopMenu::Compose()
                                                TFrameLayout::flHorizontal),
                               TSkinTransparency::stOpaque);
     };
-    const TMaskedPicture& kept = m_skinData->KeptPictures.Get(key, make);
-    if (kept.Empty())
+    m_background = m_skinData->KeptPictures.Share(key, make);
+    if (!m_background->Opaque()) {
+        m_background.reset();
         return false;
-    m_background.SetPixelFormat(TPixelFormat::pf24bit);
-    m_background.SetSize(w, h);
-    kept.Draw(m_background.Canvas().Handle(), 0, 0);
+    }
+    m_width = w;
+    m_height = h;
     m_dpi = dpi;
     return true;
 }
 
 LRESULT TWinSkinPopMenu::OnNcPaint(WPARAM wParam, LPARAM lParam)
 {
+    // A popup whose border lies inside its client area (Wine's) has nothing
+    // to paint here: the client's paint covers the border too.
+    if (!HasFrame(m_window))
+        return 0;
     if (!Compose())
         return Saved(WM_NCPAINT, wParam, lParam);
     TWindowDC const window(m_window, TWindowDC::TArea::Whole);
     if (!window.Get())
         return 0;
-    HDC const source = m_background.Canvas().Handle();
-    for (const TSkinRect& band : PopupBorderBands(m_background.Width(), m_background.Height()))
+    HDC const source = Background()->Canvas().Handle();
+    for (const TSkinRect& band : PopupBorderBands(m_width, m_height))
         BitBlt(window.Get(), band.Left, band.Top, band.Width(), band.Height(), source, band.Left, band.Top, SRCCOPY);
     return 0;
 }
@@ -147,10 +159,10 @@ LRESULT TWinSkinPopMenu::OnNcPaint(WPARAM wParam, LPARAM lParam)
 void TWinSkinPopMenu::PaintClient(HDC dc, LPARAM flags)
 {
     POINT const offset = ClientOffset(m_window);
-    int const w = m_background.Width();
-    int const h = m_background.Height();
+    int const w = m_width;
+    int const h = m_height;
     // The background is the window's: the client area sees it from its origin.
-    BitBlt(dc, -offset.x, -offset.y, w, h, m_background.Canvas().Handle(), 0, 0, SRCCOPY);
+    BitBlt(dc, -offset.x, -offset.y, w, h, Background()->Canvas().Handle(), 0, 0, SRCCOPY);
     TSaveDC const saved(dc);
     SetBkMode(dc, TRANSPARENT);
     IntersectClipRect(dc, kPopupBorder - offset.x, kPopupBorder - offset.y, w - kPopupBorder - offset.x,

@@ -8,8 +8,11 @@
 #include "framework/graphics/Bitmap.h"
 #include "skin/data/SkinMessages.h"
 #include "skin/data/WinSkinData.h"
+#include "skin/draw/KeptPictures.h"
 
 #include <windows.h>
+
+#include <memory>
 
 namespace tandrel {
 
@@ -31,8 +34,8 @@ public:
     // The menu shown in the window, once an item drawn in it tells.
     HMENU Menu() const { return m_menu; }
     void SetMenu(HMENU menu) { m_menu = menu; }
-    // The composed background (empty until something composes it).
-    TBitmap& Background() { return m_background; }
+    // The composed background, none until something composes it.
+    TBitmap* Background() const { return m_background ? m_background->Opaque() : nullptr; }
     // The density the background was composed at: the window's that opened
     // the popup.
     int Dpi() const { return m_dpi; }
@@ -59,7 +62,11 @@ private:
     HWND m_window = nullptr;
     TSkinData* m_skinData = nullptr;
     HMENU m_menu = nullptr;
-    TBitmap m_background;
+    // Shared with the skin set's kept pictures: the next popup of the same
+    // size and density finds it there.
+    std::shared_ptr<const TMaskedPicture> m_background;
+    int m_width = 0;
+    int m_height = 0;
     int m_dpi = 0;
     TWindowSubclass<TWinSkinPopMenu, &TWinSkinPopMenu::WindowProc> m_subclass {kPopupSubclassId};
 };

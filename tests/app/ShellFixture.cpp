@@ -71,7 +71,7 @@ TWinSkinPopMenu* ShownTrayPopup()
 {
     for (const auto& popup : SkinManager->SkinnedPopups())
         if (IsWindowVisible(popup->Handle()) && popup->Menu() == Form4->PopupMenu1->Handle() &&
-            !popup->Background().Empty())
+            popup->Background())
             return popup.get();
     return nullptr;
 }

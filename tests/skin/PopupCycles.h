@@ -22,7 +22,7 @@ namespace tandrel::test {
 inline TWinSkinPopMenu* PaintedPopup()
 {
     for (const auto& popup : SkinManager->SkinnedPopups())
-        if (IsWindowVisible(popup->Handle()) && popup->Menu() && !popup->Background().Empty())
+        if (IsWindowVisible(popup->Handle()) && popup->Menu() && popup->Background())
             return popup.get();
     return nullptr;
 }

@@ -351,8 +351,9 @@ TEST(SkinDraw, AComposedPictureDrawsWhatDrawSkinImageDraws)
     });
 }
 
-// One picture per key, the oldest going past a few popups' worth; the
-// composing buffer only grows.
+// One picture per key, the least recently used going past a few popups'
+// worth (a shared one lives on with its holder); the composing buffer only
+// grows.
 TEST(SkinDraw, KeptPicturesAreMadeOncePerKey)
 {
     TKeptPictures kept;
@@ -372,13 +373,19 @@ TEST(SkinDraw, KeptPicturesAreMadeOncePerKey)
         kept.Get(other, make);
     }
     EXPECT_EQ(made, 7);
-    for (int i = 0; i < 100; ++i)
+    std::shared_ptr<const TMaskedPicture> const held = kept.Share(key, make);
+    for (int i = 0; i < 100; ++i) {
         kept.Get({&source, 4, 4, 1, 30, 100 + i, 1, 96}, make);
+        if (i < 60)
+            kept.Get(key, make); // used all along: stays
+    }
     EXPECT_EQ(kept.Count(), 64);
-    kept.Get(key, make);
-    EXPECT_EQ(made, 108);
+    EXPECT_EQ(made, 107);
+    EXPECT_EQ(&kept.Get(key, make), first);
     kept.Clear();
     EXPECT_EQ(kept.Count(), 0);
+    EXPECT_EQ(held.get(), first);
+    EXPECT_NE(held->Opaque(), nullptr);
 
     TBitmap& buffer = kept.Buffer(50, 10);
     EXPECT_EQ(&kept.Buffer(20, 10), &buffer);

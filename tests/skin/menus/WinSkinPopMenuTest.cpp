@@ -66,10 +66,17 @@ TEST_F(WinSkinPopMenuTest, APopupFromKeptPicturesAndFontsShowsAsAFreshOne)
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
     TPopupMenu* menu = MakeMenu(*form);
     ASSERT_NE(ShowSkinned(*form), nullptr);
-    auto const shown = [&] {
+    // With `dropKept`, the skin set lets its pictures go while the popup
+    // shows, and the popup paints again from the background it holds.
+    auto const shown = [&](bool dropKept) {
         std::unique_ptr<TBitmap> shot;
         WhenPainted([&](TWinSkinPopMenu* popup) {
             if (popup) {
+                if (dropKept) {
+                    Skin().KeptPictures.Clear();
+                    RedrawWindow(popup->Handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+                    MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
+                }
                 RECT window {};
                 GetWindowRect(popup->Handle(), &window);
                 shot = CaptureScreen(window);
@@ -79,18 +86,24 @@ TEST_F(WinSkinPopMenuTest, APopupFromKeptPicturesAndFontsShowsAsAFreshOne)
         menu->Popup(300, 250);
         return shot;
     };
+    auto const differing = [](TBitmap& a, TBitmap& b) {
+        int count = 0;
+        for (int y = 0; y < a.Height(); ++y)
+            for (int x = 0; x < a.Width(); ++x)
+                count += PixelOf(a, x, y) != PixelOf(b, x, y);
+        return count;
+    };
     Skin().KeptPictures.Clear();
     Skin().MenuFonts.Clear();
-    auto const fresh = shown();
-    auto const kept = shown();
-    ASSERT_TRUE(fresh && kept);
-    ASSERT_EQ(kept->Width(), fresh->Width());
-    ASSERT_EQ(kept->Height(), fresh->Height());
-    int differing = 0;
-    for (int y = 0; y < fresh->Height(); ++y)
-        for (int x = 0; x < fresh->Width(); ++x)
-            differing += PixelOf(*kept, x, y) != PixelOf(*fresh, x, y);
-    EXPECT_EQ(differing, 0);
+    auto const fresh = shown(false);
+    auto const kept = shown(false);
+    auto const repainted = shown(true);
+    ASSERT_TRUE(fresh && kept && repainted);
+    for (TBitmap* other : {kept.get(), repainted.get()}) {
+        ASSERT_EQ(other->Width(), fresh->Width());
+        ASSERT_EQ(other->Height(), fresh->Height());
+        EXPECT_EQ(differing(*other, *fresh), 0);
+    }
 }
 
 TEST_F(WinSkinPopMenuTest, WhileTheManagerIsInactiveThePopupKeepsTheSystemsLook)
