@@ -133,17 +133,22 @@ TColor TSkinButton::CaptionColour(int frame, bool enabled) const
     }
 }
 
+TSkinButton::TFaceKey TSkinButton::FaceKey(const RECT& r, int frameCount, int frame) const
+{
+    return {r.right, r.bottom, frameCount, frame, Scale().Dpi()};
+}
+
 TCanvas& TSkinButton::ComposeFace(const RECT& r, int frameCount, int frame)
 {
     // The face of a frame at a size is composed once; a repaint copies it.
-    TSkinScale const scale = Scale();
-    TFaceKey const key {r.right, r.bottom, frameCount, frame, scale.Dpi()};
+    TFaceKey const key = FaceKey(r, frameCount, frame);
     if (!(key == m_faceKey)) {
         m_face.SetSize(r.right, r.bottom);
         FillFace(m_face.Canvas().Handle(), r);
-        DrawSkinObject(m_face.Canvas().Handle(), r, frameCount, frame, *m_skinData->Buttons, scale);
+        DrawSkinObject(m_face.Canvas().Handle(), r, frameCount, frame, *m_skinData->Buttons, Scale());
         m_faceKey = key;
     }
+    m_captioned.reset();
     m_buffer.SetSize(r.right, r.bottom);
     BitBlt(m_buffer.Canvas().Handle(), 0, 0, r.right, r.bottom, m_face.Canvas().Handle(), 0, 0, SRCCOPY);
     return m_buffer.Canvas();
@@ -152,13 +157,16 @@ TCanvas& TSkinButton::ComposeFace(const RECT& r, int frameCount, int frame)
 void TSkinButton::Refresh()
 {
     m_faceKey = {};
+    m_captioned.reset();
     TSkinControl::Refresh();
 }
+
+HFONT TSkinButton::WindowFont() const { return reinterpret_cast<HFONT>(SendMessageW(m_handle, WM_GETFONT, 0, 0)); }
 
 void TSkinButton::UseWindowFont(TCanvas& canvas)
 {
     // A font is made only when the window's changes.
-    auto const font = reinterpret_cast<HFONT>(SendMessageW(m_handle, WM_GETFONT, 0, 0));
+    HFONT const font = WindowFont();
     if (font != m_font) {
         canvas.Font().AssignHandle(font);
         m_font = font;
@@ -254,11 +262,16 @@ void TSkinButton::DrawControl(HDC dc, const RECT& rect)
     int const frame = PushButtonFrame(m_focused, Pressed(), Hot(), m_enabled);
 
     RECT const r = AtOrigin(rect);
-    TCanvas& canvas = ComposeFace(r, 5, frame);
-    UseWindowFont(canvas);
-    canvas.Font().SetColor(CaptionColour(frame, m_enabled));
-    DrawCaption(canvas, r, m_text, m_enabled, DT_CENTER);
-    BitBlt(dc, rect.left, rect.top, r.right, r.bottom, canvas.Handle(), 0, 0, SRCCOPY);
+    TColor const colour = CaptionColour(frame, m_enabled);
+    TCaptionedKey key {FaceKey(r, 5, frame), m_text, WindowFont(), colour, m_enabled};
+    if (m_captioned != key) {
+        TCanvas& canvas = ComposeFace(r, 5, frame);
+        UseWindowFont(canvas);
+        canvas.Font().SetColor(colour);
+        DrawCaption(canvas, r, m_text, m_enabled, DT_CENTER);
+        m_captioned = std::move(key);
+    }
+    BitBlt(dc, rect.left, rect.top, r.right, r.bottom, m_buffer.Canvas().Handle(), 0, 0, SRCCOPY);
 }
 
 // Bitmap buttons.

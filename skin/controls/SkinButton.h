@@ -7,6 +7,9 @@
 #include "framework/graphics/Bitmap.h"
 #include "skin/controls/SkinControl.h"
 
+#include <optional>
+#include <string>
+
 namespace tandrel {
 
 class TSpeedButton;
@@ -35,6 +38,7 @@ protected:
     TCanvas& ComposeFace(const RECT& r, int frameCount, int frame);
     // The buffer's canvas takes the window's font.
     void UseWindowFont(TCanvas& canvas);
+    HFONT WindowFont() const;
 
     TBitmap m_buffer;       // the control is composed here, then copied at once
     HFONT m_font = nullptr; // the window font the buffer's canvas has
@@ -48,8 +52,22 @@ private:
         int Dpi = 0;
         bool operator==(const TFaceKey&) const = default;
     };
+    TFaceKey FaceKey(const RECT& r, int frameCount, int frame) const;
+
     TBitmap m_face; // the face last composed, and what it shows
     TFaceKey m_faceKey;
+
+    // What the buffer shows while it holds a push button with its caption:
+    // a repaint showing the same copies it.
+    struct TCaptionedKey {
+        TFaceKey Face;
+        std::wstring Text;
+        HFONT Font = nullptr;
+        TColor Colour = 0;
+        bool Enabled = false;
+        bool operator==(const TCaptionedKey&) const = default;
+    };
+    std::optional<TCaptionedKey> m_captioned;
 };
 
 // A framework bitmap button: its glyph beside the caption.

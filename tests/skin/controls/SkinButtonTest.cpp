@@ -99,6 +99,46 @@ TEST_F(SkinButtonTest, ButtonFramesFollowTheState)
     EXPECT_TRUE(shows(bfDisabled));
 }
 
+// A repaint showing the same copies the captioned face kept from the last
+// one; a new caption or font composes it again, and what is kept looks
+// exactly like a fresh paint.
+TEST_F(SkinButtonTest, APushButtonRepaintFromItsKeptFaceLooksLikeAFreshPaint)
+{
+    TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
+    auto* button = Add<TButton>(*form, 10, 10, 136, 25);
+    auto* other = Add<TButton>(*form, 10, 50, 136, 25);
+    button->SetCaption(L"Skinned");
+    TWinSkinForm* skin = ShowSkinned(*form);
+    MouseAway();
+    other->SetFocus();
+    TSkinControl* skinner = skin->FindSkinner(button->Handle());
+    ASSERT_NE(skinner, nullptr);
+    auto const painted = [&] {
+        RedrawWindow(button->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        PumpIdle();
+        return CaptureWindow(button->Handle());
+    };
+    auto const same = [](TBitmap& a, TBitmap& b) {
+        for (int y = 0; y < a.Height(); ++y)
+            for (int x = 0; x < a.Width(); ++x)
+                if (PixelOf(a, x, y) != PixelOf(b, x, y))
+                    return false;
+        return true;
+    };
+    auto const first = painted();
+    EXPECT_TRUE(same(*painted(), *first));
+    button->SetCaption(L"Other");
+    EXPECT_FALSE(same(*painted(), *first));
+    button->SetCaption(L"Skinned");
+    EXPECT_TRUE(same(*painted(), *first));
+    button->Font().SetSize(button->Font().Size() + 4);
+    EXPECT_FALSE(same(*painted(), *first));
+    button->Font().SetSize(button->Font().Size() - 4);
+    auto const kept = painted();
+    skinner->Refresh();
+    EXPECT_TRUE(same(*painted(), *kept));
+}
+
 // Detaching gives the control its own handling back, once; a windowless
 // control that goes takes its skinner with it; a control freed under its
 // skinner leaves nothing pointing at it.
