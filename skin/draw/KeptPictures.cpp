@@ -57,22 +57,25 @@ std::shared_ptr<const TMaskedPicture> TKeptPictures::Share(const TKey& key,
         std::rotate(found, found + 1, m_kept.end());
         return m_kept.back().Picture;
     }
+    // Made before anything goes: making may keep pictures of its own.
+    auto picture = std::make_shared<const TMaskedPicture>(make());
     if (m_kept.size() >= kMostKept)
-        m_kept.erase(m_kept.begin());
-    m_kept.push_back({key, std::make_shared<const TMaskedPicture>(make())});
+        m_kept.erase(m_kept.begin(), m_kept.end() - (kMostKept - 1));
+    m_kept.push_back({key, std::move(picture)});
     return m_kept.back().Picture;
 }
 
-TBitmap& TKeptPictures::Buffer(int width, int height)
+TBitmap& TKeptPictures::Buffer(int width, int height, TBufferUse use)
 {
     // Only grows: items of one popup differ in height, and each size
     // would otherwise make a new bitmap.
-    if (!m_buffer || m_buffer->Width() < width || m_buffer->Height() < height) {
-        int const w = m_buffer ? std::max(width, m_buffer->Width()) : width;
-        int const h = m_buffer ? std::max(height, m_buffer->Height()) : height;
-        m_buffer = std::make_unique<TBitmap>(w, h, TPixelFormat::pf24bit);
+    std::unique_ptr<TBitmap>& buffer = m_buffers[use == TBufferUse::buWindow ? 1 : 0];
+    if (!buffer || buffer->Width() < width || buffer->Height() < height) {
+        int const w = buffer ? std::max(width, buffer->Width()) : width;
+        int const h = buffer ? std::max(height, buffer->Height()) : height;
+        buffer = std::make_unique<TBitmap>(w, h, TPixelFormat::pf24bit);
     }
-    return *m_buffer;
+    return *buffer;
 }
 
 } // namespace tandrel

@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace tandrel {
@@ -45,6 +46,13 @@ public:
         int Dpi = 0;
         TSkinTransparency Transparency = TSkinTransparency::stOpaque;
         TMiddleFill Fill = TMiddleFill::mfStretch;
+        // For a picture with text over a part of its source (a menu item
+        // over its popup's background): where that part starts, the text
+        // and its colour.
+        int Left = 0;
+        int Top = 0;
+        COLORREF Ink = 0;
+        std::wstring Text {};
         bool operator==(const TKey&) const = default;
     };
 
@@ -58,9 +66,12 @@ public:
     void Clear() { m_kept.clear(); }
     int Count() const { return static_cast<int>(m_kept.size()); }
 
+    // Which of the two compose buffers: a whole window is composed in one
+    // while its parts (a popup's items) are composed in the other.
+    enum class TBufferUse { buPart, buWindow };
     // A 24-bit bitmap of at least that size to compose in, kept from one
     // use to the next; what it held before is undefined.
-    TBitmap& Buffer(int width, int height);
+    TBitmap& Buffer(int width, int height, TBufferUse use = TBufferUse::buPart);
 
 private:
     struct TKept {
@@ -70,7 +81,7 @@ private:
     // The most recently used last; the least recently used go once there
     // are more than a few popups' worth.
     std::vector<TKept> m_kept;
-    std::unique_ptr<TBitmap> m_buffer;
+    std::unique_ptr<TBitmap> m_buffers[2];
 };
 
 } // namespace tandrel

@@ -386,10 +386,13 @@ bool TSkinManage::WindowMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result
         result = 0;
         return true;
     }
-    // Broadcasts go on to the default handling as well.
-    if (msg == WM_SETTINGCHANGE)
-        for (TSkinData* data : m_skinData)
+    // Broadcasts go on to the default handling as well. The menu font and
+    // the pictures with text drawn in it follow the system's settings.
+    if (msg == WM_SETTINGCHANGE || msg == WM_SYSCOLORCHANGE)
+        for (TSkinData* data : m_skinData) {
             data->MenuFonts.Clear();
+            data->KeptPictures.Clear();
+        }
     if (msg == WM_SETTINGCHANGE || msg == WM_SYSCOLORCHANGE)
         SystemSettingsChanged();
     return false;

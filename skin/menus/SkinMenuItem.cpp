@@ -150,20 +150,22 @@ void TMenuItemPainter::PaintHandleMenuItem(HMENU menu, TMenuItem& item, bool sel
 void TMenuItemPainter::PaintOverBackground(HMENU backgroundMenu, TMenuItem& item, HDC dc, bool selected,
                                            const RECT& r, bool skinnedSeparator) const
 {
-    ComposeItem(m_skin.KeptPictures, dc, r, [&](HDC p, const RECT& all) {
+    TBitmap* background = SkinHost() ? SkinHost()->PopupBitmap(backgroundMenu) : nullptr;
+    if (background && background->Empty())
+        background = nullptr;
+    // The popup window's border is kPopupBorder wide: its item area starts there.
+    int const fromX = r.left + kPopupBorder;
+    int const fromY = r.top + kPopupBorder;
+    auto const compose = [&](HDC p, const RECT& all) {
         int const w = all.right;
         int const h = all.bottom;
-        // The popup window's border is kPopupBorder wide: its item area starts there.
         Fill(p, all, ColorToRGB(m_skin.MenuColour));
-        TBitmap* background = SkinHost() ? SkinHost()->PopupBitmap(backgroundMenu) : nullptr;
-        if (background && !background->Empty()) {
-            int const sx = r.left + kPopupBorder;
-            int const sy = r.top + kPopupBorder;
+        if (background) {
             // Only what the background holds; the rest keeps the menu colour.
-            int const cw = std::min(w, background->Width() - sx);
-            int const ch = std::min(h, background->Height() - sy);
-            if (sx >= 0 && sy >= 0 && cw > 0 && ch > 0)
-                BitBlt(p, 0, 0, cw, ch, background->Canvas().Handle(), sx, sy, SRCCOPY);
+            int const cw = std::min(w, background->Width() - fromX);
+            int const ch = std::min(h, background->Height() - fromY);
+            if (fromX >= 0 && fromY >= 0 && cw > 0 && ch > 0)
+                BitBlt(p, 0, 0, cw, ch, background->Canvas().Handle(), fromX, fromY, SRCCOPY);
         }
         if (skinnedSeparator && item.IsLine()) {
             PaintSkinSeparator(p, all);
@@ -182,7 +184,39 @@ void TMenuItemPainter::PaintOverBackground(HMENU backgroundMenu, TMenuItem& item
         };
         m_skin.KeptPictures.Get(key, make).Draw(p, 0, 0);
         PaintMenuItemContent(item, p, selected, all);
-    });
+    };
+    // An item of a menu with images is composed each time: the list's
+    // pictures may change under it.
+    if (ImagesOf(item)) {
+        ComposeItem(m_skin.KeptPictures, dc, r, compose);
+        return;
+    }
+    // Otherwise the whole face is kept: the popup paints it again and again
+    // as it opens and as the selection moves.
+    int const w = r.right - r.left;
+    int const h = r.bottom - r.top;
+    if (w <= 0 || h <= 0)
+        return;
+    TMenu* const menu = MenuOf(item);
+    int const state = (selected ? 1 : 0) | (item.Enabled() ? 2 : 0) | (item.Checked() ? 4 : 0) |
+                      (item.Default() ? 8 : 0) | (item.IsLine() ? 16 : 0) | (skinnedSeparator ? 32 : 0) |
+                      (menu && menu->IsRightToLeft() ? 64 : 0);
+    TKeptPictures::TKey key {background, background ? background->Width() : 0, background ? background->Height() : 0,
+                             mpItemFace, w, h, state, m_scale.Dpi()};
+    // The face is opaque; it was drawn with the strip's transparency and fill.
+    TDataSkinObject const& strip = *MenuItemObject();
+    key.Transparency = TransparencyOf(strip);
+    key.Fill = MiddleFillOf(strip.Tile);
+    key.Left = fromX;
+    key.Top = fromY;
+    key.Ink = TextColour(item.Enabled(), selected);
+    key.Text = item.Caption() + L'\t' + ShortCutToText(item.ShortCut());
+    auto const make = [&] {
+        auto face = std::make_unique<TBitmap>(w, h, TPixelFormat::pf24bit);
+        compose(face->Canvas().Handle(), RECT {0, 0, w, h});
+        return TMaskedPicture(std::move(face), TSkinTransparency::stOpaque);
+    };
+    m_skin.KeptPictures.Get(key, make).Draw(dc, r.left, r.top);
 }
 
 void TMenuItemPainter::PaintPlainMenuItem(TMenuItem& item, HDC dc, bool selected, const RECT& r) const

@@ -156,18 +156,36 @@ LRESULT TWinSkinPopMenu::OnNcPaint(WPARAM wParam, LPARAM lParam)
     return 0;
 }
 
+void TWinSkinPopMenu::PaintItemsOverBackground(HDC dc, POINT offset, LPARAM flags)
+{
+    // The background is the window's: the client area sees it from its origin.
+    BitBlt(dc, -offset.x, -offset.y, m_width, m_height, Background()->Canvas().Handle(), 0, 0, SRCCOPY);
+    TSaveDC const saved(dc);
+    SetBkMode(dc, TRANSPARENT);
+    IntersectClipRect(dc, kPopupBorder - offset.x, kPopupBorder - offset.y, m_width - kPopupBorder - offset.x,
+                      m_height - kPopupBorder - offset.y);
+    Saved(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), flags);
+}
+
 void TWinSkinPopMenu::PaintClient(HDC dc, LPARAM flags)
 {
     POINT const offset = ClientOffset(m_window);
-    int const w = m_width;
-    int const h = m_height;
-    // The background is the window's: the client area sees it from its origin.
-    BitBlt(dc, -offset.x, -offset.y, w, h, Background()->Canvas().Handle(), 0, 0, SRCCOPY);
-    TSaveDC const saved(dc);
-    SetBkMode(dc, TRANSPARENT);
-    IntersectClipRect(dc, kPopupBorder - offset.x, kPopupBorder - offset.y, w - kPopupBorder - offset.x,
-                      h - kPopupBorder - offset.y);
-    Saved(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), flags);
+    RECT client {};
+    GetClientRect(m_window, &client);
+    if (client.right <= 0 || client.bottom <= 0)
+        return;
+    // A mirrored DC would mirror the composed picture once more: the
+    // right-to-left popup paints straight onto it.
+    if (GetLayout(dc) & LAYOUT_RTL) {
+        PaintItemsOverBackground(dc, offset, flags);
+        return;
+    }
+    // Composed off-screen and put on the window in one blit: the system's
+    // fill under the items never shows, and the window is touched once.
+    TBitmap& buffer = m_skinData->KeptPictures.Buffer(client.right, client.bottom,
+                                                      TKeptPictures::TBufferUse::buWindow);
+    PaintItemsOverBackground(buffer.Canvas().Handle(), offset, flags);
+    BitBlt(dc, 0, 0, client.right, client.bottom, buffer.Canvas().Handle(), 0, 0, SRCCOPY);
 }
 
 LRESULT TWinSkinPopMenu::OnPrintClient(WPARAM wParam, LPARAM lParam)

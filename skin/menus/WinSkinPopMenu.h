@@ -17,7 +17,7 @@
 namespace tandrel {
 
 // What the menus keep among the skin set's kept pictures.
-enum TMenuPictureKind : int { mpItem = 1, mpSeparator = 2, mpPopupBackground = 3 };
+enum TMenuPictureKind : int { mpItem = 1, mpSeparator = 2, mpPopupBackground = 3, mpItemFace = 4 };
 
 class TWinSkinPopMenu final : public TObject {
 public:
@@ -58,6 +58,7 @@ private:
     // Paints the background and then the items over it into `dc`, whose
     // origin is the client area's.
     void PaintClient(HDC dc, LPARAM flags);
+    void PaintItemsOverBackground(HDC dc, POINT clientOffset, LPARAM flags);
 
     HWND m_window = nullptr;
     TSkinData* m_skinData = nullptr;

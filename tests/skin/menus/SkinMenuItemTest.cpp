@@ -7,6 +7,8 @@
 #include "skin/menus/WinSkinPopMenu.h"
 #include "tests/support/LoopScript.h"
 
+#include <functional>
+
 namespace tandrel::test {
 
 namespace {
@@ -294,6 +296,20 @@ TEST_F(SkinMenuItemTest, KeptItemPicturesAndFontsDrawAsAFreshPaint)
                     paint(*item, selected, width + 11, dpi);
                     EXPECT_EQ(paint(*item, selected, width, dpi), fresh);
                 }
+    // A kept face goes with what the item shows: after each change the item
+    // paints as a fresh paint of the changed item does.
+    std::function<void()> const changes[] = {
+        [&] { m_menu.Item->SetCaption(L"&Other file"); }, [&] { m_menu.Item->SetShortCut(scCtrl | 'P'); },
+        [&] { m_menu.Item->SetEnabled(false); },          [&] { m_menu.Item->SetChecked(false); },
+        [&] { m_menu.Item->SetDefault(false); }};
+    for (const auto& change : changes) {
+        auto const kept = paint(*m_menu.Item, true, kItemWidth, 96);
+        change();
+        auto const changed = paint(*m_menu.Item, true, kItemWidth, 96);
+        EXPECT_NE(changed, kept);
+        Skin().KeptPictures.Clear();
+        EXPECT_EQ(changed, paint(*m_menu.Item, true, kItemWidth, 96));
+    }
     paint(*m_menu.Item, false, kItemWidth, 96);
     EXPECT_GT(Skin().KeptPictures.Count(), 0);
     EXPECT_GT(Skin().MenuFonts.Count(), 0);
@@ -302,8 +318,10 @@ TEST_F(SkinMenuItemTest, KeptItemPicturesAndFontsDrawAsAFreshPaint)
     EXPECT_EQ(Skin().MenuFonts.Count(), 0);
     paint(*m_menu.Item, false, kItemWidth, 96);
     // The menu font may have changed with the system's settings.
+    paint(*m_menu.Item, false, kItemWidth, 96);
     SendMessageW(SkinManager->Window(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0);
     EXPECT_EQ(Skin().MenuFonts.Count(), 0);
+    EXPECT_EQ(Skin().KeptPictures.Count(), 0);
 }
 
 TEST_F(SkinMenuItemTest, PaintingLeavesNoGdiObjectBehind)
