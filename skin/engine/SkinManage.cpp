@@ -388,13 +388,13 @@ bool TSkinManage::WindowMessage(UINT msg, WPARAM wParam, LPARAM, LRESULT& result
     }
     // Broadcasts go on to the default handling as well. The menu font and
     // the pictures with text drawn in it follow the system's settings.
-    if (msg == WM_SETTINGCHANGE || msg == WM_SYSCOLORCHANGE)
+    if (msg == WM_SETTINGCHANGE || msg == WM_SYSCOLORCHANGE) {
         for (TSkinData* data : m_skinData) {
             data->MenuFonts.Clear();
             data->KeptPictures.Clear();
         }
-    if (msg == WM_SETTINGCHANGE || msg == WM_SYSCOLORCHANGE)
         SystemSettingsChanged();
+    }
     return false;
 }
 

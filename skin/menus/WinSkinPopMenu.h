@@ -58,6 +58,7 @@ private:
     // Paints the background and then the items over it into `dc`, whose
     // origin is the client area's.
     void PaintClient(HDC dc, LPARAM flags);
+    // The same straight onto `dc`, the client origin `clientOffset` into the window.
     void PaintItemsOverBackground(HDC dc, POINT clientOffset, LPARAM flags);
 
     HWND m_window = nullptr;
