@@ -29,6 +29,12 @@ protected:
         }
         TSkinFormTest::TearDown();
     }
+
+    // The counts the boxes' handlers keep: the fixture outlives the forms,
+    // which are freed, and still send messages, after the test body ends.
+    int m_panelMessages = 0;
+    int m_groupMessages = 0;
+    int m_radioMessages = 0;
 };
 
 // A handler the test puts on a control before it is skinned: it counts and
@@ -64,12 +70,9 @@ TSkinControl* SkinnerFor(TWinSkinForm& skin, TWinControl& control)
 TEST_F(SkinBoxTest, PanelsAndGroupBoxesTakeTheFaceColourAndKeepTheirOwnHandlerAndPainting)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable, 420, 200);
-    int panelMessages = 0;
-    int groupMessages = 0;
-    int radioMessages = 0;
-    auto* panel = AddBox<TPanel>(*form, 10, 10, &panelMessages);
-    auto* group = AddBox<TGroupBox>(*form, 140, 10, &groupMessages);
-    auto* radio = AddBox<TRadioGroup>(*form, 270, 10, &radioMessages);
+    auto* panel = AddBox<TPanel>(*form, 10, 10, &m_panelMessages);
+    auto* group = AddBox<TGroupBox>(*form, 140, 10, &m_groupMessages);
+    auto* radio = AddBox<TRadioGroup>(*form, 270, 10, &m_radioMessages);
     TWinSkinForm* skin = ShowSkinned(*form);
     ASSERT_NE(skin, nullptr);
 
@@ -82,9 +85,9 @@ TEST_F(SkinBoxTest, PanelsAndGroupBoxesTakeTheFaceColourAndKeepTheirOwnHandlerAn
         EXPECT_FALSE(box->DoubleBuffered()) << box->ClassName();
     }
     // Their messages still reach their own handlers first and only.
-    int const before = panelMessages;
+    int const before = m_panelMessages;
     panel->Perform(WM_NULL, 0, 0);
-    EXPECT_EQ(panelMessages, before + 1);
+    EXPECT_EQ(m_panelMessages, before + 1);
 
     // Unskinned, each has its own colour back.
     SkinOff(form->Handle());
@@ -97,8 +100,7 @@ TEST_F(SkinBoxTest, PanelsAndGroupBoxesTakeTheFaceColourAndKeepTheirOwnHandlerAn
 TEST_F(SkinBoxTest, APanelFreedWhileSkinnedIsNotTouchedWhenTheSkinGoes)
 {
     TBenchForm* form = MakeForm(TFormBorderStyle::bsSizeable);
-    int messages = 0;
-    auto* panel = AddBox<TPanel>(*form, 10, 10, &messages);
+    auto* panel = AddBox<TPanel>(*form, 10, 10, &m_panelMessages);
     TWinSkinForm* skin = ShowSkinned(*form);
     ASSERT_NE(skin, nullptr);
     ASSERT_NE(SkinnerFor(*skin, *panel), nullptr);
