@@ -52,8 +52,9 @@ LRESULT CALLBACK PopupListProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
                 if (TMenuItem* item = TMenuItem::FindByCommand(measure->itemID)) {
                     int width = static_cast<int>(measure->itemWidth);
                     int height = static_cast<int>(measure->itemHeight);
-                    if (TMenuMeasuring* measuring = TMenuMeasuring::Current()) {
-                        item->MeasureItem(measuring->Dc(), width, height);
+                    TMenuMeasuring* const measuring = TMenuMeasuring::Current();
+                    if (HDC const shared = measuring ? measuring->Dc() : nullptr) {
+                        item->MeasureItem(shared, width, height);
                     } else {
                         // The handler may throw; the DC goes back all the same.
                         TWindowDC const dc(window);
@@ -123,13 +124,30 @@ namespace {
 TMenuMeasuring* g_measuring = nullptr;
 }
 
-TMenuMeasuring::TMenuMeasuring()
-    : m_dc(CreateCompatibleDC(nullptr)), m_font(CreateMenuFont()), m_selected(m_dc.Get(), m_font.Get()),
-      m_outer(g_measuring)
+TMenuMeasuring::TMenuMeasuring() : m_outer(g_measuring) { g_measuring = this; }
+
+TMenuMeasuring::TMenuMeasuring(HFONT font) : m_font(font), m_outer(g_measuring) { g_measuring = this; }
+
+HFONT TMenuMeasuring::Font()
 {
-    // Without a DC or font the items are measured the old way.
-    if (m_dc && m_font)
-        g_measuring = this;
+    if (!m_font && !m_failed) {
+        m_ownFont = CreateMenuFont();
+        m_font = m_ownFont.Get();
+        m_failed = !m_font;
+    }
+    return m_font;
+}
+
+HDC TMenuMeasuring::Dc()
+{
+    if (!m_dc && !m_failed) {
+        HFONT const font = Font();
+        m_dc.Reset(font ? CreateCompatibleDC(nullptr) : nullptr);
+        m_failed = !m_dc;
+        if (m_dc)
+            m_selected.emplace(m_dc.Get(), font);
+    }
+    return m_failed ? nullptr : m_dc.Get();
 }
 
 TMenuMeasuring::~TMenuMeasuring()
@@ -325,8 +343,9 @@ void TMenuItem::MeasureItemDefault(HDC dc, int& width, int& height) const
         return;
     }
     TMenuMeasuring* const measuring = TMenuMeasuring::Current();
-    TOwnedFont const font = measuring ? TOwnedFont() : CreateMenuFont();
-    TSelectObject const selected(dc, measuring ? measuring->Font() : font.Get());
+    HFONT const shared = measuring ? measuring->Font() : nullptr;
+    TOwnedFont const font = shared ? TOwnedFont() : CreateMenuFont();
+    TSelectObject const selected(dc, shared ? shared : font.Get());
     std::wstring caption;
     for (size_t i = 0; i < m_caption.size(); ++i)
         if (m_caption[i] != L'&' || (i + 1 < m_caption.size() && m_caption[i + 1] == L'&'))

@@ -7,6 +7,7 @@
 #include "framework/graphics/ImageList.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -182,22 +183,30 @@ LOGFONTW MenuLogFont();
 TOwnedFont CreateMenuFont();
 
 // One memory DC with the menu font, shared by every item measured while a
-// popup opens, instead of a window DC and a new font for each item.
+// popup opens, instead of a window DC and a new font for each item. Both are
+// made when first asked for: menus that measure their items their own way
+// never pay for them.
 class TMenuMeasuring {
 public:
+    // With the system's menu font.
     TMenuMeasuring();
+    // With a font the caller keeps alive longer than this.
+    explicit TMenuMeasuring(HFONT font);
     ~TMenuMeasuring();
     TMenuMeasuring(const TMenuMeasuring&) = delete;
     TMenuMeasuring& operator=(const TMenuMeasuring&) = delete;
     // The innermost one alive, or none.
     static TMenuMeasuring* Current();
-    HDC Dc() const { return m_dc.Get(); }
-    HFONT Font() const { return m_font.Get(); }
+    // The DC with the font selected; null when either cannot be made.
+    HDC Dc();
+    HFONT Font();
 
 private:
     TOwnedDC m_dc;
-    TOwnedFont m_font;
-    TSelectObject m_selected;
+    TOwnedFont m_ownFont;
+    HFONT m_font = nullptr;
+    std::optional<TSelectObject> m_selected;
+    bool m_failed = false;
     TMenuMeasuring* m_outer;
 };
 

@@ -170,10 +170,10 @@ LRESULT TWinSkinForm::OnMeasureItem(WPARAM wParam, LPARAM lParam)
     int const indent = painter.Indent();
     TSkinScale const scale = Scale();
     TMenuMeasuring* const measuring = TMenuMeasuring::Current();
+    HDC dc = measuring ? measuring->Dc() : nullptr;
     std::optional<TWindowDC> windowDc;
-    if (!measuring)
-        windowDc.emplace(m_handle);
-    HDC const dc = measuring ? measuring->Dc() : windowDc->Get();
+    if (!dc)
+        dc = windowDc.emplace(m_handle).Get();
     if (TMenuItem* item = MainMenuItem(measure->itemID)) {
         // Measured with the system's font at the screen's density; the room
         // the skin adds is laid out at 96.

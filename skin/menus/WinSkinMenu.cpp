@@ -389,7 +389,9 @@ void TWinSkinMenu::OpenItem(TMenuBtn& item)
     auto const ended = OnScopeExit([&host] { host.EndMenuLoop(); });
     TOwnerDrawnPopup const ownerDrawn(popup);
     TMenuTrackingScope const tracking(host, item.Index, popup);
-    TMenuMeasuring const measuring;
+    // The bar's items are measured in the system's menu font, which the
+    // skin keeps already.
+    TMenuMeasuring const measuring(m_skinData.MenuFonts.Get(ScreenDpi(), TMenuFontWeight::mwRegular));
     if (enabled)
         TrackPopupMenu(popup, TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, window, nullptr);
 }
