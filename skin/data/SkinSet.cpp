@@ -80,6 +80,24 @@ private:
     TSkinSet& m_set;
 };
 
+// Dates a file just written a minute back. A profile service that keeps the
+// files it has read cannot tell a file written in the last seconds from one
+// changed since (file times are coarse), so it parses such a file afresh at
+// every call: a whole parse per section. The description never changes while
+// it is read, so nothing is lost; if the date cannot be set, only time is.
+void StampAsSettled(HANDLE file)
+{
+    constexpr ULONGLONG kMinute = 60ULL * 10'000'000ULL;  // in 100 ns units
+    FILETIME now {};
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER when {};
+    when.LowPart = now.dwLowDateTime;
+    when.HighPart = now.dwHighDateTime;
+    when.QuadPart -= kMinute;
+    FILETIME const written {when.LowPart, when.HighPart};
+    SetFileTime(file, nullptr, nullptr, &written);
+}
+
 } // namespace
 
 std::vector<std::string> TPrivateProfileSource::SectionNames() const
@@ -169,6 +187,8 @@ TTempDescriptionFile::TTempDescriptionFile(std::string_view entryName, const std
     bool const ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)
         && written == bytes.size();
     DWORD const error = GetLastError();
+    if (ok)
+        StampAsSettled(file);
     CloseHandle(file);
     if (!ok) {
         DeleteFileW(m_path.c_str());
