@@ -126,16 +126,15 @@ TMenuMeasuring* g_measuring = nullptr;
 
 TMenuMeasuring::TMenuMeasuring() : m_outer(g_measuring) { g_measuring = this; }
 
-TMenuMeasuring::TMenuMeasuring(HFONT font) : m_font(font), m_outer(g_measuring) { g_measuring = this; }
+TMenuMeasuring::TMenuMeasuring(const LOGFONTW& font) : m_logFont(font), m_outer(g_measuring) { g_measuring = this; }
 
 HFONT TMenuMeasuring::Font()
 {
     if (!m_font && !m_failed) {
-        m_ownFont = CreateMenuFont();
-        m_font = m_ownFont.Get();
+        m_font = m_logFont ? TOwnedFont(CreateFontIndirectW(&*m_logFont)) : CreateMenuFont();
         m_failed = !m_font;
     }
-    return m_font;
+    return m_font.Get();
 }
 
 HDC TMenuMeasuring::Dc()

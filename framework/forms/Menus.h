@@ -184,14 +184,14 @@ TOwnedFont CreateMenuFont();
 
 // One memory DC with the menu font, shared by every item measured while a
 // popup opens, instead of a window DC and a new font for each item. Both are
-// made when first asked for: menus that measure their items their own way
-// never pay for them.
+// made when first asked for: a menu without owner-drawn items never pays for
+// them.
 class TMenuMeasuring {
 public:
     // With the system's menu font.
     TMenuMeasuring();
-    // With a font the caller keeps alive longer than this.
-    explicit TMenuMeasuring(HFONT font);
+    // With a font made from `font`, which the caller has at hand.
+    explicit TMenuMeasuring(const LOGFONTW& font);
     ~TMenuMeasuring();
     TMenuMeasuring(const TMenuMeasuring&) = delete;
     TMenuMeasuring& operator=(const TMenuMeasuring&) = delete;
@@ -202,9 +202,9 @@ public:
     HFONT Font();
 
 private:
+    std::optional<LOGFONTW> m_logFont;
     TOwnedDC m_dc;
-    TOwnedFont m_ownFont;
-    HFONT m_font = nullptr;
+    TOwnedFont m_font;
     std::optional<TSelectObject> m_selected;
     bool m_failed = false;
     TMenuMeasuring* m_outer;

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <optional>
 
 namespace tandrel {
 
@@ -389,9 +390,17 @@ void TWinSkinMenu::OpenItem(TMenuBtn& item)
     auto const ended = OnScopeExit([&host] { host.EndMenuLoop(); });
     TOwnerDrawnPopup const ownerDrawn(popup);
     TMenuTrackingScope const tracking(host, item.Index, popup);
-    // The bar's items are measured in the system's menu font, which the
-    // skin keeps already.
-    TMenuMeasuring const measuring(m_skinData.MenuFonts.Get(ScreenDpi(), TMenuFontWeight::mwRegular));
+    // The bar's items are measured in the system's menu font: the skin keeps
+    // one, which saves asking the system for its settings at every opening.
+    // The measuring makes its own from it, as a settings change inside the
+    // menu's loop lets the skin's go.
+    LOGFONTW font {};
+    HFONT const kept = m_skinData.MenuFonts.Get(ScreenDpi(), TMenuFontWeight::mwRegular);
+    std::optional<TMenuMeasuring> measuring;
+    if (kept && GetObjectW(kept, sizeof font, &font) == sizeof font)
+        measuring.emplace(font);
+    else
+        measuring.emplace();
     if (enabled)
         TrackPopupMenu(popup, TPM_NONOTIFY | TPM_RIGHTBUTTON, at.x, at.y, 0, window, nullptr);
 }

@@ -1,6 +1,5 @@
 // The DC shared by the items measured while a menu opens: it carries the font
-// asked for, the innermost one is the current, and a caller's font is only
-// borrowed.
+// asked for, and the innermost one is the current.
 
 #include "framework/forms/Menus.h"
 
@@ -24,9 +23,10 @@ LOGFONTW SelectedFont(HDC dc)
 TEST(MenuMeasuringTest, TheSharedDcCarriesTheAskedFontAndTheInnermostIsCurrent)
 {
     ASSERT_EQ(TMenuMeasuring::Current(), nullptr);
-    TOwnedFont const big(CreateFontW(-40, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial"));
-    ASSERT_TRUE(big);
+    LOGFONTW big {};
+    big.lfHeight = -40;
+    big.lfWeight = FW_BOLD;
+    wcscpy(big.lfFaceName, L"Arial");
     {
         TMenuMeasuring outer;
         EXPECT_EQ(TMenuMeasuring::Current(), &outer);
@@ -37,20 +37,19 @@ TEST(MenuMeasuringTest, TheSharedDcCarriesTheAskedFontAndTheInnermostIsCurrent)
         EXPECT_EQ(selected.lfHeight, menu.lfHeight);
         EXPECT_STREQ(selected.lfFaceName, menu.lfFaceName);
         {
-            TMenuMeasuring inner(big.Get());
+            TMenuMeasuring inner(big);
             EXPECT_EQ(TMenuMeasuring::Current(), &inner);
-            EXPECT_EQ(inner.Font(), big.Get());
             ASSERT_NE(inner.Dc(), nullptr);
-            EXPECT_EQ(GetCurrentObject(inner.Dc(), OBJ_FONT), big.Get());
+            EXPECT_EQ(GetCurrentObject(inner.Dc(), OBJ_FONT), inner.Font());
+            LOGFONTW const asked = SelectedFont(inner.Dc());
+            EXPECT_EQ(asked.lfHeight, -40);
+            EXPECT_EQ(asked.lfWeight, FW_BOLD);
+            EXPECT_STREQ(asked.lfFaceName, L"Arial");
         }
         EXPECT_EQ(TMenuMeasuring::Current(), &outer);
         EXPECT_EQ(outer.Dc(), dc);
     }
     EXPECT_EQ(TMenuMeasuring::Current(), nullptr);
-    // Borrowed, not freed.
-    LOGFONTW after {};
-    EXPECT_EQ(GetObjectW(big.Get(), sizeof after, &after), static_cast<int>(sizeof after));
-    EXPECT_EQ(after.lfHeight, -40);
 }
 
 } // namespace tandrel::test
