@@ -184,10 +184,13 @@ bool TWinSkinMenu::RightToLeft() const { return m_menuObject && m_menuObject->Is
 
 void TWinSkinMenu::SelectMenuFont(TCanvas& canvas) const
 {
-    NONCLIENTMETRICSW metrics {};
-    if (!NonClientMetricsForDpi(metrics, m_host.Scale().Dpi()))
+    // The face and size of the menu font the skin keeps for this density:
+    // asking the system for its settings at every item's redraw costs more
+    // than the redraw.
+    LOGFONTW f {};
+    HFONT const kept = m_skinData.MenuFonts.Get(m_host.Scale().Dpi(), TMenuFontWeight::mwRegular);
+    if (!kept || GetObjectW(kept, sizeof f, &f) != sizeof f)
         return;
-    const LOGFONTW& f = metrics.lfMenuFont;
     canvas.Font().SetName(f.lfFaceName);
     canvas.Font().SetHeight(f.lfHeight);
     canvas.Font().SetCharset(DEFAULT_CHARSET);
