@@ -182,17 +182,25 @@ void TWinSkinMenu::BuildFromGivenMenu(HMENU menu)
 
 bool TWinSkinMenu::RightToLeft() const { return m_menuObject && m_menuObject->IsRightToLeft(); }
 
+std::optional<LOGFONTW> TWinSkinMenu::KeptMenuLogFont(int dpi) const
+{
+    LOGFONTW font {};
+    HFONT const kept = m_skinData.MenuFonts.Get(dpi, TMenuFontWeight::mwRegular);
+    if (!kept || GetObjectW(kept, sizeof font, &font) != sizeof font)
+        return std::nullopt;
+    return font;
+}
+
 void TWinSkinMenu::SelectMenuFont(TCanvas& canvas) const
 {
     // The face and size of the menu font the skin keeps for this density:
     // asking the system for its settings at every item's redraw costs more
     // than the redraw.
-    LOGFONTW f {};
-    HFONT const kept = m_skinData.MenuFonts.Get(m_host.Scale().Dpi(), TMenuFontWeight::mwRegular);
-    if (!kept || GetObjectW(kept, sizeof f, &f) != sizeof f)
+    std::optional<LOGFONTW> const f = KeptMenuLogFont(m_host.Scale().Dpi());
+    if (!f)
         return;
-    canvas.Font().SetName(f.lfFaceName);
-    canvas.Font().SetHeight(f.lfHeight);
+    canvas.Font().SetName(f->lfFaceName);
+    canvas.Font().SetHeight(f->lfHeight);
     canvas.Font().SetCharset(DEFAULT_CHARSET);
 }
 
@@ -397,11 +405,9 @@ void TWinSkinMenu::OpenItem(TMenuBtn& item)
     // one, which saves asking the system for its settings at every opening.
     // The measuring makes its own from it, as a settings change inside the
     // menu's loop lets the skin's go.
-    LOGFONTW font {};
-    HFONT const kept = m_skinData.MenuFonts.Get(ScreenDpi(), TMenuFontWeight::mwRegular);
     std::optional<TMenuMeasuring> measuring;
-    if (kept && GetObjectW(kept, sizeof font, &font) == sizeof font)
-        measuring.emplace(font);
+    if (std::optional<LOGFONTW> const font = KeptMenuLogFont(ScreenDpi()))
+        measuring.emplace(*font);
     else
         measuring.emplace();
     if (enabled)

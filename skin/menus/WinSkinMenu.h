@@ -14,6 +14,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -114,6 +115,9 @@ private:
     void Clear();
     void ReadItems(HMENU menu, bool byCommand);
     void TakeMenuOff();
+    // The description of the system's menu font the skin keeps for `dpi`;
+    // none when it cannot be made.
+    std::optional<LOGFONTW> KeptMenuLogFont(int dpi) const;
     void SelectMenuFont(TCanvas& canvas) const;
     void DrawCaption(TCanvas& canvas, const TMenuBtn& item, const RECT& r) const;
 
