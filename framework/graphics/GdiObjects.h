@@ -181,10 +181,16 @@ public:
     TWindowTimer& operator=(const TWindowTimer&) = delete;
     void Start(HWND window, UINT_PTR id, UINT interval)
     {
+        // One stopped at its next tick that has not ticked yet runs on as it was.
+        if (m_stopping && m_window == window && m_id == id && m_interval == interval) {
+            m_stopping = false;
+            return;
+        }
         Stop();
         if (SetTimer(window, id, interval, nullptr)) {
             m_window = window;
             m_id = id;
+            m_interval = interval;
         }
     }
     void Stop()
@@ -193,12 +199,31 @@ public:
             KillTimer(m_window, m_id);
             m_id = 0;
         }
+        m_stopping = false;
     }
-    bool Running() const { return m_id != 0; }
+    // Stops at the next tick instead of now: a timer stopped and started
+    // again on a hot path (activation) then costs no call to the system.
+    void StopAtNextTick()
+    {
+        if (m_id)
+            m_stopping = true;
+    }
+    // Called at each of its ticks: false for the one tick owed after
+    // StopAtNextTick, which stops it.
+    bool Tick()
+    {
+        if (!m_stopping)
+            return m_id != 0;
+        Stop();
+        return false;
+    }
+    bool Running() const { return m_id != 0 && !m_stopping; }
 
 private:
     HWND m_window = nullptr;
     UINT_PTR m_id = 0;
+    UINT m_interval = 0;
+    bool m_stopping = false;
 };
 
 // A window this code made and destroys (a message-only helper window).

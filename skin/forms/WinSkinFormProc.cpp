@@ -360,7 +360,9 @@ LRESULT TWinSkinForm::OnNcActivate(WPARAM wParam, LPARAM)
     if (m_look.Active) {
         StartLeaveTimer();
     } else {
-        StopLeaveTimer();
+        // Switching windows back and forth then sets no timer each way; the
+        // tick owed does nothing.
+        m_leaveTimer.StopAtNextTick();
         m_skinners.LeaveHot();
     }
     if (!IsMdiChildOutsideNormal())
@@ -450,7 +452,7 @@ LRESULT TWinSkinForm::OnNcRButtonDown(WPARAM wParam, LPARAM lParam)
 
 LRESULT TWinSkinForm::OnLeaveTimer()
 {
-    if (m_menuTracking)
+    if (!m_leaveTimer.Tick() || m_menuTracking)
         return 0;
     POINT cursor {};
     GetCursorPos(&cursor);

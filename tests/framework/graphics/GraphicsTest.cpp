@@ -2,6 +2,7 @@
 
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
+#include "framework/graphics/GdiObjects.h"
 #include "framework/graphics/Icon.h"
 #include "framework/graphics/Picture.h"
 #include "framework/core/Streams.h"
@@ -254,6 +255,64 @@ TEST(Colours, BrushesFollowAChangeOfTheSystemColours)
         EXPECT_EQ(PixelOf(target, 0, 0), RGB(212, 208, 200));
     }
     SystemColoursChanged();
+}
+
+namespace {
+
+// A message-only window whose ticks go to a timer's Tick, as an owner's do.
+struct TTicking {
+    TWindowTimer Timer;
+    int Ticks = 0;
+    int Owed = 0;
+    static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+    {
+        auto* self = reinterpret_cast<TTicking*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        if (msg == WM_TIMER && self) {
+            (self->Timer.Tick() ? self->Ticks : self->Owed)++;
+            return 0;
+        }
+        return DefWindowProcW(window, msg, wParam, lParam);
+    }
+};
+
+} // namespace
+
+TEST(WindowTimer, StoppedAtTheNextTickItGoesThenOrRunsOnWhenStartedFirst)
+{
+    WNDCLASSW wc {};
+    wc.lpfnWndProc = TTicking::Proc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = L"TWindowTimerTest";
+    RegisterClassW(&wc);
+    TTicking ticking;
+    TOwnedWindow window(CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                        wc.hInstance, nullptr));
+    ASSERT_NE(window.Get(), nullptr);
+    SetWindowLongPtrW(window.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&ticking));
+    TWindowTimer& timer = ticking.Timer;
+
+    // Stopped and started again before a tick: it runs on and ticks as before.
+    timer.Start(window.Get(), 7, 10);
+    timer.StopAtNextTick();
+    EXPECT_FALSE(timer.Running());
+    timer.Start(window.Get(), 7, 10);
+    EXPECT_TRUE(timer.Running());
+    ASSERT_TRUE(PumpUntil([&] { return ticking.Ticks >= 2; }));
+    EXPECT_EQ(ticking.Owed, 0);
+
+    // Left stopped: the one tick owed does nothing and ends the system's timer.
+    timer.StopAtNextTick();
+    ASSERT_TRUE(PumpUntil([&] { return ticking.Owed == 1; }));
+    int const ticks = ticking.Ticks;
+    EXPECT_FALSE(timer.Running());
+    EXPECT_FALSE(KillTimer(window.Get(), 7));
+    // Started after that, it sets a timer anew.
+    timer.Start(window.Get(), 7, 10);
+    ASSERT_TRUE(PumpUntil([&] { return ticking.Ticks > ticks; }));
+    timer.Stop();
+    EXPECT_FALSE(KillTimer(window.Get(), 7));
+    EXPECT_EQ(ticking.Owed, 1);
+    SetWindowLongPtrW(window.Get(), GWLP_USERDATA, 0);
 }
 
 } // namespace tandrel::test
