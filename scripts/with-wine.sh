@@ -63,13 +63,20 @@ if [ ! -f "$ready" ]; then
   mkdir -p "$WINEPREFIX"
   log="$WINEPREFIX/setup.log"
   : >"$log"
-  # Each step must succeed; a half-built prefix is never marked ready.
+  # Each step must succeed; a half-built prefix is never marked ready. Just
+  # after wineboot, Wine now and then fails to start a program at all
+  # ("Application could not be started"): each step may be tried three times,
+  # as all of them can be run again.
   step() {
     local what=$1; shift
-    if ! "$@" >>"$log" 2>&1; then
-      echo "with-wine: $what failed; the prefix $WINEPREFIX is not ready (see $log)" >&2
-      exit 1
-    fi
+    local try
+    for try in 1 2 3; do
+      "$@" >>"$log" 2>&1 && return 0
+      echo "with-wine: $what failed (try $try of 3)" >>"$log"
+      "$wineserver" -w >/dev/null 2>&1 || true
+    done
+    echo "with-wine: $what failed; the prefix $WINEPREFIX is not ready (see $log)" >&2
+    exit 1
   }
   reg() { step "setting $1\\$3" "$wine" reg add "$@" /f; }
   step "creating the prefix (wineboot)" "$wine" wineboot -i
