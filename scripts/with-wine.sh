@@ -73,7 +73,7 @@ if [ ! -f "$ready" ]; then
     for try in 1 2 3; do
       "$@" >>"$log" 2>&1 && return 0
       echo "with-wine: $what failed (try $try of 3)" >>"$log"
-      "$wineserver" -w >/dev/null 2>&1 || true
+      timeout 30 "$wineserver" -w >/dev/null 2>&1 || true
     done
     echo "with-wine: $what failed; the prefix $WINEPREFIX is not ready (see $log)" >&2
     exit 1
