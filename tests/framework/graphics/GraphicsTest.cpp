@@ -1,5 +1,6 @@
 // Bitmaps, icons, canvases and colours: loading untrusted files and drawing.
 
+#include "framework/controls/HelperWindow.h"
 #include "framework/graphics/Bitmap.h"
 #include "framework/graphics/Canvas.h"
 #include "framework/graphics/GdiObjects.h"
@@ -259,19 +260,19 @@ TEST(Colours, BrushesFollowAChangeOfTheSystemColours)
 
 namespace {
 
-// A message-only window whose ticks go to a timer's Tick, as an owner's do.
-struct TTicking {
+// Counts the ticks a timer's window hears, each first given to the timer's
+// Tick, as an owner does.
+struct TTicking : TWindowMessageTarget {
     TWindowTimer Timer;
     int Ticks = 0;
     int Owed = 0;
-    static LRESULT CALLBACK Proc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam)
+    bool WindowMessage(UINT msg, WPARAM, LPARAM, LRESULT& result) override
     {
-        auto* self = reinterpret_cast<TTicking*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-        if (msg == WM_TIMER && self) {
-            (self->Timer.Tick() ? self->Ticks : self->Owed)++;
-            return 0;
-        }
-        return DefWindowProcW(window, msg, wParam, lParam);
+        if (msg != WM_TIMER)
+            return false;
+        (Timer.Tick() ? Ticks : Owed)++;
+        result = 0;
+        return true;
     }
 };
 
@@ -279,16 +280,10 @@ struct TTicking {
 
 TEST(WindowTimer, StoppedAtTheNextTickItGoesThenOrRunsOnWhenStartedFirst)
 {
-    WNDCLASSW wc {};
-    wc.lpfnWndProc = TTicking::Proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = L"TWindowTimerTest";
-    RegisterClassW(&wc);
     TTicking ticking;
-    TOwnedWindow window(CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                        wc.hInstance, nullptr));
-    ASSERT_NE(window.Get(), nullptr);
-    SetWindowLongPtrW(window.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&ticking));
+    TOwnedWindow window(
+        CreateHelperWindow(L"TWindowTimerTest", TargetWindowProc, THelperWindowKind::hwMessageOnly, "the timer's window"));
+    BindWindowTarget(window.Get(), &ticking);
     TWindowTimer& timer = ticking.Timer;
 
     // Stopped and started again before a tick: it runs on and ticks as before.
@@ -312,7 +307,7 @@ TEST(WindowTimer, StoppedAtTheNextTickItGoesThenOrRunsOnWhenStartedFirst)
     timer.Stop();
     EXPECT_FALSE(KillTimer(window.Get(), 7));
     EXPECT_EQ(ticking.Owed, 1);
-    SetWindowLongPtrW(window.Get(), GWLP_USERDATA, 0);
+    BindWindowTarget(window.Get(), nullptr);
 }
 
 } // namespace tandrel::test
